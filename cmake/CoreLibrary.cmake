@@ -1,0 +1,29 @@
+# The core holds all behaviour and must stay free of any GUI toolkit: it is what the scripted
+# platform, gwtool and the tests run, and it must build and start without a display.
+
+set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform)
+
+function(gw_core_sources out)
+  file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
+  foreach(dir IN LISTS GW_CORE_DIRS)
+    # platform/ itself is core (interfaces, text files, conversions); its qt/ and scripted/
+    # subfolders are the two implementations and are built as separate libraries.
+    file(GLOB found CONFIGURE_DEPENDS
+         ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
+    list(APPEND files ${found})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# Fails the build (not only the configure step) when a core file includes a Qt header, so that a
+# core file edited after configuring is caught too.
+function(gw_forbid_gui_includes target)
+  set(list_file ${CMAKE_BINARY_DIR}/core_sources.txt)
+  string(REPLACE ";" "\n" content "${ARGN}")
+  file(WRITE ${list_file} "${content}\n")
+  add_custom_target(${target}_include_check
+    COMMAND ${CMAKE_COMMAND} -DLIST_FILE=${list_file} -P ${PROJECT_SOURCE_DIR}/cmake/CheckCoreIncludes.cmake
+    COMMENT "Checking that core sources include no GUI headers"
+    VERBATIM)
+  add_dependencies(${target} ${target}_include_check)
+endfunction()

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "display/BoardLayout.h"
+#include "platform/Platform.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
+
+namespace gw {
+
+// What the main window keeps beyond the puzzle.
+struct WindowState {
+  // 1 = the colour printer box of the print dialog is ticked; lasts for the run.
+  int ColorPrinter = 0;
+  // False once the main window has closed: the program has ended.
+  bool running = true;
+};
+
+// The program's process-wide state, created once by main (and once per test). Every procedure
+// takes it first.
+struct App {
+  explicit App(Platform& platform) : ui(platform) { ui.Bind(*this); }
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  PuzzleState puzzle;
+  BoardLayout layout;
+  Colors colors;
+  SolverState solver;
+  WindowState wnd;
+  Platform& ui;
+};
+
+}  // namespace gw

@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+
+#include "platform/Rgb.h"
+
+namespace gw {
+
+// The window's layout values and the positions the input code keeps (all board units).
+struct BoardLayout {
+  int GridLeft = 0;
+  int BoardLeft = 0;
+  int BoardRight = 0;
+  int GridTop = 0;
+  int BoardTop = 0;
+  int BoardBottom = 0;
+
+  // Number input cursor: side 1 row hints (slot, row), side 2 column hints (column, slot).
+  int CursorSide = 0;
+  int CursorX = 0;
+  int CursorY = 0;
+  std::string DigitBuffer;
+
+  // The board cell whose hint strips carry the hover highlight in play mode.
+  int HoverCol = 0;
+  int HoverRow = 0;
+
+  // The value a mouse drag writes; shared by play and image input.
+  int DragValue = 0;
+
+  // The whole-unit mouse position number input last saw while moving.
+  int LastMouseX = -1000;
+  int LastMouseY = -1000;
+};
+
+// ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.
+struct Colors {
+  Rgb ColorTable[32] = {};
+};
+
+}  // namespace gw

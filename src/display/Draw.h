@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "App.h"
+
+namespace gw {
+
+// Sets the scale and the palette geometry, clears the window, hatches the mode background and
+// draws the palette column.
+void LayoutBoard(App& app);
+// Sets the layout values, paints the hint areas and the board white and draws the grid; nothing
+// when XSize is 0. Must directly follow LayoutBoard (it relies on the copy mode left set).
+void DrawGrid(App& app);
+void DrawHints(App& app);
+void DrawCells(App& app);
+// Exclusive-or drawing of one cell value; Grid is neither read nor changed.
+void DrawCell(App& app, int x, int y, int value);
+// Stores a cell and redraws it: 0 when it already held value, 1 when it was blank, 2 otherwise.
+int SetCell(App& app, int x, int y, int value);
+// Exclusive-or cross on the square at (XHintCount + dx, YHintCount + dy); sets Dirty.
+void ToggleHintMark(App& app, int dx, int dy);
+void ToggleInputCursor(App& app);
+std::string HintText(int n);
+// LayoutBoard, DrawGrid, DrawHints, then the cursor (number input) or the cells.
+void PaintBoard(App& app);
+
+}  // namespace gw

@@ -1,0 +1,85 @@
+#include "mainwnd/MainWnd.h"
+
+#include "display/Draw.h"
+#include "display/PaletteBar.h"
+#include "mainwnd/ImageEdit.h"
+#include "mainwnd/NumberInput.h"
+#include "mainwnd/PlayInput.h"
+#include "settings/Settings.h"
+
+namespace gw {
+
+std::string ModeSuffix(int mode) {
+  switch (mode) {
+    case kModePlay: return " : プレイモード";
+    case kModeNumber: return " : 数字入力モード";
+    case kModeImage: return " : 画像入力モード";
+    default: return "";
+  }
+}
+
+void ApplyModeMenus(App& app) {
+  int m = app.puzzle.Mode;
+  Platform& ui = app.ui;
+  ui.EnableMenuItem(MenuId::File, 0, m != kModePlay);
+  ui.EnableMenuItem(MenuId::Option, 0, m != kModeNumber);
+  ui.EnableMenuItem(MenuId::Option, 1, m == kModeImage);
+  ui.EnableMenuItem(MenuId::Option, 2, m == kModeImage);
+  ui.EnableMenuItem(MenuId::Option, 5, m == kModePlay);
+  ui.EnableMenuItem(MenuId::Option, 7, m == kModePlay);
+  ui.SetKeyPreview(m == kModeNumber);
+}
+
+void MainWndLoad(App& app) {
+  PuzzleState& p = app.puzzle;
+  p.AppCaption = kAppCaption;
+  if (p.Mode == 0) {
+    p.Dirty = 0;
+    p.Mode = kModePlay;
+    app.ui.SetCaption(p.AppCaption + ModeSuffix(p.Mode));
+    ApplyModeMenus(app);
+    LoadSettings(app);
+  }
+  TwipsSize screen = app.ui.ScreenSize();
+  app.ui.SetWindowGeometry(TwipsRect{0, 0, screen.width, 0.95 * screen.height});
+}
+
+void MainWndPaint(App& app) { PaintBoard(app); }
+
+void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
+  switch (app.puzzle.Mode) {
+    case kModePlay: PlayMouseDown(app, button, shift, x, y); break;
+    case kModeNumber: NumberMouseDown(app, button, shift, x, y); break;
+    case kModeImage: ImageMouseDown(app, button, shift, x, y); break;
+    default: break;
+  }
+}
+
+void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
+  switch (app.puzzle.Mode) {
+    case kModePlay: PlayMouseMove(app, button, shift, x, y); break;
+    case kModeNumber: NumberMouseMove(app, button, shift, x, y); break;
+    case kModeImage: ImageMouseMove(app, button, shift, x, y); break;
+    default: break;
+  }
+}
+
+void MainWndKeyDown(App& app, int keyCode) {
+  if (app.puzzle.Mode != kModeNumber) return;
+  if (keyCode >= kKeyLeft && keyCode <= kKeyDown) MoveInputCursor(app, keyCode);
+}
+
+void MainWndKeyPress(App& app, int charCode) {
+  if (app.puzzle.Mode != kModeNumber) return;
+  bool digit = charCode >= '0' && charCode <= '9';
+  if (digit || charCode == kCharEnter || charCode == 'a' || charCode == 'A')
+    NumberKeyPress(app, charCode);
+}
+
+void MainWndClosed(App& app) { app.wnd.running = false; }
+
+void PicMouseDown(App& app, int index, int button, int /*shift*/, double /*x*/, double y) {
+  if (index == 1) PaletteMouseDown(app, button, y);
+}
+
+}  // namespace gw

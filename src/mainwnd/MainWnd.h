@@ -1,0 +1,32 @@
+#pragma once
+
+#include "App.h"
+
+namespace gw {
+
+// Mouse buttons: a press names the one button (1 left, 2 right, 4 middle); a move the sum of the
+// buttons held.
+enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+// Key codes of the arrow keys and the Enter character.
+enum KeyCode { kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kCharEnter = 13 };
+
+inline constexpr const char* kAppCaption = "グリッドウィック";
+
+// The events of the main window. Positions are in board units.
+void MainWndLoad(App& app);
+void MainWndPaint(App& app);
+void MainWndMouseDown(App& app, int button, int shift, double x, double y);
+void MainWndMouseMove(App& app, int button, int shift, double x, double y);
+void MainWndKeyDown(App& app, int keyCode);
+void MainWndKeyPress(App& app, int charCode);
+// The window was closed by any means: the program ends, nothing is offered or written.
+void MainWndClosed(App& app);
+// A press in the palette box Pic(index); y in the box's own units.
+void PicMouseDown(App& app, int index, int button, int shift, double x, double y);
+
+// Caption suffix of each mode (" : プレイモード" …).
+std::string ModeSuffix(int mode);
+// Enables the six mode-dependent menu items and the key preview for the current mode.
+void ApplyModeMenus(App& app);
+
+}  // namespace gw

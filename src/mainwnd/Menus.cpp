@@ -1,0 +1,131 @@
+#include "mainwnd/Menus.h"
+
+#include "display/Draw.h"
+#include "mainwnd/Help.h"
+#include "mainwnd/ImageEdit.h"
+#include "mainwnd/Judge.h"
+#include "mainwnd/MainWnd.h"
+#include "mainwnd/Messages.h"
+#include "mainwnd/Modecg.h"
+#include "print/Insatu.h"
+#include "settings/Cust.h"
+#include "solver/AutoSolve.h"
+#include "state/FileCommands.h"
+
+namespace gw {
+
+const std::vector<MenuDef>& MenuBar() {
+  static const std::vector<MenuDef> kBar = {
+      {MenuId::File, "ﾌｧｲﾙ(&F)",
+       {"新規作成(&N)", "ファイルを開く(&O)", "ファイルを開く２(&L)", "保存(&S)", "-",
+        "モード変更(&M)", "-", "印刷(&P)", "-", "終了(&X)"}},
+      {MenuId::Option, "ｵﾌﾟｼｮﾝ(&O)",
+       {"初めからやり直す(&C)", "画像の反転(&H)", "画像スクロール(&S)", "画像の再描写(&R)", "-",
+        "正解かどうか判定(&J)", "-", "自動で解く(&A)"}},
+      {MenuId::Cust, "色変更(&C)", {"色のｶｽﾀﾏｲｽﾞ(&C)", "指定色マス消去(&D)"}},
+      {MenuId::About, "About(&A)", {"バージョン情報"}},
+  };
+  return kBar;
+}
+
+namespace {
+
+void FileMenu(App& app, int index) {
+  PuzzleState& p = app.puzzle;
+  switch (index) {
+    case 0:
+      OfferProgressSave(app);
+      if (p.Mode == kModeNumber) NewHintPuzzle(app);
+      else if (p.Mode == kModeImage) NewPicture(app);
+      break;
+    case 1:
+      OfferProgressSave(app);
+      if (p.Mode == kModePlay) OpenForPlay(app, 1);
+      else if (p.Mode == kModeNumber) OpenHintPuzzle(app);
+      else OpenPicture(app);
+      break;
+    case 2:
+      OfferProgressSave(app);
+      if (p.Mode == kModePlay) OpenForPlay(app, 2);
+      else Msg(app, "ファイルを開く２はプレイモードのみです。");
+      break;
+    case 3:
+      if (p.XSize < 1) {
+        Msg(app, "今は保存するファイルがありません。");
+        break;
+      }
+      if (p.Mode == kModePlay) SaveProgress(app);
+      else if (p.Mode == kModeNumber) SaveHintPuzzle(app);
+      else SavePicture(app);
+      p.Dirty = 0;
+      break;
+    case 5:
+      OfferProgressSave(app);
+      RunModeDialog(app);
+      LayoutBoard(app);
+      break;
+    case 7:
+      if (p.XSize > 0) RunPrintDialog(app);
+      break;
+    case 9:
+      OfferProgressSave(app);
+      app.ui.CloseMainWindow();
+      break;
+    default:
+      break;
+  }
+}
+
+void StartOver(App& app) {
+  std::string text = std::string("初めからやり直しです。") + CR + "すべてクリアしてしまいます。" +
+                     CR + "本当にいいんですか？";
+  if (Ask(app, text, MsgButtons::OkCancel) != MsgResult::Ok) return;
+  ClearGrid(app.puzzle);
+  LayoutBoard(app);
+  DrawGrid(app);
+  ClearHintChecks(app.puzzle);
+  DrawHints(app);
+  DrawCells(app);
+}
+
+void OptionMenu(App& app, int index) {
+  switch (index) {
+    case 0: StartOver(app); break;
+    case 1: InvertImage(app); break;
+    case 2: ScrollImage(app); break;
+    case 3: PaintBoard(app); break;
+    case 5: JudgeAnswer(app); break;
+    case 7: AutoSolve(app); break;
+    default: break;
+  }
+}
+
+void CustMenu(App& app, int index) {
+  if (index == 0) RunCustDialog(app);
+  if (index == 1 && app.puzzle.Mode != kModeNumber) EraseColour(app);
+}
+
+void AboutMenu(App& app, int index) {
+  if (index != 0) return;
+  Msg(app, std::string("「グリッドウィック」　Ver 3.0") + CR + "　　　カラーロジック対応版" + CR +
+               "　　　（内部コード３２ビット化）" + CR + CR +
+               "詳しくはメモ帳などで Gridwick.txt を読んでください。");
+}
+
+}  // namespace
+
+void MenuClick(App& app, MenuId menu, int index) {
+  switch (menu) {
+    case MenuId::File: FileMenu(app, index); break;
+    case MenuId::Option: OptionMenu(app, index); break;
+    case MenuId::Cust: CustMenu(app, index); break;
+    case MenuId::About: AboutMenu(app, index); break;
+  }
+}
+
+void HelpClick(App& app) {
+  HelpText help = BuildHelp(app.puzzle.Mode);
+  Msg(app, help.text, help.title);
+}
+
+}  // namespace gw

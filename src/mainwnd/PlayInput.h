@@ -1,0 +1,11 @@
+#pragma once
+
+#include "App.h"
+
+namespace gw {
+
+void PlayMouseDown(App& app, int button, int shift, double x, double y);
+void PlayMouseMove(App& app, int button, int shift, double x, double y);
+void ToggleHoverHighlight(App& app, int col, int row);
+
+}  // namespace gw

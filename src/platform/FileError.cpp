@@ -1,0 +1,39 @@
+#include "platform/FileError.h"
+
+#include <cerrno>
+
+namespace gw {
+
+std::string FileErrorText(int number) {
+  switch (number) {
+    case kErrOverflow: return "オーバーフローしました。";
+    case kErrSubscript: return "インデックスが有効範囲にありません。";
+    case kErrTypeMismatch: return "型が一致しません。";
+    case kErrFileNotFound: return "ファイルが見つかりません。";
+    case kErrDiskFull: return "ディスクの空き容量が不足しています。";
+    case kErrPastEnd: return "ファイルにこれ以上データがありません。";
+    case kErrPermission: return "書き込みできません。";
+    case kErrPathAccess: return "パス名が無効です。";
+    default: return "アプリケーション定義またはオブジェクト定義のエラーです。";
+  }
+}
+
+FileError::FileError(int number, int line)
+    : std::runtime_error(FileErrorText(number)), number_(number), line_(line) {}
+
+int FileErrorFromErrno(int err) {
+  switch (err) {
+    case ENOENT: return kErrFileNotFound;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG: return kErrDiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS: return kErrPermission;
+    default: return kErrPathAccess;
+  }
+}
+
+}  // namespace gw

@@ -1,0 +1,36 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace gw {
+
+// File errors are values with a number and a standard Japanese text; the dialogs show them with
+// ShowFileError. `line` is the line of the file being read (0 when there is none).
+enum FileErrorNumber {
+  kErrOverflow = 6,
+  kErrSubscript = 9,
+  kErrTypeMismatch = 13,
+  kErrFileNotFound = 53,
+  kErrDiskFull = 61,
+  kErrPastEnd = 62,
+  kErrPermission = 70,
+  kErrPathAccess = 75,
+};
+
+std::string FileErrorText(int number);
+
+class FileError : public std::runtime_error {
+ public:
+  FileError(int number, int line = 0);
+  int number() const { return number_; }
+  int line() const { return line_; }
+
+ private:
+  int number_;
+  int line_;
+};
+
+// Maps an errno value of a failed system call to the number the user is shown.
+int FileErrorFromErrno(int err);
+
+}  // namespace gw

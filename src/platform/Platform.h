@@ -1,0 +1,74 @@
+#pragma once
+#include <string>
+
+#include "platform/Dialog.h"
+#include "platform/Printer.h"
+#include "platform/Surface.h"
+
+namespace gw {
+
+struct App;
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Warning, Question };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+// Cancel and an empty reply mean the same to every caller; `cancelled` only lets a script and a
+// log tell them apart.
+struct InputResult {
+  bool cancelled = false;
+  std::string text;
+};
+
+enum class MenuId { File, Option, Cust, About };
+enum class Pointer { Normal, Busy };
+enum class SurfaceId { Main, Pic0, Pic1, CustPic };
+
+struct TwipsRect {
+  double left = 0, top = 0, width = 0, height = 0;
+};
+
+// Everything outside the process's memory that the logic uses, except the text files
+// (platform/TextFile.h), which need no toolkit.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Called once by App's constructor: the platform calls the core's handlers with it.
+  virtual void Bind(App& app) = 0;
+
+  // An empty title means the application's title. `defaultButton` counts from 1.
+  virtual MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                           int defaultButton, const std::string& title) = 0;
+  virtual InputResult InputBox(const std::string& prompt, const std::string& title,
+                               const std::string& preset) = 0;
+
+  // Runs the dialog modally: returns when a handler has called CloseDialog (or the user closed
+  // it by the frame, which each dialog's own close handler decides about).
+  virtual void ShowModal(Dialog& dialog) = 0;
+  virtual void CloseDialog(Dialog& dialog) = 0;
+
+  virtual TwipsSize ScreenSize() = 0;
+  virtual void SetWindowGeometry(const TwipsRect& rect) = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void EnableMenuItem(MenuId menu, int index, bool enabled) = 0;
+  virtual void SetKeyPreview(bool on) = 0;
+  virtual void SetPointer(Pointer pointer) = 0;
+
+  virtual Surface& GetSurface(SurfaceId id) = 0;
+  // Places one of the palette boxes Pic(0), Pic(1) on the main window's client area (twips).
+  virtual void SetPicGeometry(int index, const TwipsRect& rect) = 0;
+  virtual Printer& GetPrinter() = 0;
+
+  // Lets the window show what was drawn so far, at a bounded rate, without taking any input:
+  // long operations (the automatic solver) call it after each drawing step.
+  virtual void ShowDrawingProgress() = 0;
+
+  // The main window closes and the program ends.
+  virtual void CloseMainWindow() = 0;
+
+  // Today's date as mm-dd-yyyy.
+  virtual std::string Today() = 0;
+};
+
+}  // namespace gw

@@ -1,0 +1,196 @@
+#include "platform/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "platform/Convert.h"
+#include "platform/Cp932.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+
+namespace gw {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// A whole number token: optional sign, digits, optional decimal part.
+bool ParseNumber(const std::string& token, double& value) {
+  size_t i = 0;
+  if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < token.size() && std::isdigit(static_cast<unsigned char>(token[i]))) ++i, ++digits;
+  if (i < token.size() && token[i] == '.') {
+    ++i;
+    while (i < token.size() && std::isdigit(static_cast<unsigned char>(token[i]))) ++i, ++digits;
+  }
+  if (digits == 0 || i != token.size()) return false;
+  value = std::strtod(token.c_str(), nullptr);
+  return std::isfinite(value);
+}
+
+template <typename Int>
+Int RoundInto(double value, int line) {
+  long long r = RoundHalfEven(value);
+  if (r < std::numeric_limits<Int>::min() || r > std::numeric_limits<Int>::max())
+    throw FileError(kErrOverflow, line);
+  return static_cast<Int>(r);
+}
+
+}  // namespace
+
+TextReader TextReader::Open(const std::string& path) {
+  std::string real = ResolveCase(path);
+  struct stat st {};
+  if (::stat(real.c_str(), &st) != 0) throw FileError(FileErrorFromErrno(errno));
+  if (!S_ISREG(st.st_mode)) throw FileError(kErrPathAccess);
+  std::ifstream in(real, std::ios::binary);
+  if (!in) throw FileError(FileErrorFromErrno(errno == 0 ? EACCES : errno));
+  std::ostringstream all;
+  all << in.rdbuf();
+  if (in.bad()) throw FileError(kErrPathAccess);
+  return TextReader(all.str());
+}
+
+TextReader TextReader::FromBytes(std::string bytes) { return TextReader(std::move(bytes)); }
+
+std::string TextReader::Decode(const std::string& raw, int line) const {
+  auto text = DecodeCp932(raw);
+  if (!text) throw FileError(kErrTypeMismatch, line);
+  return *text;
+}
+
+bool TextReader::AtLineEnd() const { return AtEnd() || IsLineEnd(bytes_[pos_]); }
+
+void TextReader::ConsumeLineEnd() {
+  if (AtEnd()) return;
+  if (bytes_[pos_] == '\r') {
+    ++pos_;
+    if (!AtEnd() && bytes_[pos_] == '\n') ++pos_;
+  } else if (bytes_[pos_] == '\n') {
+    ++pos_;
+  } else {
+    return;
+  }
+  ++line_;
+}
+
+void TextReader::SkipBlanks() {
+  while (!AtEnd() && IsBlank(bytes_[pos_])) ++pos_;
+}
+
+std::string TextReader::ReadLine() {
+  if (AtEnd()) throw FileError(kErrPastEnd, line_);
+  int line = line_;
+  size_t start = pos_;
+  while (!AtLineEnd()) ++pos_;
+  std::string raw = bytes_.substr(start, pos_ - start);
+  ConsumeLineEnd();
+  return Decode(raw, line);
+}
+
+std::string TextReader::ReadField() {
+  if (AtEnd()) throw FileError(kErrPastEnd, line_);
+  int line = line_;
+  SkipBlanks();
+  size_t start = pos_;
+  while (!AtLineEnd() && bytes_[pos_] != ',') ++pos_;
+  std::string raw = bytes_.substr(start, pos_ - start);
+  if (!AtEnd() && bytes_[pos_] == ',') ++pos_;
+  else ConsumeLineEnd();
+  return Decode(raw, line);
+}
+
+double TextReader::ReadNumber() {
+  while (!AtEnd() && (IsBlank(bytes_[pos_]) || bytes_[pos_] == ',' || IsLineEnd(bytes_[pos_]))) {
+    if (IsLineEnd(bytes_[pos_])) ConsumeLineEnd();
+    else ++pos_;
+  }
+  if (AtEnd()) throw FileError(kErrPastEnd, line_);
+  int line = line_;
+  size_t start = pos_;
+  while (!AtLineEnd() && !IsBlank(bytes_[pos_]) && bytes_[pos_] != ',') ++pos_;
+  std::string token = bytes_.substr(start, pos_ - start);
+  SkipBlanks();
+  if (!AtEnd() && bytes_[pos_] == ',') ++pos_;
+  else ConsumeLineEnd();
+  double value = 0;
+  if (!ParseNumber(token, value)) throw FileError(kErrTypeMismatch, line);
+  return value;
+}
+
+std::int16_t TextReader::ReadInt16() {
+  int line = line_;
+  return RoundInto<std::int16_t>(ReadNumber(), line);
+}
+
+std::int32_t TextReader::ReadInt32() {
+  int line = line_;
+  return RoundInto<std::int32_t>(ReadNumber(), line);
+}
+
+void TextWriter::WriteLine(const std::string& text) {
+  ++lines_;
+  auto bytes = EncodeCp932(text);
+  if (!bytes) throw FileError(kErrTypeMismatch, lines_);
+  bytes_ += *bytes;
+  bytes_ += "\r\n";
+}
+
+void TextWriter::WriteNumber(long long value) { WriteLine(NumText(value) + " "); }
+
+void TextWriter::Commit() {
+  std::string target = ResolveCase(path_);
+  size_t slash = target.rfind(kPathSeparator);
+  std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  std::string temp = folder + "." + name + ".XXXXXX";
+
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) throw FileError(FileErrorFromErrno(errno));
+  auto fail = [&](int err) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    throw FileError(FileErrorFromErrno(err));
+  };
+  struct stat old {};
+  mode_t mode = 0666;
+  if (::stat(target.c_str(), &old) == 0) {
+    mode = old.st_mode & 07777;
+  } else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode &= ~mask;
+  }
+  if (::fchmod(fd, mode) != 0) fail(errno);
+  size_t done = 0;
+  while (done < bytes_.size()) {
+    ssize_t n = ::write(fd, bytes_.data() + done, bytes_.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      fail(errno);
+    }
+    done += static_cast<size_t>(n);
+  }
+  if (::fsync(fd) != 0) fail(errno);
+  if (::close(fd) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    throw FileError(FileErrorFromErrno(err));
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    throw FileError(FileErrorFromErrno(err));
+  }
+}
+
+}  // namespace gw

@@ -1,0 +1,66 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QMap>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "platform/qt/ImageSurface.h"
+
+class QDialog;
+
+namespace gw {
+
+class MainWindow;
+class QtPrinter;
+
+// The real window, its dialogs and the printer.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void SetWindow(MainWindow* window) { window_ = window; }
+  App& app() const { return *app_; }
+  ImageSurface& Image(SurfaceId id);
+  TwipsRect PicGeometry(int index) const { return pics_[index == 0 ? 0 : 1]; }
+  bool KeyPreview() const { return keyPreview_; }
+  // A dialog view registers itself while it is shown, so CloseDialog can end it.
+  void RegisterView(Dialog* dialog, QDialog* view) { views_[dialog] = view; }
+  void UnregisterView(Dialog* dialog) { views_.remove(dialog); }
+
+  void Bind(App& app) override { app_ = &app; }
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
+                   const std::string& title) override;
+  InputResult InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& preset) override;
+  void ShowModal(Dialog& dialog) override;
+  void CloseDialog(Dialog& dialog) override;
+  TwipsSize ScreenSize() override;
+  void SetWindowGeometry(const TwipsRect& rect) override;
+  void SetCaption(const std::string& caption) override;
+  void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void SetKeyPreview(bool on) override { keyPreview_ = on; }
+  void SetPointer(Pointer pointer) override;
+  Surface& GetSurface(SurfaceId id) override { return Image(id); }
+  void SetPicGeometry(int index, const TwipsRect& rect) override;
+  Printer& GetPrinter() override;
+  void ShowDrawingProgress() override;
+  void CloseMainWindow() override;
+  std::string Today() override;
+
+ private:
+  App* app_ = nullptr;
+  MainWindow* window_ = nullptr;
+  QMap<SurfaceId, std::shared_ptr<ImageSurface>> images_;
+  TwipsRect pics_[2];
+  QMap<Dialog*, QDialog*> views_;
+  bool keyPreview_ = false;
+  bool busy_ = false;
+  QElapsedTimer sinceShown_;
+  std::unique_ptr<QtPrinter> printer_;
+};
+
+// Message box texts break lines at CR; Qt breaks them at LF.
+QString ShownText(const std::string& text);
+
+}  // namespace gw

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+#include "state/PuzzleState.h"
+
+namespace gw {
+
+// The hint check's remaining colour totals and the solver's work line.
+struct SolverState {
+  // RowColorTotals[c][y], ColColorTotals[c][x]: the line's hint slots of colour c not yet ticked.
+  int RowColorTotals[10][kCap] = {};
+  int ColColorTotals[10][kCap] = {};
+  int SolverRunning = 0;
+
+  // The work line: LineCells[0] = L, LineCells[1..L] the cells.
+  int LineCells[kCap] = {};
+  // LineHints[0][0] = n; LineHints[k][0] length, LineHints[k][1] colour.
+  int LineHints[kCap][2] = {};
+  // LineCrossTotals[c][i]: unticked hints of colour c in the crossing line through cell i.
+  int LineCrossTotals[10][kCap] = {};
+
+  int Contradiction = 0;
+  int EnumDone = 0;
+  std::int32_t SolveSteps = 0;
+};
+
+}  // namespace gw

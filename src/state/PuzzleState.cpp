@@ -1,0 +1,115 @@
+#include "state/PuzzleState.h"
+
+namespace gw {
+
+void ClearGrid(PuzzleState& p) {
+  for (auto& column : p.Grid)
+    for (int& cell : column) cell = 0;
+}
+
+namespace {
+
+template <typename Hints>
+void ResetNumbersAndColours(Hints& hints) {
+  for (auto& a : hints)
+    for (auto& slot : a) {
+      slot[kHintNumber] = 0;
+      slot[kHintColor] = 1;
+    }
+}
+
+template <typename Hints>
+void ClearChecks(Hints& hints) {
+  for (auto& a : hints)
+    for (auto& slot : a) slot[kHintCheck] = 0;
+}
+
+struct Run {
+  int length = 0;
+  int color = 0;
+};
+
+// The runs of the line of n cells read through `cell(i)`, i = 1..n; a change of colour ends a run.
+template <typename Cell>
+int ScanRuns(int n, Cell cell, Run (&runs)[kCap]) {
+  for (Run& r : runs) r = Run{};
+  int count = 0;
+  for (int i = 1; i <= n;) {
+    int c = cell(i);
+    if (c == 0) {
+      ++i;
+      continue;
+    }
+    int start = i;
+    while (i <= n && cell(i) == c) ++i;
+    runs[++count] = Run{i - start, c};
+  }
+  return count;
+}
+
+// Moves the runs of slots 1..count so that the last one sits in slot `count`, emptying the front.
+template <typename Slot>
+void AlignToBoard(int count, Slot slot) {
+  int m = 0;
+  for (int s = count; s >= 1 && slot(s)[kHintNumber] == 0; --s) ++m;
+  if (m == 0) return;
+  for (int i = count - m; i >= 1; --i) {
+    slot(i + m)[kHintNumber] = slot(i)[kHintNumber];
+    slot(i + m)[kHintColor] = slot(i)[kHintColor];
+  }
+  for (int i = 1; i <= m; ++i) {
+    slot(i)[kHintNumber] = 0;
+    slot(i)[kHintColor] = 0;
+  }
+}
+
+}  // namespace
+
+void ResetRowHints(PuzzleState& p) { ResetNumbersAndColours(p.RowHints); }
+void ResetColHints(PuzzleState& p) { ResetNumbersAndColours(p.ColHints); }
+
+void ClearHintChecks(PuzzleState& p) {
+  ClearChecks(p.RowHints);
+  ClearChecks(p.ColHints);
+}
+
+void FullReset(PuzzleState& p) {
+  ClearGrid(p);
+  ResetRowHints(p);
+  ResetColHints(p);
+  ClearHintChecks(p);
+}
+
+void SetDefaultPalette(PuzzleState& p) {
+  p.Palette[1] = 9;
+  for (int k = 2; k <= 9; ++k) p.Palette[k] = kFreeColor;
+}
+
+void DeriveHints(PuzzleState& p) {
+  Run runs[kCap];
+  p.XHintCount = 0;
+  for (int y = 1; y <= p.YSize; ++y) {
+    int n = ScanRuns(p.XSize, [&](int x) { return p.Grid[x][y]; }, runs);
+    if (n > p.XHintCount) p.XHintCount = n;
+    for (int s = 1; s <= kMaxSize; ++s) {
+      p.RowHints[s][y][kHintNumber] = runs[s].length;
+      p.RowHints[s][y][kHintColor] = runs[s].color;
+    }
+  }
+  for (int y = 1; y <= p.YSize; ++y)
+    AlignToBoard(p.XHintCount, [&](int s) -> int* { return p.RowHints[s][y]; });
+
+  p.YHintCount = 0;
+  for (int x = 1; x <= p.XSize; ++x) {
+    int n = ScanRuns(p.YSize, [&](int y) { return p.Grid[x][y]; }, runs);
+    if (n > p.YHintCount) p.YHintCount = n;
+    for (int s = 1; s <= kMaxSize; ++s) {
+      p.ColHints[x][s][kHintNumber] = runs[s].length;
+      p.ColHints[x][s][kHintColor] = runs[s].color;
+    }
+  }
+  for (int x = 1; x <= p.XSize; ++x)
+    AlignToBoard(p.YHintCount, [&](int s) -> int* { return p.ColHints[x][s]; });
+}
+
+}  // namespace gw

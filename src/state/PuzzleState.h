@@ -1,0 +1,62 @@
+#pragma once
+#include <string>
+
+namespace gw {
+
+// Every board and hint array has indices 0..20; data uses 1..20 and index 0 is never data.
+constexpr int kMaxSize = 20;
+constexpr int kCap = kMaxSize + 1;
+
+// Hint planes of RowHints / ColHints.
+constexpr int kHintNumber = 0;
+constexpr int kHintColor = 1;
+constexpr int kHintCheck = 2;
+
+// The hint number typed and shown as "A0".
+constexpr int kHintA0 = 100;
+// A palette entry of this colour-table number marks a puzzle colour as free.
+constexpr int kFreeColor = 15;
+
+enum ModeId { kModePlay = 1, kModeNumber = 2, kModeImage = 3 };
+
+// The one puzzle in memory and the flags the dialogs report through.
+struct PuzzleState {
+  int Mode = 0;
+  int XSize = 0;
+  int YSize = 0;
+  int XHintCount = 0;
+  int YHintCount = 0;
+  // Grid[x][y]: 0 blank, negative marked empty, 1..9 filled with puzzle colour k.
+  int Grid[kCap][kCap] = {};
+  // RowHints[slot][y][plane], ColHints[x][slot][plane].
+  int RowHints[kCap][kCap][3] = {};
+  int ColHints[kCap][kCap][3] = {};
+  // Palette[k], k = 1..9: the ColorTable index of puzzle colour k.
+  int Palette[10] = {};
+  int CurColor = 0;
+  std::string Title;
+  std::string Answer;
+  std::string CurFolder;
+  std::string CurFileName;
+  std::string CurPath;
+  std::string AppCaption;
+  int Dirty = 0;
+  int SolveState = 0;
+  int LoadRefused = 0;
+  int DialogCancelled = 0;
+  int AutoCheck = 0;
+  int MarkStyle = 0;
+};
+
+void ClearGrid(PuzzleState& p);
+void ResetRowHints(PuzzleState& p);
+void ResetColHints(PuzzleState& p);
+void ClearHintChecks(PuzzleState& p);
+// ClearGrid, ResetRowHints, ResetColHints, ClearHintChecks: a new or freshly read hint puzzle.
+void FullReset(PuzzleState& p);
+// Palette entry 1 = 9 (blue), entries 2..9 free.
+void SetDefaultPalette(PuzzleState& p);
+// Replaces the hint counts and the number and colour planes by the runs of the picture in Grid.
+void DeriveHints(PuzzleState& p);
+
+}  // namespace gw

@@ -1,0 +1,24 @@
+#!/bin/sh
+# run_scenario.sh GWSCRIPT SCRIPT.gws SAMPLES: runs the scenario in a fresh folder that holds a
+# copy of the samples (as samples/) and compares what it prints with SCRIPT.expected.
+set -u
+gwscript=$1
+script=$2
+samples=$3
+expected="${script%.gws}.expected"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$samples" "$work/samples"
+cd "$work" || exit 2
+"$gwscript" "$script" > "$work/.actual" 2> "$work/.stderr"
+status=$?
+if ! diff -u "$expected" "$work/.actual"; then
+  echo "scenario output differs from $expected"; cat "$work/.stderr"
+  exit 1
+fi
+# A script whose expected output ends in an ERROR line must fail; any other must succeed.
+if tail -n 1 "$expected" | grep -q '^ERROR line '; then
+  [ "$status" -eq 1 ] || { echo "expected exit status 1, got $status"; exit 1; }
+else
+  [ "$status" -eq 0 ] || { echo "expected exit status 0, got $status"; exit 1; }
+fi

@@ -1,0 +1,119 @@
+// What the user does: menus, mouse, keys, the palette, paints, closing and restarting.
+#include <cmath>
+
+#include "Runner.h"
+#include "mainwnd/MainWnd.h"
+#include "mainwnd/Menus.h"
+#include "platform/Utf8.h"
+
+namespace gw {
+namespace {
+
+int ButtonWord(const std::string& w) {
+  if (w == "L") return kLeftButton;
+  if (w == "R") return kRightButton;
+  if (w == "M") return kMiddleButton;
+  throw ScriptError("unknown word " + w);
+}
+
+void Menu(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  const std::string& name = line.words[1].text;
+  if (name == "Help") {
+    HelpClick(r.app());
+    return;
+  }
+  int index = WordNumber(line, 2);
+  for (const MenuDef& menu : MenuBar()) {
+    std::string id = menu.id == MenuId::File     ? "File"
+                     : menu.id == MenuId::Option ? "Option"
+                     : menu.id == MenuId::Cust   ? "Cust"
+                                                 : "About";
+    if (id != name) continue;
+    if (index < 0 || index >= static_cast<int>(menu.items.size()) || menu.items[index] == "-")
+      throw ScriptError("menu " + name + " has no item " + std::to_string(index));
+    App& app = r.app();
+    if (!r.ui().MenuEnabled(menu.id, index)) {
+      r.out() << "DISABLED " << name << " " << index << "\n";
+      return;
+    }
+    MenuClick(app, menu.id, index);
+    return;
+  }
+  throw ScriptError("unknown menu " + name);
+}
+
+void Press(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 4);
+  int button = ButtonWord(line.words[1].text);
+  MainWndMouseDown(r.app(), button, 0, WordPosition(line, 2), WordPosition(line, 3));
+}
+
+void Move(Runner& r, const ScriptLine& line) {
+  int held = WordNumber(line, 1);
+  if (held < 0 || held > 7) throw ScriptError("unknown word " + line.words[1].text);
+  MainWndMouseMove(r.app(), held, 0, WordPosition(line, 2), WordPosition(line, 3));
+}
+
+void Key(Runner& r, const ScriptLine& line) { MainWndKeyDown(r.app(), WordNumber(line, 1)); }
+
+void Char(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  std::u32string chars = ToU32(line.words[1].text);
+  int code = 0;
+  if (chars.size() == 1) code = static_cast<int>(chars[0]);
+  else if (chars.size() > 1) code = WordNumber(line, 1);
+  else throw ScriptError("char needs a character");
+  MainWndKeyPress(r.app(), code);
+}
+
+void Palette(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  App& app = r.app();
+  int button = line.words.size() > 2 ? ButtonWord(line.words[2].text) : kLeftButton;
+  const std::string& where = line.words[1].text;
+  if (where == "current") {
+    Surface& pic0 = r.ui().GetSurface(SurfaceId::Pic0);
+    PicMouseDown(app, 0, button, 0, pic0.ScaleWidth() / 2, pic0.ScaleHeight() / 2);
+    return;
+  }
+  Surface& pic1 = r.ui().GetSurface(SurfaceId::Pic1);
+  double band = pic1.ScaleHeight() / 9;
+  double y = 0;
+  if (where == "below") {
+    y = 9 * std::nearbyint(band) + 1;  // just under the ninth band of the rounded band height
+  } else {
+    int k = WordNumber(line, 1);
+    if (k < 1 || k > 9) throw ScriptError("unknown word " + where);
+    y = (k - 0.5) * band;
+  }
+  PicMouseDown(app, 1, button, 0, pic1.ScaleWidth() / 2, y);
+}
+
+void Paint(Runner& r, const ScriptLine&) { MainWndPaint(r.app()); }
+
+void Close(Runner& r, const ScriptLine&) {
+  r.app();
+  r.EndProgram();
+}
+
+void Restart(Runner& r, const ScriptLine&) {
+  r.EndProgram();
+  r.StartProgram();
+}
+
+}  // namespace
+
+void RegisterActionCommands(Runner& runner) {
+  runner.Register("menu", Menu);
+  runner.Register("press", Press);
+  runner.Register("move", Move);
+  runner.Register("key", Key);
+  runner.Register("char", Char);
+  runner.Register("palette", Palette);
+  runner.Register("paint", Paint);
+  runner.Register("close", Close);
+  runner.Register("restart", Restart);
+}
+
+}  // namespace gw

@@ -1,0 +1,129 @@
+// Looking inside: dumps of the program's state, snapshots and the drawing echo.
+#include "Mirror.h"
+#include "Runner.h"
+#include "platform/scripted/ScriptText.h"
+
+namespace gw {
+namespace {
+
+void DumpState(Runner& r, App& app) {
+  const PuzzleState& p = app.puzzle;
+  std::ostream& o = r.out();
+  o << "STATE Mode=" << p.Mode << " XSize=" << p.XSize << " YSize=" << p.YSize
+    << " XHintCount=" << p.XHintCount << " YHintCount=" << p.YHintCount << " CurColor=" << p.CurColor
+    << " Dirty=" << p.Dirty << " SolveState=" << p.SolveState << " DialogCancelled=" << p.DialogCancelled
+    << " LoadRefused=" << p.LoadRefused << " AutoCheck=" << p.AutoCheck << " MarkStyle=" << p.MarkStyle
+    << " DragValue=" << app.layout.DragValue << " Title=" << Quote(p.Title) << " Answer=" << Quote(p.Answer)
+    << " CurFolder=" << Quote(p.CurFolder) << " CurFileName=" << Quote(p.CurFileName)
+    << " CurPath=" << Quote(p.CurPath) << "\n";
+}
+
+void DumpGrid(Runner& r, App& app) {
+  const PuzzleState& p = app.puzzle;
+  r.out() << "GRID\n";
+  for (int y = 1; y <= p.YSize; ++y) {
+    for (int x = 1; x <= p.XSize; ++x) r.out() << (x > 1 ? " " : "") << p.Grid[x][y];
+    r.out() << "\n";
+  }
+}
+
+void DumpHints(Runner& r, App& app) {
+  const PuzzleState& p = app.puzzle;
+  auto slot = [](const int* s) {
+    return " " + std::to_string(s[kHintNumber]) + "/" + std::to_string(s[kHintColor]) + "/" +
+           std::to_string(s[kHintCheck]);
+  };
+  r.out() << "ROWHINTS\n";
+  for (int y = 1; y <= p.YSize; ++y) {
+    r.out() << y << ":";
+    for (int s = 1; s <= p.XHintCount; ++s) r.out() << slot(p.RowHints[s][y]);
+    r.out() << "\n";
+  }
+  r.out() << "COLHINTS\n";
+  for (int x = 1; x <= p.XSize; ++x) {
+    r.out() << x << ":";
+    for (int s = 1; s <= p.YHintCount; ++s) r.out() << slot(p.ColHints[x][s]);
+    r.out() << "\n";
+  }
+}
+
+void DumpPalette(Runner& r, App& app) {
+  r.out() << "PALETTE";
+  for (int k = 1; k <= 9; ++k) r.out() << " " << app.puzzle.Palette[k];
+  r.out() << "\nCOLORTABLE";
+  for (Rgb c : app.colors.ColorTable) r.out() << " " << c;
+  r.out() << "\n";
+}
+
+void DumpMenus(Runner& r, App&) {
+  auto on = [&](MenuId m, int i) { return r.ui().MenuEnabled(m, i) ? "on" : "off"; };
+  r.out() << "MENUS File0=" << on(MenuId::File, 0) << " Option0=" << on(MenuId::Option, 0)
+          << " Option1=" << on(MenuId::Option, 1) << " Option2=" << on(MenuId::Option, 2)
+          << " Option5=" << on(MenuId::Option, 5) << " Option7=" << on(MenuId::Option, 7)
+          << " keypreview=" << (r.ui().KeyPreview() ? "on" : "off") << "\n";
+}
+
+void DumpCursor(Runner& r, App& app) {
+  const BoardLayout& l = app.layout;
+  r.out() << "CURSOR side=" << l.CursorSide << " x=" << l.CursorX << " y=" << l.CursorY
+          << " buffer=" << Quote(l.DigitBuffer) << "\n";
+}
+
+void DumpTotals(Runner& r, App& app) {
+  const PuzzleState& p = app.puzzle;
+  const SolverState& s = app.solver;
+  r.out() << "ROWTOTALS\n";
+  for (int y = 1; y <= p.YSize; ++y) {
+    r.out() << y << ":";
+    for (int c = 1; c <= 9; ++c) r.out() << " " << s.RowColorTotals[c][y];
+    r.out() << "\n";
+  }
+  r.out() << "COLTOTALS\n";
+  for (int x = 1; x <= p.XSize; ++x) {
+    r.out() << x << ":";
+    for (int c = 1; c <= 9; ++c) r.out() << " " << s.ColColorTotals[c][x];
+    r.out() << "\n";
+  }
+}
+
+void Dump(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  using DumpFn = void (*)(Runner&, App&);
+  static const std::map<std::string, DumpFn> kDumps = {
+      {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
+      {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
+  };
+  auto it = kDumps.find(line.words[1].text);
+  if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);
+  it->second(r, r.app());
+}
+
+void Snapshot(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  r.app();
+  if (!r.mirror().Snapshot(line.words[1].text)) throw ScriptError("cannot write " + line.words[1].text);
+}
+
+void Draw(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  const std::string& w = line.words[1].text;
+  if (w != "on" && w != "off") throw ScriptError("unknown word " + w);
+  r.ui().SetDrawEcho(w == "on");
+}
+
+// An addition to the runner: fixes today's date (mm-dd-yyyy) so that scenarios stay repeatable.
+void Today(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  r.ui().SetToday(line.words[1].text);
+}
+
+}  // namespace
+
+void RegisterDumpCommands(Runner& runner) {
+  runner.Register("dump", Dump);
+  runner.Register("snapshot", Snapshot);
+  runner.Register("draw", Draw);
+  runner.Register("today", Today);
+}
+
+}  // namespace gw
