@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "App.h"
+
+namespace gw {
+
+// The progress file .gwp of the current puzzle.
+void WriteProgress(App& app, const std::string& path);
+void ReadProgress(App& app, const std::string& path);
+
+// The completer list .gwb: at most 10 entries, newest first; list[1..count] are used.
+struct CompleterList {
+  std::string entries[11];
+  int count = 0;
+};
+// `path` is any file of the puzzle; it is changed to the .gwb path.
+void ReadCompleters(App& app, std::string& path, CompleterList& list);
+// Puts `entry` in front (dropping the oldest of 10) and rewrites the file; throws FileError.
+void SaveCompleters(App& app, const std::string& path, const std::string& entry, CompleterList& list);
+
+// The details box of a puzzle or picture file and its completers.
+void ShowFileInfo(App& app, const std::string& folder, const std::string& name);
+
+}  // namespace gw

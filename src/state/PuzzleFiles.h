@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+#include "App.h"
+
+namespace gw {
+
+// The four puzzle and picture formats. Readers take the full path, set LoadRefused, refuse a
+// board over 20 with "プレイできる制限を越えています。" and throw FileError for anything
+// malformed; a refused or failed read leaves the puzzle in memory as it was.
+void ReadHintPuzzle(App& app, const std::string& path);      // .gwm
+void ReadMonoHintPuzzle(App& app, const std::string& path);  // .gwc
+void ReadPicture(App& app, const std::string& path);         // .gwk
+void ReadMonoPicture(App& app, const std::string& path);     // .gwa
+// Writers replace the file atomically; they throw FileError.
+void WriteHintPuzzle(App& app, const std::string& path);
+void WritePicture(App& app, const std::string& path);
+
+// Reads a puzzle or picture by Mode and extension and makes it current (caption, CurFolder,
+// CurFileName, CurPath). Throws FileError to the calling dialog.
+void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name);
+// Writes the puzzle (Mode 2) or picture (Mode 3) after the overwrite question; reports its own
+// errors with ShowFileError(…, "SaveFile").
+void SaveFile(App& app, const std::string& folder, const std::string& name);
+
+}  // namespace gw
