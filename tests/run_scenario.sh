@@ -7,18 +7,20 @@ script=$2
 samples=$3
 expected="${script%.gws}.expected"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+logs=$(mktemp -d)
+trap 'rm -rf "$work" "$logs"' EXIT
 cp -r "$samples" "$work/samples"
 cd "$work" || exit 2
-"$gwscript" "$script" > "$work/.actual" 2> "$work/.stderr"
+"$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?
-if ! diff -u "$expected" "$work/.actual"; then
-  echo "scenario output differs from $expected"; cat "$work/.stderr"
+if ! diff -u "$expected" "$logs/actual"; then
+  echo "scenario output differs from $expected"
+  cat "$logs/stderr"
   exit 1
 fi
 # A script whose expected output ends in an ERROR line must fail; any other must succeed.
 if tail -n 1 "$expected" | grep -q '^ERROR line '; then
   [ "$status" -eq 1 ] || { echo "expected exit status 1, got $status"; exit 1; }
 else
-  [ "$status" -eq 0 ] || { echo "expected exit status 0, got $status"; exit 1; }
+  [ "$status" -eq 0 ] || { echo "expected exit status 0, got $status"; cat "$logs/stderr"; exit 1; }
 fi
