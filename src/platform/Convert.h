@@ -18,6 +18,7 @@ std::optional<std::int16_t> ToInt16(double value);
 
 // A number's text with a blank in place of the sign for values of 0 and above: " 5", "-5".
 std::string NumText(long long value);
+inline std::string NumText(int value) { return NumText(static_cast<long long>(value)); }
 // The same for a decimal value, with no trailing zeros: " 62.5", " 100", "-0.25".
 std::string NumText(double value);
 // A number's decimal digits with its sign but no blank: "5", "-5".
