@@ -102,6 +102,18 @@ void Restart(Runner& r, const ScriptLine&) {
   r.StartProgram();
 }
 
+// The machine's printer from here on: "ready" (the default), "none" (no printer installed) or
+// "fails" (it takes the document but cannot send it).
+void PrinterState(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  const std::string& w = line.words[1].text;
+  auto& printer = static_cast<ScriptedPrinter&>(r.ui().GetPrinter());
+  if (w == "ready") printer.SetCondition(PrinterCondition::Ready);
+  else if (w == "none") printer.SetCondition(PrinterCondition::Missing);
+  else if (w == "fails") printer.SetCondition(PrinterCondition::Fails);
+  else throw ScriptError("unknown word " + w);
+}
+
 }  // namespace
 
 void RegisterActionCommands(Runner& runner) {
@@ -114,6 +126,7 @@ void RegisterActionCommands(Runner& runner) {
   runner.Register("paint", Paint);
   runner.Register("close", Close);
   runner.Register("restart", Restart);
+  runner.Register("printer", PrinterState);
 }
 
 }  // namespace gw

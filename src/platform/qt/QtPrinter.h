@@ -1,21 +1,43 @@
 #pragma once
+#include <QFont>
+#include <memory>
 
 #include "platform/Printer.h"
 
+class QPainter;
+class QPrinter;
+
 namespace gw {
 
-// The system's default printer.
+// The system's default printer through Qt's print support, or a PDF file in its place. One
+// document at a time; coordinates arrive in millimetres and are turned into device pixels here,
+// so that line widths are true device pixels and fonts keep their point sizes.
 class QtPrinter : public Printer {
  public:
-  bool Begin() override { return false; }
-  void SetFont(const std::string&, double) override {}
-  double TextHeight(const std::string&) override { return 0; }
-  void Text(double, double, Rgb, const std::string&) override {}
-  void Line(double, double, double, double, int, Rgb) override {}
-  void FillBox(double, double, double, double, Rgb) override {}
-  void Point(double, double, Rgb) override {}
-  bool End() override { return false; }
-  std::string LastError() const override { return "印刷できません。"; }
+  QtPrinter();
+  ~QtPrinter() override;
+
+  bool Begin() override;
+  bool BeginPdf(const std::string& path) override;
+  void SetFont(const std::string& name, double points) override;
+  double TextHeight(const std::string& text) override;
+  void Text(double x, double y, Rgb color, const std::string& text) override;
+  void Line(double x1, double y1, double x2, double y2, int widthPixels, Rgb color) override;
+  void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
+  void Point(double x, double y, Rgb color) override;
+  bool End() override;
+  std::string LastError() const override { return error_; }
+
+ private:
+  bool Start(std::unique_ptr<QPrinter> printer, const char* failure);
+  void Finish();
+  double Device(double mm) const;
+
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPainter> painter_;
+  QFont font_;
+  bool toPdf_ = false;
+  std::string error_;
 };
 
 }  // namespace gw

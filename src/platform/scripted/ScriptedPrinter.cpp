@@ -11,6 +11,24 @@ std::string ColorText(Rgb color) {
 
 }  // namespace
 
+bool ScriptedPrinter::Begin() {
+  toPdf_ = false;
+  error_.clear();
+  if (condition_ == PrinterCondition::Missing) {
+    error_ = kNoPrinterText;
+    return false;
+  }
+  return true;
+}
+
+// A PDF file is written by the program itself, so it works whatever the printer's condition.
+bool ScriptedPrinter::BeginPdf(const std::string& path) {
+  toPdf_ = true;
+  error_.clear();
+  out_ << "PRINT pdf " << Quote(path) << "\n";
+  return true;
+}
+
 void ScriptedPrinter::SetFont(const std::string& name, double points) {
   points_ = points;
   out_ << "PRINT font " << Quote(name) << " " << FormatNum(points) << "\n";
@@ -40,6 +58,11 @@ void ScriptedPrinter::Point(double x, double y, Rgb color) {
 }
 
 bool ScriptedPrinter::End() {
+  if (!toPdf_ && condition_ == PrinterCondition::Fails) {
+    error_ = kPrintFailedText;
+    out_ << "PRINT failed\n";
+    return false;
+  }
   out_ << "PRINT end\n";
   return true;
 }

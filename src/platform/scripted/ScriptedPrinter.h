@@ -5,12 +5,19 @@
 
 namespace gw {
 
+// What the scripted machine offers for printing: a working default printer, none at all, or one
+// that takes a document but fails to send it.
+enum class PrinterCondition { Ready, Missing, Fails };
+
 // Prints every printer operation as a PRINT line.
 class ScriptedPrinter : public Printer {
  public:
   explicit ScriptedPrinter(std::ostream& out) : out_(out) {}
 
-  bool Begin() override { return true; }
+  void SetCondition(PrinterCondition condition) { condition_ = condition; }
+
+  bool Begin() override;
+  bool BeginPdf(const std::string& path) override;
   void SetFont(const std::string& name, double points) override;
   double TextHeight(const std::string& text) override;
   void Text(double x, double y, Rgb color, const std::string& text) override;
@@ -18,11 +25,14 @@ class ScriptedPrinter : public Printer {
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
   void Point(double x, double y, Rgb color) override;
   bool End() override;
-  std::string LastError() const override { return ""; }
+  std::string LastError() const override { return error_; }
 
  private:
   std::ostream& out_;
+  PrinterCondition condition_ = PrinterCondition::Ready;
+  bool toPdf_ = false;
   double points_ = 11;
+  std::string error_;
 };
 
 }  // namespace gw
