@@ -22,6 +22,8 @@ struct SolverState {
   int Contradiction = 0;
   int EnumDone = 0;
   std::int32_t SolveSteps = 0;
+  // How many lines the propagation solved since the solve command started, trials included.
+  long LinePicks = 0;
 };
 
 }  // namespace gw
