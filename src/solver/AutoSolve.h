@@ -4,7 +4,16 @@
 
 namespace gw {
 
+// How a run of the solve command ended.
+struct SolveOutcome {
+  bool cancelled = false;      // the player cancelled the question; nothing changed
+  bool contradiction = false;  // a contradiction message was shown
+  int probes = 0;              // the proof-by-contradiction counter
+};
+
 // "自動で解く(&A)": solves the loaded puzzle on the board.
 void AutoSolve(App& app);
+// The same command, telling how it ended.
+SolveOutcome RunAutoSolve(App& app);
 
 }  // namespace gw
