@@ -20,7 +20,7 @@ void WritePicture(App& app, const std::string& path);
 // CurFileName, CurPath). Throws FileError to the calling dialog.
 void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name);
 // Writes the puzzle (Mode 2) or picture (Mode 3) after the overwrite question; reports its own
-// errors with ShowFileError(…, "SaveFile").
-void SaveFile(App& app, const std::string& folder, const std::string& name);
+// errors with ShowFileError(…, "SaveFile"). True when the file was written.
+bool SaveFile(App& app, const std::string& folder, const std::string& name);
 
 }  // namespace gw

@@ -1,0 +1,31 @@
+#include "state/Paths.h"
+
+#include "mainwnd/Messages.h"
+#include "platform/Convert.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+
+namespace gw {
+
+std::string ChangeExt(const std::string& name, const std::string& ext) {
+  size_t slash = name.rfind(kPathSeparator);
+  size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  size_t dot = name.find('.', nameStart);
+  if (dot == std::string::npos) return name + "." + ext;
+  return name.substr(0, dot) + "." + ext;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  // No folder means the current directory: an empty folder must never turn into the root.
+  if (folder.empty()) return name;
+  if (folder.back() == kPathSeparator) return folder + name;
+  return folder + kPathSeparator + name;
+}
+
+void ShowFileError(App& app, int number, int location, const std::string& place) {
+  std::string text = NumText(static_cast<long long>(number)) + FileErrorText(number) + CR + "Line:" +
+                     NumText(static_cast<long long>(location));
+  app.ui.MsgBox(text, MsgButtons::Ok, MsgIcon::Warning, 1, "エラー" + place);
+}
+
+}  // namespace gw

@@ -1,0 +1,133 @@
+#include "state/ProgressFiles.h"
+
+#include "mainwnd/Messages.h"
+#include "platform/Convert.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "platform/Utf8.h"
+#include "state/FileFormat.h"
+#include "state/Paths.h"
+
+namespace gw {
+namespace {
+
+char CheckChar(const int* slot) { return slot[kHintCheck] < 0 ? '*' : '0'; }
+
+char CellChar(int v) {
+  if (v < 0) return '*';
+  if (v >= 1 && v <= 9) return static_cast<char>('0' + v);
+  return '0';
+}
+
+// One line of a progress file, at least `length` characters: a shorter line belongs to a
+// smaller puzzle, and so does the end of the file (error 62 on that line).
+std::string ReadProgressLine(TextReader& reader, int length) {
+  int line = reader.Line();
+  std::string text = reader.ReadField();
+  if (CharCount(text) < length) throw FileError(kErrPastEnd, line);
+  return text;
+}
+
+void MarkChecks(const std::string& text, int count, int* (*slotOf)(PuzzleState&, int, int), PuzzleState& p,
+                int index) {
+  for (int s = 1; s <= count; ++s)
+    if (Mid(text, s, 1) == "*") slotOf(p, index, s)[kHintCheck] = -1;
+}
+
+int* RowSlot(PuzzleState& p, int y, int s) { return p.RowHints[s][y]; }
+int* ColSlot(PuzzleState& p, int x, int s) { return p.ColHints[x][s]; }
+
+}  // namespace
+
+void WriteProgress(App& app, const std::string& path) {
+  const PuzzleState& p = app.puzzle;
+  TextWriter w(path);
+  for (int y = 1; y <= p.YSize; ++y) {
+    std::string line;
+    for (int x = 1; x <= p.XSize; ++x) line += CellChar(p.Grid[x][y]);
+    w.WriteLine(line);
+  }
+  for (int y = 1; y <= p.YSize; ++y) {
+    std::string line;
+    for (int s = 1; s <= p.XHintCount; ++s) line += CheckChar(p.RowHints[s][y]);
+    w.WriteLine(line);
+  }
+  for (int x = 1; x <= p.XSize; ++x) {
+    std::string line;
+    for (int s = 1; s <= p.YHintCount; ++s) line += CheckChar(p.ColHints[x][s]);
+    w.WriteLine(line);
+  }
+  w.Commit();
+}
+
+void ReadProgress(App& app, const std::string& path) {
+  TextReader reader = TextReader::Open(path);
+  PuzzleState next = app.puzzle;
+  for (int y = 1; y <= next.YSize; ++y) {
+    std::string row = ReadProgressLine(reader, next.XSize);
+    for (int x = 1; x <= next.XSize; ++x) {
+      std::string c = Mid(row, x, 1);
+      next.Grid[x][y] = c == "*" ? -1 : static_cast<int>(RoundHalfEven(Val(c)));
+    }
+  }
+  for (int y = 1; y <= next.YSize; ++y)
+    MarkChecks(ReadProgressLine(reader, next.XHintCount), next.XHintCount, RowSlot, next, y);
+  for (int x = 1; x <= next.XSize; ++x)
+    MarkChecks(ReadProgressLine(reader, next.YHintCount), next.YHintCount, ColSlot, next, x);
+  app.puzzle = std::move(next);
+}
+
+void ReadCompleters(App&, std::string& path, CompleterList& list) {
+  path = ChangeExt(path, "GWB");
+  list.count = 0;
+  list.entries[1].clear();
+  if (!FileExists(path)) return;
+  TextReader reader = TextReader::Open(path);
+  CompleterList read;
+  while (read.count < 10 && !reader.AtEnd()) read.entries[++read.count] = reader.ReadField();
+  list = read;
+}
+
+void SaveCompleters(App&, const std::string& path, const std::string& entry, CompleterList& list) {
+  if (FileExists(path)) {
+    if (list.count >= 10) list.count = 9;
+    if (list.count < 0) list.count = 0;
+    for (int k = list.count; k >= 1; --k) list.entries[k + 1] = list.entries[k];
+    list.entries[1] = entry;
+    ++list.count;
+  } else {
+    list.count = 1;
+    list.entries[1] = entry;
+  }
+  TextWriter w(path);
+  for (int k = 1; k <= list.count; ++k) w.WriteLine(list.entries[k]);
+  w.Commit();
+}
+
+void ShowFileInfo(App& app, const std::string& folder, const std::string& name) {
+  std::string path = JoinPath(folder, name);
+  if (!FileExists(path)) return;
+  std::string ext = UpperAscii(RightChars(path, 3));
+  bool mono = ext == "GWA" || ext == "GWC";
+  if (!mono && ext != "GWK" && ext != "GWM") {
+    Msg(app, std::string("もうしわけありません。") + CR + "この形式の拡張子のものは見られません");
+    return;
+  }
+  PuzzleSummary summary = ReadPuzzleSummary(ChangeExt(path, mono ? "GWC" : "GWM"), mono);
+  std::string listPath = path;
+  CompleterList completers;
+  ReadCompleters(app, listPath, completers);
+  if (completers.count == 0) {
+    completers.count = 1;
+    completers.entries[1] = "まだこのロジックの完成者はいません。";
+  }
+  auto num = [](int v) { return NumText(static_cast<long long>(v)); };
+  std::string text = name + " (" + num(summary.XSize) + " ×" + num(summary.YSize) + " ×" +
+                     num(summary.Colours) + " 色" + " )" + CR + CR + "タイトル「" + summary.Title + "」" +
+                     CR + CR + "＜ロジック完成者氏名＞" + CR;
+  for (int k = 1; k <= completers.count; ++k) text += completers.entries[k] + CR;
+  Msg(app, text);
+}
+
+}  // namespace gw

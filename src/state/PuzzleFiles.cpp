@@ -1,0 +1,229 @@
+#include "state/PuzzleFiles.h"
+
+#include "mainwnd/Messages.h"
+#include "platform/Convert.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "platform/Utf8.h"
+#include "state/FileFormat.h"
+#include "state/Paths.h"
+
+namespace gw {
+namespace {
+
+// Nothing of the puzzle has changed when a file is refused.
+void Refuse(App& app) {
+  Msg(app, "プレイできる制限を越えています。");
+  app.puzzle.LoadRefused = 1;
+}
+
+// Hint counts are not limited by the file; beyond the arrays they are a subscript error.
+void CheckHintCount(int count, int line) {
+  if (count < 0 || count > kMaxSize) throw FileError(kErrSubscript, line);
+}
+
+// A puzzle read completely replaces the puzzle in memory; the start of every read.
+PuzzleState FreshHintPuzzle(const PuzzleState& current, const HintFileHead& head) {
+  PuzzleState next = current;
+  next.Title = head.Title;
+  next.Answer = head.Answer;
+  next.XHintCount = head.XHintCount;
+  next.XSize = head.XSize;
+  next.YHintCount = head.YHintCount;
+  next.YSize = head.YSize;
+  FullReset(next);
+  return next;
+}
+
+// One .gwc line: hint numbers separated by "-", in reading order; "0" alone is a line without
+// runs. A line with more runs than the file's hint count would lose runs: error 9.
+void ReadMonoHintLine(TextReader& reader, int count, int* (*slotOf)(PuzzleState&, int, int),
+                      PuzzleState& p, int index) {
+  int at = reader.Line();
+  std::string field = reader.ReadField();
+  int numbers[kCap] = {};
+  int n = 0;
+  size_t start = 0;
+  while (true) {
+    size_t dash = field.find('-', start);
+    std::string piece = field.substr(start, dash == std::string::npos ? std::string::npos : dash - start);
+    long long v = RoundHalfEven(Val(piece));
+    if (v < 0 || v > kHintA0) throw FileError(kErrTypeMismatch, at);
+    if (n >= kMaxSize) throw FileError(kErrSubscript, at);
+    numbers[++n] = static_cast<int>(v);
+    if (dash == std::string::npos) break;
+    start = dash + 1;
+  }
+  if (n == 1 && numbers[1] == 0) n = 0;
+  if (n > count) throw FileError(kErrSubscript, at);
+  for (int i = 1; i <= n; ++i) slotOf(p, index, count - n + i)[kHintNumber] = numbers[i];
+}
+
+int* RowSlot(PuzzleState& p, int y, int s) { return p.RowHints[s][y]; }
+int* ColSlot(PuzzleState& p, int x, int s) { return p.ColHints[x][s]; }
+
+// The sizes of a picture file; false when refused.
+bool ReadPictureSizes(App& app, TextReader& reader, PuzzleState& next) {
+  int xSize = reader.ReadInt16();
+  int ySize = reader.ReadInt16();
+  if (!SizeFits(xSize) || !SizeFits(ySize)) {
+    Refuse(app);
+    return false;
+  }
+  next.XSize = xSize;
+  next.YSize = ySize;
+  return true;
+}
+
+// Rows of cells; `cell` turns a character into a cell code.
+void ReadPictureRows(TextReader& reader, PuzzleState& next, int (*cell)(const std::string&)) {
+  ClearGrid(next);
+  for (int y = 1; y <= next.YSize; ++y) {
+    std::string row = reader.ReadField();
+    for (int x = 1; x <= next.XSize; ++x) next.Grid[x][y] = cell(Mid(row, x, 1));
+  }
+  next.XHintCount = 3;
+  next.YHintCount = 3;
+}
+
+int ColourCell(const std::string& c) { return c.size() == 1 && c[0] >= '0' && c[0] <= '9' ? c[0] - '0' : 0; }
+int MonoCell(const std::string& c) { return c == "1" ? 1 : 0; }
+
+void ReadPictureFile(App& app, const std::string& path, bool withPalette) {
+  app.puzzle.LoadRefused = 0;
+  TextReader reader = TextReader::Open(path);
+  PuzzleState next = app.puzzle;
+  if (!ReadPictureSizes(app, reader, next)) return;
+  if (withPalette) ReadPaletteLine(reader, next.Palette);
+  ReadPictureRows(reader, next, withPalette ? ColourCell : MonoCell);
+  app.puzzle = std::move(next);
+}
+
+// Restores the normal pointer however the operation ends.
+struct BusyPointer {
+  explicit BusyPointer(App& app) : app(app) { app.ui.SetPointer(Pointer::Busy); }
+  ~BusyPointer() { app.ui.SetPointer(Pointer::Normal); }
+  App& app;
+};
+
+}  // namespace
+
+void ReadHintPuzzle(App& app, const std::string& path) {
+  app.puzzle.LoadRefused = 0;
+  TextReader reader = TextReader::Open(path);
+  HintFileHead head = ReadHintFileHead(reader, false);
+  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) return Refuse(app);
+  CheckHintCount(head.XHintCount, head.sizesLine);
+  CheckHintCount(head.YHintCount, head.sizesLine);
+  PuzzleState next = FreshHintPuzzle(app.puzzle, head);
+  ReadPaletteLine(reader, next.Palette);
+  for (int y = 1; y <= next.YSize; ++y) {
+    int line = reader.Line();
+    std::string text = reader.ReadLine();
+    for (int s = 1; s <= next.XHintCount; ++s) ParseHintField(text, s, line, next.RowHints[s][y]);
+  }
+  for (int x = 1; x <= next.XSize; ++x) {
+    int line = reader.Line();
+    std::string text = reader.ReadLine();
+    for (int s = 1; s <= next.YHintCount; ++s) ParseHintField(text, s, line, next.ColHints[x][s]);
+  }
+  app.puzzle = std::move(next);
+}
+
+void ReadMonoHintPuzzle(App& app, const std::string& path) {
+  app.puzzle.LoadRefused = 0;
+  TextReader reader = TextReader::Open(path);
+  HintFileHead head = ReadHintFileHead(reader, true);
+  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) return Refuse(app);
+  CheckHintCount(head.XHintCount, head.sizesLine);
+  CheckHintCount(head.YHintCount, head.sizesLine);
+  PuzzleState next = FreshHintPuzzle(app.puzzle, head);
+  SetDefaultPalette(next);
+  for (int y = 1; y <= next.YSize; ++y) ReadMonoHintLine(reader, next.XHintCount, RowSlot, next, y);
+  for (int x = 1; x <= next.XSize; ++x) ReadMonoHintLine(reader, next.YHintCount, ColSlot, next, x);
+  app.puzzle = std::move(next);
+}
+
+void ReadPicture(App& app, const std::string& path) { ReadPictureFile(app, path, true); }
+void ReadMonoPicture(App& app, const std::string& path) { ReadPictureFile(app, path, false); }
+
+void WriteHintPuzzle(App& app, const std::string& path) {
+  const PuzzleState& p = app.puzzle;
+  TextWriter w(path);
+  w.WriteLine(p.Title);
+  w.WriteLine(p.Answer);
+  w.WriteLine(NumberLine({p.XHintCount, p.XSize, p.YHintCount, p.YSize}));
+  w.WriteLine(PaletteLine(p.Palette));
+  for (int y = 1; y <= p.YSize; ++y) {
+    std::string line;
+    for (int s = 1; s <= p.XHintCount; ++s) line += HintField(p.RowHints[s][y][kHintNumber], p.RowHints[s][y][kHintColor]);
+    w.WriteLine(line);
+  }
+  for (int x = 1; x <= p.XSize; ++x) {
+    std::string line;
+    for (int s = 1; s <= p.YHintCount; ++s) line += HintField(p.ColHints[x][s][kHintNumber], p.ColHints[x][s][kHintColor]);
+    w.WriteLine(line);
+  }
+  w.Commit();
+}
+
+void WritePicture(App& app, const std::string& path) {
+  const PuzzleState& p = app.puzzle;
+  TextWriter w(path);
+  w.WriteLine(NumberLine({p.XSize, p.YSize}));
+  w.WriteLine(PaletteLine(p.Palette));
+  for (int y = 1; y <= p.YSize; ++y) {
+    std::string line;
+    for (int x = 1; x <= p.XSize; ++x) {
+      int v = p.Grid[x][y];
+      line += v >= 1 && v <= 9 ? static_cast<char>('0' + v) : '*';
+    }
+    w.WriteLine(line);
+  }
+  w.Commit();
+}
+
+void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name) {
+  PuzzleState& p = app.puzzle;
+  std::string path = JoinPath(folder, name);
+  BusyPointer busy(app);
+  if (!FileExists(path)) throw FileError(kErrFileNotFound);
+  std::string ext = RightChars(path, 3);
+  if (p.Mode == kModeImage) {
+    if (ext == "GWA" || ext == "gwa") ReadMonoPicture(app, path);
+    else ReadPicture(app, path);
+    if (!p.LoadRefused) app.ui.SetCaption(p.AppCaption + " : " + name);
+  } else {
+    if (ext == "GWC" || ext == "gwc") ReadMonoHintPuzzle(app, path);
+    else ReadHintPuzzle(app, path);
+    if (!p.LoadRefused) app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + name);
+  }
+  if (p.LoadRefused) return;
+  p.CurFolder = folder;
+  p.CurFileName = name;
+  p.CurPath = path;
+}
+
+bool SaveFile(App& app, const std::string& folder, const std::string& name) {
+  PuzzleState& p = app.puzzle;
+  std::string path = JoinPath(folder, name);
+  if (FileExists(path) &&
+      Ask(app, "ファイルがすでに存在しています．上書きしますか？", MsgButtons::YesNo, MsgIcon::Question, 2) ==
+          MsgResult::No)
+    return false;
+  try {
+    BusyPointer busy(app);
+    if (p.Mode == kModeImage) WritePicture(app, path);
+    else WriteHintPuzzle(app, path);
+    app.ui.SetCaption(p.AppCaption + " : " + path);
+    p.CurFolder = folder;
+    p.CurFileName = name;
+    return true;
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "SaveFile");
+    return false;
+  }
+}
+
+}  // namespace gw
