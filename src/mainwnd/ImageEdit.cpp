@@ -105,7 +105,7 @@ void InvertImage(App& app) {
   PuzzleState& p = app.puzzle;
   if (!HasBoard(p)) return;
   int k = p.CurColor;
-  std::string text = "現在選択されている" + NumText(static_cast<long long>(k)) + " 番の色と「空マス」を反転します。" + CR +
+  std::string text = "現在選択されている" + NumText(k) + " 番の色と「空マス」を反転します。" + CR +
                      "いいですか？";
   if (!AskYesNo(app, text, "画像反転")) return;
   p.Dirty = 1;
@@ -135,7 +135,7 @@ void EraseColour(App& app) {
   PuzzleState& p = app.puzzle;
   if (!HasBoard(p)) return;
   int k = p.CurColor;
-  std::string text = "　現在選択されている" + NumText(static_cast<long long>(k)) + " 番の色を消去します。" + CR +
+  std::string text = "　現在選択されている" + NumText(k) + " 番の色を消去します。" + CR +
                      "消去すると元には戻せません。" + CR + "消去しますか？";
   if (!AskYesNo(app, text, "消去")) return;
   bool changed = false;
