@@ -24,4 +24,10 @@ std::string HintText(int n);
 // LayoutBoard, DrawGrid, DrawHints, then the cursor (number input) or the cells.
 void PaintBoard(App& app);
 
+// Exclusive-or hatched box over the whole hint strip of row y / column x (outline ColorTable(4),
+// fill red); drawing it again removes it. The hover highlight and the solver's working line use
+// them.
+void ToggleRowStrip(App& app, int y);
+void ToggleColStrip(App& app, int x);
+
 }  // namespace gw

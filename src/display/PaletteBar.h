@@ -4,11 +4,12 @@
 
 namespace gw {
 
-// Places Pic(0) (current colour) and Pic(1) (palette column) for client size w × h twips.
+// Places Pic(0) (current colour) and Pic(1) (palette column) for client size w × h twips, and
+// sets the column's font size.
 void PlacePaletteBar(App& app, double clientWidth, double clientHeight);
 // 0 redraws Pic(0) only, 1 Pic(1) only, anything else both.
 void DrawPaletteBar(App& app, int what);
-// A press in Pic(1) at height y (its own units) chooses the colour of that band.
+// A press in Pic(1) at height y (its own units) chooses the colour of that band; any button.
 void PaletteMouseDown(App& app, int button, double y);
 
 }  // namespace gw

@@ -1,0 +1,53 @@
+// The hint numbers and their check marks.
+#include <cstdlib>
+
+#include "display/Colors.h"
+#include "display/Draw.h"
+
+namespace gw {
+
+std::string HintText(int n) {
+  std::string t = std::to_string(std::abs(static_cast<long long>(n)));
+  if (t == "100") return "A0";
+  if (t == "0") return "  ";
+  if (t.size() == 1) return " " + t;
+  return t;
+}
+
+void DrawHints(App& app) {
+  const PuzzleState& p = app.puzzle;
+  const BoardLayout& l = app.layout;
+  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  for (int y = 1; y <= p.YSize; ++y) {
+    for (int slot = 1; slot <= p.XHintCount; ++slot) {
+      const int* hint = p.RowHints[slot][y];
+      s.PrintText(l.GridLeft + slot - 1, l.BoardTop + y - 1, HintText(hint[kHintNumber]),
+                  SlotColor(app, hint[kHintColor]));
+      if (hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
+    }
+  }
+  for (int x = 1; x <= p.XSize; ++x) {
+    for (int slot = 1; slot <= p.YHintCount; ++slot) {
+      const int* hint = p.ColHints[x][slot];
+      s.PrintText(l.BoardLeft + x - 1, l.GridTop + slot - 1, HintText(hint[kHintNumber]),
+                  SlotColor(app, hint[kHintColor]));
+      if (hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
+    }
+  }
+  // The repaint has wiped the hover highlight: the next move must not erase it.
+  app.layout.HoverCol = 0;
+  app.layout.HoverRow = 0;
+}
+
+void ToggleHintMark(App& app, int dx, int dy) {
+  const PuzzleState& p = app.puzzle;
+  double cx = p.XHintCount + dx, cy = p.YHintCount + dy;
+  app.puzzle.Dirty = 1;
+  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Rgb white = TableColor(app, kWhiteColor);
+  s.SetDrawMode(DrawMode::Xor);
+  s.Line(cx, cy, cx + 1, cy + 1, white);
+  s.Line(cx + 1, cy, cx, cy + 1, white);
+}
+
+}  // namespace gw

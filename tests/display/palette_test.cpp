@@ -1,0 +1,107 @@
+// The palette column and the current-colour box: what a click chooses and what gets redrawn.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "display/Draw.h"
+#include "display/PaletteBar.h"
+#include "mainwnd/MainWnd.h"
+#include "support/TestApp.h"
+
+namespace gw {
+namespace {
+
+struct PaletteApp : test::TestApp {
+  PaletteApp() {
+    Start();
+    MainWndPaint(app);
+    TakeOutput();
+  }
+  double BandHeight() { return ui.GetSurface(SurfaceId::Pic1).ScaleHeight() / 9; }
+  // A press in the middle of band k.
+  void Click(int k, int button = kLeftButton) {
+    PicMouseDown(app, 1, button, 0, 10, (k - 0.5) * BandHeight());
+  }
+  std::string Echoed(int k) {
+    TakeOutput();
+    ui.SetDrawEcho(true);
+    Click(k);
+    ui.SetDrawEcho(false);
+    return TakeOutput();
+  }
+};
+
+TEST(PaletteClick, FreeSlotsOfTheStartPaletteCannotBeChosen) {
+  PaletteApp t;
+  for (int k = 2; k <= 9; ++k) {
+    EXPECT_EQ(t.Echoed(k), "");
+    EXPECT_EQ(t.app.puzzle.CurColor, 1);
+  }
+}
+
+TEST(PaletteClick, ABandInUseBecomesCurrentAndOnlyTheCurrentColourBoxIsRedrawn) {
+  PaletteApp t;
+  t.app.puzzle.Palette[4] = 12;
+  std::string drawn = t.Echoed(4);
+  EXPECT_EQ(t.app.puzzle.CurColor, 4);
+  EXPECT_NE(drawn.find("DRAW pic0 clear\n"), std::string::npos);
+  EXPECT_NE(drawn.find("color=" + std::to_string(t.app.colors.ColorTable[12]) + "\n"),
+            std::string::npos);
+  std::istringstream lines(drawn);
+  for (std::string l; std::getline(lines, l);) EXPECT_EQ(l.rfind("DRAW pic0 ", 0), 0u) << l;
+}
+
+TEST(PaletteClick, AnyButtonChooses) {
+  for (int button : {kRightButton, kMiddleButton}) {
+    PaletteApp t;
+    t.app.puzzle.Palette[3] = 2;
+    t.Click(3, button);
+    EXPECT_EQ(t.app.puzzle.CurColor, 3);
+  }
+}
+
+TEST(PaletteClick, ClicksBelowTheNinthBandOrInTheCurrentColourBoxAreIgnored) {
+  PaletteApp t;
+  for (int k = 1; k <= 9; ++k) t.app.puzzle.Palette[k] = k;
+  t.app.puzzle.CurColor = 5;
+  double h = std::nearbyint(t.BandHeight());
+  PicMouseDown(t.app, 1, kLeftButton, 0, 10, 9 * h + 1);
+  PicMouseDown(t.app, 1, kLeftButton, 0, 10, -3);
+  PicMouseDown(t.app, 0, kLeftButton, 0, 10, 10);
+  EXPECT_EQ(t.app.puzzle.CurColor, 5);
+  // The last twip of the ninth band of the rounded band height still hits it.
+  PicMouseDown(t.app, 1, kLeftButton, 0, 10, 9 * h - 0.5);
+  EXPECT_EQ(t.app.puzzle.CurColor, 9);
+}
+
+TEST(PaletteClick, AColumnSqueezedToNothingIgnoresPresses) {
+  PaletteApp t;
+  t.app.puzzle.Palette[2] = 3;
+  t.ui.SetPicGeometry(1, {0, 0, 0, 0});
+  PaletteMouseDown(t.app, kLeftButton, 0);
+  EXPECT_EQ(t.app.puzzle.CurColor, 1);
+}
+
+TEST(PaletteBar, DrawsNineNumberedBandsAndTheCurrentColour) {
+  PaletteApp t;
+  t.ui.SetDrawEcho(true);
+  DrawPaletteBar(t.app, 1);
+  std::string only1 = t.TakeOutput();
+  DrawPaletteBar(t.app, 3);
+  std::string both = t.TakeOutput();
+  t.ui.SetDrawEcho(false);
+  EXPECT_EQ(only1.find("DRAW pic0"), std::string::npos);
+  EXPECT_NE(both.find("DRAW pic0 clear"), std::string::npos);
+  for (int k = 1; k <= 9; ++k)
+    EXPECT_NE(only1.find(" \"" + std::to_string(k) + "\"\n"), std::string::npos) << k;
+  // Band 1 of the start palette is blue, and its box starts at the column's top.
+  std::string blue = std::to_string(t.app.colors.ColorTable[9]);
+  Surface& pic0 = t.ui.GetSurface(SurfaceId::Pic0);
+  std::string width = std::to_string(static_cast<int>(std::nearbyint(pic0.ScaleWidth())));
+  EXPECT_NE(only1.find("DRAW pic1 fill 0 0 " + width + " "), std::string::npos) << only1;
+  EXPECT_NE(only1.find("color=" + blue + "\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gw
