@@ -141,10 +141,17 @@ void MainWindow::RepaintBoardNow() { board_->repaint(); }
 // The key preview of number input mode: keys reach the board before any focused control, but only
 // keys typed in this window (not in a dialog over it).
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !ui_.KeyPreview()) return false;
+  if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  // The help command stands on the menu bar itself: its access key runs it at once, as the
+  // access key of a menu opens that menu.
+  if (key->key() == Qt::Key_H && key->modifiers() == Qt::AltModifier) {
+    HelpClick(app_);
+    return true;
+  }
+  if (!ui_.KeyPreview()) return false;
   if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;  // menu keys
   bool handled = false;
   if (int code = ArrowCode(key->key())) {
