@@ -1,8 +1,79 @@
 #include "print/Insatu.h"
 
-namespace gw {
+#include <cmath>
 
-// Placeholder until printing lands.
-void RunPrintDialog(App&) {}
+#include "mainwnd/Messages.h"
+#include "platform/Convert.h"
+#include "print/PrintJob.h"
+
+namespace gw {
+namespace {
+
+constexpr const char* kDefaults[3] = {"25", "25", "2.5"};
+
+// A cell of no size prints nothing but a blot of lines and a title, and a number too long to
+// hold makes no page at all: neither is sent to the printer.
+bool PageIsPrintable(App& app, const Insatu& dlg) {
+  for (double v : dlg.value)
+    if (!std::isfinite(v)) {
+      Ask(app, "数字が大きすぎます。", MsgButtons::Ok, MsgIcon::Warning);
+      return false;
+    }
+  if (dlg.value[kCellSize] > 0) return true;
+  Ask(app, "セル間隔には 0 より大きい数を入力してください。", MsgButtons::Ok, MsgIcon::Warning);
+  return false;
+}
+
+}  // namespace
+
+std::string InsatuLabel(int i) {
+  switch (i) {
+    case kSideSpace: return "横スペース";
+    case kTopSpace: return "上スペース";
+    default: return "セル間隔";
+  }
+}
+
+std::string PrintSizeText(const App& app, double cell, bool withUnit) {
+  const PuzzleState& p = app.puzzle;
+  std::string text = NumText(cell * (p.XHintCount + p.XSize)) + " ×" +
+                     NumText(cell * (p.YHintCount + p.YSize)) + " の大きさになります。";
+  return withUnit ? text + "（単位mm）" : text;
+}
+
+void InsatuLoad(App& app, Insatu& dlg) {
+  for (int i = 0; i < 3; ++i) {
+    dlg.Txt[i] = kDefaults[i];
+    dlg.value[i] = Val(dlg.Txt[i]);
+  }
+  dlg.Lbl3 = PrintSizeText(app, dlg.value[kCellSize], true);
+  dlg.Check1 = app.wnd.ColorPrinter == 1;
+}
+
+void InsatuTextChange(App& app, Insatu& dlg, int i, const std::string& text) {
+  if (i < 0 || i > 2) return;
+  dlg.Txt[i] = text;
+  dlg.value[i] = Val(text);
+  if (i == kCellSize) dlg.Lbl3 = PrintSizeText(app, dlg.value[kCellSize], false);
+}
+
+void InsatuCheckClick(App& app, Insatu& dlg, bool ticked) {
+  dlg.Check1 = ticked;
+  app.wnd.ColorPrinter = ticked ? 1 : 0;
+}
+
+void InsatuPrintClick(App& app, Insatu& dlg) {
+  if (!PageIsPrintable(app, dlg)) return;
+  PageGeometry page{dlg.value[kSideSpace], dlg.value[kTopSpace], dlg.value[kCellSize]};
+  if (PrintOrSavePdf(app, page)) app.ui.CloseDialog(dlg);
+}
+
+void InsatuBackClick(App& app, Insatu& dlg) { app.ui.CloseDialog(dlg); }
+
+void RunPrintDialog(App& app) {
+  Insatu dlg;
+  InsatuLoad(app, dlg);
+  app.ui.ShowModal(dlg);
+}
 
 }  // namespace gw
