@@ -52,8 +52,10 @@ void KeepCurrentColourUsable(App& app) {
 }  // namespace
 
 TwipsRect SwatchRect(int i) {
-  const double dx = static_cast<double>(RoundHalfEven(1.1 * kSwatchSize));
-  const double dy = 1.1 * kSwatchSize;
+  // 1.1 times the edge, computed so that 412.5 stays exactly a half (1.1 itself is not exact).
+  const double step = 11 * kSwatchSize / 10;
+  const double dx = static_cast<double>(RoundHalfEven(step));
+  const double dy = step;
   // Row 2 stays empty for the caption of the user-made colours.
   int row = i < 8 ? 0 : i < 16 ? 1 : i < 24 ? 3 : 4;
   int column = i % 8;
