@@ -1,12 +1,17 @@
 #!/bin/sh
-# run_scenario.sh GWSCRIPT SCRIPT.gws SAMPLES: runs the scenario in a fresh folder that holds a
-# copy of the samples (as samples/) and compares what it prints with SCRIPT.expected.
+# run_scenario.sh GWSCRIPT SCRIPT.gws SAMPLES NAME: runs the scenario in a fresh folder that holds
+# a copy of the samples (as samples/) and compares what it prints with SCRIPT.expected.
+# The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
+# dialogs show their folder) are the same on every run and every machine.
 set -u
 gwscript=$1
 script=$2
 samples=$3
+name=$4
 expected="${script%.gws}.expected"
-work=$(mktemp -d)
+work="/tmp/gw-scenarios/$name"
+rm -rf "$work"
+mkdir -p "$work" || exit 2
 logs=$(mktemp -d)
 trap 'rm -rf "$work" "$logs"' EXIT
 cp -r "$samples" "$work/samples"
