@@ -1,11 +1,12 @@
 // The board drawing as the scripted surface records it: which shapes, where, in which colour.
+#include "display/Draw.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 #include <vector>
 
-#include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
 #include "support/TestApp.h"
 
@@ -172,11 +173,10 @@ TEST(SetCell, ReportsWhatItReplacedAndDrawsOnlyAChange) {
   EXPECT_TRUE(b.Drawn([&] { EXPECT_EQ(SetCell(b.app, 2, 3, 1), 0); }).empty());
   // A mark over paint: the colour box is erased, then the mark of colour 2 drawn.
   auto mark = b.Drawn([&] { EXPECT_EQ(SetCell(b.app, 2, 3, -2), 2); });
-  EXPECT_EQ(mark, (std::vector<std::string>{
-                      "DRAW mode xor", "DRAW fill 4 5 5 6 color=" + white,
-                      "DRAW fill 4 5 5 6 color=" + blue, "DRAW mode xor",
-                      "DRAW fill 4.4 5.4 4.6 5.6 color=" + white,
-                      "DRAW fill 4.4 5.4 4.6 5.6 color=" + red}));
+  EXPECT_EQ(mark, (std::vector<std::string>{"DRAW mode xor", "DRAW fill 4 5 5 6 color=" + white,
+                                            "DRAW fill 4 5 5 6 color=" + blue, "DRAW mode xor",
+                                            "DRAW fill 4.4 5.4 4.6 5.6 color=" + white,
+                                            "DRAW fill 4.4 5.4 4.6 5.6 color=" + red}));
   EXPECT_EQ(p.Grid[2][3], -2);
   EXPECT_EQ(SetCell(b.app, 2, 3, 0), 2);
   EXPECT_EQ(p.Grid[2][3], 0);
@@ -199,11 +199,11 @@ TEST(DrawCell, EachMarkStyleIsAnExclusiveOrPairInTheMarksColour) {
                                       "DRAW line 4 3 3 4 color=" + red}));
   for (int style : {2, 7}) {  // 2 and every unknown style: the cross
     b.app.puzzle.MarkStyle = style;
-    EXPECT_EQ(b.Drawn([&] { DrawCell(b.app, 1, 1, -2); }),
-              (std::vector<std::string>{"DRAW mode xor", "DRAW line 4 3 3 4 color=" + white,
-                                        "DRAW line 3 3 4 4 color=" + white,
-                                        "DRAW line 4 3 3 4 color=" + red,
-                                        "DRAW line 3 3 4 4 color=" + red}));
+    EXPECT_EQ(
+        b.Drawn([&] { DrawCell(b.app, 1, 1, -2); }),
+        (std::vector<std::string>{
+            "DRAW mode xor", "DRAW line 4 3 3 4 color=" + white, "DRAW line 3 3 4 4 color=" + white,
+            "DRAW line 4 3 3 4 color=" + red, "DRAW line 3 3 4 4 color=" + red}));
   }
   EXPECT_EQ(b.Drawn([&] { DrawCell(b.app, 1, 1, 0); }),
             (std::vector<std::string>{"DRAW mode xor"}));
@@ -244,9 +244,9 @@ TEST(Hints, EverySlotIsPrintedInItsColourAndTicksAreRedrawn) {
   EXPECT_EQ(lines[2], "DRAW mode xor");
   EXPECT_EQ(lines[3], "DRAW line 2 3 3 4 color=" + white);
   EXPECT_EQ(lines[4], "DRAW line 3 3 2 4 color=" + white);
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      "DRAW text 5 2 color=" + C(b.Color(9)) + " \"12\""),
-            lines.end());
+  EXPECT_NE(
+      std::find(lines.begin(), lines.end(), "DRAW text 5 2 color=" + C(b.Color(9)) + " \"12\""),
+      lines.end());
   EXPECT_EQ(b.app.layout.HoverCol, 0);
   EXPECT_EQ(b.app.layout.HoverRow, 0);
 }

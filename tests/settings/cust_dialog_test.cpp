@@ -80,10 +80,12 @@ TEST_F(CustDialog, SlotColumnAndFrameAreDrawnAtTheirTwips) {
   CustPicMouseDown(t.app, dlg, 500);  // 500 / 400 -> slot 2
   std::string drawn = t.TakeOutput();
   // The old slot is redrawn without its frame, then slot 2 with it (1000 × 3600 twips, h = 400).
-  EXPECT_NE(drawn.find("DRAW custpic fill 0 0 1000 400 color=16711680"), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("DRAW custpic fill 0 0 1000 400 color=16711680"), std::string::npos)
+      << drawn;
   EXPECT_NE(drawn.find("DRAW custpic fill 0 400 1000 800 color=255"), std::string::npos) << drawn;
   EXPECT_NE(drawn.find("DRAW custpic text 400 440 color=0 \" 2\""), std::string::npos) << drawn;
-  EXPECT_NE(drawn.find("DRAW custpic box 100 440 900 760 color=16777215"), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("DRAW custpic box 100 440 900 760 color=16777215"), std::string::npos)
+      << drawn;
   EXPECT_NE(drawn.find("DRAW custpic box 50 420 950 780 color=0"), std::string::npos) << drawn;
   EXPECT_EQ(dlg.slot, 2);
 }

@@ -1,10 +1,11 @@
 // The settings file: its exact format, field-oriented reading, and files that are short,
 // garbled or cannot be written.
+#include "settings/Settings.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "settings/Settings.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -125,7 +126,8 @@ TEST(LoadSettings, BinaryGarbageGivesTheDefaults) {
   std::string junk;
   for (int i = 0; i < 600; ++i) {
     char c = static_cast<char>((i * 37 + 11) % 256);
-    junk += c >= '0' && c <= '9' ? '\x81' : c;  // every byte but the digits, NUL and lone lead bytes too
+    junk += c >= '0' && c <= '9' ? '\x81'
+                                 : c;  // every byte but the digits, NUL and lone lead bytes too
   }
   test::WriteFileBytes(dir.File("gridwick.ini"), junk);
   Loaded s;
@@ -151,7 +153,8 @@ TEST(SaveSettings, AFileThatCannotBeWrittenIsToldAndTheOldOneStays) {
   s.Answer("ok");
   EXPECT_FALSE(SaveSettings(s.app));
   std::string shown = s.TakeOutput();
-  EXPECT_EQ(shown.rfind("MSG title=\"グリッドウィック\" buttons=ok icon=warning default=1 \"", 0), 0u)
+  EXPECT_EQ(shown.rfind("MSG title=\"グリッドウィック\" buttons=ok icon=warning default=1 \"", 0),
+            0u)
       << shown;
   EXPECT_NE(shown.find("gridwick.ini"), std::string::npos);
   EXPECT_EQ(test::ReadFileBytes(dir.File("gridwick.ini/keep")), "kept");

@@ -1,9 +1,13 @@
 #include "platform/qt/ImageSurface.h"
 
-#include <QFontMetricsF>
 #include <cmath>
 
 namespace gw {
+namespace {
+
+int Snap(double v) { return static_cast<int>(std::lround(v)); }
+
+}  // namespace
 
 QColor ToQColor(Rgb color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
@@ -11,7 +15,9 @@ void InstallFontSubstitutions() { QFont::insertSubstitution(kMinchoFont, "IPAMin
 
 ImageSurface::ImageSurface(QColor background)
     : image_(1, 1, QImage::Format_RGB32), background_(background), font_(kMinchoFont) {
-  font_.setStyleStrategy(QFont::NoAntialias);  // a white reprint must wipe the old digits exactly
+  // Hard-edged glyphs: a reprint of the same text covers exactly the same pixels.
+  font_.setStyleStrategy(QFont::NoAntialias);
+  font_.setPixelSize(12);
   image_.fill(background_);
 }
 
@@ -26,16 +32,21 @@ void ImageSurface::Resize(QSize size) {
   height_ = image_.height() * kTwipsPerPixel;
 }
 
-const QImage& ImageSurface::image() {
-  EndPainter();
-  return image_;
-}
-
-QPainter& ImageSurface::Painter() {
+QPainter& ImageSurface::Painter(bool forText) {
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    painter_->setBrushOrigin(0, 0);
+    composition_.reset();
+    fontSet_ = false;
+  }
+  // Text is printed opaquely whatever the drawing mode, as a window's text output always is.
+  auto mode = mode_ == DrawMode::Xor && !forText ? QPainter::RasterOp_SourceXorDestination
+                                                 : QPainter::CompositionMode_SourceOver;
+  if (composition_ != mode) {
+    painter_->setCompositionMode(mode);
+    composition_ = mode;
   }
   return *painter_;
 }
@@ -53,28 +64,23 @@ QPointF ImageSurface::ToUser(QPointF d) const {
   return QPointF(left_ + d.x() * width_ / image_.width(), top_ + d.y() * height_ / image_.height());
 }
 
-QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const {
-  QPointF a = ToDevice(std::min(x1, x2), std::min(y1, y2));
-  QPointF b = ToDevice(std::max(x1, x2), std::max(y1, y2));
-  int l = static_cast<int>(std::lround(a.x())), t = static_cast<int>(std::lround(a.y()));
-  int r = static_cast<int>(std::lround(b.x())), btm = static_cast<int>(std::lround(b.y()));
-  if (r <= l) r = l + 1;
-  if (btm <= t) btm = t + 1;
-  return QRect(QPoint(l, t), QPoint(r - 1, btm - 1));
+QPoint ImageSurface::DevicePoint(double x, double y) const {
+  QPointF d = ToDevice(x, y);
+  return QPoint(Snap(d.x()), Snap(d.y()));
 }
 
-void ImageSurface::ApplyMode(QPainter& p, bool forText) const {
-  // Text is printed opaquely whatever the drawing mode, as a window's text output always is.
-  if (mode_ == DrawMode::Xor && !forText)
-    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  else
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const {
+  QPoint a = DevicePoint(std::min(x1, x2), std::min(y1, y2));
+  QPoint b = DevicePoint(std::max(x1, x2), std::max(y1, y2));
+  int right = std::max(b.x(), a.x() + 1), bottom = std::max(b.y(), a.y() + 1);
+  return QRect(a.x(), a.y(), right - a.x(), bottom - a.y());
 }
 
 void ImageSurface::Clear() {
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.fillRect(image_.rect(), background_);
+  composition_ = QPainter::CompositionMode_Source;
 }
 
 void ImageSurface::SetScale(double left, double top, double width, double height) {
@@ -88,30 +94,21 @@ TwipsSize ImageSurface::ClientSize() const {
   return {image_.width() * kTwipsPerPixel, image_.height() * kTwipsPerPixel};
 }
 
-void ImageSurface::SetDrawMode(DrawMode mode) { mode_ = mode; }
-
 void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
   QPainter& p = Painter();
-  ApplyMode(p, false);
-  QPointF a = ToDevice(x1, y1), b = ToDevice(x2, y2);
-  QPoint da(static_cast<int>(std::lround(a.x())), static_cast<int>(std::lround(a.y())));
-  QPoint db(static_cast<int>(std::lround(b.x())), static_cast<int>(std::lround(b.y())));
+  QPoint a = DevicePoint(x1, y1), b = DevicePoint(x2, y2);
   QColor c = ToQColor(color);
-  if (da.y() == db.y()) {
-    p.fillRect(QRect(QPoint(std::min(da.x(), db.x()), da.y()), QSize(std::abs(db.x() - da.x()) + 1, 1)), c);
-  } else if (da.x() == db.x()) {
-    p.fillRect(QRect(QPoint(da.x(), std::min(da.y(), db.y())), QSize(1, std::abs(db.y() - da.y()) + 1)), c);
-  } else {
-    p.setPen(QPen(c, 0));
-    p.drawLine(da, db);
+  if (a.y() == b.y() || a.x() == b.x()) {
+    // Straight lines as one rectangle: exactly the pixels between the ends, each once.
+    p.fillRect(QRect(a, b).normalized(), c);
+    return;
   }
+  // A cosmetic pen is one device pixel wide; the square cap includes the last pixel.
+  p.setPen(QPen(c, 0, Qt::SolidLine, Qt::SquareCap));
+  p.drawLine(a, b);
 }
 
-void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
-  QPainter& p = Painter();
-  ApplyMode(p, false);
-  QRect r = DeviceRect(x1, y1, x2, y2);
-  QColor c = ToQColor(color);
+void ImageSurface::Outline(QPainter& p, const QRect& r, const QColor& c) {
   // Four strips that never overlap, so exclusive-or flips each border pixel once.
   p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
   if (r.height() > 1) p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
@@ -121,46 +118,55 @@ void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
   }
 }
 
+void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
+  Outline(Painter(), DeviceRect(x1, y1, x2, y2), ToQColor(color));
+}
+
 void ImageSurface::FillBox(double x1, double y1, double x2, double y2, Rgb color) {
-  QPainter& p = Painter();
-  ApplyMode(p, false);
-  p.fillRect(DeviceRect(x1, y1, x2, y2), ToQColor(color));
+  Painter().fillRect(DeviceRect(x1, y1, x2, y2), ToQColor(color));
 }
 
 void ImageSurface::HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) {
   QRect r = DeviceRect(x1, y1, x2, y2);
   QPainter& p = Painter();
-  ApplyMode(p, false);
-  p.setBrushOrigin(0, 0);
+  // The pattern is anchored at the image's origin, so a second drawing hits the same pixels.
   if (r.width() > 2 && r.height() > 2)
     p.fillRect(r.adjusted(1, 1, -1, -1), QBrush(ToQColor(fill), Qt::DiagCrossPattern));
-  Box(x1, y1, x2, y2, outline);
+  Outline(p, r, ToQColor(outline));
 }
 
 void ImageSurface::SetFontSize(double points) {
   // Points are 1/72 inch; a logical pixel is 1/96 inch.
-  int pixels = std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+  int pixels = std::max(1, Snap(points * 96.0 / 72.0));
+  if (pixels == font_.pixelSize()) return;
   font_.setPixelSize(pixels);
+  metrics_.reset();
+  fontSet_ = false;
+}
+
+const QFontMetrics& ImageSurface::Metrics() {
+  if (!metrics_) metrics_.emplace(font_, &image_);
+  return *metrics_;
 }
 
 void ImageSurface::PrintText(double x, double y, const std::string& text, Rgb color) {
-  QPainter& p = Painter();
-  ApplyMode(p, true);
-  p.setFont(font_);
+  QPainter& p = Painter(true);
+  if (!fontSet_) {
+    p.setFont(font_);
+    fontSet_ = true;
+  }
   p.setPen(ToQColor(color));
-  QPointF d = ToDevice(x, y);
-  QFontMetricsF fm(font_);
-  p.drawText(QPointF(std::round(d.x()), std::round(d.y()) + fm.ascent()), QString::fromStdString(text));
+  // The position is the top-left corner of the text.
+  QPoint d = DevicePoint(x, y);
+  p.drawText(QPoint(d.x(), d.y() + Metrics().ascent()), QString::fromStdString(text));
 }
 
 double ImageSurface::TextWidth(const std::string& text) {
-  QFontMetricsF fm(font_);
-  return fm.horizontalAdvance(QString::fromStdString(text)) * width_ / image_.width();
+  return Metrics().horizontalAdvance(QString::fromStdString(text)) * width_ / image_.width();
 }
 
 double ImageSurface::TextHeight(const std::string&) {
-  QFontMetricsF fm(font_);
-  return fm.height() * height_ / image_.height();
+  return Metrics().height() * height_ / image_.height();
 }
 
 }  // namespace gw
