@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "PathFilter.h"
 #include "Runner.h"
+#include "platform/FileSystem.h"
 #include "platform/qt/ImageSurface.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +30,15 @@ int main(int argc, char** argv) {
   } else {
     while (std::getline(std::cin, line)) lines.push_back(line);
   }
-  gw::Runner runner(std::cout, std::move(lines));
-  return runner.Run();
+  gw::PathFilter filter(std::cout, gw::CurrentDirectory());
+  gw::Runner runner(filter.stream(), std::move(lines));
+  runner.Register("paths", [&filter](gw::Runner&, const gw::ScriptLine& l) {
+    gw::NeedWords(l, 2);
+    const std::string& w = l.words[1].text;
+    if (w != "relative" && w != "absolute") throw gw::ScriptError("unknown word " + w);
+    filter.SetRelative(w == "relative");
+  });
+  int status = runner.Run();
+  filter.stream().flush();
+  return status;
 }
