@@ -1,16 +1,242 @@
 #include "state/FileCommands.h"
 
-namespace gw {
+#include "dialogs/FileDlg.h"
+#include "dialogs/FileSel2.h"
+#include "display/Draw.h"
+#include "mainwnd/Messages.h"
+#include "mainwnd/Sizein.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "state/Paths.h"
+#include "state/ProgressFiles.h"
+#include "state/PuzzleFiles.h"
 
-// Placeholder until the file commands land.
-void OfferProgressSave(App& app) { app.puzzle.Dirty = 0; }
-void NewHintPuzzle(App&) {}
-void NewPicture(App&) {}
-void OpenForPlay(App&, int) {}
-void OpenHintPuzzle(App&) {}
-void OpenPicture(App&) {}
-void SaveProgress(App&) {}
-void SaveHintPuzzle(App&) {}
-void SavePicture(App&) {}
+namespace gw {
+namespace {
+
+bool Opened(const PuzzleState& p) { return p.DialogCancelled != 1 && p.LoadRefused != 1; }
+
+// A file of the current puzzle under another extension.
+std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
+  return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
+}
+
+void PlaceInputCursor(App& app, int x) {
+  app.layout.CursorSide = 1;
+  app.layout.CursorX = x;
+  app.layout.CursorY = 1;
+  app.layout.DigitBuffer.clear();
+  ToggleInputCursor(app);
+}
+
+// A non-empty reply replaces the text; an empty one or Cancel keeps it.
+void AskText(App& app, const std::string& prompt, const std::string& title, std::string& text) {
+  InputResult r = app.ui.InputBox(prompt, title, text);
+  if (!r.cancelled && !r.text.empty()) text = r.text;
+}
+
+void AskTitleAndAnswer(App& app) {
+  AskText(app, "このロジックのタイトル(コメント)を入力してください。", "タイトルの入力", app.puzzle.Title);
+  AskText(app, "分かっているなら，このロジックの答を入力してください。", "答の入力", app.puzzle.Answer);
+}
+
+// The colours whose hint totals differ between rows and columns, as " 2 5".
+std::string UnequalColourTotals(const PuzzleState& p) {
+  long rows[10] = {}, cols[10] = {};
+  auto add = [](long (&sums)[10], const int* slot) {
+    int k = slot[kHintColor];
+    if (k >= 1 && k <= 9) sums[k] += slot[kHintNumber];
+  };
+  for (int y = 1; y <= p.YSize; ++y)
+    for (int s = 1; s <= p.XHintCount; ++s) add(rows, p.RowHints[s][y]);
+  for (int x = 1; x <= p.XSize; ++x)
+    for (int s = 1; s <= p.YHintCount; ++s) add(cols, p.ColHints[x][s]);
+  std::string list;
+  for (int k = 1; k <= 9; ++k)
+    if (rows[k] != cols[k]) list += " " + std::to_string(k);
+  return list;
+}
+
+// The companion of a picture gives its title and answer: the first two fields of its .gwm, or
+// the first field of its .gwc.
+void ReadCompanionTitle(App& app) {
+  PuzzleState& p = app.puzzle;
+  std::string hint = CompanionPath(p, "GWM"), mono = CompanionPath(p, "GWC");
+  p.Title.clear();
+  p.Answer.clear();
+  bool colour = FileExists(hint);
+  if (!colour && !FileExists(mono)) return;
+  try {
+    TextReader reader = TextReader::Open(colour ? hint : mono);
+    std::string title = reader.AtEnd() ? "" : reader.ReadField();
+    std::string answer = colour && !reader.AtEnd() ? reader.ReadField() : "";
+    p.Title = title;
+    p.Answer = answer;
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "OpenPicture");
+  }
+}
+
+// The offer to go on with a stored game; a file that does not fit leaves the board cleared.
+void OfferStoredProgress(App& app, const std::string& progress) {
+  PuzzleState& p = app.puzzle;
+  std::string text = std::string("ディスク上に途中のデータがあります。") + CR + "読み込んで続きをしますか？";
+  bool resume = Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes;
+  if (resume) {
+    try {
+      ReadProgress(app, progress);
+      DrawHints(app);
+      DrawCells(app);
+    } catch (const FileError&) {
+      app.ui.MsgBox(std::string("ディスク上の途中データがこのロジックに合わないので，読み込めませんでした。") + CR +
+                        "盤面はクリアしたままです。",
+                    MsgButtons::Ok, MsgIcon::Warning, 1, "");
+    }
+  }
+  if (Ask(app, "ディスク上の途中データは消去していいですか？", MsgButtons::YesNo) == MsgResult::Yes) {
+    try {
+      DeleteFile(progress);
+    } catch (const FileError& e) {
+      ShowFileError(app, e.number(), 0, "OpenForPlay");
+    }
+  }
+  if (!resume) ClearGrid(p);
+}
+
+// Each save returns whether it wrote its file.
+bool WriteProgressOf(App& app) {
+  PuzzleState& p = app.puzzle;
+  if (p.SolveState == 1) {
+    Msg(app, "自動解析を行なったので途中セーブはできません。");
+    return false;
+  }
+  std::string progress = CompanionPath(p, "GWP");
+  if (FileExists(progress) &&
+      Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
+          MsgButtons::OkCancel) == MsgResult::Cancel)
+    return false;
+  try {
+    WriteProgress(app, progress);
+    return true;
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "SaveProgress");
+    return false;
+  }
+}
+
+bool WriteHintPuzzleOf(App& app) {
+  std::string unequal = UnequalColourTotals(app.puzzle);
+  if (!unequal.empty() &&
+      Ask(app, unequal + " 番の色の合計が合いません。" + CR + "それでも保存しますか？", MsgButtons::YesNo,
+          MsgIcon::None, 1, "エラー") == MsgResult::No)
+    return false;
+  AskTitleAndAnswer(app);
+  return RunFileDlg(app, kSaveCaption, "GWM", "*.gwm").saved;
+}
+
+// The companion hint file is written only when the picture itself was: after a declined
+// overwrite it would replace the hints of another picture.
+bool WritePictureOf(App& app) {
+  AskTitleAndAnswer(app);
+  FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
+  if (app.puzzle.DialogCancelled == 1 || !dlg.saved) return false;
+  DeriveHints(app.puzzle);
+  try {
+    WriteHintPuzzle(app, CompanionPath(app.puzzle, "GWM"));
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "SavePicture");
+  }
+  return true;
+}
+
+bool SaveOfMode(App& app) {
+  switch (app.puzzle.Mode) {
+    case kModePlay: return WriteProgressOf(app);
+    case kModeNumber: return WriteHintPuzzleOf(app);
+    default: return WritePictureOf(app);
+  }
+}
+
+void NewBoard(App& app, int hintCounts, const char* fileName) {
+  PuzzleState& p = app.puzzle;
+  p.XHintCount = p.YHintCount = hintCounts;
+  p.XSize = p.YSize = 0;
+  p.Title.clear();
+  p.Answer.clear();
+  p.CurFileName = fileName;
+  RunSizeDialog(app);
+  app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + p.CurFileName);
+  FullReset(p);
+  p.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+}
+
+}  // namespace
+
+void OfferProgressSave(App& app) {
+  PuzzleState& p = app.puzzle;
+  if (p.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
+    std::string text = std::string("途中のデータが保存されていません。") + CR + "保存しますか？" + CR +
+                       "保存すれば，次回はここから始まれます。";
+    // Only a save that wrote its file is reported as done.
+    if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes && SaveOfMode(app)) Msg(app, "途中データを保存しました。");
+  }
+  p.Dirty = 0;
+}
+
+void NewHintPuzzle(App& app) {
+  NewBoard(app, 0, "NoName.GWM");
+  PlaceInputCursor(app, app.puzzle.XHintCount);
+}
+
+void NewPicture(App& app) { NewBoard(app, 3, "NoName.GWK"); }
+
+void OpenForPlay(App& app, int kind) {
+  PuzzleState& p = app.puzzle;
+  if (kind == 2) RunFileSel2(app);
+  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
+  if (!Opened(p)) return;
+  p.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+  ClearHintChecks(p);
+  DrawHints(app);
+  p.SolveState = 0;
+  std::string progress = CompanionPath(p, "GWP");
+  if (!FileExists(progress)) {
+    ClearGrid(p);
+    return;
+  }
+  OfferStoredProgress(app, progress);
+}
+
+void OpenHintPuzzle(App& app) {
+  PuzzleState& p = app.puzzle;
+  RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
+  if (!Opened(p)) return;
+  p.CurColor = 1;
+  ClearGrid(p);
+  LayoutBoard(app);
+  DrawGrid(app);
+  DrawHints(app);
+  PlaceInputCursor(app, 1);
+}
+
+void OpenPicture(App& app) {
+  PuzzleState& p = app.puzzle;
+  RunFileDlg(app, kOpenCaption, "GWK", "*.gwk;*.gwa");
+  if (!Opened(p)) return;
+  ReadCompanionTitle(app);
+  p.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+  DrawCells(app);
+}
+
+void SaveProgress(App& app) { WriteProgressOf(app); }
+void SaveHintPuzzle(App& app) { WriteHintPuzzleOf(app); }
+void SavePicture(App& app) { WritePictureOf(app); }
 
 }  // namespace gw
