@@ -88,7 +88,7 @@ TEST_F(CustView, ClicksDoubleClicksAndDropsReachTheCore) {
     EXPECT_EQ(app.colors.ColorTable[5], MakeRgb(128, 0, 128));
     EXPECT_EQ(app.colors.ColorTable[20], MakeRgb(255, 0, 64));
     EXPECT_EQ(Shown(Find<QWidget>(v, "LblCol20")), QColor(255, 0, 64));
-    QTest::mouseClick(Find<QCheckBox>(v, "Check1"), Qt::LeftButton);
+    Find<QCheckBox>(v, "Check1")->click();
     EXPECT_EQ(p.AutoCheck, 0);
     QTest::mouseClick(Find<QRadioButton>(v, "Opt1"), Qt::LeftButton);
     EXPECT_EQ(p.MarkStyle, 1);
@@ -141,7 +141,7 @@ TEST_F(CustView, OkWithAWhiteSlotOneShowsTheWarningAndStaysOpen) {
 TEST_F(CustView, TheFrameCloseBoxKeepsTheChanges) {
   Open([&](DialogView& v) {
     QTest::mouseClick(Find<QWidget>(v, "LblCol2"), Qt::LeftButton);
-    v.reject();  // what the close box and Escape do
+    v.close();  // the close box
   });
   EXPECT_EQ(p.Palette[1], 2);
   EXPECT_TRUE(test::ReadFileBytes(dir.File("gridwick.ini")).empty());

@@ -55,7 +55,7 @@ TEST_F(InsatuView, ShowsTheDefaultsAndRewritesTheSizeLineAsTheCellIsTyped) {
   Open([&](DialogView& v) {
     EXPECT_TRUE(Find<QCheckBox>(v, "Check1")->isChecked());
     EXPECT_EQ(Find<QLineEdit>(v, "Txt2")->text(), "2.5");
-    v.reject();
+    v.close();
   });
 }
 

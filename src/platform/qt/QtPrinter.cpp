@@ -18,7 +18,10 @@ constexpr double kFarthestMm = 100000;
 constexpr double kLargestPoints = 2000;
 constexpr double kSmallestPoints = 0.5;
 // A point is a dot the eye can find: about a pen tip wide.
-constexpr double kDotMm = 0.4;
+constexpr double kDotMm = 0.5;
+// Line widths count pixels of a 300-dpi printer: on finer printers a pixel is so thin that the
+// thick lines every fifth cell could not be told from the thin ones.
+constexpr double kCoarsestDpi = 300;
 
 QColor TextColour(Rgb color) {
   return color == kPrinterDefaultColor ? QColor(Qt::black) : ToQColor(color);
@@ -95,7 +98,8 @@ void QtPrinter::Text(double x, double y, Rgb color, const std::string& text) {
 void QtPrinter::Line(double x1, double y1, double x2, double y2, int widthPixels, Rgb color) {
   if (!painter_) return;
   // No transform is set, so the pen's width is in the printer's own pixels.
-  QPen pen(ToQColor(color), std::max(1, widthPixels));
+  double pixels = std::max(1, widthPixels) * std::max(1.0, printer_->resolution() / kCoarsestDpi);
+  QPen pen(ToQColor(color), pixels);
   pen.setCapStyle(Qt::SquareCap);
   painter_->setPen(pen);
   painter_->drawLine(QPointF(Device(x1), Device(y1)), QPointF(Device(x2), Device(y2)));

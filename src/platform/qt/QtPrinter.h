@@ -11,7 +11,7 @@ namespace gw {
 
 // The system's default printer through Qt's print support, or a PDF file in its place. One
 // document at a time; coordinates arrive in millimetres and are turned into device pixels here,
-// so that line widths are true device pixels and fonts keep their point sizes.
+// so that fonts keep their point sizes; line widths are pixels of at most 300 dpi.
 class QtPrinter : public Printer {
  public:
   QtPrinter();
