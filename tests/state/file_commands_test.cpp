@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "state/FileCommands.h"
+#include "support/TestApp.h"
+
+namespace gw {
+namespace {
+
+using test::MakeBoard;
+using test::ReadFileBytes;
+using test::SetColHints;
+using test::SetRowHints;
+using test::TempDir;
+using test::TestApp;
+using test::WriteFileBytes;
+
+struct Commands : ::testing::Test {
+  TempDir dir;
+  TestApp t;
+  void SetUp() override {
+    t.Start();
+    t.TakeOutput();
+  }
+  PuzzleState& p() { return t.app.puzzle; }
+  void Dialog(std::vector<std::vector<std::string>> steps) { t.Steps(DialogKind::FileDlg, std::move(steps)); }
+};
+
+TEST_F(Commands, ColourTotalsThatDifferAreAskedAboutInAscendingOrder) {
+  p().Mode = kModeNumber;
+  MakeBoard(t.app, 2, 2, 2, 2);
+  SetRowHints(t.app, 1, {10, 2});
+  SetColHints(t.app, 1, {11});
+  SetColHints(t.app, 2, {2}, 3);
+  SetRowHints(t.app, 2, {}, 3);  // empty slots of colour 3 add nothing
+  t.Answer("no");
+  SaveHintPuzzle(t.app);
+  EXPECT_EQ(t.TakeOutput(),
+            "MSG title=\"エラー\" buttons=yesno icon=none default=1 \" 1 3 番の色の合計が合いません。\\r"
+            "それでも保存しますか？\" -> no\n");
+}
+
+TEST_F(Commands, AnOfferedSaveThatWasCancelledIsNotReportedAsSaved) {
+  p().Mode = kModeNumber;
+  MakeBoard(t.app, 1, 1, 1, 1);
+  p().CurFileName = "a.gwm";
+  p().Dirty = 1;
+  t.Answer("yes");
+  t.ReplyCancel();
+  t.ReplyCancel();
+  Dialog({{"cancel"}});
+  OfferProgressSave(t.app);
+  std::string out = t.TakeOutput();
+  EXPECT_EQ(out.find("途中データを保存しました。"), std::string::npos) << out;
+  EXPECT_EQ(p().Dirty, 0);
+}
+
+TEST_F(Commands, AnOfferedProgressSaveWritesTheFileAndSaysSo) {
+  p().Mode = kModePlay;
+  MakeBoard(t.app, 2, 1, 1, 1);
+  p().Grid[1][1] = -3;
+  p().CurFolder = dir.path();
+  p().CurFileName = "cat.gwm";
+  p().Dirty = 1;
+  t.Answer("yes");
+  t.Answer("ok");
+  OfferProgressSave(t.app);
+  EXPECT_EQ(ReadFileBytes(dir.File("cat.GWP")), "*0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_NE(t.TakeOutput().find("\"途中データを保存しました。\" -> ok"), std::string::npos);
+
+  p().SolveState = 1;  // after the solver nothing is offered
+  p().Dirty = 1;
+  OfferProgressSave(t.app);
+  EXPECT_EQ(t.TakeOutput(), "");
+  EXPECT_EQ(p().Dirty, 0);
+}
+
+TEST_F(Commands, SavingAPictureWritesItsDerivedHintsBesideIt) {
+  p().Mode = kModeImage;
+  MakeBoard(t.app, 3, 1, 3, 3);
+  SetDefaultPalette(p());
+  p().Grid[1][1] = 1, p().Grid[2][1] = 2;
+  p().CurFileName = "NoName.GWK";
+  t.Reply("題");
+  t.Reply("答");
+  Dialog({{"name", "pic.gwk"}, {"ok"}});
+  SavePicture(t.app);
+  EXPECT_EQ(ReadFileBytes(dir.File("pic.gwk")), " 3  1 \r\n9 1515151515151515\r\n12*\r\n");
+  EXPECT_EQ(ReadFileBytes(dir.File("pic.GWM")),
+            "\x91\xe8\r\n\x93\x9a\r\n 2  3  1  1 \r\n9 1515151515151515\r\n 11 12\r\n 11\r\n 12\r\n 00\r\n");
+}
+
+TEST_F(Commands, APictureTakesTitleAndAnswerFromWhatItsCompanionHolds) {
+  p().Mode = kModeImage;
+  WriteFileBytes(dir.File("a.gwk"), " 1  1 \r\n9 1515151515151515\r\n1\r\n");
+  struct Case {
+    const char* companion;
+    const char* title;
+    const char* answer;
+  } cases[] = {{" only a title\r\n", "only a title", ""}, {"", "", ""}, {"x,y,z\r\n", "x", "y"}};
+  for (const Case& c : cases) {
+    WriteFileBytes(dir.File("a.GWM"), c.companion);
+    Dialog({{"pick", "a.gwk"}, {"ok"}});
+    OpenPicture(t.app);
+    EXPECT_EQ(p().Title, c.title);
+    EXPECT_EQ(p().Answer, c.answer);
+  }
+  WriteFileBytes(dir.File("a.GWM"), "\x82\r\n");
+  Dialog({{"pick", "a.gwk"}, {"ok"}});
+  t.Answer("ok");
+  OpenPicture(t.app);
+  EXPECT_NE(t.TakeOutput().find("MSG title=\"エラーOpenPicture\""), std::string::npos);
+  EXPECT_EQ(p().Title, "");
+}
+
+}  // namespace
+}  // namespace gw
