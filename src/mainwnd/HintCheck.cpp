@@ -5,9 +5,11 @@
 // The check is deliberately weak: it reads a line from each end only up to the first blank cell
 // and ticks each hint whose count of cells it has seen there, without asking whether the run is
 // longer than its hint, whether runs of one colour are separated, or whether stray cells of
-// another colour lie between runs. Players use the ticks as a reading aid, and the solver reads the
-// totals it counts down to know which colours a crossing line can still give a cell: both want the
-// same cheap, predictable answer on every mouse move, not a proof of the line.
+// another colour lie between runs. It is a reading aid for the player, not a judgement of the
+// line (the answer judgement does that), and it has to stay cheap enough for every mouse move of
+// a drag. The solver also depends on it being exactly this: the colour totals it counts down tell
+// the line solver which colours a crossing line can still give a cell, so a cleverer check would
+// change what the solver decides and in which order it visits the lines.
 
 namespace gw {
 namespace {
@@ -19,6 +21,8 @@ struct CheckedLine {
   int index;  // y of a row, x of a column
   int count;  // XHintCount or YHintCount
   int size;   // XSize or YSize
+  // Whether a cross was put on or taken off on the way, drawn or not.
+  bool toggled = false;
 
   int* Hint(int k) const {
     PuzzleState& p = app.puzzle;
@@ -31,12 +35,12 @@ struct CheckedLine {
     if (row) ToggleHintMark(app, k - count, index);
     else ToggleHintMark(app, index, k - count);
   }
-  // The hint's colour is counted off once, when it is newly ticked.
-  void Tick(int k) const {
+  // The hint's colour is counted off each time it is newly ticked.
+  void Tick(int k) {
     int* hint = Hint(k);
     if (hint[kHintCheck] != 0) return;
-    ToggleMark(k);
     hint[kHintCheck] = -1;
+    toggled = true;
     int c = hint[kHintColor];
     if (c < 0 || c > 9) return;
     if (row) --app.solver.RowColorTotals[c][index];
@@ -45,17 +49,17 @@ struct CheckedLine {
 };
 
 // Removes every tick of the line, also those the player set by hand.
-void ClearTicks(const CheckedLine& line) {
+void ClearTicks(CheckedLine& line) {
   for (int s = 1; s <= line.count; ++s) {
     int* hint = line.Hint(s);
     if (hint[kHintCheck] == 0) continue;
-    line.ToggleMark(s);
     hint[kHintCheck] = 0;
+    line.toggled = true;
   }
 }
 
 // Ticks hints from the first cell on; false when every hint got ticked, so the check is over.
-bool ScanFromStart(const CheckedLine& line, int k) {
+bool ScanFromStart(CheckedLine& line, int k) {
   int run = 0;
   for (int i = 1; i <= line.size; ++i) {
     int v = line.Cell(i);
@@ -73,7 +77,7 @@ bool ScanFromStart(const CheckedLine& line, int k) {
 }
 
 // Starts afresh from the last slot, whatever the first scan reached.
-void ScanFromEnd(const CheckedLine& line) {
+void ScanFromEnd(CheckedLine& line) {
   int k = line.count;
   int run = 0;
   for (int i = line.size; i >= 1; --i) {
@@ -89,8 +93,7 @@ void ScanFromEnd(const CheckedLine& line) {
   }
 }
 
-void CheckLine(const CheckedLine& line) {
-  if (line.app.solver.SolverRunning == 0) ClearTicks(line);
+void ScanLine(CheckedLine& line) {
   if (line.count < 1) return;
   int k = 1;
   while (line.Number(k) == 0) {
@@ -98,6 +101,20 @@ void CheckLine(const CheckedLine& line) {
     ++k;
   }
   if (ScanFromStart(line, k)) ScanFromEnd(line);
+}
+
+// Outside the solver the line's ticks are cleared and found again on every check, which runs on
+// every mouse move of a drag: the crosses are drawn afterwards, only where a tick differs from
+// before (a cross taken off and put back would be two exclusive-or drawings that cancel).
+void CheckLine(CheckedLine line) {
+  int before[kCap] = {};
+  for (int s = 1; s <= line.count; ++s) before[s] = line.Hint(s)[kHintCheck];
+  if (line.app.solver.SolverRunning == 0) ClearTicks(line);
+  ScanLine(line);
+  for (int s = 1; s <= line.count; ++s)
+    if ((before[s] != 0) != (line.Hint(s)[kHintCheck] != 0)) line.ToggleMark(s);
+  // Every cross taken off or put on is an unsaved change, also when it ends as it was.
+  if (line.toggled) line.app.puzzle.Dirty = 1;
 }
 
 int Capped(int v) { return v < kMaxSize ? v : kMaxSize; }

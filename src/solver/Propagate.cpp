@@ -6,7 +6,6 @@
 #include "mainwnd/HintCheck.h"
 #include "solver/LineRules.h"
 #include "solver/SolveLine.h"
-#include "solver/StripHighlight.h"
 #include "solver/WorkLine.h"
 
 namespace gw {
@@ -42,8 +41,8 @@ void Load(App& app, Line l) {
 }
 
 void Highlight(App& app, Line l) {
-  if (l.row) HighlightRowStrip(app, l.index);
-  else HighlightColStrip(app, l.index);
+  if (l.row) ToggleRowStrip(app, l.index);
+  else ToggleColStrip(app, l.index);
 }
 
 void CheckHints(App& app, Line l) {

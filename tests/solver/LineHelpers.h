@@ -1,0 +1,34 @@
+#pragma once
+// Work lines for the solver tests, and an independent line solver that enumerates every placement.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "App.h"
+
+namespace gw::test {
+
+struct HintRun {
+  int length;
+  int colour = 1;
+};
+
+// Cells as text: '?' blank, '-' empty (-1), 'x' a player's mark (-3), '1'..'9' colours.
+std::vector<int> Cells(const std::string& text);
+std::string CellsText(const std::vector<int>& cells);
+
+// Puts a line into the work line; every crossing line can still give every colour.
+void SetWorkLine(App& app, const std::vector<int>& cells, const std::vector<HintRun>& runs);
+std::vector<int> WorkCells(const App& app);
+
+// Every placement of the runs (gap rule of colour puzzles) that agrees with the known cells:
+// cells all placements agree on get that value, the others stay blank. Empty when none exists.
+struct BruteResult {
+  bool placement = false;
+  std::vector<int> cells;
+};
+// `allowed(c, i)`: whether the crossing line through cell i (from 0) can still give colour c.
+BruteResult BruteForceLine(const std::vector<int>& cells, const std::vector<HintRun>& runs,
+                           std::function<bool(int, int)> allowed = nullptr);
+
+}  // namespace gw::test
