@@ -137,7 +137,7 @@ void RunCustView(QtPlatform& ui, App& app, Dialog& dialog) {
   DialogView view(ui, dialog, kCustCaption);
   CustWidgets w;
   auto* grid = new QGridLayout(&view);
-  grid->addWidget(SlotFrame(&view, ui, w), 0, 0, 3, 1);
+  grid->addWidget(SlotFrame(&view, ui, w), 0, 0, 3, 1, Qt::AlignTop);
   grid->addWidget(MixFrame(&view, w), 0, 1);
   grid->addWidget(CheckFrame(&view, w), 1, 1);
   grid->addWidget(MarkFrame(&view, w), 2, 1);

@@ -1,0 +1,120 @@
+// Screenshots of the customise and print dialogs over the real main window, for looking at them:
+// runs only with GW_SHOT_DIR set, on a real display (xvfb-run with QT_QPA_PLATFORM=xcb).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTranslator>
+
+#include "DialogDriver.h"
+#include "PrintedPage.h"
+#include "mainwnd/MainWnd.h"
+#include "platform/qt/DialogView.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
+#include "support/TestApp.h"
+
+namespace gw {
+namespace {
+
+using test::Find;
+
+struct Screenshots : ::testing::Test {
+  QString shots = qEnvironmentVariable("GW_SHOT_DIR");
+  test::TempDir dir;
+  QtPlatform ui;
+  App app{ui};
+  MainWindow w{ui, app};
+  QTranslator japanese;
+
+  ~Screenshots() override { QApplication::removeTranslator(&japanese); }
+  void SetUp() override {
+    if (shots.isEmpty() || QGuiApplication::platformName() != "xcb")
+      GTEST_SKIP() << "screenshots are taken with GW_SHOT_DIR set under xvfb-run";
+    // The font and the standard buttons' texts as the program sets them.
+    QApplication::setFont(QFont(kMinchoFont, 10));
+    if (japanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QApplication::installTranslator(&japanese);
+    ui.SetWindow(&w);
+    w.show();
+    MainWndLoad(app);
+    test::MakePrintablePuzzle(app);
+    app.puzzle.Palette[4] = 17;
+    app.puzzle.Grid[2][1] = 4;
+    app.puzzle.Grid[5][6] = -1;
+    w.resize(760, 620);
+    w.move(20, 20);
+    QTest::qWait(300);
+    MainWndPaint(app);
+    w.update();
+  }
+  void Shot(const QString& name) {
+    QTest::qWait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(shots + "/" + name);
+  }
+  // Chooses a menu item as the user would.
+  void Choose(const QString& text) {
+    for (QAction* a : w.findChildren<QAction*>())
+      if (a->text() == text) return a->trigger();
+    ADD_FAILURE() << "no menu item " << text.toStdString();
+  }
+};
+
+TEST_F(Screenshots, CustomiseDialog) {
+  test::WhenModal<DialogView>([&](DialogView& v) {
+    Shot("cust-open.png");
+    QWidget* pic = Find<QWidget>(v, "Pic");
+    QTest::mouseClick(pic, Qt::LeftButton, {}, QPoint(30, pic->height() / 9 * 4 + 10));
+    QTest::mouseClick(Find<QWidget>(v, "LblCol13"), Qt::LeftButton);
+    // A real double click: press, release (the click), then the double click.
+    QTest::mouseClick(Find<QWidget>(v, "LblCol14"), Qt::LeftButton);
+    QTest::mouseDClick(Find<QWidget>(v, "LblCol14"), Qt::LeftButton);
+    Find<QWidget>(v, "Opt2")->setFocus();
+    QTest::keyClick(Find<QWidget>(v, "Opt2"), Qt::Key_Space);
+    Shot("cust-edited.png");
+    QTest::mouseClick(Find<QPushButton>(v, "Cmd0"), Qt::LeftButton);
+  });
+  Choose("色のｶｽﾀﾏｲｽﾞ(&C)");
+  MainWndPaint(app);
+  w.update();
+  Shot("main-after-cust.png");
+}
+
+TEST_F(Screenshots, PrintDialogAndThePdfOfferWithoutAPrinter) {
+  test::WhenModal<DialogView>([&](DialogView& v) {
+    Shot("insatu-open.png");
+    QLineEdit* cell = Find<QLineEdit>(v, "Txt2");
+    cell->selectAll();
+    QTest::keyClicks(cell, "4");
+    Shot("insatu-cell4.png");
+    test::WhenModal<QMessageBox>([&](QMessageBox& offer) {
+      Shot("insatu-no-printer.png");
+      test::WhenModal<QInputDialog>([&](QInputDialog& name) {
+        name.setTextValue("neko-page");
+        Shot("insatu-pdf-name.png");
+        test::WhenModal<QMessageBox>([&](QMessageBox& saved) {
+          Shot("insatu-pdf-saved.png");
+          saved.accept();
+        });
+        name.accept();
+      });
+      offer.button(QMessageBox::Yes)->click();
+    });
+    QTest::mouseClick(Find<QPushButton>(v, "Cmd0"), Qt::LeftButton);
+  });
+  Choose("印刷(&P)");
+  QFile::remove(shots + "/fallback.pdf");
+  QFile::copy(dir.File("neko-page.pdf").c_str(), shots + "/fallback.pdf");
+}
+
+}  // namespace
+}  // namespace gw
