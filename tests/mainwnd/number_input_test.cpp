@@ -115,22 +115,20 @@ TEST_F(NumberInput, OnTheColumnSideEntriesRunAlongTheSlotRowAndWrapOneRowUp) {
 }
 
 TEST_F(NumberInput, ArrowsStopAtTheFirstSlotAndWrapPastTheLast) {
-  Place(1, 1, 1);
-  MoveInputCursor(t.app, kKeyLeft);
-  ExpectCursor(1, 1, 1);
-  MoveInputCursor(t.app, kKeyUp);
-  ExpectCursor(1, 1, 1);
-  Place(1, 2, 2);
-  MoveInputCursor(t.app, kKeyRight);
-  ExpectCursor(1, 1, 1);
-  Place(1, 1, 3);
-  MoveInputCursor(t.app, kKeyDown);
-  ExpectCursor(1, 1, 1);
-  Place(2, 3, 2);
-  MoveInputCursor(t.app, kKeyDown);
-  ExpectCursor(2, 2, 1);
-  MoveInputCursor(t.app, kKeyRight);
-  ExpectCursor(2, 3, 1);
+  struct Step {
+    int side, x, y, key, toX, toY;
+  };
+  const std::vector<Step> steps = {
+      {1, 1, 1, kKeyLeft, 1, 1},  {1, 1, 1, kKeyUp, 1, 1},    {1, 2, 2, kKeyRight, 1, 1},
+      {1, 1, 3, kKeyDown, 1, 1},  {1, 2, 3, kKeyDown, 1, 1},  {2, 3, 2, kKeyDown, 2, 1},
+      {2, 2, 1, kKeyRight, 3, 1}, {2, 4, 2, kKeyRight, 1, 1}, {1, 2, 2, kKeyLeft, 1, 2},
+  };
+  for (const Step& s : steps) {
+    Place(s.side, s.x, s.y);
+    MoveInputCursor(t.app, s.key);
+    EXPECT_EQ(l.CursorX, s.toX) << s.side << " " << s.x << "," << s.y << " key " << s.key;
+    EXPECT_EQ(l.CursorY, s.toY) << s.side << " " << s.x << "," << s.y << " key " << s.key;
+  }
   EXPECT_EQ(p.Dirty, 0);  // moving alone changes nothing
 }
 
