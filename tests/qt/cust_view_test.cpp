@@ -15,6 +15,7 @@
 #include "mainwnd/MainWnd.h"
 #include "platform/qt/CustWidgets.h"
 #include "platform/qt/DialogView.h"
+#include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
 #include "settings/Cust.h"
 #include "support/TestApp.h"
@@ -145,6 +146,21 @@ TEST_F(CustView, TheFrameCloseBoxKeepsTheChanges) {
   });
   EXPECT_EQ(p.Palette[1], 2);
   EXPECT_TRUE(test::ReadFileBytes(dir.File("gridwick.ini")).empty());
+}
+
+TEST_F(CustView, TheUncoveredMainWindowShowsTheNewColours) {
+  MainWindow window(ui, app);
+  ui.SetWindow(&window);
+  window.resize(600, 400);
+  window.show();
+  QTest::qWait(50);
+  Open([&](DialogView& v) {
+    QTest::mouseClick(Find<QWidget>(v, "LblCol12"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(v, "Cmd0"), Qt::LeftButton);
+  });
+  const QImage& column = ui.Image(SurfaceId::Pic1).image();
+  EXPECT_EQ(QColor(column.pixel(2, column.height() / 18)), QColor(255, 0, 0));
+  ui.SetWindow(nullptr);
 }
 
 }  // namespace

@@ -84,8 +84,6 @@ TEST_F(Screenshots, CustomiseDialog) {
     QTest::mouseClick(Find<QPushButton>(v, "Cmd0"), Qt::LeftButton);
   });
   Choose("色のｶｽﾀﾏｲｽﾞ(&C)");
-  MainWndPaint(app);
-  w.update();
   Shot("main-after-cust.png");
 }
 

@@ -1,18 +1,17 @@
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDrag>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "mainwnd/MainWnd.h"
 #include "platform/qt/CustWidgets.h"
 #include "platform/qt/DialogView.h"
 #include "platform/qt/QtPlatform.h"
@@ -176,6 +175,10 @@ void RunCustView(QtPlatform& ui, App& app, Dialog& dialog) {
   view.SetCloseHandler([&] { CustClose(app, dlg); refresh(); });
   Refresh(app, dlg, w);
   view.Run();
+  // The dialog lay over the main window: uncovering it is the repaint at which the new colours
+  // and marks show, as it would be on a window that keeps no picture of its own.
+  MainWndPaint(app);
+  for (QWidget* top : QApplication::topLevelWidgets()) top->update();
 }
 
 }  // namespace gw
