@@ -1,10 +1,113 @@
 #include "mainwnd/PlayInput.h"
 
-namespace gw {
+#include "display/Draw.h"
+#include "mainwnd/BoardUnits.h"
+#include "mainwnd/HintCheck.h"
+#include "mainwnd/MainWnd.h"
 
-// Placeholder until play input lands.
-void PlayMouseDown(App&, int, int, double, double) {}
-void PlayMouseMove(App&, int, int, double, double) {}
-void ToggleHoverHighlight(App&, int, int) {}
+namespace gw {
+namespace {
+
+// A mouse position as the board sees it: the whole unit it falls in and the board cell that unit
+// belongs to (col below 1 lies in the row hints, row below 1 in the column hints).
+struct BoardSpot {
+  int fx, fy, col, row;
+};
+
+BoardSpot SpotAt(const PuzzleState& p, double x, double y) {
+  int fx = WholeUnit(x), fy = WholeUnit(y);
+  return {fx, fy, fx - p.XHintCount, fy - p.YHintCount};
+}
+
+bool OnBoard(const PuzzleState& p, int col, int row) {
+  return col >= 1 && col <= p.XSize && row >= 1 && row <= p.YSize;
+}
+
+// The order of the tests matters only in that every press beyond them changes nothing; with no
+// puzzle loaded (XSize 0) they turn every press away.
+bool InsideHintsOrBoard(const PuzzleState& p, const BoardSpot& s) {
+  return s.fx > 0 && s.col <= p.XSize && s.fy > 0 && s.row <= p.YSize;
+}
+
+// A tick set or taken off by hand; an empty slot has nothing to tick.
+void ToggleCheckByHand(App& app, int* hint, int dx, int dy) {
+  if (hint[kHintNumber] == 0) return;
+  hint[kHintCheck] = hint[kHintCheck] < 0 ? 0 : -1;
+  ToggleHintMark(app, dx, dy);
+}
+
+void PressOnHints(App& app, const BoardSpot& s) {
+  PuzzleState& p = app.puzzle;
+  if (s.col < 1) {
+    // The corner square above the row hints and left of the column hints holds nothing.
+    if (s.row < 1 || s.fx > kMaxSize) return;
+    ToggleCheckByHand(app, p.RowHints[s.fx][s.row], s.col, s.row);
+  } else {
+    if (s.fy > kMaxSize) return;
+    ToggleCheckByHand(app, p.ColHints[s.col][s.fy], s.col, s.row);
+  }
+}
+
+// Left paints with the current colour or clears a cell of that colour; right marks or clears a
+// mark. Either overwrites whatever else the cell held in one click.
+void PressOnCell(App& app, int button, int col, int row) {
+  PuzzleState& p = app.puzzle;
+  int cell = p.Grid[col][row];
+  int value;
+  if (button == kLeftButton) value = cell == p.CurColor ? 0 : p.CurColor;
+  else if (button == kRightButton) value = cell < 0 ? 0 : -p.CurColor;
+  else return;
+  SetCell(app, col, row, value);
+  app.layout.DragValue = value;
+}
+
+void CheckCellLines(App& app, int col, int row) {
+  if (app.puzzle.AutoCheck != 1) return;
+  CheckRowHints(app, row);
+  CheckColHints(app, col);
+}
+
+}  // namespace
+
+void PlayMouseDown(App& app, int button, int /*shift*/, double x, double y) {
+  PuzzleState& p = app.puzzle;
+  BoardSpot s = SpotAt(p, x, y);
+  if (!InsideHintsOrBoard(p, s)) return;
+  // Every press that got this far counts as a change, also one that changes nothing.
+  p.Dirty = 1;
+  if (s.col < 1 || s.row < 1) {
+    PressOnHints(app, s);
+    return;
+  }
+  PressOnCell(app, button, s.col, s.row);
+  // A middle-button press changes no cell but still has its lines checked.
+  CheckCellLines(app, s.col, s.row);
+}
+
+void PlayMouseMove(App& app, int button, int /*shift*/, double x, double y) {
+  PuzzleState& p = app.puzzle;
+  BoardLayout& l = app.layout;
+  BoardSpot s = SpotAt(p, x, y);
+  if (s.col != l.HoverCol || s.row != l.HoverRow) {
+    ToggleHoverHighlight(app, l.HoverCol, l.HoverRow);
+    ToggleHoverHighlight(app, s.col, s.row);
+    l.HoverCol = s.col;
+    l.HoverRow = s.row;
+  }
+  if (!OnBoard(p, s.col, s.row)) return;
+  // Only a drag with exactly one of the two buttons paints; both together, or the middle one,
+  // only move the highlight.
+  if (button != kLeftButton && button != kRightButton) return;
+  // The press that began a stroke on the board has marked the game as changed already; a stroke
+  // begun in the margin has not, and its cells must not slip past the save prompt.
+  if (SetCell(app, s.col, s.row, l.DragValue) != 0) p.Dirty = 1;
+  CheckCellLines(app, s.col, s.row);
+}
+
+void ToggleHoverHighlight(App& app, int col, int row) {
+  if (!OnBoard(app.puzzle, col, row)) return;
+  ToggleRowStrip(app, row);
+  ToggleColStrip(app, col);
+}
 
 }  // namespace gw
