@@ -1,5 +1,6 @@
 #include "dialogs/FileDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "mainwnd/Messages.h"
 #include "platform/Directory.h"
 #include "platform/FileError.h"
@@ -125,12 +126,7 @@ void FileDlgFileDoubleClick(App& app, FileDlg& dlg, const std::string& file) {
 }
 
 void CmdClick(App& app, FileDlg& dlg, int i) {
-  app.puzzle.DialogCancelled = 0;
-  if (i == 1) {
-    app.puzzle.DialogCancelled = 1;
-    app.ui.CloseDialog(dlg);
-    return;
-  }
+  if (PressCancel(app, dlg, i)) return;
   std::string folder = dlg.folder;
   std::string name = dlg.name;
   if (RefusedName(name)) return;

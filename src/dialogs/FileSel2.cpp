@@ -1,5 +1,6 @@
 #include "dialogs/FileSel2.h"
 
+#include "dialogs/DialogButtons.h"
 #include "platform/Convert.h"
 #include "platform/Directory.h"
 #include "platform/FileError.h"
@@ -84,12 +85,7 @@ void FileSel2DoubleClick(App& app, FileSel2& dlg, int index) {
 }
 
 void CmdClick(App& app, FileSel2& dlg, int i) {
-  app.puzzle.DialogCancelled = 0;
-  if (i == 1) {
-    app.puzzle.DialogCancelled = 1;
-    app.ui.CloseDialog(dlg);
-    return;
-  }
+  if (PressCancel(app, dlg, i)) return;
   if (dlg.selected < 0 || dlg.selected >= static_cast<int>(dlg.files.size())) return;
   // The name on disk, not the shown one: names with several dots or capitals open as they are.
   std::string name = dlg.files[dlg.selected];

@@ -17,6 +17,12 @@ namespace {
 
 bool Opened(const PuzzleState& p) { return p.DialogCancelled != 1 && p.LoadRefused != 1; }
 
+// The open dialog of the mode's formats; true when a file was read.
+bool ChooseAndOpen(App& app, const char* ext, const char* pattern) {
+  RunFileDlg(app, kOpenCaption, ext, pattern);
+  return Opened(app.puzzle);
+}
+
 // A file of the current puzzle under another extension.
 std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
   return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
@@ -214,8 +220,7 @@ void OpenForPlay(App& app, int kind) {
 
 void OpenHintPuzzle(App& app) {
   PuzzleState& p = app.puzzle;
-  RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
-  if (!Opened(p)) return;
+  if (!ChooseAndOpen(app, "GWM", "*.gwm;*.gwc")) return;
   p.CurColor = 1;
   ClearGrid(p);
   LayoutBoard(app);
@@ -226,8 +231,7 @@ void OpenHintPuzzle(App& app) {
 
 void OpenPicture(App& app) {
   PuzzleState& p = app.puzzle;
-  RunFileDlg(app, kOpenCaption, "GWK", "*.gwk;*.gwa");
-  if (!Opened(p)) return;
+  if (!ChooseAndOpen(app, "GWK", "*.gwk;*.gwa")) return;
   ReadCompanionTitle(app);
   p.CurColor = 1;
   LayoutBoard(app);

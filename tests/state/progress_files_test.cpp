@@ -3,25 +3,18 @@
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
 #include "state/ProgressFiles.h"
+#include "FileTestSupport.h"
 #include "support/TestApp.h"
 
 namespace gw {
 namespace {
 
+using test::ErrorOf;
 using test::MakeBoard;
 using test::ReadFileBytes;
 using test::TempDir;
 using test::TestApp;
 using test::WriteFileBytes;
-
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const FileError& e) {
-    return e.number();
-  }
-  return 0;
-}
 
 std::string Sjis(const std::string& utf8) { return *EncodeCp932(utf8); }
 

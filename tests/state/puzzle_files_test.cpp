@@ -6,11 +6,14 @@
 #include "platform/FileError.h"
 #include "state/Paths.h"
 #include "state/PuzzleFiles.h"
+#include "../fuzz/ReaderFuzz.h"
+#include "FileTestSupport.h"
 #include "support/TestApp.h"
 
 namespace gw {
 namespace {
 
+using test::ErrorOf;
 using test::MakeBoard;
 using test::ReadFileBytes;
 using test::SetColHints;
@@ -18,25 +21,6 @@ using test::SetRowHints;
 using test::TempDir;
 using test::TestApp;
 using test::WriteFileBytes;
-
-// Everything of the puzzle a reader may change, LoadRefused aside.
-bool SamePuzzle(const PuzzleState& a, const PuzzleState& b) {
-  return a.XSize == b.XSize && a.YSize == b.YSize && a.XHintCount == b.XHintCount &&
-         a.YHintCount == b.YHintCount && std::memcmp(a.Grid, b.Grid, sizeof a.Grid) == 0 &&
-         std::memcmp(a.RowHints, b.RowHints, sizeof a.RowHints) == 0 &&
-         std::memcmp(a.ColHints, b.ColHints, sizeof a.ColHints) == 0 &&
-         std::memcmp(a.Palette, b.Palette, sizeof a.Palette) == 0 && a.Title == b.Title && a.Answer == b.Answer &&
-         a.CurFolder == b.CurFolder && a.CurFileName == b.CurFileName && a.CurPath == b.CurPath;
-}
-
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const FileError& e) {
-    return e.number();
-  }
-  return 0;
-}
 
 // "テスト" and "猫" in code page 932.
 const std::string kTitleBytes = "\x83\x65\x83\x58\x83\x67";
@@ -207,7 +191,7 @@ TEST_F(Files, BoardsOutsideOneToTwentyAreRefusedWithTheLimitMessage) {
     t.Answer("ok");
     c.read(t.app, dir.File(c.name));
     EXPECT_EQ(p().LoadRefused, 1) << c.name;
-    EXPECT_TRUE(SamePuzzle(p(), before)) << c.name;
+    EXPECT_TRUE(fuzz::SamePuzzle(p(), before)) << c.name;
     EXPECT_NE(t.TakeOutput().find("\"プレイできる制限を越えています。\" -> ok"), std::string::npos) << c.name;
   }
 }
@@ -245,7 +229,7 @@ TEST_F(Files, ReadsThatFailHalfWayLeaveThePuzzleIntact) {
     if (c.read) WriteFileBytes(dir.File(c.name), c.bytes);
     EXPECT_EQ(ErrorOf([&] { read(t.app, dir.File(c.name)); }), c.error) << c.name;
     EXPECT_EQ(p().LoadRefused, 0) << c.name;
-    EXPECT_TRUE(SamePuzzle(p(), before)) << c.name;
+    EXPECT_TRUE(fuzz::SamePuzzle(p(), before)) << c.name;
   }
   EXPECT_EQ(t.TakeOutput(), "");
 }
@@ -279,7 +263,7 @@ TEST_F(Files, HintPuzzleRoundTripsThroughTheFile) {
   std::string bytes = ReadFileBytes(dir.File("r.gwm"));
   MakeBoard(t.app, 1, 1, 1, 1);
   ReadHintPuzzle(t.app, dir.File("r.gwm"));
-  EXPECT_TRUE(SamePuzzle(p(), written));
+  EXPECT_TRUE(fuzz::SamePuzzle(p(), written));
   WriteHintPuzzle(t.app, dir.File("r2.gwm"));
   EXPECT_EQ(ReadFileBytes(dir.File("r2.gwm")), bytes);
 }
@@ -291,7 +275,7 @@ TEST_F(Files, MonoFilesRoundTripThroughTheColourFormats) {
   WriteHintPuzzle(t.app, dir.File("m.gwm"));
   MakeBoard(t.app, 1, 1, 1, 1);
   ReadHintPuzzle(t.app, dir.File("m.gwm"));
-  EXPECT_TRUE(SamePuzzle(p(), first));
+  EXPECT_TRUE(fuzz::SamePuzzle(p(), first));
 
   WriteFileBytes(dir.File("m.gwa"), " 3  2 \r\n101\r\n010\r\n");
   ReadMonoPicture(t.app, dir.File("m.gwa"));
@@ -301,7 +285,7 @@ TEST_F(Files, MonoFilesRoundTripThroughTheColourFormats) {
   ClearGrid(p());
   p().XSize = p().YSize = 1;
   ReadPicture(t.app, dir.File("m.gwk"));
-  EXPECT_TRUE(SamePuzzle(p(), picture));
+  EXPECT_TRUE(fuzz::SamePuzzle(p(), picture));
 }
 
 // --- path helpers and the error box ---------------------------------------------------------
