@@ -288,6 +288,27 @@ TEST_F(Files, MonoFilesRoundTripThroughTheColourFormats) {
   EXPECT_TRUE(fuzz::SamePuzzle(p(), picture));
 }
 
+TEST_F(Files, OpenPuzzleFileChoosesTheReaderByTheExactCaseOfTheExtension) {
+  p().Mode = kModePlay;
+  std::string colour = "colour\r\nanswer\r\n 1  1  1  1 \r\n9 1515151515151515\r\n 11\r\n 11\r\n";
+  std::string mono = "mono\r\n1 1 1 1\r\n1\r\n1\r\n";
+  struct Case {
+    const char* name;
+    const std::string& bytes;
+    const char* title;
+  } cases[] = {{"a.GWC", mono, "mono"}, {"b.gwc", mono, "mono"}, {"c.Gwc", colour, "colour"}, {"d.gwm", colour, "colour"}};
+  for (const Case& c : cases) {
+    WriteFileBytes(dir.File(c.name), c.bytes);
+    OpenPuzzleFile(t.app, dir.path(), c.name);
+    EXPECT_EQ(p().Title, c.title) << c.name;
+    EXPECT_EQ(p().CurFileName, c.name);
+    EXPECT_EQ(p().CurPath, dir.File(c.name));
+  }
+  EXPECT_NE(t.TakeOutput().find("CAPTION \"グリッドウィック「colour」d.gwm\""), std::string::npos);
+  EXPECT_EQ(ErrorOf([&] { OpenPuzzleFile(t.app, dir.path(), "none.gwm"); }), kErrFileNotFound);
+  EXPECT_EQ(t.TakeOutput(), "POINTER busy\nPOINTER normal\n");
+}
+
 // --- path helpers and the error box ---------------------------------------------------------
 
 TEST(Paths, ChangeExtWorksOnTheFirstDotOfTheFileName) {
