@@ -1,9 +1,162 @@
 #include "mainwnd/Judge.h"
 
-namespace gw {
+#include "display/Draw.h"
+#include "mainwnd/Messages.h"
+#include "platform/Convert.h"
+#include "platform/FileError.h"
+#include "platform/Utf8.h"
+#include "state/Paths.h"
+#include "state/ProgressFiles.h"
 
-// Placeholder until the judgement lands.
-void JudgeAnswer(App&) {}
-void ClearEmptyMarks(App&) {}
+namespace gw {
+namespace {
+
+// One row or column of the board with its hint slots, read only.
+struct JudgedLine {
+  const PuzzleState& p;
+  bool row;
+  int index;  // y of a row, x of a column
+
+  int Count() const { return Capped(row ? p.XHintCount : p.YHintCount); }
+  int Size() const { return Capped(row ? p.XSize : p.YSize); }
+  const int* Hint(int s) const { return row ? p.RowHints[s][index] : p.ColHints[index][s]; }
+  int Cell(int i) const { return row ? p.Grid[i][index] : p.Grid[index][i]; }
+  // The first slot from s on that holds a hint, or Count() + 1.
+  int NextHint(int s) const {
+    while (s <= Count() && Hint(s)[kHintNumber] == 0) ++s;
+    return s;
+  }
+  static int Capped(int v) { return v < kMaxSize ? v : kMaxSize; }
+};
+
+// A line is right when its runs (stretches of one colour; blanks and marks are empty) are its
+// hints, one for one, in number and colour. Every painted cell belongs to some run, so a stray
+// cell of another colour before or between the runs makes the line wrong: were it passed over, a
+// picture with cells the hints do not have could be judged right in both directions.
+bool LineIsRight(const JudgedLine& line) {
+  int k = line.NextHint(1);
+  for (int i = 1; i <= line.Size();) {
+    int v = line.Cell(i);
+    if (v <= 0) {
+      ++i;
+      continue;
+    }
+    int length = 1;
+    while (i + length <= line.Size() && line.Cell(i + length) == v) ++length;
+    if (k > line.Count()) return false;  // a painted run after the last hint
+    const int* hint = line.Hint(k);
+    if (hint[kHintNumber] != length || hint[kHintColor] != v) return false;
+    k = line.NextHint(k + 1);
+    i += length;
+  }
+  return k > line.Count();  // every hint found its run
+}
+
+bool HasBoard(const PuzzleState& p) { return p.XSize >= 1 && p.YSize >= 1; }
+
+int CountBlankCells(const PuzzleState& p) {
+  int u = 0;
+  for (int y = 1; y <= p.YSize; ++y)
+    for (int x = 1; x <= p.XSize; ++x) u += p.Grid[x][y] == 0 ? 1 : 0;
+  return u;
+}
+
+int CountWrongLines(const PuzzleState& p) {
+  int errors = 0;
+  for (int y = 1; y <= p.YSize; ++y) errors += LineIsRight({p, true, y}) ? 0 : 1;
+  for (int x = 1; x <= p.XSize; ++x) errors += LineIsRight({p, false, x}) ? 0 : 1;
+  return errors;
+}
+
+// The completer list is read field by field and line by line, so a comma or a line break typed
+// into a name would split it into entries of its own; the comma becomes a full-width one.
+std::string StorableName(const std::string& typed) {
+  std::string name;
+  for (char c : typed) {
+    if (c == ',') name += "，";
+    else if (static_cast<unsigned char>(c) >= 0x20) name += c;
+  }
+  return name;
+}
+
+std::string FailureReason(const FileError& e) {
+  if (e.number() == kErrTypeMismatch) return "名前にファイルに書けない文字が含まれています。";
+  return FileErrorText(e.number());
+}
+
+// The name goes in front of the list. Only a list that was really written records the completion;
+// otherwise the player is told, and the next right judgement asks for the name again.
+void RecordCompleter(App& app, const std::string& path, const std::string& name, CompleterList& list) {
+  std::string entry = app.ui.Today() + " " + name;
+  try {
+    SaveCompleters(app, path, entry, list);
+    app.puzzle.SolveState = 2;
+  } catch (const FileError& e) {
+    Ask(app,
+        "完成者の一覧 " + ChangeExt(app.puzzle.CurFileName, "GWB") + " に書き込めませんでした。" + CR +
+            FailureReason(e) + CR + "名前は記録されていません。もう一度判定すれば，名前を入れ直せます。",
+        MsgButtons::Ok, MsgIcon::Warning);
+  }
+}
+
+void AskForCompleter(App& app, std::string text) {
+  PuzzleState& p = app.puzzle;
+  std::string path = JoinPath(p.CurFolder, p.CurFileName);
+  CompleterList list;
+  try {
+    ReadCompleters(app, path, list);
+  } catch (const FileError& e) {
+    // Writing now would replace the entries that could not be read.
+    Ask(app,
+        text + "ただし，完成者の一覧 " + ChangeExt(p.CurFileName, "GWB") +
+            " が読めないので，名前は記録できません。" + CR + FileErrorText(e.number()),
+        MsgButtons::Ok, MsgIcon::Warning, 1, "ロジック完成です");
+    return;
+  }
+  for (int i = 1; i <= list.count; ++i) text += "・" + Mid(list.entries[i], 11) + CR;
+  text += "完成者の名前をどうぞ";
+  InputResult reply = app.ui.InputBox(text, "「" + p.Answer + "」完成", "");
+  std::string name = reply.cancelled ? "" : StorableName(reply.text);
+  if (!name.empty()) RecordCompleter(app, path, name, list);
+}
+
+void Congratulate(App& app) {
+  PuzzleState& p = app.puzzle;
+  std::string text = std::string("おめでとうございます") + CR + "答は(" + p.Answer + ")です" + CR;
+  // After the automatic solver, or once a name is recorded, there is nothing more to enter.
+  if (p.SolveState != 0) Msg(app, text + "次もがんばってください。", "ロジック完成です");
+  else AskForCompleter(app, text);
+  ClearEmptyMarks(app);
+}
+
+}  // namespace
+
+void JudgeAnswer(App& app) {
+  PuzzleState& p = app.puzzle;
+  // Without a board every line would pass and an empty file name would name the list.
+  if (!HasBoard(p)) {
+    Msg(app, "今は判定するロジックがありません。");
+    return;
+  }
+  int blanks = CountBlankCells(p);
+  if (blanks > 0 &&
+      Ask(app,
+          "まだ未確定マスが" + NumText(blanks) + " 個あります。" + CR + "「空マス」とみなして判定していいですか？",
+          MsgButtons::YesNo) != MsgResult::Yes)
+    return;
+  int errors = CountWrongLines(p);
+  if (errors > 0) {
+    Msg(app, std::string("ちょっと間違っているみたいですよ。") + CR + NumText(errors) + " 個所ほど・・・・");
+    return;
+  }
+  Congratulate(app);
+}
+
+void ClearEmptyMarks(App& app) {
+  const PuzzleState& p = app.puzzle;
+  for (int y = 1; y <= p.YSize; ++y)
+    for (int x = 1; x <= p.XSize; ++x)
+      if (p.Grid[x][y] < 0) SetCell(app, x, y, 0);
+}
 
 }  // namespace gw
