@@ -1,0 +1,34 @@
+// Replays the fuzz corpus of every reader (tests/fuzz/corpus/<format>/) in the ordinary run:
+// no crash, a refused or failed read leaves the puzzle as it was, a successful one is in range.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../fuzz/ReaderFuzz.h"
+#include "support/TestApp.h"
+
+namespace gw {
+namespace {
+
+namespace fs = std::filesystem;
+using fuzz::Format;
+
+fs::path CorpusRoot() { return fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus"; }
+
+TEST(FuzzCorpus, EveryReaderKeepsItsPromisesOnTheCorpus) {
+  test::TempDir dir;
+  int replayed = 0;
+  for (Format f : {Format::Gwm, Format::Gwc, Format::Gwk, Format::Gwa, Format::Gwp, Format::Gwb}) {
+    fs::path folder = CorpusRoot() / fuzz::Extension(f);
+    ASSERT_TRUE(fs::is_directory(folder)) << folder;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      std::string why = fuzz::CheckReader(f, test::ReadFileBytes(entry.path().string()), dir.path());
+      EXPECT_EQ(why, "") << entry.path();
+      ++replayed;
+    }
+  }
+  EXPECT_GT(replayed, 6);
+}
+
+}  // namespace
+}  // namespace gw
