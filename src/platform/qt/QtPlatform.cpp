@@ -124,7 +124,7 @@ void QtPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
   ImageSurface& pic = Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1);
   if (size != pic.image().size()) pic.Resize(size);
   pics_[i] = rect;
-  if (window_) window_->update();
+  if (window_) window_->board()->update();
 }
 
 Printer& QtPlatform::GetPrinter() { return *printer_; }
