@@ -147,12 +147,16 @@ bool WritePictureOf(App& app) {
   AskTitleAndAnswer(app);
   FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
   if (app.puzzle.DialogCancelled == 1 || !dlg.saved) return false;
+  // The picture on screen keeps the hint layout it was drawn with (mouse positions are mapped
+  // through it); only the companion file gets the derived hints.
+  PuzzleState picture = app.puzzle;
   DeriveHints(app.puzzle);
   try {
     WriteHintPuzzle(app, CompanionPath(app.puzzle, "GWM"));
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SavePicture");
   }
+  app.puzzle = picture;
   return true;
 }
 

@@ -87,6 +87,10 @@ TEST_F(Commands, SavingAPictureWritesItsDerivedHintsBesideIt) {
   EXPECT_EQ(ReadFileBytes(dir.File("pic.gwk")), " 3  1 \r\n9 1515151515151515\r\n12*\r\n");
   EXPECT_EQ(ReadFileBytes(dir.File("pic.GWM")),
             "\x91\xe8\r\n\x93\x9a\r\n 2  3  1  1 \r\n9 1515151515151515\r\n 11 12\r\n 11\r\n 12\r\n 00\r\n");
+  // The picture being edited keeps the hint layout the window was drawn with.
+  EXPECT_EQ(p().XHintCount, 3);
+  EXPECT_EQ(p().YHintCount, 3);
+  EXPECT_EQ(p().RowHints[3][1][kHintNumber], 0);
 }
 
 TEST_F(Commands, APictureTakesTitleAndAnswerFromWhatItsCompanionHolds) {
