@@ -63,7 +63,9 @@ void StoreUnchecked(Queue& q, Line l) {
 // cannot happen (after SolveLine, which never changes a decided cell).
 void StoreChecked(Queue& q, Line l, bool conflicts) {
   SolverState& s = q.app.solver;
+  const PuzzleState& p = q.app.puzzle;
   for (int i = 1; i <= WorkLength(s); ++i) {
+    if (p.Grid[l.X(i)][l.Y(i)] == s.LineCells[i]) continue;  // most cells are as they were
     int report = StoreCell(q.app, l.X(i), l.Y(i), s.LineCells[i]);
     if (report == 2 && conflicts) {
       s.Contradiction = 1;

@@ -1,17 +1,36 @@
 #pragma once
+#include <cstdint>
 
 #include "App.h"
 
 namespace gw {
+
+// Cells of the work line as bits: bit i - 1 stands for cell i.
+using CellSet = std::uint32_t;
 
 // The tables of one SolveLine call.
 struct LineTables {
   // StartTable[k][j]: -1 run k cannot start at j, 0 it may, 1 it starts there in a placement found.
   int StartTable[kCap][kCap];
   int HintStart[kCap];
+  // First[k]..Last[k]: the starts of run k the start filters have not ruled out as a range yet
+  // (the table holds -1 outside it).
+  int First[kCap];
+  int Last[kCap];
   // NextFilled[i]: the first cell at or after i that was already filled (L + 1 when none). Known
   // cells never change during the enumeration, so the gap test can read it instead of the cells.
   int NextFilled[kCap + 1];
+
+  // What the placements found so far give each blank cell, one set per accumulation code: none
+  // yet (0), empty in all of them (-10), colour c in all of them (10 × c), differing (99). The
+  // codes are decoded into the work line when the enumeration ends.
+  CellSet fresh;
+  CellSet seenEmpty;
+  CellSet seenColour[10];
+  CellSet undecided;
+  // The distinct colours 1..9 of the line's runs.
+  int colours[10];
+  int colourCount;
 };
 
 // Solves the work line in place: keeps a blank cell's value when every placement of the runs that
@@ -25,9 +44,5 @@ void FilterStartsByCounts(App& app, LineTables& t);
 void FilterStartsByCells(App& app, LineTables& t);
 void PlaceHint(App& app, LineTables& t, int k);
 void EvaluatePlacement(App& app, LineTables& t);
-
-// Accumulation codes of cells that were blank, while the enumeration runs.
-constexpr int kSeenEmpty = -10;
-constexpr int kUndecided = 99;
 
 }  // namespace gw

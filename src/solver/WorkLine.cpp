@@ -28,9 +28,6 @@ void LoadRuns(SolverState& s, int slots, Slot slot) {
 
 }  // namespace
 
-int WorkLength(const SolverState& s) { return Clamp(s.LineCells[0]); }
-int WorkRuns(const SolverState& s) { return Clamp(s.LineHints[0][0]); }
-
 void LoadRowLine(App& app, int y) {
   const PuzzleState& p = app.puzzle;
   SolverState& s = app.solver;

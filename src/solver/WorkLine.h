@@ -11,9 +11,15 @@ void LoadColLine(App& app, int x);
 
 // The work line's length, clamped to the board's capacity so that no loop over it can leave the
 // arrays even when a board of a size below 1 was loaded.
-int WorkLength(const SolverState& s);
+inline int WorkLength(const SolverState& s) {
+  int L = s.LineCells[0];
+  return L < 0 ? 0 : L > kMaxSize ? kMaxSize : L;
+}
 // The number of runs of the work line, clamped the same way.
-int WorkRuns(const SolverState& s);
+inline int WorkRuns(const SolverState& s) {
+  int n = s.LineHints[0][0];
+  return n < 0 ? 0 : n > kMaxSize ? kMaxSize : n;
+}
 
 inline int RunLength(const SolverState& s, int k) { return s.LineHints[k][0]; }
 inline int RunColour(const SolverState& s, int k) { return s.LineHints[k][1]; }

@@ -1,0 +1,105 @@
+// The automatic solve in the real window: drawn as it goes, and leaving exactly the picture a
+// fresh paint of the solved state gives. With GW_SHOT_DIR set under xvfb-run it also takes
+// screenshots half-way, at the closing message and after it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+
+#include "DialogDriver.h"
+#include "display/Draw.h"
+#include "mainwnd/MainWnd.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
+#include "solver/AutoSolve.h"
+#include "state/PuzzleFiles.h"
+
+namespace gw {
+namespace {
+
+const std::filesystem::path kPuzzles =
+    std::filesystem::path(__FILE__).parent_path().parent_path() / "solver" / "puzzles";
+
+// Counts the drawing progress the solve reports, and lets a test look at the window then.
+struct WatchedPlatform : QtPlatform {
+  void ShowDrawingProgress() override {
+    QtPlatform::ShowDrawingProgress();
+    ++progress;
+    if (onProgress) onProgress(progress);
+  }
+  int progress = 0;
+  std::function<void(int)> onProgress;
+};
+
+struct SolverWindow : ::testing::Test {
+  WatchedPlatform ui;
+  App app{ui};
+  MainWindow w{ui, app};
+
+  void Open(const std::string& name) {
+    ui.SetWindow(&w);
+    w.resize(900, 700);
+    w.show();
+    MainWndLoad(app);
+    ReadHintPuzzle(app, (kPuzzles / (name + ".gwm")).string());
+    QTest::qWait(100);
+    MainWndPaint(app);
+    w.board()->repaint();
+  }
+  // Runs the solve as the menu does, answering its closing message.
+  std::string Solve(std::function<void(QMessageBox&)> atMessage = nullptr) {
+    std::string shown;
+    test::WhenModal<QMessageBox>([&](QMessageBox& box) {
+      shown = box.text().toStdString();
+      if (atMessage) atMessage(box);
+      box.accept();
+    });
+    AutoSolve(app);
+    return shown;
+  }
+};
+
+TEST_F(SolverWindow, LiveSolveEndsOnThePictureOfAFreshPaint) {
+  Open("wilk-data047");
+  std::string text = Solve();
+  EXPECT_EQ(text, "背理法を 1 回使いました。\nOKキーを押してください。");
+  EXPECT_GT(ui.progress, 100);  // every solved line and every trial lets the window show itself
+  QImage solved = ui.Image(SurfaceId::Main).image().copy();
+  PaintBoard(app);
+  EXPECT_TRUE(solved == ui.Image(SurfaceId::Main).image())
+      << "strips, crosses or trial cells left behind on the window";
+}
+
+TEST_F(SolverWindow, ScreenshotsHalfWayAndAtTheEnd) {
+  QString shots = qEnvironmentVariable("GW_SHOT_DIR");
+  if (shots.isEmpty() || QGuiApplication::platformName() != "xcb")
+    GTEST_SKIP() << "screenshots are taken with GW_SHOT_DIR set under xvfb-run";
+  QApplication::setFont(QFont(kMinchoFont, 10));
+  Open("loom-listen-left-and-right");
+  w.move(20, 20);
+  QTest::qWait(400);
+  auto grab = [&](const char* name) {
+    QGuiApplication::primaryScreen()->grabWindow(0).save(shots + "/" + name);
+  };
+  ui.onProgress = [&](int n) {
+    if (n != 60) return;
+    w.board()->repaint();
+    grab("solver-halfway.png");
+  };
+  Solve([&](QMessageBox&) {
+    QTest::qWait(300);
+    grab("solver-message.png");
+  });
+  // As after the menu command: the window shows the board as the solve left it.
+  w.board()->repaint();
+  QTest::qWait(300);
+  grab("solver-end.png");
+}
+
+}  // namespace
+}  // namespace gw
