@@ -98,10 +98,11 @@ bool SolvePicked(Queue& q, Line l) {
     return false;
   }
   StoreChecked(q, l, false);
+  // The window may show itself now: with the line's highlight still on and its new cells drawn.
+  app.ui.ShowDrawingProgress();
   Highlight(app, l);
   CheckHints(app, l);
   q.OwnPending(l) = 0;
-  app.ui.ShowDrawingProgress();
   return true;
 }
 
