@@ -227,16 +227,19 @@ std::string Strip(const Play& t, double x1, double y1, double x2, double y2) {
 
 TEST(PlayHover, MovingToAnotherCellSwapsTheHighlightedStrips) {
   Play t;
-  // From (3, 2) to (3, 3): off with row 2 and column 3, on with row 3 and column 3.
   EXPECT_EQ(t.Drawn([&] { t.Move(0, 3, 2); }),
             (std::vector<std::string>{Strip(t, 1, 5, 3, 6), Strip(t, 5, 1, 6, 4)}));
   EXPECT_EQ(t.app.layout.HoverCol, 3);
   EXPECT_EQ(t.app.layout.HoverRow, 2);
+  // Column 3's strip stays on: taking it off and putting it back would only cancel out.
   EXPECT_EQ(t.Drawn([&] { t.Move(kLeftButton | kRightButton, 3, 3); }),
-            (std::vector<std::string>{Strip(t, 1, 5, 3, 6), Strip(t, 5, 1, 6, 4), Strip(t, 1, 6, 3, 7),
-                                      Strip(t, 5, 1, 6, 4)}));
+            (std::vector<std::string>{Strip(t, 1, 5, 3, 6), Strip(t, 1, 6, 3, 7)}));
+  EXPECT_EQ(t.Drawn([&] { t.Move(0, 5, 3); }), (std::vector<std::string>{Strip(t, 5, 1, 6, 4), Strip(t, 7, 1, 8, 4)}));
+  EXPECT_EQ(t.Drawn([&] { t.Move(0, 6, 1); }),
+            (std::vector<std::string>{Strip(t, 1, 6, 3, 7), Strip(t, 7, 1, 8, 4), Strip(t, 1, 4, 3, 5),
+                                      Strip(t, 8, 1, 9, 4)}));
   // Within the same cell nothing is drawn.
-  EXPECT_EQ(t.Drawn([&] { PlayMouseMove(t.app, 0, 0, t.X(3) + 0.4, t.Y(3) - 0.4); }),
+  EXPECT_EQ(t.Drawn([&] { PlayMouseMove(t.app, 0, 0, t.X(6) + 0.4, t.Y(1) - 0.4); }),
             std::vector<std::string>{});
 }
 

@@ -1,0 +1,83 @@
+// A drag in play mode on the real image surface: each mouse move paints (or clears) the cell it
+// enters, moves the hover highlight and runs the automatic check of the cell's row and column,
+// drawing every change. The drag sweeps a 20-cell line of the penguin sample to and fro, as a
+// player's strokes do. Along a row the highlight that moves is the column-hint strip, five slots
+// tall; down a column it is the row-hint strip, three slots wide.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <filesystem>
+
+#include "App.h"
+#include "display/Draw.h"
+#include "mainwnd/MainWnd.h"
+#include "mainwnd/PlayInput.h"
+#include "platform/qt/QtPlatform.h"
+#include "settings/Settings.h"
+#include "state/PuzzleFiles.h"
+
+namespace gw {
+namespace {
+
+const std::string kPenguin =
+    (std::filesystem::path(__FILE__).parent_path().parent_path() / "samples" / "penguin.gwm").string();
+
+struct Game {
+  QtPlatform ui;
+  App app{ui};
+
+  Game() {
+    LoadSettings(app);
+    ImageSurface& image = ui.Image(SurfaceId::Main);
+    image.Resize(QSize(1280, 973));
+    image.SetOuterSize({19200, 15360});
+    app.puzzle.Mode = kModePlay;
+    ReadHintPuzzle(app, kPenguin);
+    PaintBoard(app);
+  }
+  double X(int col) const { return app.puzzle.XHintCount + col + 0.5; }
+  double Y(int row) const { return app.puzzle.YHintCount + row + 0.5; }
+};
+
+// Sweeps line 11 to and fro: along row 11 (hints 5 2 3 in black and red), or down column 11.
+// Turning round is a new stroke: paint on the way out, clear on the way back.
+void Sweep(benchmark::State& state, bool alongRow) {
+  Game g;
+  g.app.puzzle.AutoCheck = static_cast<int>(state.range(0));
+  auto move = [&](int held, int i, bool press) {
+    double x = alongRow ? g.X(i) : g.X(11), y = alongRow ? g.Y(11) : g.Y(i);
+    if (press) PlayMouseDown(g.app, held, 0, x, y);
+    else PlayMouseMove(g.app, held, 0, x, y);
+  };
+  move(0, 1, false);
+  move(kLeftButton, 1, true);
+  int i = 1, step = 1;
+  for (auto _ : state) {
+    if (i + step < 1 || i + step > 20) {
+      step = -step;
+      g.app.layout.DragValue = g.app.layout.DragValue == 0 ? 1 : 0;
+    }
+    i += step;
+    move(kLeftButton, i, false);
+  }
+  state.SetLabel("penguin 20 x 20, line 11");
+}
+
+void BM_DragAlongRow(benchmark::State& state) { Sweep(state, true); }
+void BM_DragDownColumn(benchmark::State& state) { Sweep(state, false); }
+BENCHMARK(BM_DragAlongRow)->Arg(1)->Arg(0)->ArgName("check")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DragDownColumn)->Arg(1)->ArgName("check")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace gw
+
+int main(int argc, char** argv) {
+  // The surface needs fonts but no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  gw::InstallFontSubstitutions();
+  QApplication qt(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
