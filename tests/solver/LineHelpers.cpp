@@ -1,6 +1,7 @@
 #include "solver/LineHelpers.h"
 
 #include <functional>
+#include <sstream>
 
 namespace gw::test {
 
@@ -35,6 +36,14 @@ void SetWorkLine(App& app, const std::vector<int>& cells, const std::vector<Hint
 std::vector<int> WorkCells(const App& app) {
   const SolverState& s = app.solver;
   return std::vector<int>(s.LineCells + 1, s.LineCells + 1 + s.LineCells[0]);
+}
+
+std::vector<std::string> OutputLines(const std::string& output, const std::string& prefix) {
+  std::vector<std::string> lines;
+  std::istringstream in(output);
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+  return lines;
 }
 
 BruteResult BruteForceLine(const std::vector<int>& cells, const std::vector<HintRun>& runs,

@@ -21,6 +21,9 @@ std::string CellsText(const std::vector<int>& cells);
 void SetWorkLine(App& app, const std::vector<int>& cells, const std::vector<HintRun>& runs);
 std::vector<int> WorkCells(const App& app);
 
+// The lines of a scripted platform's output that start with `prefix`, in order.
+std::vector<std::string> OutputLines(const std::string& output, const std::string& prefix);
+
 // Every placement of the runs (gap rule of colour puzzles) that agrees with the known cells:
 // cells all placements agree on get that value, the others stay blank. Empty when none exists.
 struct BruteResult {

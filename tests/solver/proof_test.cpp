@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "display/Draw.h"
 #include "solver/HintTotals.h"
+#include "solver/LineHelpers.h"
 #include "solver/ProofByContradiction.h"
 #include "support/TestApp.h"
 
@@ -17,9 +17,8 @@ namespace {
 // exclusive-or shapes cancel each other.
 std::vector<std::string> Drawings(const std::string& output) {
   std::vector<std::string> lines;
-  std::istringstream in(output);
-  for (std::string line; std::getline(in, line);)
-    if (line.rfind("DRAW ", 0) == 0 && line.rfind("DRAW mode", 0) != 0) lines.push_back(line);
+  for (const std::string& line : OutputLines(output, "DRAW "))
+    if (line.rfind("DRAW mode", 0) != 0) lines.push_back(line);
   std::sort(lines.begin(), lines.end());
   return lines;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 #include "solver/HintTotals.h"
 #include "solver/LineHelpers.h"
@@ -14,13 +13,7 @@
 namespace gw::test {
 namespace {
 
-std::vector<std::string> HatchDrawings(const std::string& output) {
-  std::vector<std::string> hatches;
-  std::istringstream in(output);
-  for (std::string line; std::getline(in, line);)
-    if (line.rfind("DRAW hatch ", 0) == 0) hatches.push_back(line);
-  return hatches;
-}
+std::vector<std::string> HatchDrawings(const std::string& output) { return OutputLines(output, "DRAW hatch "); }
 
 // Every highlight drawn was drawn again (exclusive-or: removed).
 bool AllRemoved(const std::vector<std::string>& hatches) {
