@@ -225,6 +225,14 @@ std::string Strip(const Play& t, double x1, double y1, double x2, double y2) {
   return s.str();
 }
 
+TEST(PlayHover, ACellsHighlightIsTheStripsOfItsRowAndColumnAndOnlyOnTheBoard) {
+  Play t;
+  EXPECT_EQ(t.Drawn([&] { ToggleHoverHighlight(t.app, 2, 4); }),
+            (std::vector<std::string>{Strip(t, 1, 7, 3, 8), Strip(t, 4, 1, 5, 4)}));
+  const int outside[][2] = {{0, 1}, {7, 1}, {1, 0}, {1, 5}, {-1, -1}};
+  for (auto& c : outside) EXPECT_EQ(t.Drawn([&] { ToggleHoverHighlight(t.app, c[0], c[1]); }), std::vector<std::string>{});
+}
+
 TEST(PlayHover, MovingToAnotherCellSwapsTheHighlightedStrips) {
   Play t;
   EXPECT_EQ(t.Drawn([&] { t.Move(0, 3, 2); }),
