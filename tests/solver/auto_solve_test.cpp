@@ -1,6 +1,8 @@
 // The solve command: the question, the redraw, the closing messages and what a run leaves behind.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "solver/AutoSolve.h"
 #include "support/TestApp.h"
 
@@ -121,6 +123,50 @@ TEST(AutoSolve, BlankCellsLeftCountTheProbes) {
   EXPECT_EQ(o.probes, 4);
   EXPECT_TRUE(Has(t.TakeOutput(), "\"背理法を 4 回使いました。\\rOKキーを押してください。\" -> ok"));
   EXPECT_EQ(t.Rows(), "../../");
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// Malformed puzzles as files can hold them: hints that do not fit, 100 ("A0"), numbers above 20
+// and below 0, colour 0, sizes of 0, and the player's cells of any code. The solve must end,
+// touch nothing outside the board and leave only cell codes the board knows.
+TEST(AutoSolve, MalformedPuzzlesEndCleanly) {
+  std::mt19937 rng(77);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int iter = 0; iter < 400; ++iter) {
+    TestApp t;
+    int w = iter % 50 == 0 ? 20 : pick(0, 7), h = iter % 50 == 0 ? 20 : pick(0, 7);
+    MakeBoard(t.app, w, h, pick(0, 4), pick(0, 4));
+    PuzzleState& p = t.app.puzzle;
+    const int numbers[] = {0, 0, 1, 1, 2, 3, 5, 7, 20, 21, 100, -2};
+    for (int s = 1; s <= kMaxSize; ++s)
+      for (int i = 1; i <= kMaxSize; ++i) {
+        p.RowHints[s][i][kHintNumber] = numbers[pick(0, 11)];
+        p.RowHints[s][i][kHintColor] = pick(0, 3);
+        p.ColHints[i][s][kHintNumber] = numbers[pick(0, 11)];
+        p.ColHints[i][s][kHintColor] = pick(0, 3);
+      }
+    bool decided = false;
+    for (int x = 1; x <= w; ++x)
+      for (int y = 1; y <= h; ++y) {
+        p.Grid[x][y] = pick(0, 3) == 0 ? pick(-9, 9) : 0;
+        decided = decided || p.Grid[x][y] != 0;
+      }
+    if (decided) t.Answer("no");  // solve on top of the player's cells
+    for (int i = 0; i < 2; ++i) t.ui.QueueAnswer(ScriptStep{{"ok"}, 0, true, false});
+    RunAutoSolve(t.app);
+    EXPECT_EQ(t.app.solver.SolverRunning, 0);
+    for (int x = 0; x <= kMaxSize; ++x)
+      for (int y = 0; y <= kMaxSize; ++y) {
+        bool inside = x >= 1 && x <= w && y >= 1 && y <= h;
+        int v = p.Grid[x][y];
+        ASSERT_TRUE(inside ? v >= -9 && v <= 9 : v == 0) << iter << ": " << x << "," << y << " = " << v;
+      }
+  }
 }
 
 }  // namespace
