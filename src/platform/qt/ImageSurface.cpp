@@ -76,6 +76,20 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
   return QRect(a.x(), a.y(), right - a.x(), bottom - a.y());
 }
 
+namespace {
+
+// Qt hands every fill taller than about 64 rows to its thread pool, which costs far more than
+// the fill itself for the strips, lines and boxes drawn here one at a time. Filling in bands of
+// at most 64 rows keeps them on this thread; patterns are anchored at the image's origin, so
+// banding changes no pixel.
+void FillInBands(QPainter& p, const QRect& r, const QBrush& brush) {
+  constexpr int kBand = 64;
+  for (int top = r.top(); top <= r.bottom(); top += kBand)
+    p.fillRect(QRect(r.left(), top, r.width(), std::min(kBand, r.bottom() - top + 1)), brush);
+}
+
+}  // namespace
+
 void ImageSurface::Clear() {
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -100,7 +114,7 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
   QColor c = ToQColor(color);
   if (a.y() == b.y() || a.x() == b.x()) {
     // Straight lines as one rectangle: exactly the pixels between the ends, each once.
-    p.fillRect(QRect(a, b).normalized(), c);
+    FillInBands(p, QRect(a, b).normalized(), c);
     return;
   }
   // A cosmetic pen is one device pixel wide; the square cap includes the last pixel.
@@ -113,8 +127,8 @@ void ImageSurface::Outline(QPainter& p, const QRect& r, const QColor& c) {
   p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
   if (r.height() > 1) p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
   if (r.height() > 2) {
-    p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), c);
-    if (r.width() > 1) p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), c);
+    FillInBands(p, QRect(r.left(), r.top() + 1, 1, r.height() - 2), c);
+    if (r.width() > 1) FillInBands(p, QRect(r.right(), r.top() + 1, 1, r.height() - 2), c);
   }
 }
 
@@ -123,7 +137,7 @@ void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
 }
 
 void ImageSurface::FillBox(double x1, double y1, double x2, double y2, Rgb color) {
-  Painter().fillRect(DeviceRect(x1, y1, x2, y2), ToQColor(color));
+  FillInBands(Painter(), DeviceRect(x1, y1, x2, y2), ToQColor(color));
 }
 
 void ImageSurface::HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) {
@@ -131,7 +145,7 @@ void ImageSurface::HatchBox(double x1, double y1, double x2, double y2, Rgb outl
   QPainter& p = Painter();
   // The pattern is anchored at the image's origin, so a second drawing hits the same pixels.
   if (r.width() > 2 && r.height() > 2)
-    p.fillRect(r.adjusted(1, 1, -1, -1), QBrush(ToQColor(fill), Qt::DiagCrossPattern));
+    FillInBands(p, r.adjusted(1, 1, -1, -1), QBrush(ToQColor(fill), Qt::DiagCrossPattern));
   Outline(p, r, ToQColor(outline));
 }
 
