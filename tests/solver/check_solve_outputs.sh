@@ -29,13 +29,25 @@ for gwm in "$dir"/*.gwm; do
     failed=1
   fi
 done
-# A file that cannot be read.
-"$gwtool" solve "$work/missing.gwm" > /dev/null 2> "$work/err"
+# A monochrome file: two solutions, so the four cells stay blank after four probes.
+printf 'two\r\n1 2\r\n1 2\r\n1\r\n1\r\n1\r\n1\r\n' > "$work/two.GWC"
+"$gwtool" solve "$work/two.GWC" > "$work/got" 2> "$work/err"
 status=$?
-if [ "$status" -ne 3 ] || [ ! -s "$work/err" ]; then
-  echo "FAIL a missing file gives exit status $status"
+printf '%s\n' 'MSG "背理法を 4 回使いました。\rOKキーを押してください。"' '..' '..' 'PROBES=4' > "$work/want"
+if [ "$status" -ne 1 ] || ! head -n 4 "$work/got" | diff -u "$work/want" -; then
+  echo "FAIL the monochrome file (exit status $status)"
   failed=1
 fi
+# Files that cannot be read: missing, and wider than 20, which is refused.
+printf 'big\r\n\r\n 1  21  1  2 \r\n9 1515151515151515\r\n' > "$work/big.gwm"
+for bad in missing.gwm big.gwm; do
+  "$gwtool" solve "$work/$bad" > /dev/null 2> "$work/err"
+  status=$?
+  if [ "$status" -ne 3 ] || [ ! -s "$work/err" ]; then
+    echo "FAIL $bad gives exit status $status"
+    failed=1
+  fi
+done
 echo "$count puzzles checked"
 [ "$count" -gt 0 ] || failed=1
 exit $failed
