@@ -63,6 +63,9 @@ class Platform {
   // Lets the window show what was drawn so far, at a bounded rate, without taking any input:
   // long operations (the automatic solver) call it after each drawing step.
   virtual void ShowDrawingProgress() = 0;
+  // Whether ShowDrawingProgress would show a frame now: drawings that only matter while they are
+  // on screen (the highlight of the line being solved) can be left out of the frames never shown.
+  virtual bool DrawingProgressDue() = 0;
 
   // The main window closes and the program ends.
   virtual void CloseMainWindow() = 0;

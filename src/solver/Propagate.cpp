@@ -88,19 +88,23 @@ bool SolvePicked(Queue& q, Line l) {
     StoreChecked(q, l, true);
     if (s.Contradiction == 1) return false;
   }
-  Highlight(app, l);
+  // The highlight is drawn only for a line the window will show, as it is on screen only then.
+  bool shown = app.ui.DrawingProgressDue();
+  if (shown) Highlight(app, l);
   SolveLine(app);
   q.OwnCost(l) = std::min<std::int32_t>(s.SolveSteps, kCostCap);
   if (s.Contradiction == 1) {
     if (l.row) q.SetPosition(0, l.index);
     else q.SetPosition(l.index, 0);
-    Highlight(app, l);
+    if (shown) Highlight(app, l);
     return false;
   }
   StoreChecked(q, l, false);
-  // The window may show itself now: with the line's highlight still on and its new cells drawn.
-  app.ui.ShowDrawingProgress();
-  Highlight(app, l);
+  if (shown) {
+    // The window shows itself now: with the line's highlight on and its new cells drawn.
+    app.ui.ShowDrawingProgress();
+    Highlight(app, l);
+  }
   CheckHints(app, l);
   q.OwnPending(l) = 0;
   return true;

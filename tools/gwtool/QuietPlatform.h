@@ -80,6 +80,7 @@ class QuietPlatform : public Platform {
   void SetPicGeometry(int, const TwipsRect&) override {}
   Printer& GetPrinter() override { return printer_; }
   void ShowDrawingProgress() override {}
+  bool DrawingProgressDue() override { return false; }
   void CloseMainWindow() override {}
   std::string Today() override { return "01-01-2000"; }
 

@@ -37,6 +37,7 @@ ImageSurface& QtPlatform::Image(SurfaceId id) { return *images_[id]; }
 
 MsgResult QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              int defaultButton, const std::string& title) {
+  if (window_) window_->board()->update();  // the box must not stand over a stale picture
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QString::fromStdString(title.empty() ? kAppCaption : title));
   box.setText(ShownText(text));
@@ -129,9 +130,11 @@ void QtPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
 
 Printer& QtPlatform::GetPrinter() { return *printer_; }
 
+bool QtPlatform::DrawingProgressDue() { return window_ && sinceShown_.elapsed() >= 33; }
+
 void QtPlatform::ShowDrawingProgress() {
   // At most about 30 frames a second, painted at once: no events are handled, so no input gets in.
-  if (!window_ || sinceShown_.elapsed() < 33) return;
+  if (!DrawingProgressDue()) return;
   sinceShown_.restart();
   window_->RepaintBoardNow();
 }

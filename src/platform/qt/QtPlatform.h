@@ -45,6 +45,7 @@ class QtPlatform : public Platform {
   void SetPicGeometry(int index, const TwipsRect& rect) override;
   Printer& GetPrinter() override;
   void ShowDrawingProgress() override;
+  bool DrawingProgressDue() override;
   void CloseMainWindow() override;
   std::string Today() override;
 
