@@ -76,25 +76,38 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
   return QRect(a.x(), a.y(), right - a.x(), bottom - a.y());
 }
 
-namespace {
-
-// Qt hands every fill taller than about 64 rows to its thread pool, which costs far more than
-// the fill itself for the strips, lines and boxes drawn here one at a time. Filling in bands of
-// at most 64 rows keeps them on this thread; patterns are anchored at the image's origin, so
-// banding changes no pixel.
-void FillInBands(QPainter& p, const QRect& r, const QBrush& brush) {
-  constexpr int kBand = 64;
-  for (int top = r.top(); top <= r.bottom(); top += kBand)
-    p.fillRect(QRect(r.left(), top, r.width(), std::min(kBand, r.bottom() - top + 1)), brush);
-}
-
-}  // namespace
 
 void ImageSurface::Clear() {
-  QPainter& p = Painter();
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.fillRect(image_.rect(), background_);
-  composition_ = QPainter::CompositionMode_Source;
+  QRgb pixel = background_.rgb();
+  uchar* bits = Bits();
+  for (int y = 0; y < image_.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine());
+    std::fill(row, row + image_.width(), pixel);
+  }
+}
+
+uchar* ImageSurface::Bits() {
+  // The open painter draws into the image's own pixels; were they shared with a copy of the
+  // image, writing here would part them from the painter's.
+  if (!image_.isDetached()) EndPainter();
+  return image_.bits();
+}
+
+// Solid boxes go straight into the pixels: for the cell-sized boxes drawn one at a time here,
+// QPainter's setup for each call costs more than the fill itself. Exclusive-or keeps the alpha
+// byte, as Qt's raster operation on this format does.
+void ImageSurface::FillPixels(const QRect& r, const QColor& c) {
+  QRect clip = r.intersected(image_.rect());
+  if (clip.isEmpty()) return;
+  QRgb rgb = c.rgb() & 0x00FFFFFFu;
+  uchar* bits = Bits();
+  for (int y = clip.top(); y <= clip.bottom(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine()) + clip.left();
+    if (mode_ == DrawMode::Xor)
+      for (int x = 0; x < clip.width(); ++x) row[x] ^= rgb;
+    else
+      std::fill(row, row + clip.width(), 0xFF000000u | rgb);
+  }
 }
 
 void ImageSurface::SetScale(double left, double top, double width, double height) {
@@ -109,44 +122,64 @@ TwipsSize ImageSurface::ClientSize() const {
 }
 
 void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
-  QPainter& p = Painter();
   QPoint a = DevicePoint(x1, y1), b = DevicePoint(x2, y2);
   QColor c = ToQColor(color);
   if (a.y() == b.y() || a.x() == b.x()) {
     // Straight lines as one rectangle: exactly the pixels between the ends, each once.
-    FillInBands(p, QRect(a, b).normalized(), c);
+    FillPixels(QRect(a, b).normalized(), c);
     return;
   }
+  QPainter& p = Painter();
   // A cosmetic pen is one device pixel wide; the square cap includes the last pixel.
   p.setPen(QPen(c, 0, Qt::SolidLine, Qt::SquareCap));
   p.drawLine(a, b);
 }
 
-void ImageSurface::Outline(QPainter& p, const QRect& r, const QColor& c) {
+// Diagonal lines both ways every 8 pixels: x - y and x + y divisible by 8. The pattern is
+// anchored at the image's origin, so a second drawing hits the same pixels; only pattern pixels
+// change.
+void ImageSurface::CrossHatchPixels(const QRect& r, const QColor& c) {
+  constexpr int kStep = 8;
+  auto mod = [](int v) { return (v % kStep + kStep) % kStep; };
+  QRect clip = r.intersected(image_.rect());
+  if (clip.isEmpty()) return;
+  QRgb rgb = c.rgb() & 0x00FFFFFFu;
+  bool exclusiveOr = mode_ == DrawMode::Xor;
+  uchar* bits = Bits();
+  for (int y = clip.top(); y <= clip.bottom(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine());
+    auto every8th = [&](int residue) {
+      for (int x = clip.left() + mod(residue - clip.left()); x <= clip.right(); x += kStep)
+        row[x] = exclusiveOr ? row[x] ^ rgb : 0xFF000000u | rgb;
+    };
+    // The two lines of a row meet where they share their pixels; those are set once.
+    every8th(mod(y));
+    if (mod(-y) != mod(y)) every8th(mod(-y));
+  }
+}
+
+void ImageSurface::Outline(const QRect& r, const QColor& c) {
   // Four strips that never overlap, so exclusive-or flips each border pixel once.
-  p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-  if (r.height() > 1) p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
+  FillPixels(QRect(r.left(), r.top(), r.width(), 1), c);
+  if (r.height() > 1) FillPixels(QRect(r.left(), r.bottom(), r.width(), 1), c);
   if (r.height() > 2) {
-    FillInBands(p, QRect(r.left(), r.top() + 1, 1, r.height() - 2), c);
-    if (r.width() > 1) FillInBands(p, QRect(r.right(), r.top() + 1, 1, r.height() - 2), c);
+    FillPixels(QRect(r.left(), r.top() + 1, 1, r.height() - 2), c);
+    if (r.width() > 1) FillPixels(QRect(r.right(), r.top() + 1, 1, r.height() - 2), c);
   }
 }
 
 void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
-  Outline(Painter(), DeviceRect(x1, y1, x2, y2), ToQColor(color));
+  Outline(DeviceRect(x1, y1, x2, y2), ToQColor(color));
 }
 
 void ImageSurface::FillBox(double x1, double y1, double x2, double y2, Rgb color) {
-  FillInBands(Painter(), DeviceRect(x1, y1, x2, y2), ToQColor(color));
+  FillPixels(DeviceRect(x1, y1, x2, y2), ToQColor(color));
 }
 
 void ImageSurface::HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) {
   QRect r = DeviceRect(x1, y1, x2, y2);
-  QPainter& p = Painter();
-  // The pattern is anchored at the image's origin, so a second drawing hits the same pixels.
-  if (r.width() > 2 && r.height() > 2)
-    FillInBands(p, r.adjusted(1, 1, -1, -1), QBrush(ToQColor(fill), Qt::DiagCrossPattern));
-  Outline(p, r, ToQColor(outline));
+  if (r.width() > 2 && r.height() > 2) CrossHatchPixels(r.adjusted(1, 1, -1, -1), ToQColor(fill));
+  Outline(r, ToQColor(outline));
 }
 
 void ImageSurface::SetFontSize(double points) {

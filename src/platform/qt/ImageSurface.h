@@ -68,7 +68,11 @@ class ImageSurface : public Surface {
   // The painter with the composition of the drawing mode (text: always opaque).
   QPainter& Painter(bool forText = false);
   void EndPainter();
-  void Outline(QPainter& p, const QRect& r, const QColor& c);
+  void Outline(const QRect& r, const QColor& c);
+  // A solid box in the drawing mode, written straight into the image's pixels.
+  void FillPixels(const QRect& r, const QColor& c);
+  void CrossHatchPixels(const QRect& r, const QColor& c);
+  uchar* Bits();
   const QFontMetrics& Metrics();
 
   QImage image_;
