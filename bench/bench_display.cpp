@@ -2,6 +2,8 @@
 // board with ten hint slots each way.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QApplication>
 
 #include "App.h"
@@ -66,13 +68,4 @@ BENCHMARK(BM_FullRepaint20x20)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace gw
 
-int main(int argc, char** argv) {
-  // The surface needs fonts but no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  gw::InstallFontSubstitutions();
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return gw::RunQtBenchmarks(argc, argv); }

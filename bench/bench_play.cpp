@@ -5,6 +5,8 @@
 // tall; down a column it is the row-hint strip, three slots wide.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QApplication>
 #include <filesystem>
 
@@ -71,13 +73,4 @@ BENCHMARK(BM_DragDownColumn)->Arg(1)->ArgName("check")->Unit(benchmark::kMicrose
 }  // namespace
 }  // namespace gw
 
-int main(int argc, char** argv) {
-  // The surface needs fonts but no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  gw::InstallFontSubstitutions();
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return gw::RunQtBenchmarks(argc, argv); }

@@ -2,6 +2,8 @@
 // every test puzzle, and drawn live in the real window (offscreen) on the hardest 20 × 20 one.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QApplication>
 #include <filesystem>
 #include <string>
@@ -95,13 +97,4 @@ void RegisterAll() {
 }  // namespace
 }  // namespace gw
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  gw::InstallFontSubstitutions();
-  QApplication qt(argc, argv);
-  gw::RegisterAll();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return gw::RunQtBenchmarks(argc, argv, gw::RegisterAll); }
