@@ -1,5 +1,7 @@
 #include "state/PuzzleFiles.h"
 
+#include <optional>
+
 #include "mainwnd/Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
@@ -100,6 +102,19 @@ void ReadPictureFile(App& app, const std::string& path, bool withPalette) {
   app.puzzle = std::move(next);
 }
 
+// The sizes line of a hint file, checked: a fresh puzzle of those sizes, or nothing when the
+// board is refused.
+std::optional<PuzzleState> ReadCheckedHead(App& app, TextReader& reader, bool mono) {
+  HintFileHead head = ReadHintFileHead(reader, mono);
+  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) {
+    Refuse(app);
+    return std::nullopt;
+  }
+  CheckHintCount(head.XHintCount, head.sizesLine);
+  CheckHintCount(head.YHintCount, head.sizesLine);
+  return FreshHintPuzzle(app.puzzle, head);
+}
+
 // Restores the normal pointer however the operation ends.
 struct BusyPointer {
   explicit BusyPointer(App& app) : app(app) { app.ui.SetPointer(Pointer::Busy); }
@@ -112,11 +127,9 @@ struct BusyPointer {
 void ReadHintPuzzle(App& app, const std::string& path) {
   app.puzzle.LoadRefused = 0;
   TextReader reader = TextReader::Open(path);
-  HintFileHead head = ReadHintFileHead(reader, false);
-  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) return Refuse(app);
-  CheckHintCount(head.XHintCount, head.sizesLine);
-  CheckHintCount(head.YHintCount, head.sizesLine);
-  PuzzleState next = FreshHintPuzzle(app.puzzle, head);
+  std::optional<PuzzleState> fresh = ReadCheckedHead(app, reader, false);
+  if (!fresh) return;
+  PuzzleState& next = *fresh;
   ReadPaletteLine(reader, next.Palette);
   for (int y = 1; y <= next.YSize; ++y) {
     int line = reader.Line();
@@ -134,11 +147,9 @@ void ReadHintPuzzle(App& app, const std::string& path) {
 void ReadMonoHintPuzzle(App& app, const std::string& path) {
   app.puzzle.LoadRefused = 0;
   TextReader reader = TextReader::Open(path);
-  HintFileHead head = ReadHintFileHead(reader, true);
-  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) return Refuse(app);
-  CheckHintCount(head.XHintCount, head.sizesLine);
-  CheckHintCount(head.YHintCount, head.sizesLine);
-  PuzzleState next = FreshHintPuzzle(app.puzzle, head);
+  std::optional<PuzzleState> fresh = ReadCheckedHead(app, reader, true);
+  if (!fresh) return;
+  PuzzleState& next = *fresh;
   SetDefaultPalette(next);
   for (int y = 1; y <= next.YSize; ++y) ReadMonoHintLine(reader, next.XHintCount, RowSlot, next, y);
   for (int x = 1; x <= next.XSize; ++x) ReadMonoHintLine(reader, next.YHintCount, ColSlot, next, x);
