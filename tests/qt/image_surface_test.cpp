@@ -167,7 +167,7 @@ TEST(ImageSurface, TextMetricsAreInUserUnits) {
 
 TEST(ImageSurface, ShowingTheImageKeepsThePainterOpen) {
   WhiteSurface s;
-  s.Line(0, 0, 300, 200, kTeal);  // a slanted line is drawn by the painter
+  s.PrintText(0, 0, "1", kTeal);  // text is drawn by the painter
   s.FillBox(0, 0, 300, 300, kRed);
   const QImage& shown = s.image();
   EXPECT_TRUE(shown.paintingActive());

@@ -129,10 +129,24 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
     FillPixels(QRect(a, b).normalized(), c);
     return;
   }
-  QPainter& p = Painter();
-  // A cosmetic pen is one device pixel wide; the square cap includes the last pixel.
-  p.setPen(QPen(c, 0, Qt::SolidLine, Qt::SquareCap));
-  p.drawLine(a, b);
+  // Slanted lines pixel by pixel (Bresenham), both ends included: one pixel wide, hard-edged,
+  // and the same pixels every time, so an exclusive-or pair restores them.
+  QRgb rgb = c.rgb() & 0x00FFFFFFu;
+  bool exclusiveOr = mode_ == DrawMode::Xor;
+  uchar* bits = Bits();
+  int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
+  int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+  int err = dx + dy;
+  for (int x = a.x(), y = a.y();;) {
+    if (image_.rect().contains(x, y)) {
+      QRgb& px = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine())[x];
+      px = exclusiveOr ? px ^ rgb : 0xFF000000u | rgb;
+    }
+    if (x == b.x() && y == b.y()) break;
+    int e2 = 2 * err;
+    if (e2 >= dy) err += dy, x += sx;
+    if (e2 <= dx) err += dx, y += sy;
+  }
 }
 
 // Diagonal lines both ways every 8 pixels: x - y and x + y divisible by 8. The pattern is
