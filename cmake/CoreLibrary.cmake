@@ -1,7 +1,7 @@
 # The core holds all behaviour and must stay free of any GUI toolkit: it is what the scripted
 # platform, gwtool and the tests run, and it must build and start without a display.
 
-set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform)
+set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform analysis formats history)
 
 function(gw_core_sources out)
   file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
