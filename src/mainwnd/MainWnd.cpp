@@ -28,6 +28,9 @@ void ApplyModeMenus(App& app) {
   ui.EnableMenuItem(MenuId::Option, 5, m == kModePlay);
   ui.EnableMenuItem(MenuId::Option, 7, m == kModePlay);
   ui.SetKeyPreview(m == kModeNumber);
+  // Items of the added menus are enabled by the features behind them as each is built.
+  for (int i = 0; i < 2; ++i) ui.EnableMenuItem(MenuId::Edit, i, false);
+  for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
 }
 
 void MainWndLoad(App& app) {

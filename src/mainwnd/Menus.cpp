@@ -16,14 +16,18 @@ namespace gw {
 
 const std::vector<MenuDef>& MenuBar() {
   static const std::vector<MenuDef> kBar = {
-      {MenuId::File, "ﾌｧｲﾙ(&F)",
+      {MenuId::File, "File", "ﾌｧｲﾙ(&F)",
        {"新規作成(&N)", "ファイルを開く(&O)", "ファイルを開く２(&L)", "保存(&S)", "-",
         "モード変更(&M)", "-", "印刷(&P)", "-", "終了(&X)"}},
-      {MenuId::Option, "ｵﾌﾟｼｮﾝ(&O)",
+      {MenuId::Edit, "Edit", "編集(&E)", {"元に戻す(&U)", "やり直し(&R)"}},
+      {MenuId::Option, "Option", "ｵﾌﾟｼｮﾝ(&O)",
        {"初めからやり直す(&C)", "画像の反転(&H)", "画像スクロール(&S)", "画像の再描写(&R)", "-",
         "正解かどうか判定(&J)", "-", "自動で解く(&A)"}},
-      {MenuId::Cust, "色変更(&C)", {"色のｶｽﾀﾏｲｽﾞ(&C)", "指定色マス消去(&D)"}},
-      {MenuId::About, "About(&A)", {"バージョン情報"}},
+      {MenuId::Cust, "Cust", "色変更(&C)", {"色のｶｽﾀﾏｲｽﾞ(&C)", "指定色マス消去(&D)"}},
+      {MenuId::Tools, "Tools", "ツール(&T)",
+       {"一意性チェック(&U)", "ミスチェック(&M)", "ヒント(&H)", "インポート(&I)...", "エクスポート(&E)...",
+        "新しい問題を作る(&N)..."}},
+      {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
   };
   return kBar;
 }
@@ -105,6 +109,10 @@ void CustMenu(App& app, int index) {
   if (index == 1 && app.puzzle.Mode != kModeNumber) EraseColour(app);
 }
 
+void EditMenu(App&, int) {}
+
+void ToolsMenu(App&, int) {}
+
 void AboutMenu(App& app, int index) {
   if (index != 0) return;
   Msg(app, std::string("「グリッドウィック」　Ver 3.0") + CR + "　　　カラーロジック対応版" + CR +
@@ -117,8 +125,10 @@ void AboutMenu(App& app, int index) {
 void MenuClick(App& app, MenuId menu, int index) {
   switch (menu) {
     case MenuId::File: FileMenu(app, index); break;
+    case MenuId::Edit: EditMenu(app, index); break;
     case MenuId::Option: OptionMenu(app, index); break;
     case MenuId::Cust: CustMenu(app, index); break;
+    case MenuId::Tools: ToolsMenu(app, index); break;
     case MenuId::About: AboutMenu(app, index); break;
   }
 }

@@ -6,9 +6,11 @@
 
 namespace gw {
 
-// The menu bar in order: four drop-down menus, then the direct help command. "-" is a separator.
+// The menu bar in order: the drop-down menus, then the direct help command. "-" is a separator.
+// `script` is the menu's name in scenario scripts (`menu Tools 0`).
 struct MenuDef {
   MenuId id;
+  std::string script;
   std::string caption;
   std::vector<std::string> items;
 };

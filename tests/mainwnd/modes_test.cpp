@@ -93,13 +93,16 @@ TEST(Help, EachModeHasItsTitleAndText) {
 
 TEST(Menus, CaptionsAndSeparatorsAsTheMenuBarShowsThem) {
   const auto& bar = MenuBar();
-  ASSERT_EQ(bar.size(), 4u);
-  EXPECT_EQ(bar[0].caption, "ﾌｧｲﾙ(&F)");
+  // The added menus stand between the original four, which keep their order and items.
+  std::vector<std::string> captions;
+  for (const MenuDef& m : bar) captions.push_back(m.caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "ｵﾌﾟｼｮﾝ(&O)", "色変更(&C)",
+                                                "ツール(&T)", "About(&A)"}));
+  ASSERT_EQ(bar.size(), 6u);
   EXPECT_EQ(bar[0].items.size(), 10u);
   EXPECT_EQ(bar[0].items[9], "終了(&X)");
-  EXPECT_EQ(bar[1].items[7], "自動で解く(&A)");
-  EXPECT_EQ(bar[2].caption, "色変更(&C)");
-  EXPECT_EQ(bar[3].items[0], "バージョン情報");
+  EXPECT_EQ(bar[2].items[7], "自動で解く(&A)");
+  EXPECT_EQ(bar[5].items[0], "バージョン情報");
 }
 
 }  // namespace

@@ -25,11 +25,7 @@ void Menu(Runner& r, const ScriptLine& line) {
   }
   int index = WordNumber(line, 2);
   for (const MenuDef& menu : MenuBar()) {
-    std::string id = menu.id == MenuId::File     ? "File"
-                     : menu.id == MenuId::Option ? "Option"
-                     : menu.id == MenuId::Cust   ? "Cust"
-                                                 : "About";
-    if (id != name) continue;
+    if (menu.script != name) continue;
     if (index < 0 || index >= static_cast<int>(menu.items.size()) || menu.items[index] == "-")
       throw ScriptError("menu " + name + " has no item " + std::to_string(index));
     App& app = r.app();
