@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "state/FileCommands.h"
+#include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
+#include "support/Unprivileged.h"
 
 namespace gw {
 namespace {
@@ -119,6 +123,34 @@ TEST_F(Commands, APictureTakesTitleAndAnswerFromWhatItsCompanionHolds) {
   OpenPicture(t.app);
   EXPECT_NE(t.TakeOutput().find("MSG title=\"エラーOpenPicture\""), std::string::npos);
   EXPECT_EQ(p().Title, "");
+}
+
+// A write-protected puzzle, or the write-protected companion of a picture, is refused with the
+// permission error after the overwrite question, and every old file stays as it was.
+TEST_F(Commands, AWriteProtectedFileIsRefusedAndKept) {
+  struct Case {
+    int mode;
+    const char* name;
+    const char* locked;
+  } cases[] = {{kModeNumber, "p.gwm", "p.gwm"}, {kModeImage, "q.gwk", "q.GWM"}};
+  for (const Case& c : cases) {
+    p().Mode = c.mode;
+    MakeBoard(t.app, 1, 1, 1, 1);
+    WriteFileBytes(dir.File(c.name), "old");
+    if (std::string(c.locked) != c.name) WriteFileBytes(dir.File(c.locked), "old companion");
+    ::chmod(dir.File(c.locked).c_str(), 0444);
+    std::string folder = dir.path();
+    std::optional<bool> verdict = test::RunUnprivileged(folder, [&] {
+      t.Answer("yes");
+      t.Answer("ok");
+      bool saved = SaveFile(t.app, folder, c.name);
+      std::string out = t.TakeOutput();
+      return !saved && out.find("\" 70書き込みできません。\\rLine: 0\" -> ok") != std::string::npos &&
+             ReadFileBytes(folder + "/" + c.name) == "old";
+    });
+    if (!verdict) GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_TRUE(*verdict) << c.name;
+  }
 }
 
 }  // namespace
