@@ -130,9 +130,12 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
     ASSERT_EQ(a.solutions, want) << "round " << round;
     ++bySolutions[want];
     ASSERT_EQ(a.boards.size(), static_cast<size_t>(want)) << "round " << round;
-    for (const Board& b : a.boards)
+    for (const Board& b : a.boards) {
       ASSERT_TRUE(SamePuzzle(brute::PuzzleOf(ToRows(b)), p)) << "round " << round;
-    if (want == 2) EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
+    }
+    if (want == 2) {
+      EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
+    }
     if (want == 1) {
       EXPECT_EQ(a.boards[0].cells, ToBoard(counter.found()[0]).cells) << "round " << round;
       Difficulty plain = PlainRater(p, colors).Rate();
