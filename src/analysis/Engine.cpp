@@ -50,6 +50,8 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
   cellStamp_.assign(n, 0);
   agreeCount_.assign(n, 0);
   agreeMask_.assign(n, 0);
+  impliedStamp_.assign(n, 0);
+  implied_.assign(n, 0);
   QueueAllLines();
 }
 
@@ -159,8 +161,16 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   ++cellId_;
   touched_.clear();
   long long fewest = -1;
+  bool skipped = false;
   for (CellSet rest = values; rest; rest &= rest - 1) {
     const CellSet bit = rest & -rest;
+    // A value an earlier trial in this same state decided cannot fail: that trial's outcome
+    // is a consistent state inside this one's.
+    if (impliedStamp_[i] == stateId_ && (implied_[i] & bit)) {
+      ++survivors;
+      skipped = true;
+      continue;
+    }
     const size_t mark = Mark();
     ++probes;
     if (!(Narrow(i, bit) && Propagate())) {
@@ -171,6 +181,7 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
     ++survivors;
     long long changed = static_cast<long long>(trail_.size() - mark);
     fewest = fewest < 0 ? changed : std::min(fewest, changed);
+    NoteImplied(mark);
     if (mode == ProbeMode::kMerge) {
       ++trialId_;
       for (size_t t = mark; t < trail_.size(); ++t) {
@@ -193,12 +204,15 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   if (survivors == 0) return -1;
   int narrowed = 0;
   if (refuted) {
+    ++stateId_;
     if (!(Narrow(i, static_cast<CellSet>(~refuted)) && Propagate())) return -1;
     ++narrowed;
   }
-  if (mode == ProbeMode::kMerge && survivors > 1) {
+  // Agreement needs every surviving trial.
+  if (mode == ProbeMode::kMerge && survivors > 1 && !skipped) {
     for (int j : touched_) {
       if (agreeCount_[j] != survivors || (cells_[j] & agreeMask_[j]) == cells_[j]) continue;
+      ++stateId_;
       if (!Narrow(j, agreeMask_[j])) return -1;
       ++narrowed;
     }
@@ -207,7 +221,20 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   return narrowed;
 }
 
+void Engine::NoteImplied(size_t mark) {
+  for (size_t t = mark; t < trail_.size(); ++t) {
+    const int j = trail_[t].first;
+    if (!std::has_single_bit(static_cast<unsigned>(cells_[j]))) continue;
+    if (impliedStamp_[j] != stateId_) {
+      impliedStamp_[j] = stateId_;
+      implied_[j] = 0;
+    }
+    implied_[j] |= cells_[j];
+  }
+}
+
 int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
+  ++stateId_;  // the state may have changed since the last round
   int narrowed = 0;
   long long bestScore = -1;
   *bestCell = -1;

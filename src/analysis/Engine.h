@@ -63,6 +63,8 @@ class Engine {
   Board CurrentBoard() const;
   // Probes cell i; -1 contradiction, else cells narrowed. score: the fewest changes among its trials.
   int ProbeCell(int i, ProbeMode mode, long long* score);
+  // Records the values a successful trial (since the mark) decided, as values known to survive.
+  void NoteImplied(size_t mark);
 
   int width_ = 0;
   int height_ = 0;
@@ -85,6 +87,11 @@ class Engine {
   std::vector<int> touched_;
   std::uint32_t trialId_ = 0;
   std::uint32_t cellId_ = 0;
+
+  // Values known to survive a trial in the current state (stateId_ changes with the state).
+  std::vector<std::uint32_t> impliedStamp_;
+  std::vector<CellSet> implied_;
+  std::uint32_t stateId_ = 1;
 
   const Budget* budget_ = nullptr;
   std::chrono::steady_clock::time_point start_;

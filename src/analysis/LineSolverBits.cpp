@@ -50,13 +50,21 @@ Bits Cover(Bits starts, int len) {
 }  // namespace
 
 bool LineSolver::SolveBits(const Run* runs, int k, CellSet* cells, int n) {
+  // Only the colours of this line's runs matter: a cell open to any other one cannot take it.
+  int used[kMaxColors];
+  int colours = 0;
+  CellSet usedBits = 0;
+  for (int j = 0; j < k; ++j)
+    if (!(usedBits & ColorBit(runs[j].color))) {
+      usedBits |= ColorBit(runs[j].color);
+      used[colours++] = runs[j].color;
+    }
   Bits open = 0;  // cells that may be empty
   Bits colour[kMaxColors + 1] = {};
   for (int i = 0; i < n; ++i) {
     const CellSet c = cells[i];
-    if (c & kEmptyBit) open |= Bits{1} << i;
-    for (int v = 1; v <= kMaxColors; ++v)
-      if (c & ColorBit(v)) colour[v] |= Bits{1} << i;
+    open |= Bits{static_cast<Bits>(c & kEmptyBit)} << i;
+    for (int u = 0; u < colours; ++u) colour[used[u]] |= Bits{static_cast<Bits>((c >> used[u]) & 1)} << i;
   }
   if (startsLeft_.size() < static_cast<size_t>(k) + 1) {
     startsLeft_.resize(k + 1);
@@ -90,9 +98,8 @@ bool LineSolver::SolveBits(const Run* runs, int k, CellSet* cells, int n) {
   empty &= open;
 
   for (int i = 0; i < n; ++i) {
-    CellSet allowed = (empty >> i) & 1 ? kEmptyBit : 0;
-    for (int v = 1; v <= kMaxColors; ++v)
-      if ((coverOf[v] >> i) & 1) allowed |= ColorBit(v);
+    CellSet allowed = static_cast<CellSet>((empty >> i) & 1);
+    for (int u = 0; u < colours; ++u) allowed |= static_cast<CellSet>(((coverOf[used[u]] >> i) & 1) << used[u]);
     cells[i] &= allowed;
   }
   return true;
