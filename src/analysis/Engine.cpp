@@ -20,6 +20,9 @@ bool RunsValid(const LineRuns& runs) {
   return true;
 }
 
+// Written out: the library's form becomes a call where the processor has no population count.
+bool IsSingle(CellSet set) { return set != 0 && (set & (set - 1)) == 0; }
+
 int LowestValue(CellSet set) { return std::countr_zero(static_cast<unsigned>(set)); }
 
 }  // namespace
@@ -148,9 +151,15 @@ void Engine::Undo(size_t mark) {
   queueHead_ = 0;
 }
 
+int Engine::FirstUndecided() const {
+  for (size_t i = 0; i < cells_.size(); ++i)
+    if (!IsSingle(cells_[i])) return static_cast<int>(i);
+  return -1;
+}
+
 int Engine::Undecided() const {
   int count = 0;
-  for (CellSet c : cells_) count += !std::has_single_bit(static_cast<unsigned>(c));
+  for (CellSet c : cells_) count += !IsSingle(c);
   return count;
 }
 
@@ -224,7 +233,7 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
 void Engine::NoteImplied(size_t mark) {
   for (size_t t = mark; t < trail_.size(); ++t) {
     const int j = trail_[t].first;
-    if (!std::has_single_bit(static_cast<unsigned>(cells_[j]))) continue;
+    if (!IsSingle(cells_[j])) continue;
     if (impliedStamp_[j] != stateId_) {
       impliedStamp_[j] = stateId_;
       implied_[j] = 0;
@@ -239,7 +248,7 @@ int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
   long long bestScore = -1;
   *bestCell = -1;
   for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
-    if (std::has_single_bit(static_cast<unsigned>(cells_[i]))) continue;
+    if (IsSingle(cells_[i])) continue;
     long long score;
     int r = ProbeCell(i, mode, &score);
     if (r < 0) return -1;
@@ -270,6 +279,7 @@ void Engine::Search(std::vector<Board>& found, int& count) {
   ++nodes;
   int best;
   if (!ProbeToFixpoint(ProbeMode::kMerge, &best)) return;
+  if (best < 0) best = FirstUndecided();
   if (best < 0) {
     ++count;
     if (found.size() < 2) found.push_back(CurrentBoard());

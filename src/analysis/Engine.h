@@ -41,10 +41,11 @@ class Engine {
   // Takes back every change since the mark.
   void Undo(size_t mark);
   int Undecided() const;
+  int FirstUndecided() const;
 
   // One round of single-cell trials over every undecided cell: -1 on a contradiction, otherwise
   // how many cells it narrowed. bestCell gets the undecided cell whose trials decided the most
-  // (-1 when every cell is decided); it is only meaningful after a round that narrowed nothing.
+  // (-1 when none was tried); it is only meaningful after a round that narrowed nothing.
   int ProbeRound(ProbeMode mode, int* bestCell);
   // Probing rounds until one narrows nothing; false on a contradiction.
   bool ProbeToFixpoint(ProbeMode mode, int* bestCell);

@@ -3,24 +3,23 @@
 // is placed at every position at once.
 #include "analysis/LineSolver.h"
 
+#include <bit>
+
 namespace gw::analysis {
 namespace {
 
 using Bits = std::uint64_t;
 
 // Positions reachable from `from` by stepping right over cells that may be empty: i -> i + 1
-// when bit i of `open` is set. Jumps double each round (cells i..i+k-1 all open allow i -> i+k).
-Bits SpreadRight(Bits from, Bits open) {
-  for (int k = 1; k < 64; k <<= 1) {
-    from |= (from & open) << k;
-    open &= open >> k;
-  }
-  return from;
-}
+// when bit i of `open` is set. Within a stretch of open cells the carry of the addition runs from
+// the lowest position reached up to the stretch's end; positions reached further up, which the
+// carry clears, come back with `from`.
+Bits SpreadRight(Bits from, Bits open) { return from | ((open + (from & open)) ^ open); }
 
-// The same leftwards: i + 1 -> i when bit i of `open` is set.
-Bits SpreadLeft(Bits from, Bits open) {
-  for (int k = 1; k < 64; k <<= 1) {
+// The same leftwards: i + 1 -> i when bit i of `open` is set. Jumps double each round (cells
+// i..i+k-1 all open allow i + k -> i); `rounds` doublings reach 2^rounds - 1 cells.
+Bits SpreadLeft(Bits from, Bits open, int rounds) {
+  for (int k = 1; rounds > 0; k <<= 1, --rounds) {
     from |= (from >> k) & open;
     open &= open >> k;
   }
@@ -59,6 +58,7 @@ bool LineSolver::SolveBits(const Run* runs, int k, CellSet* cells, int n) {
       usedBits |= ColorBit(runs[j].color);
       used[colours++] = runs[j].color;
     }
+  const int rounds = std::bit_width(static_cast<unsigned>(n));
   Bits open = 0;  // cells that may be empty
   Bits colour[kMaxColors + 1] = {};
   for (int i = 0; i < n; ++i) {
@@ -84,13 +84,13 @@ bool LineSolver::SolveBits(const Run* runs, int k, CellSet* cells, int n) {
   if (!(fwdBits_[k] & end)) return false;
 
   // bwdBits_[j]: the positions i where runs [j, k) fit in cells [i, n).
-  bwdBits_[k] = SpreadLeft(end, open);
+  bwdBits_[k] = SpreadLeft(end, open, rounds);
   Bits coverOf[kMaxColors + 1] = {};
   for (int j = k - 1; j >= 0; --j) {
     const int len = runs[j].length;
     const Bits next = j + 1 < k && sameAsPrevious(j + 1) ? (bwdBits_[j + 1] >> 1) & open : bwdBits_[j + 1];
     const Bits startsRight = (next >> len) & Windows(colour[runs[j].color], len);
-    bwdBits_[j] = SpreadLeft(startsRight, open);
+    bwdBits_[j] = SpreadLeft(startsRight, open, rounds);
     coverOf[runs[j].color] |= Cover(startsLeft_[j] & startsRight, len);
   }
   Bits empty = 0;
