@@ -277,8 +277,11 @@ Board Engine::CurrentBoard() const {
 
 void Engine::Search(std::vector<Board>& found, int& count) {
   ++nodes;
+  // One round of trials per node: repeating it until nothing changes costs more than the
+  // branches it saves.
   int best;
-  if (!ProbeToFixpoint(ProbeMode::kMerge, &best)) return;
+  if (ProbeRound(ProbeMode::kMerge, &best) < 0) return;
+  if (best >= 0 && IsSingle(cells_[best])) best = -1;  // decided later in the round
   if (best < 0) best = FirstUndecided();
   if (best < 0) {
     ++count;
