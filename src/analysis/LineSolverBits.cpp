@@ -26,6 +26,13 @@ Bits SpreadLeft(Bits from, Bits open, int rounds) {
   return from;
 }
 
+// The cells open to value v, one bit each.
+Bits BitsOf(const CellSet* cells, int n, int v) {
+  Bits bits = 0;
+  for (int i = 0; i < n; ++i) bits |= static_cast<Bits>((cells[i] >> v) & 1) << i;
+  return bits;
+}
+
 // Positions s with cells s..s+len-1 all in `cells`.
 Bits Windows(Bits cells, int len) {
   for (int have = 1; have < len;) {
@@ -59,13 +66,9 @@ bool LineSolver::SolveBits(const Run* runs, int k, CellSet* cells, int n) {
       used[colours++] = runs[j].color;
     }
   const int rounds = std::bit_width(static_cast<unsigned>(n));
-  Bits open = 0;  // cells that may be empty
+  const Bits open = BitsOf(cells, n, 0);  // cells that may be empty
   Bits colour[kMaxColors + 1] = {};
-  for (int i = 0; i < n; ++i) {
-    const CellSet c = cells[i];
-    open |= Bits{static_cast<Bits>(c & kEmptyBit)} << i;
-    for (int u = 0; u < colours; ++u) colour[used[u]] |= Bits{static_cast<Bits>((c >> used[u]) & 1)} << i;
-  }
+  for (int u = 0; u < colours; ++u) colour[used[u]] = BitsOf(cells, n, used[u]);
   if (startsLeft_.size() < static_cast<size_t>(k) + 1) {
     startsLeft_.resize(k + 1);
     fwdBits_.resize(k + 1);
@@ -97,11 +100,14 @@ bool LineSolver::SolveBits(const Run* runs, int k, CellSet* cells, int n) {
   for (int j = 0; j <= k; ++j) empty |= fwdBits_[j] & (bwdBits_[j] >> 1);
   empty &= open;
 
-  for (int i = 0; i < n; ++i) {
-    CellSet allowed = static_cast<CellSet>((empty >> i) & 1);
-    for (int u = 0; u < colours; ++u) allowed |= static_cast<CellSet>(((coverOf[used[u]] >> i) & 1) << used[u]);
-    cells[i] &= allowed;
+  CellSet allowed[kMaxBitLine];
+  for (int i = 0; i < n; ++i) allowed[i] = static_cast<CellSet>((empty >> i) & 1);
+  for (int u = 0; u < colours; ++u) {
+    const int v = used[u];
+    const Bits cover = coverOf[v];
+    for (int i = 0; i < n; ++i) allowed[i] |= static_cast<CellSet>(((cover >> i) & 1) << v);
   }
+  for (int i = 0; i < n; ++i) cells[i] &= allowed[i];
   return true;
 }
 
