@@ -6,10 +6,13 @@
 namespace gw::analysis {
 namespace {
 
-constexpr size_t kCacheBytes = 1u << 20;
-// Answers kept per line: enough for the trials of a search, small enough that a puzzle solved by
-// line reasoning alone does not pay for clearing a big table.
+// Answers kept per line: few at first, so that a puzzle solved by line reasoning alone does not
+// pay for clearing a big table; many once a search has shown it will ask again and again.
 constexpr size_t kCacheSlotsPerLine = 64;
+constexpr size_t kCacheBytes = 1u << 20;
+constexpr long long kGrowCacheAfter = 50000;  // line solves
+constexpr size_t kGrownSlotsPerLine = 1024;
+constexpr size_t kGrownCacheBytes = 4u << 20;
 // How often (in line solves) the clock and the cancel flag are read, and the caller polled.
 constexpr long long kClockEvery = 1024;
 constexpr long long kPollEvery = 4096;
@@ -96,6 +99,8 @@ void Engine::CheckBudget() {
 
 bool Engine::SolveLineAt(int l) {
   if (++lines % kClockEvery == 0) CheckBudget();
+  if (lines == kGrowCacheAfter)
+    cache_.Reset(std::max(width_, height_), kGrownSlotsPerLine * lines_.size(), kGrownCacheBytes);
   const bool isRow = l < height_;
   const int n = isRow ? width_ : height_;
   const int first = isRow ? l * width_ : l - height_;
