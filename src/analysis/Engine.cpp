@@ -16,6 +16,7 @@ constexpr size_t kGrownCacheBytes = 4u << 20;
 // How often (in line solves) the clock and the cancel flag are read, and the caller polled.
 constexpr long long kClockEvery = 1024;
 constexpr long long kPollEvery = 4096;
+struct OutOfNodes {};
 
 bool RunsValid(const LineRuns& runs) {
   for (const Run& r : runs)
@@ -183,6 +184,7 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
     if (impliedStamp_[i] == stateId_ && (implied_[i] & bit)) {
       ++survivors;
       skipped = true;
+      changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = 0;
       continue;
     }
     const size_t mark = Mark();
@@ -194,6 +196,7 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
     }
     ++survivors;
     long long changed = static_cast<long long>(trail_.size() - mark);
+    changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = changed;
     fewest = fewest < 0 ? changed : std::min(fewest, changed);
     NoteImplied(mark);
     if (mode == ProbeMode::kMerge) {
@@ -261,6 +264,7 @@ int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
     if (r == 0 && score > bestScore) {
       bestScore = score;
       *bestCell = i;
+      std::copy(std::begin(changesOf_), std::end(changesOf_), std::begin(bestChanges_));
     }
   }
   return narrowed;
@@ -280,24 +284,80 @@ Board Engine::CurrentBoard() const {
   return b;
 }
 
+// The value to try next among `rest`: with kFewestFirst the one whose trial decided the fewest
+// cells (the least constrained branch, the likeliest to hold a solution), with kMostFirst the
+// one that decided the most, with kInOrder the lowest.
+CellSet Engine::NextValue(CellSet rest, const long long* changes) const {
+  CellSet pick = rest & -rest;
+  if (order_ == BranchOrder::kInOrder) return pick;
+  for (CellSet r = rest & (rest - 1); r; r &= r - 1) {
+    const CellSet bit = r & -r;
+    const long long c = changes[std::countr_zero(static_cast<unsigned>(bit))];
+    const long long best = changes[std::countr_zero(static_cast<unsigned>(pick))];
+    if (order_ == BranchOrder::kFewestFirst ? c < best : c > best) pick = bit;
+  }
+  return pick;
+}
+
 void Engine::Search(std::vector<Board>& found, int& count) {
-  ++nodes;
+  if (++nodes > nodeLimit_) throw OutOfNodes{};
   // One round of trials per node: repeating it until nothing changes costs more than the
   // branches it saves.
   int best;
   if (ProbeRound(ProbeMode::kMerge, &best) < 0) return;
   if (best >= 0 && IsSingle(cells_[best])) best = -1;  // decided later in the round
-  if (best < 0) best = FirstUndecided();
+  if (best < 0) {
+    best = FirstUndecided();
+    std::fill(std::begin(bestChanges_), std::end(bestChanges_), 0);
+  }
   if (best < 0) {
     ++count;
     if (found.size() < 2) found.push_back(CurrentBoard());
     return;
   }
-  const CellSet values = cells_[best];
-  for (CellSet rest = values; rest && count < 2; rest &= rest - 1) {
+  long long changes[kMaxColors + 1];
+  std::copy(std::begin(bestChanges_), std::end(bestChanges_), std::begin(changes));
+  for (CellSet rest = cells_[best]; rest && count < 2;) {
+    const CellSet bit = NextValue(rest, changes);
+    rest &= static_cast<CellSet>(~bit);
     const size_t mark = Mark();
-    if (Narrow(best, rest & -rest) && Propagate()) Search(found, count);
+    if (Narrow(best, bit) && Propagate()) Search(found, count);
     Undo(mark);
+  }
+}
+
+void Engine::CountSolutions(std::vector<Board>& found, int& count) {
+  // A depth-first search that takes a wrong turn early can spend long in a subtree without a
+  // solution, and which turn is wrong differs with the order of the branches. So the search runs
+  // again and again with a node limit that doubles, changing the order each time; the solutions
+  // of unfinished runs are kept (each is a real one). Two different ones, or one finished run,
+  // give the verdict.
+  static const BranchOrder kOrders[] = {BranchOrder::kFewestFirst, BranchOrder::kInOrder,
+                                        BranchOrder::kMostFirst};
+  const size_t root = Mark();
+  long long limit = firstNodeLimit_;
+  for (int run = 0;; ++run, limit *= 2) {
+    order_ = kOrders[run % 3];
+    nodeLimit_ = nodes + limit;
+    std::vector<Board> runFound;
+    int runCount = 0;
+    bool finished = true;
+    try {
+      Search(runFound, runCount);
+    } catch (const OutOfNodes&) {
+      finished = false;
+      Undo(root);
+      ++stateId_;
+    }
+    for (Board& b : runFound) {
+      bool known = false;
+      for (const Board& f : found) known = known || f.cells == b.cells;
+      if (!known && found.size() < 2) found.push_back(std::move(b));
+    }
+    if (found.size() >= 2 || finished) {
+      count = finished ? runCount : 2;
+      return;
+    }
   }
 }
 

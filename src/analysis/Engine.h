@@ -16,6 +16,8 @@ struct Stopped {
   bool cancelled = false;
 };
 
+enum class BranchOrder { kFewestFirst, kInOrder, kMostFirst };
+
 enum class ProbeMode {
   kRemoveOnly,  // only values refuted outright are removed
   kMerge,       // also what every surviving trial of a cell agrees on
@@ -51,7 +53,12 @@ class Engine {
   bool ProbeToFixpoint(ProbeMode mode, int* bestCell);
 
   // Counts solutions from the current state, stopping at two; found boards go to `found`.
-  void Search(std::vector<Board>& found, int& count);
+  void CountSolutions(std::vector<Board>& found, int& count);
+  // Search nodes of the first run of CountSolutions; each further run may take twice as many.
+  // Most searches end within the first; the rare one that does not is where another order of
+  // the branches helps.
+  static constexpr long long kFirstNodeLimit = 512;
+  void SetFirstNodeLimit(long long nodes) { firstNodeLimit_ = nodes; }
 
   long long lines = 0;
   long long probes = 0;
@@ -62,6 +69,9 @@ class Engine {
   void Set(int i, CellSet value);
   void CheckBudget();
   Board CurrentBoard() const;
+  // One depth-first run; throws OutOfNodes past nodeLimit_.
+  void Search(std::vector<Board>& found, int& count);
+  CellSet NextValue(CellSet rest, const long long* changes) const;
   // Probes cell i; -1 contradiction, else cells narrowed. score: the fewest changes among its trials.
   int ProbeCell(int i, ProbeMode mode, long long* score);
   // Records the values a successful trial (since the mark) decided, as values known to survive.
@@ -93,6 +103,14 @@ class Engine {
   std::vector<std::uint32_t> impliedStamp_;
   std::vector<CellSet> implied_;
   std::uint32_t stateId_ = 1;
+
+  // The search's order of branches and its node limit in the current run, and the cells each
+  // value of the cell last probed (and of the best cell of a round) decided.
+  BranchOrder order_ = BranchOrder::kInOrder;
+  long long nodeLimit_ = 0;
+  long long firstNodeLimit_ = kFirstNodeLimit;
+  long long changesOf_[kMaxColors + 1] = {};
+  long long bestChanges_[kMaxColors + 1] = {};
 
   const Budget* budget_ = nullptr;
   std::chrono::steady_clock::time_point start_;

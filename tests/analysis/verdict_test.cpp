@@ -7,6 +7,7 @@
 
 #include "BruteForce.h"
 #include "analysis/Analysis.h"
+#include "analysis/Engine.h"
 
 namespace gw::analysis {
 namespace {
@@ -151,6 +152,39 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
   EXPECT_GT(bySolutions[2], 50);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kLine)], 50);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kProbe)], 0);
+}
+
+// The search restarts with a doubled node limit and another branch order when a run does not
+// finish: with a limit of one node it restarts many times, and must still count exactly.
+TEST(Verdict, RestartedSearchesCountLikeOneSearch) {
+  std::mt19937 rng(5);
+  int several = 0, unique = 0;
+  for (int round = 0; round < 300; ++round) {
+    const int w = 5 + round % 6, colors = 1 + round % 2;
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.5));
+    if (round % 5 == 0) Disturb(rng, p, colors);
+    Analysis whole = Analyze(p);
+    Engine engine(p, nullptr);
+    engine.SetFirstNodeLimit(1);
+    std::vector<Board> found;
+    int count = 0;
+    if (engine.Propagate()) engine.CountSolutions(found, count);
+    ASSERT_EQ(count, whole.solutions) << "round " << round;
+    ASSERT_EQ(found.size(), static_cast<size_t>(count)) << "round " << round;
+    for (const Board& b : found) {
+      ASSERT_TRUE(SamePuzzle(brute::PuzzleOf(ToRows(b)), p)) << "round " << round;
+    }
+    if (count == 2) {
+      EXPECT_NE(found[0].cells, found[1].cells);
+      ++several;
+    }
+    if (count == 1) {
+      EXPECT_EQ(found[0].cells, whole.boards[0].cells);
+      ++unique;
+    }
+  }
+  EXPECT_GT(several, 50);
+  EXPECT_GT(unique, 20);
 }
 
 TEST(Verdict, DataThatCannotDescribeAPictureHasNoSolution) {
