@@ -58,6 +58,7 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
   agreeCount_.assign(n, 0);
   agreeMask_.assign(n, 0);
   impliedStamp_.assign(n, 0);
+  near_.assign(n, 0);
   implied_.assign(n, 0);
   QueueAllLines();
 }
@@ -257,6 +258,7 @@ int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
   *bestCell = -1;
   for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
     if (IsSingle(cells_[i])) continue;
+    if (onlyNear_ && !near_[i]) continue;
     long long score;
     int r = ProbeCell(i, mode, &score);
     if (r < 0) return -1;
@@ -299,12 +301,35 @@ CellSet Engine::NextValue(CellSet rest, const long long* changes) const {
   return pick;
 }
 
-void Engine::Search(std::vector<Board>& found, int& count) {
+void Engine::MarkNearCells(size_t since) {
+  // Cells with two decided neighbours (the edge counts as decided) or next to a cell the last
+  // branch decided: where a trial most likely meets a contradiction.
+  auto decided = [&](int x, int y) {
+    return x < 0 || y < 0 || x >= width_ || y >= height_ || IsSingle(cells_[y * width_ + x]);
+  };
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      near_[y * width_ + x] = decided(x - 1, y) + decided(x + 1, y) + decided(x, y - 1) + decided(x, y + 1) >= 2;
+  for (size_t t = since; t < trail_.size(); ++t) {
+    const int j = trail_[t].first, x = j % width_, y = j / width_;
+    if (x > 0) near_[j - 1] = 1;
+    if (x + 1 < width_) near_[j + 1] = 1;
+    if (y > 0) near_[j - width_] = 1;
+    if (y + 1 < height_) near_[j + width_] = 1;
+  }
+}
+
+void Engine::Search(std::vector<Board>& found, int& count, size_t since) {
   if (++nodes > nodeLimit_) throw OutOfNodes{};
   // One round of trials per node: repeating it until nothing changes costs more than the
-  // branches it saves.
+  // branches it saves. In a run that probes near the last branch only, the root still probes
+  // every cell.
   int best;
-  if (ProbeRound(ProbeMode::kMerge, &best) < 0) return;
+  onlyNear_ = nearRun_ && since != kRoot;
+  if (onlyNear_) MarkNearCells(since);
+  const int narrowed = ProbeRound(ProbeMode::kMerge, &best);
+  onlyNear_ = false;
+  if (narrowed < 0) return;
   if (best >= 0 && IsSingle(cells_[best])) best = -1;  // decided later in the round
   if (best < 0) {
     best = FirstUndecided();
@@ -321,23 +346,25 @@ void Engine::Search(std::vector<Board>& found, int& count) {
     const CellSet bit = NextValue(rest, changes);
     rest &= static_cast<CellSet>(~bit);
     const size_t mark = Mark();
-    if (Narrow(best, bit) && Propagate()) Search(found, count);
+    if (Narrow(best, bit) && Propagate()) Search(found, count, mark);
     Undo(mark);
   }
 }
 
 void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // A depth-first search that takes a wrong turn early can spend long in a subtree without a
-  // solution, and which turn is wrong differs with the order of the branches. So the search runs
-  // again and again with a node limit that doubles, changing the order each time; the solutions
-  // of unfinished runs are kept (each is a real one). Two different ones, or one finished run,
-  // give the verdict.
+  // solution, and which turn is wrong differs with the order of the branches and with the cells
+  // probed. So the search runs again and again with a node limit that doubles, changing the
+  // order every other run and between probing every cell and probing near the last branch in
+  // between; the solutions of unfinished runs are kept (each is a real one). Two different
+  // ones, or one finished run, give the verdict.
   static const BranchOrder kOrders[] = {BranchOrder::kFewestFirst, BranchOrder::kInOrder,
                                         BranchOrder::kMostFirst};
   const size_t root = Mark();
   long long limit = firstNodeLimit_;
   for (int run = 0;; ++run, limit *= 2) {
-    order_ = kOrders[run % 3];
+    order_ = kOrders[(run / 2) % 3];
+    nearRun_ = run % 2 == 1;
     nodeLimit_ = nodes + limit;
     std::vector<Board> runFound;
     int runCount = 0;

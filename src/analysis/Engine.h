@@ -69,8 +69,11 @@ class Engine {
   void Set(int i, CellSet value);
   void CheckBudget();
   Board CurrentBoard() const;
-  // One depth-first run; throws OutOfNodes past nodeLimit_.
-  void Search(std::vector<Board>& found, int& count);
+  // One depth-first run; throws OutOfNodes past nodeLimit_. `since`: the trail mark before the
+  // branch that led here (kRoot at the root).
+  static constexpr size_t kRoot = static_cast<size_t>(-1);
+  void Search(std::vector<Board>& found, int& count, size_t since = kRoot);
+  void MarkNearCells(size_t since);
   CellSet NextValue(CellSet rest, const long long* changes) const;
   // Probes cell i; -1 contradiction, else cells narrowed. score: the fewest changes among its trials.
   int ProbeCell(int i, ProbeMode mode, long long* score);
@@ -108,6 +111,9 @@ class Engine {
   // value of the cell last probed (and of the best cell of a round) decided.
   BranchOrder order_ = BranchOrder::kInOrder;
   long long nodeLimit_ = 0;
+  bool nearRun_ = false;   // this run probes only near_ cells below the root
+  bool onlyNear_ = false;  // the round being run does
+  std::vector<unsigned char> near_;
   long long firstNodeLimit_ = kFirstNodeLimit;
   long long changesOf_[kMaxColors + 1] = {};
   long long bestChanges_[kMaxColors + 1] = {};
