@@ -187,6 +187,41 @@ TEST(Verdict, RestartedSearchesCountLikeOneSearch) {
   EXPECT_GT(unique, 20);
 }
 
+bool AllDecided(const Candidates& c) {
+  for (CellSet v : c.cells)
+    if ((v & (v - 1)) != 0) return false;
+  return true;
+}
+
+// The smaller steps reason exactly as far as the difficulty says: line reasoning finishes a line
+// puzzle, probing a probe puzzle; a value probing removes is one RefutedValues names.
+TEST(Steps, ReachAsFarAsTheDifficultySays) {
+  std::mt19937 rng(31);
+  int refutedSeen = 0;
+  for (int round = 0; round < 400; ++round) {
+    const int w = 4 + round % 5, colors = 1 + round % 3;
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.55));
+    Analysis a = Analyze(p);
+    Candidates lines = BlankCandidates(p);
+    ASSERT_TRUE(PropagateLines(p, lines)) << "round " << round;
+    Candidates probed = lines;
+    ASSERT_TRUE(ProbeCells(p, probed)) << "round " << round;
+    if (a.solutions != 1) continue;
+    EXPECT_EQ(AllDecided(lines), a.difficulty == Difficulty::kLine) << "round " << round;
+    EXPECT_EQ(AllDecided(probed), a.difficulty != Difficulty::kSearch) << "round " << round;
+    for (int y = 0; y < w; ++y)
+      for (int x = 0; x < w; ++x) {
+        const CellSet refuted = RefutedValues(p, lines, x, y);
+        // Never a value of the solution; and what line reasoning alone already left out is no
+        // value to refute.
+        EXPECT_EQ(refuted & ColorBit(a.boards[0].At(x, y)), 0) << "round " << round;
+        EXPECT_EQ(refuted & ~lines.At(x, y), 0) << "round " << round;
+        refutedSeen += refuted != 0;
+      }
+  }
+  EXPECT_GT(refutedSeen, 0);
+}
+
 TEST(Verdict, DataThatCannotDescribeAPictureHasNoSolution) {
   struct Case {
     const char* what;
