@@ -197,7 +197,6 @@ bool AllDecided(const Candidates& c) {
 // puzzle, probing a probe puzzle; a value probing removes is one RefutedValues names.
 TEST(Steps, ReachAsFarAsTheDifficultySays) {
   std::mt19937 rng(31);
-  int refutedSeen = 0;
   for (int round = 0; round < 400; ++round) {
     const int w = 4 + round % 5, colors = 1 + round % 3;
     Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.55));
@@ -216,10 +215,25 @@ TEST(Steps, ReachAsFarAsTheDifficultySays) {
         // value to refute.
         EXPECT_EQ(refuted & ColorBit(a.boards[0].At(x, y)), 0) << "round " << round;
         EXPECT_EQ(refuted & ~lines.At(x, y), 0) << "round " << round;
-        refutedSeen += refuted != 0;
       }
   }
-  EXPECT_GT(refutedSeen, 0);
+}
+
+// On a puzzle that needs probing, some value of a cell line reasoning leaves open is refuted.
+TEST(Steps, ProbingFindsWhatLineReasoningLeaves) {
+  std::mt19937 rng(8);
+  for (int tries = 0; tries < 20000; ++tries) {
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, 10, 10, 1, 0.55));
+    if (Analyze(p).difficulty != Difficulty::kProbe) continue;
+    Candidates lines = BlankCandidates(p);
+    ASSERT_TRUE(PropagateLines(p, lines));
+    int refuted = 0;
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 10; ++x) refuted += RefutedValues(p, lines, x, y) != 0;
+    EXPECT_GT(refuted, 0);
+    return;
+  }
+  FAIL() << "no puzzle that needs probing among the random ones";
 }
 
 TEST(Verdict, DataThatCannotDescribeAPictureHasNoSolution) {
