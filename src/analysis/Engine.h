@@ -11,6 +11,9 @@
 
 namespace gw::analysis {
 
+// Written out: the library's form becomes a call where the processor has no population count.
+inline bool IsSingle(CellSet set) { return set != 0 && (set & (set - 1)) == 0; }
+
 // Thrown out of the solving when the budget runs out or the caller stops it.
 struct Stopped {
   bool cancelled = false;
