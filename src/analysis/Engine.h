@@ -49,8 +49,8 @@ class Engine {
   int FirstUndecided() const;
 
   // One round of single-cell trials over every undecided cell: -1 on a contradiction, otherwise
-  // how many cells it narrowed. bestCell gets the undecided cell whose trials decided the most
-  // (-1 when none was tried); it is only meaningful after a round that narrowed nothing.
+  // how many cells it narrowed. bestCell gets the undecided cell whose least decisive trial
+  // decided the most (-1 when none was tried), the cell to branch on.
   int ProbeRound(ProbeMode mode, int* bestCell);
   // Probing rounds until one narrows nothing; false on a contradiction.
   bool ProbeToFixpoint(ProbeMode mode, int* bestCell);
