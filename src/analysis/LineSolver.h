@@ -12,11 +12,15 @@ class LineSolver {
   // Narrows cells[0..n) to the values some placement of runs[0..k) agrees with; false when no
   // placement fits. Runs must have lengths >= 1 and colours 1..9.
   bool Solve(const Run* runs, int k, CellSet* cells, int n) {
+    // A run longer than the line (the hint A0 is 100) fits nowhere; the word solver could not
+    // even shift by its length.
+    for (int j = 0; j < k; ++j)
+      if (runs[j].length > n) return false;
     return n <= kMaxBitLine ? SolveBits(runs, k, cells, n) : SolveTable(runs, k, cells, n);
   }
 
   // The two ways, open to the tests: one machine word per cell set for lines that fit one, and
-  // a table over (run, position) for any length.
+  // a table over (run, position) for any length. Both take runs no longer than the line.
   static constexpr int kMaxBitLine = 63;
   bool SolveBits(const Run* runs, int k, CellSet* cells, int n);
   bool SolveTable(const Run* runs, int k, CellSet* cells, int n);

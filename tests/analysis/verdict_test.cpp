@@ -118,7 +118,7 @@ void Disturb(std::mt19937& rng, Puzzle& p, int colors) {
 TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
   std::mt19937 rng(2026);
   int bySolutions[3] = {}, byDifficulty[4] = {};
-  for (int round = 0; round < 1500; ++round) {
+  for (int round = 0; round < 800; ++round) {
     const int w = 1 + round % 6, h = 1 + (round / 6) % 6;
     const int colors = 1 + (round / 36) % 3;
     const double ink = 0.3 + 0.1 * (round % 5);
@@ -147,10 +147,10 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
     }
   }
   // Every verdict and every class must have been met for the comparison to mean something.
-  EXPECT_GT(bySolutions[0], 50);
-  EXPECT_GT(bySolutions[1], 50);
-  EXPECT_GT(bySolutions[2], 50);
-  EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kLine)], 50);
+  EXPECT_GT(bySolutions[0], 30);
+  EXPECT_GT(bySolutions[1], 30);
+  EXPECT_GT(bySolutions[2], 30);
+  EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kLine)], 30);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kProbe)], 0);
 }
 
