@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kRoot = fs::path(__FILE__).parent_path().parent_path();
+const fs::path kRoot = fs::path(GW_SOURCE_DIR);
 
 analysis::Puzzle ReadPuzzle(const fs::path& path) {
   QuietPlatform ui;
