@@ -1,0 +1,65 @@
+#include "formats/TextParse.h"
+
+#include <cstring>
+
+namespace gw {
+
+std::string Trim(const std::string& s) {
+  const char* space = " \t\r\n\f\v";
+  size_t a = s.find_first_not_of(space);
+  if (a == std::string::npos) return "";
+  size_t b = s.find_last_not_of(space);
+  return s.substr(a, b - a + 1);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char ch = text[i];
+    if (ch == '\r' || ch == '\n') {
+      lines.push_back(line);
+      line.clear();
+      if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += ch;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> SplitAny(const std::string& s, const char* separators) {
+  std::vector<std::string> parts;
+  size_t i = 0;
+  while (i < s.size()) {
+    size_t a = s.find_first_not_of(separators, i);
+    if (a == std::string::npos) break;
+    size_t b = s.find_first_of(separators, a);
+    if (b == std::string::npos) b = s.size();
+    parts.push_back(s.substr(a, b - a));
+    i = b;
+  }
+  return parts;
+}
+
+bool ParseCount(const std::string& s, int& out) {
+  if (s.empty() || s.size() > 3) return false;
+  int v = 0;
+  for (char ch : s) {
+    if (ch < '0' || ch > '9') return false;
+    v = v * 10 + (ch - '0');
+  }
+  out = v;
+  return true;
+}
+
+std::string Unquote(const std::string& s) {
+  std::string t = Trim(s);
+  if (t.size() >= 2 && t.front() == '"' && t.back() == '"') return t.substr(1, t.size() - 2);
+  return t;
+}
+
+bool StartsWith(const std::string& s, const char* head) { return s.compare(0, std::strlen(head), head) == 0; }
+
+}  // namespace gw

@@ -1,0 +1,19 @@
+#pragma once
+// Small pieces of text reading shared by the line-oriented formats.
+#include <string>
+#include <vector>
+
+namespace gw {
+
+std::string Trim(const std::string& s);
+// Lines without their ends (LF, CR LF or CR).
+std::vector<std::string> SplitLines(const std::string& text);
+// Pieces separated by any run of the given characters.
+std::vector<std::string> SplitAny(const std::string& s, const char* separators);
+// A run length: decimal digits only, at most 999; false otherwise.
+bool ParseCount(const std::string& s, int& out);
+// The text between double quotes when quoted, otherwise the trimmed text.
+std::string Unquote(const std::string& s);
+bool StartsWith(const std::string& s, const char* head);
+
+}  // namespace gw
