@@ -64,14 +64,14 @@ ColorNames ReadColors(const xmlNode* puzzle, PuzzleData& p) {
     std::string ch = Attr(c, "char");
     if (ch.size() == 1) colour.symbol = ch[0];
     if (!ParseHex(Trim(Text(c)), colour.rgb))
-      throw FormatError(LineMessage(LineOf(c), "色 " + name + " の値が読めません。"));
+      throw FormatError("色 " + name + " の値が読めません。", LineOf(c));
     if (name == background) {
       p.colors[0] = colour;
       continue;
     }
-    if (names.Find(name) >= 0) throw FormatError(LineMessage(LineOf(c), "色 " + name + " が二度あります。"));
+    if (names.Find(name) >= 0) throw FormatError("色 " + name + " が二度あります。", LineOf(c));
     if (int(p.colors.size()) > kMaxFormatColors)
-      throw FormatError(LineMessage(LineOf(c), "色が多すぎます。"));
+      throw FormatError("色が多すぎます。", LineOf(c));
     p.colors.push_back(colour);
     names.names.push_back(name);
   }
@@ -88,10 +88,10 @@ ClueLine ReadLine(const xmlNode* line, const ColorNames& names, const std::strin
     if (!Named(c, "count")) continue;
     int length = 0;
     if (!ParseCount(Trim(Text(c)), length))
-      throw FormatError(LineMessage(LineOf(c), "ヒントの数字が読めません。"));
+      throw FormatError("ヒントの数字が読めません。", LineOf(c));
     std::string name = Attr(c, "color", fallback);
     int color = names.Find(name);
-    if (color <= 0) throw FormatError(LineMessage(LineOf(c), "知らない色 " + name + " のヒントがあります。"));
+    if (color <= 0) throw FormatError("知らない色 " + name + " のヒントがあります。", LineOf(c));
     if (length > 0) runs.push_back({length, color});
   }
   return runs;
@@ -101,7 +101,7 @@ std::vector<ClueLine> ReadClues(const xmlNode* clues, const ColorNames& names, c
   std::vector<ClueLine> lines;
   for (const xmlNode* c = clues->children; c; c = c->next) {
     if (!Named(c, "line")) continue;
-    if (int(lines.size()) >= kMaxFormatSize) throw FormatError(LineMessage(LineOf(c), "ヒントの行が多すぎます。"));
+    if (int(lines.size()) >= kMaxFormatSize) throw FormatError("ヒントの行が多すぎます。", LineOf(c));
     lines.push_back(ReadLine(c, names, fallback));
   }
   return lines;
@@ -127,7 +127,7 @@ void ReadSolution(const xmlNode* puzzle, PuzzleData& p) {
       std::string line = Trim(raw);
       if (line.empty()) continue;
       if (line.size() < 2 || line.front() != '|' || line.back() != '|')
-        throw FormatError(LineMessage(LineOf(image), "答えの絵の行は | で囲んでください。"));
+        throw FormatError("答えの絵の行は | で囲んでください。", LineOf(image));
       std::vector<int> row;
       for (size_t i = 1; i + 1 < line.size(); ++i) {
         int c = ColorOfSymbol(p, line[i]);
@@ -135,7 +135,7 @@ void ReadSolution(const xmlNode* puzzle, PuzzleData& p) {
         row.push_back(c);
       }
       rows.push_back(row);
-      if (int(rows.size()) > kMaxFormatSize) throw FormatError(LineMessage(LineOf(image), "答えの絵が大きすぎます。"));
+      if (int(rows.size()) > kMaxFormatSize) throw FormatError("答えの絵が大きすぎます。", LineOf(image));
     }
     p.solution = rows;
     return;
@@ -175,7 +175,7 @@ PuzzleData FromDocument(const xmlDoc* doc) {
     std::string kind = Attr(c, "type");
     if (kind == "rows") { p.rows = ReadClues(c, names, fallback); haveRows = true; }
     else if (kind == "columns") { p.cols = ReadClues(c, names, fallback); haveCols = true; }
-    else throw FormatError(LineMessage(LineOf(c), "clues の type は rows か columns です。"));
+    else throw FormatError("clues の type は rows か columns です。", LineOf(c));
   }
   ReadSolution(puzzle, p);
   if (haveRows && haveCols) {
