@@ -84,7 +84,7 @@ std::string WhyNotHeld(const PuzzleData& d) {
   return "";
 }
 
-ColorMapping MapColors(const PuzzleData& d, const Rgb table[32]) {
+ColorMapping MapColors(const PuzzleData& d, const Rgb table[32], bool fillFreeSlots) {
   ColorMapping m;
   bool taken[32] = {};
   taken[kFreeColor] = true;
@@ -107,7 +107,7 @@ ColorMapping MapColors(const PuzzleData& d, const Rgb table[32]) {
     if (m.exact[k]) continue;
     Rgb c = d.colors[k].rgb;
     int slot = -1;
-    for (int i = kFirstUserSlot; i < 32 && slot < 0; ++i)
+    for (int i = kFirstUserSlot; i < 32 && slot < 0 && fillFreeSlots; ++i)
       if (!taken[i] && !m.userSet[i] && now[i] == kWhite) slot = i;
     if (slot >= 0) {
       m.userSet[slot] = true;

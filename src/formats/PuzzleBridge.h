@@ -27,7 +27,9 @@ struct ColorMapping {
 // Each colour to an entry of the table that holds it exactly, else to a free user-made slot
 // (16..31 still white) filled with it, else to the nearest entry no other colour of the puzzle
 // took. Entry 15 marks a free palette slot and is never given. Needs WhyNotHeld(d) == "".
-ColorMapping MapColors(const PuzzleData& d, const Rgb table[32]);
+// Without `fillFreeSlots` the table is left as it is (for files written where the user's colours
+// cannot follow them).
+ColorMapping MapColors(const PuzzleData& d, const Rgb table[32], bool fillFreeSlots = true);
 void ApplyUserColors(const ColorMapping& m, Rgb table[32]);
 
 // Replaces the puzzle's sizes, hints and palette (board cleared) by those of `d`.

@@ -1,4 +1,5 @@
 #include "Check.h"
+#include "FormatCommands.h"
 
 #include <strings.h>
 
@@ -32,6 +33,7 @@ bool HasExt(const std::string& path, const char* ext) {
 
 // The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr.
 bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
+  if (IsForeignPuzzlePath(path)) return ReadForeignForCheck(path, out);
   QuietPlatform ui;
   auto app = std::make_unique<App>(ui);
   app->puzzle.Mode = kModePlay;
