@@ -51,10 +51,11 @@ struct OlsakReader {
       int length = 0;
       if (digits == 0 || token.size() > digits + 1 || !ParseCount(token.substr(0, digits), length))
         throw FormatError("ヒント " + token + " が読めません。", line);
+      if (length == 0) continue;  // "0": a line without runs, whatever colour it names
       int color = defaultColor;
       if (token.size() == digits + 1) color = FindInChar(token[digits]);
       if (color < 0) throw FormatError("ヒント " + token + " の色が宣言されていません。", line);
-      if (length > 0) runs.push_back({length, color});
+      runs.push_back({length, color});
     }
     return runs;
   }

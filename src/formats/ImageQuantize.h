@@ -1,0 +1,30 @@
+#pragma once
+// A picture from an image: the image reduced to the board (aspect kept), its colours reduced by
+// k-means in CIE L*a*b* to the chosen number plus the background, the background being the
+// dominant colour of the image's edge. Plain pixels in, so the toolkit only decodes the file.
+#include <cstdint>
+#include <vector>
+
+#include "formats/PuzzleData.h"
+
+namespace gw {
+
+struct ImagePixels {
+  int width = 0;
+  int height = 0;
+  std::vector<Rgb> rgb;              // row by row
+  std::vector<std::uint8_t> alpha;   // empty when opaque; a pixel below half is background
+};
+
+struct QuantizeRequest {
+  int longSide = 20;  // cells along the longer side of the image, 1..99
+  int colors = 2;     // 1..9, the background not counted
+};
+
+// The board size the request gives this image: the longer side `longSide`, the other in proportion.
+void BoardSizeFor(const ImagePixels& image, int longSide, int& width, int& height);
+
+// The picture as a puzzle with its solution and colours (fewer when the image has fewer).
+PuzzleData QuantizeImage(const ImagePixels& image, const QuantizeRequest& request);
+
+}  // namespace gw

@@ -1,0 +1,6 @@
+#d
+  1 black
+: rows
+1
+: columns
+1
