@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "formats/PuzzleData.h"
+#include "platform/ImagePixels.h"
 
 namespace gw {
-
-struct ImagePixels {
-  int width = 0;
-  int height = 0;
-  std::vector<Rgb> rgb;              // row by row
-  std::vector<std::uint8_t> alpha;   // empty when opaque; a pixel below half is background
-};
 
 struct QuantizeRequest {
   int longSide = 20;  // cells along the longer side of the image, 1..99

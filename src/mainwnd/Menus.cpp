@@ -3,6 +3,7 @@
 #include "display/Draw.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
+#include "mainwnd/ToolsCommands.h"
 #include "mainwnd/Judge.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Messages.h"
@@ -111,7 +112,14 @@ void CustMenu(App& app, int index) {
 
 void EditMenu(App&, int) {}
 
-void ToolsMenu(App&, int) {}
+void ToolsMenu(App& app, int index) {
+  switch (index) {
+    case 3: ImportCommand(app); break;
+    case 4: ExportCommand(app); break;
+    case 5: NewPuzzleCommand(app); break;
+    default: break;
+  }
+}
 
 void AboutMenu(App& app, int index) {
   if (index != 0) return;

@@ -1,7 +1,10 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/Dialog.h"
+#include "platform/ImagePixels.h"
+#include "platform/SheetDrawing.h"
 #include "platform/Printer.h"
 #include "platform/Surface.h"
 
@@ -23,6 +26,12 @@ struct InputResult {
 enum class MenuId { File, Edit, Option, Cust, Tools, About };
 enum class Pointer { Normal, Busy };
 enum class SurfaceId { Main, Pic0, Pic1, CustPic };
+
+// What the desktop's own file dialog gave: the path ("" when cancelled) and the filter chosen.
+struct SystemFileChoice {
+  std::string path;
+  int filter = 0;
+};
 
 struct TwipsRect {
   double left = 0, top = 0, width = 0, height = 0;
@@ -72,6 +81,16 @@ class Platform {
 
   // Today's date as mm-dd-yyyy.
   virtual std::string Today() = 0;
+
+  // --- import and export of foreign files -----------------------------------------------------
+  // The desktop's standard file dialog (it remembers its folder between calls). `filters` are
+  // "label (*.a *.b)" texts; the choice tells which one was selected.
+  virtual SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
+                                            const std::vector<std::string>& filters) = 0;
+  // Decodes an image file (PNG, JPEG, BMP, GIF); false when it cannot.
+  virtual bool LoadImage(const std::string& path, ImagePixels& out) = 0;
+  // Writes the drawing as a PNG file; false when it cannot.
+  virtual bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) = 0;
 };
 
 }  // namespace gw

@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QMap>
+#include <QString>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -48,6 +49,10 @@ class QtPlatform : public Platform {
   bool DrawingProgressDue() override;
   void CloseMainWindow() override;
   std::string Today() override;
+  SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
+                                    const std::vector<std::string>& filters) override;
+  bool LoadImage(const std::string& path, ImagePixels& out) override;
+  bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
 
  private:
   App* app_ = nullptr;
@@ -59,6 +64,7 @@ class QtPlatform : public Platform {
   bool busy_ = false;
   QElapsedTimer sinceShown_;
   std::unique_ptr<QtPrinter> printer_;
+  QString lastFolder_;  // where the desktop file dialog opens next
 };
 
 // Message box texts break lines at CR; Qt breaks them at LF.

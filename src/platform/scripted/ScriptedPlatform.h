@@ -42,6 +42,12 @@ class ScriptedPlatform : public Platform {
   void QueueAnswer(ScriptStep step) { answers_.push_back(std::move(step)); }
   void QueueReply(ScriptStep step) { replies_.push_back(std::move(step)); }
   void QueueDialogStep(DialogKind kind, ScriptStep step) { steps_[kind].push_back(std::move(step)); }
+  // The desktop file dialog's answer: words {PATH [FILTER]}, or cancel.
+  void QueueSystemFile(ScriptStep step) { files_.push_back(std::move(step)); }
+  // Images are decoded and PNG pages written by whoever runs the script (it has the toolkit);
+  // without them an image cannot be read and a PNG is only reported.
+  void SetImageDecoder(std::function<bool(const std::string&, ImagePixels&)> decode) { decode_ = std::move(decode); }
+  void SetPngWriter(std::function<bool(const SheetDrawing&, const std::string&)> write) { writePng_ = std::move(write); }
   // The line of the first answer still queued that was not optional, if any.
   std::optional<int> RequiredLeftover() const;
 
@@ -83,6 +89,10 @@ class ScriptedPlatform : public Platform {
   bool DrawingProgressDue() override { return true; }
   void CloseMainWindow() override;
   std::string Today() override;
+  SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
+                                    const std::vector<std::string>& filters) override;
+  bool LoadImage(const std::string& path, ImagePixels& out) override;
+  bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
 
  private:
   std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
@@ -93,6 +103,9 @@ class ScriptedPlatform : public Platform {
   std::deque<ScriptStep> answers_;
   std::deque<ScriptStep> replies_;
   std::map<DialogKind, std::deque<ScriptStep>> steps_;
+  std::deque<ScriptStep> files_;
+  std::function<bool(const std::string&, ImagePixels&)> decode_;
+  std::function<bool(const SheetDrawing&, const std::string&)> writePng_;
 
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
