@@ -101,6 +101,21 @@ TEST(FormatRead, MalformedFilesAreRefusedNamingTheLine) {
   }
 }
 
+// The large public puzzles of the benchmarks: real files of another program, read as published.
+TEST(FormatRead, LargePublicPuzzles) {
+  struct Big { const char* file; int width, height; bool goal; };
+  const Big cases[] = {{"webpbn-16.non", 34, 34, true},      {"webpbn-21.non", 14, 25, true},
+                       {"webpbn-529.non", 45, 45, false},    {"gnonograms-copyleft.non", 34, 34, false},
+                       {"gnonograms-tux.non", 40, 45, false}};
+  for (const Big& b : cases) {
+    PuzzleData p = ReadForeignFile((kSourceDir / "bench" / "puzzles" / b.file).string());
+    EXPECT_EQ(p.width, b.width) << b.file;
+    EXPECT_EQ(p.height, b.height) << b.file;
+    EXPECT_EQ(!p.solution.empty(), b.goal) << b.file;
+    EXPECT_EQ(p.ColorCount(), 1) << b.file;
+  }
+}
+
 TEST(FormatRead, SizeAndColourLimitsOfTheReaders) {
   std::string wide = "width 99\nheight 1\nrows\n99\ncolumns\n";
   for (int i = 0; i < 99; ++i) wide += "1\n";
