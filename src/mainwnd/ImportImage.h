@@ -18,7 +18,7 @@ struct ImportImage : Dialog {
   ImagePixels image;
   std::string fileName;
   int longSide = 15;  // cells along the image's longer side, kImportMinSide..20
-  int colors = 2;     // 1..9, the background not counted
+  int colors = 3;     // 1..9, the background not counted
   PuzzleData preview; // the picture the settings give, with its colours
   std::string verdict;
   bool accepted = false;

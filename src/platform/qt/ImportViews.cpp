@@ -153,6 +153,7 @@ void RunNewPuzzleView(QtPlatform& ui, App& app, Dialog& dialog) {
   difficulty->setCurrentIndex(difficulty->findData(int(dlg.difficulty)));
   auto* seed = new QLineEdit(QString::fromStdString(dlg.seed), &view);
   seed->setPlaceholderText("空欄なら毎回ちがう問題");
+  seed->setMinimumWidth(220);
   grid->addWidget(new QLabel("横のマス数", &view), 0, 0);
   grid->addWidget(width, 0, 1);
   grid->addWidget(new QLabel("縦のマス数", &view), 1, 0);
