@@ -15,7 +15,8 @@ std::string VerdictText(const PuzzleData& p) {
   for (const ClueLine& l : p.rows) empty = empty && l.empty();
   if (empty) return "塗るマスがありません。";
   analysis::Budget budget;
-  budget.seconds = 2;
+  // The verdict follows every change of the settings: it must not hold the dialog for long.
+  budget.seconds = 1;
   analysis::Analysis a = analysis::Analyze(EnginePuzzle(p), budget);
   switch (a.solutions) {
     case 1: return std::string("答えはひとつです（難しさ: ") + DifficultyLabel(a.difficulty) + "）。";

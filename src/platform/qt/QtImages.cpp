@@ -9,10 +9,12 @@ namespace gw {
 
 bool DecodeImageFile(const std::string& path, ImagePixels& out) {
   QImageReader reader(QString::fromStdString(path));
-  // A board has at most 99 cells a side: a huge image is read scaled down, never whole.
+  // A board has at most 20 cells a side in the window (99 in files): 400 pixels a side leave at
+  // least four for each cell, and a huge image is never read whole.
+  constexpr int kMaxSide = 400;
   QSize size = reader.size();
-  if (size.isValid() && (size.width() > 2000 || size.height() > 2000))
-    reader.setScaledSize(size.scaled(2000, 2000, Qt::KeepAspectRatio));
+  if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
+    reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio));
   QImage image = reader.read();
   if (image.isNull()) return false;
   image = image.convertToFormat(QImage::Format_ARGB32);
