@@ -7,6 +7,9 @@ namespace gw::analysis {
 namespace {
 
 constexpr size_t kCacheBytes = 1u << 20;
+// Answers kept per line: enough for the trials of a search, small enough that a puzzle solved by
+// line reasoning alone does not pay for clearing a big table.
+constexpr size_t kCacheSlotsPerLine = 64;
 // How often (in line solves) the clock and the cancel flag are read, and the caller polled.
 constexpr long long kClockEvery = 1024;
 constexpr long long kPollEvery = 4096;
@@ -42,7 +45,7 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
   queued_.assign(lines_.size(), 0);
   queue_.reserve(lines_.size());
   line_.resize(std::max(width_, height_));
-  cache_.Reset(std::max(width_, height_), kCacheBytes);
+  cache_.Reset(std::max(width_, height_), kCacheSlotsPerLine * lines_.size(), kCacheBytes);
   trialStamp_.assign(n, 0);
   cellStamp_.assign(n, 0);
   agreeCount_.assign(n, 0);

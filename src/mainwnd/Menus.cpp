@@ -8,6 +8,7 @@
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Messages.h"
 #include "mainwnd/Modecg.h"
+#include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
 #include "solver/AutoSolve.h"
@@ -114,6 +115,7 @@ void EditMenu(App&, int) {}
 
 void ToolsMenu(App& app, int index) {
   switch (index) {
+    case 0: UniquenessCheck(app); break;
     case 3: ImportCommand(app); break;
     case 4: ExportCommand(app); break;
     case 5: NewPuzzleCommand(app); break;

@@ -37,6 +37,15 @@ struct TwipsRect {
   double left = 0, top = 0, width = 0, height = 0;
 };
 
+// A board cell under the window's highlight: cell (x, y) from 1, and its box's top-left corner
+// in board units (the box is one unit square).
+struct OverlayCell {
+  int x = 0;
+  int y = 0;
+  double left = 0;
+  double top = 0;
+};
+
 // Everything outside the process's memory that the logic uses, except the text files
 // (platform/TextFile.h), which need no toolkit.
 class Platform {
@@ -82,15 +91,29 @@ class Platform {
   // Today's date as mm-dd-yyyy.
   virtual std::string Today() = 0;
 
-  // --- import and export of foreign files -----------------------------------------------------
-  // The desktop's standard file dialog (it remembers its folder between calls). `filters` are
-  // "label (*.a *.b)" texts; the choice tells which one was selected.
-  virtual SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
-                                            const std::vector<std::string>& filters) = 0;
+  // --- added features; platforms without a window may leave them as they are ----------------
+
+  // Highlights these cells over the board without drawing into it; the window takes the
+  // highlight away at the next action on it or the next repaint. An empty list removes it.
+  virtual void SetBoardOverlay(const std::vector<OverlayCell>&) {}
+  // A long piece of work: BeginLongWork before it, LongWorkCancelled now and then while it runs
+  // (the window may show a box with キャンセル and take its events; true once it was pressed),
+  // EndLongWork after it.
+  virtual void BeginLongWork(const std::string&) {}
+  virtual bool LongWorkCancelled() { return false; }
+  virtual void EndLongWork() {}
+
+  // Import and export of foreign files. The desktop's standard file dialog (it remembers its
+  // folder between calls): `filters` are "label (*.a *.b)" texts, the choice tells which one was
+  // selected, and an empty path means cancelled.
+  virtual SystemFileChoice ChooseSystemFile(bool /*save*/, const std::string& /*title*/,
+                                            const std::vector<std::string>& /*filters*/) {
+    return {};
+  }
   // Decodes an image file (PNG, JPEG, BMP, GIF); false when it cannot.
-  virtual bool LoadImage(const std::string& path, ImagePixels& out) = 0;
+  virtual bool LoadImage(const std::string&, ImagePixels&) { return false; }
   // Writes the drawing as a PNG file; false when it cannot.
-  virtual bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) = 0;
+  virtual bool SaveSheetPng(const SheetDrawing&, const std::string&) { return false; }
 };
 
 }  // namespace gw

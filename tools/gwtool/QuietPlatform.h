@@ -83,9 +83,6 @@ class QuietPlatform : public Platform {
   bool DrawingProgressDue() override { return false; }
   void CloseMainWindow() override {}
   std::string Today() override { return "01-01-2000"; }
-  SystemFileChoice ChooseSystemFile(bool, const std::string&, const std::vector<std::string>&) override { return {}; }
-  bool LoadImage(const std::string&, ImagePixels&) override { return false; }
-  bool SaveSheetPng(const SheetDrawing&, const std::string&) override { return false; }
 
  private:
   NullSurface null_;

@@ -8,6 +8,7 @@
 #include "platform/qt/ImageSurface.h"
 
 class QDialog;
+class QProgressDialog;
 
 namespace gw {
 
@@ -53,6 +54,12 @@ class QtPlatform : public Platform {
                                     const std::vector<std::string>& filters) override;
   bool LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
+  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override;
+  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
+  // The box with キャンセル appears only once the work has run for half a second.
+  void BeginLongWork(const std::string& text) override;
+  bool LongWorkCancelled() override;
+  void EndLongWork() override;
 
  private:
   App* app_ = nullptr;
@@ -65,6 +72,10 @@ class QtPlatform : public Platform {
   QElapsedTimer sinceShown_;
   std::unique_ptr<QtPrinter> printer_;
   QString lastFolder_;  // where the desktop file dialog opens next
+  std::vector<OverlayCell> overlay_;
+  std::string longWorkText_;
+  QElapsedTimer longWork_;
+  std::unique_ptr<QProgressDialog> progress_;
 };
 
 // Message box texts break lines at CR; Qt breaks them at LF.

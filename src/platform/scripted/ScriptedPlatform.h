@@ -48,6 +48,8 @@ class ScriptedPlatform : public Platform {
   // without them an image cannot be read and a PNG is only reported.
   void SetImageDecoder(std::function<bool(const std::string&, ImagePixels&)> decode) { decode_ = std::move(decode); }
   void SetPngWriter(std::function<bool(const SheetDrawing&, const std::string&)> write) { writePng_ = std::move(write); }
+  // `progress cancel`: キャンセル pressed in the next box of a long piece of work.
+  void QueueProgressAnswer(ScriptStep step) { progressAnswers_.push_back(std::move(step)); }
   // The line of the first answer still queued that was not optional, if any.
   std::optional<int> RequiredLeftover() const;
 
@@ -66,6 +68,8 @@ class ScriptedPlatform : public Platform {
   // Called whenever a surface gets a new size, so that a mirror image can follow it.
   void SetResizeHook(std::function<void(SurfaceId, TwipsSize)> hook) { resizeHook_ = std::move(hook); }
   std::ostream& out() { return out_; }
+  // The cells the window highlights over the board now.
+  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
 
   // --- Platform ----------------------------------------------------------------------------
   void Bind(App& app) override { app_ = &app; }
@@ -93,6 +97,12 @@ class ScriptedPlatform : public Platform {
                                     const std::vector<std::string>& filters) override;
   bool LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
+  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override { overlay_ = cells; }
+  // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
+  // after a fixed amount of it, so a script sees the box exactly when the work is long.
+  void BeginLongWork(const std::string& text) override;
+  bool LongWorkCancelled() override;
+  void EndLongWork() override;
 
  private:
   std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
@@ -106,6 +116,10 @@ class ScriptedPlatform : public Platform {
   std::deque<ScriptStep> files_;
   std::function<bool(const std::string&, ImagePixels&)> decode_;
   std::function<bool(const SheetDrawing&, const std::string&)> writePng_;
+  std::deque<ScriptStep> progressAnswers_;
+  std::vector<OverlayCell> overlay_;
+  std::string longWorkText_;
+  bool progressShown_ = false;
 
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
