@@ -89,6 +89,8 @@ void SystemFile(Runner& r, const ScriptLine& line) {
   ScriptStep step = MakeStep(line, words);
   step.cancel = !w.quoted && w.text == "cancel";
   r.ui().QueueSystemFile(std::move(step));
+}
+
 // `progress cancel`: キャンセル in the box of the next long piece of work.
 void Progress(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
