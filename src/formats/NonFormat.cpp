@@ -98,8 +98,8 @@ NonFile ReadKeys(const std::string& text) {
     std::string rest = space == std::string::npos ? "" : t.substr(space + 1);
     if (key == "width") f.p.width = ReadSize(rest, line);
     else if (key == "height") f.p.height = ReadSize(rest, line);
-    else if (key == "title") f.p.title = Unescape(Unquote(rest));
-    else if (key == "by") f.p.author = Unescape(Unquote(rest));
+    else if (key == "title") f.p.title = CleanText(Unescape(Unquote(rest)));
+    else if (key == "by") f.p.author = CleanText(Unescape(Unquote(rest)));
     else if (key == "color") ReadColorKey(f, rest, line);
     else if (key == "rows") f.rows = TakeBlock(lines, i, f.p.height, line);
     else if (key == "columns") f.cols = TakeBlock(lines, i, f.p.width, line);
@@ -178,7 +178,7 @@ namespace {
 
 std::string Escape(const std::string& s) {
   std::string out;
-  for (char ch : s) {
+  for (char ch : CleanText(s)) {
     if (ch == '"') out += "&quot;";
     else if (ch == '&') out += "&amp;";
     else out += ch;

@@ -62,4 +62,39 @@ std::string Unquote(const std::string& s) {
 
 bool StartsWith(const std::string& s, const char* head) { return s.compare(0, std::strlen(head), head) == 0; }
 
+namespace {
+
+// The code point of the UTF-8 sequence at s[i], its length in `used`; -1 when it is not one.
+long DecodeAt(const std::string& s, size_t i, size_t& used) {
+  unsigned char c = static_cast<unsigned char>(s[i]);
+  int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+  used = 1;
+  if (extra < 0 || i + extra >= s.size()) return -1;
+  long cp = extra == 0 ? c : c & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    unsigned char next = static_cast<unsigned char>(s[i + k]);
+    if ((next & 0xC0) != 0x80) return -1;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  static const long kLeast[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kLeast[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF)
+    return -1;
+  used = extra + 1;
+  return cp;
+}
+
+}  // namespace
+
+std::string CleanText(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size();) {
+    size_t used = 1;
+    long cp = DecodeAt(s, i, used);
+    if (cp < 0) out += "\xEF\xBF\xBD";
+    else if (cp >= 0x20 || cp == '\t') out.append(s, i, used);
+    i += used;
+  }
+  return out;
+}
+
 }  // namespace gw

@@ -165,8 +165,8 @@ PuzzleData FromDocument(const xmlDoc* doc) {
   std::string type = Attr(puzzle, "type", "grid");
   if (type != "grid") throw FormatError("格子でないパズル（" + type + "）は読めません。");
   PuzzleData p;
-  if (const xmlNode* t = FirstChild(puzzle, "title")) p.title = Trim(Text(t));
-  if (const xmlNode* a = FirstChild(puzzle, "author")) p.author = Trim(Text(a));
+  if (const xmlNode* t = FirstChild(puzzle, "title")) p.title = CleanText(Trim(Text(t)));
+  if (const xmlNode* a = FirstChild(puzzle, "author")) p.author = CleanText(Trim(Text(a)));
   ColorNames names = ReadColors(puzzle, p);
   std::string fallback = Attr(puzzle, "defaultcolor", names.Find("black") > 0 ? "black" : names.names[1]);
   bool haveRows = false, haveCols = false;
@@ -195,9 +195,17 @@ PuzzleData FromDocument(const xmlDoc* doc) {
   return p;
 }
 
+void IgnoreXmlMessage(void*, const char*, ...) {}
+
 }  // namespace
 
 PuzzleData ReadWebpbnXml(const std::string& text) {
+  // The refusal carries the reason; libxml2 is not to print its own on standard error.
+  static const bool quiet = [] {
+    xmlSetGenericErrorFunc(nullptr, IgnoreXmlMessage);
+    return true;
+  }();
+  (void)quiet;
   // No network, no external DTD, no entity substitution: the file is read as it stands.
   const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
   DocPtr doc(xmlReadMemory(text.data(), int(text.size()), "puzzle.xml", nullptr, options), &xmlFreeDoc);
@@ -213,7 +221,7 @@ namespace {
 
 std::string Escape(const std::string& s) {
   std::string out;
-  for (char ch : s) {
+  for (char ch : CleanText(s)) {
     switch (ch) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;

@@ -4,6 +4,7 @@
 
 #include "FormatTestSupport.h"
 #include "formats/ForeignFiles.h"
+#include "formats/TextParse.h"
 
 namespace gw::test {
 namespace {
@@ -129,6 +130,23 @@ TEST(FormatRead, SizeAndColourLimitsOfTheReaders) {
   }
   manyColors += "\ncolumns\n" + columns;
   EXPECT_THROW(ParseForeign(ForeignFormat::Non, manyColors), FormatError);
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST(FormatRead, TitlesBecomeOneLineOfValidUtf8) {
+  const std::string bad = "\xEF\xBF\xBD";
+  const std::pair<std::string, std::string> cases[] = {
+      {"abc", "abc"},          {"a\nb\r\tc", "ab\tc"},     {"\xff", bad},
+      {"\xc3\xa9t\xc3", "\xc3\xa9t" + bad},                 {"\xc0\xaf", bad + bad},
+      {"\xed\xa0\x80", bad + bad + bad},                    {"\xf4\x90\x80\x80", bad + bad + bad + bad},
+      {"猫\x01", "猫"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(CleanText(in), out) << in;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "display/Colors.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
+#include "formats/TextParse.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 
@@ -92,9 +93,12 @@ TEST(FormatRoundTrip, RandomPicturesOfEverySizeAndColourCount) {
     PuzzleData p = RandomPicture(rng, w, h, colors);
     DropUnusedColors(p);
     if (p.ColorCount() == 0) continue;
-    p.title = trial % 2 ? "題名 \"引用\" & <印>" : "";
+    // Titles of every kind: quotes and markup, line ends, bytes that are not UTF-8.
+    p.title = trial % 3 == 0 ? "題名 \"引用\" & <印>" : trial % 3 == 1 ? "" : "a\nb\xff\xc3(\x01\xed\xa0\x80z";
     for (ForeignFormat f : {ForeignFormat::Xml, ForeignFormat::Non}) {
       PuzzleData back = ParseForeign(f, FormatForeign(f, p));
+      EXPECT_EQ(back.title, CleanText(p.title));
+      back.title = p.title;
       ExpectSame(p, back, "trial " + std::to_string(trial));
       if (HasFailure()) return;
     }
