@@ -59,6 +59,7 @@ void ReadColorKey(NonFile& f, const std::string& rest, int line) {
   std::vector<std::string> t = SplitAny(rest, " \t");
   PuzzleColor c;
   if (t.size() < 2 || !ColorFromText(t[1], c.rgb)) throw FormatError("color の行が読めません。", line);
+  if (!IsPlainName(t[0])) throw FormatError("色の名前が読めません。", line);
   c.name = t[0];
   if (IsSymbol(t[0])) c.symbol = t[0][0];
   else if (t.size() >= 3 && t[2].size() == 1) c.symbol = t[2][0];
@@ -130,12 +131,14 @@ ClueLine ReadRuns(PuzzleData& p, const NumberedLine& l) {
     size_t digits = 0;
     while (digits < token.size() && std::isdigit(static_cast<unsigned char>(token[digits]))) ++digits;
     if (digits == 0) {  // a colour name for the runs after it
+      if (!IsPlainName(token)) throw FormatError("ヒント " + CleanText(token) + " が読めません。", l.line);
       current = ColorForRef(p, token, l.line);
       continue;
     }
     int length = 0;
     if (!ParseCount(token.substr(0, digits), length)) throw FormatError("ヒントの数字が読めません。", l.line);
     std::string ref = token.substr(digits);
+    if (!ref.empty() && !IsPlainName(ref)) throw FormatError("ヒント " + CleanText(token) + " の色が読めません。", l.line);
     int color = !ref.empty() ? ColorForRef(p, ref, l.line) : current > 0 ? current : DefaultColor(p, l.line);
     if (length > 0) runs.push_back({length, color});
   }

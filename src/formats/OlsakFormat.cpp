@@ -30,14 +30,14 @@ struct OlsakReader {
     std::vector<std::string> words = SplitAny(t.substr(3), " \t");
     PuzzleColor c{std::string(1, t[0]), 0, t[0]};
     if (words.empty() || !ColorFromText(words[0], c.rgb))
-      throw FormatError("色 " + (words.empty() ? std::string() : words[0]) + " がわかりません。", line);
+      throw FormatError("色 " + CleanText(words.empty() ? std::string() : words[0]) + " がわかりません。", line);
     if (t[0] == '0') {
       p.colors[0] = c;
       return;
     }
     if (std::isdigit(static_cast<unsigned char>(t[0])) && t[0] != '1')
       throw FormatError("色の文字に数字は使えません。", line);
-    if (FindInChar(t[0]) > 0) throw FormatError("色 " + c.name + " が二度あります。", line);
+    if (FindInChar(t[0]) > 0) throw FormatError("色 " + CleanText(c.name) + " が二度あります。", line);
     if (p.ColorCount() >= kMaxFormatColors) throw FormatError("色が多すぎます。", line);
     p.colors.push_back(c);
     if (t[0] == '1') defaultColor = p.ColorCount();
@@ -50,11 +50,11 @@ struct OlsakReader {
       while (digits < token.size() && std::isdigit(static_cast<unsigned char>(token[digits]))) ++digits;
       int length = 0;
       if (digits == 0 || token.size() > digits + 1 || !ParseCount(token.substr(0, digits), length))
-        throw FormatError("ヒント " + token + " が読めません。", line);
+        throw FormatError("ヒント " + CleanText(token) + " が読めません。", line);
       if (length == 0) continue;  // "0": a line without runs, whatever colour it names
       int color = defaultColor;
       if (token.size() == digits + 1) color = FindInChar(token[digits]);
-      if (color < 0) throw FormatError("ヒント " + token + " の色が宣言されていません。", line);
+      if (color < 0) throw FormatError("ヒント " + CleanText(token) + " の色が宣言されていません。", line);
       runs.push_back({length, color});
     }
     return runs;

@@ -1,5 +1,6 @@
 #include "formats/TextParse.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace gw {
@@ -58,6 +59,13 @@ std::string Unquote(const std::string& s) {
   std::string t = Trim(s);
   if (t.size() >= 2 && t.front() == '"' && t.back() == '"') return t.substr(1, t.size() - 2);
   return t;
+}
+
+bool IsPlainName(const std::string& s) {
+  if (s.empty() || s.size() > 32) return false;
+  for (char ch : s)
+    if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '-' && ch != '_') return false;
+  return true;
 }
 
 bool StartsWith(const std::string& s, const char* head) { return s.compare(0, std::strlen(head), head) == 0; }

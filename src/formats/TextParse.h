@@ -15,6 +15,8 @@ bool ParseCount(const std::string& s, int& out);
 // The text between double quotes when quoted, otherwise the trimmed text.
 std::string Unquote(const std::string& s);
 bool StartsWith(const std::string& s, const char* head);
+// A colour name that every format can carry as it is: ASCII letters, digits, '-' and '_'.
+bool IsPlainName(const std::string& s);
 // A title or an author as one line of valid UTF-8 that XML can hold: bytes that are not UTF-8
 // become U+FFFD, control characters (line ends included) go.
 std::string CleanText(const std::string& s);

@@ -239,7 +239,7 @@ std::vector<std::string> ColorNamesOf(const PuzzleData& p) {
   bool usable = true;
   for (size_t k = 0; k < p.colors.size(); ++k) {
     const std::string& n = p.colors[k].name;
-    bool plain = !n.empty() && n.find_first_of("\"<>&' ") == std::string::npos;
+    bool plain = IsPlainName(n);
     for (const std::string& seen : names) plain = plain && seen != n;
     usable = usable && plain;
     names.push_back(n);
