@@ -1,6 +1,0 @@
-#d
-  1 black
-: rows
-1
-: columns
-1
