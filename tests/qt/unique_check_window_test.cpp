@@ -88,14 +88,19 @@ TEST_F(UniqueCheckWindow, HighlightsWhereAnotherSolutionDiffersUntilTheNextClick
   EXPECT_EQ(Shown(2, 3), Drawn(2, 3));
 }
 
-TEST_F(UniqueCheckWindow, ALongCheckShowsAProgressBoxWhoseCancelStopsIt) {
-  NewPicture(20);
-  // A random picture at 45 % ink whose hints take millions of line solves to settle.
+// A random picture at 45 % ink whose hints take hundreds of thousands of line solves to settle.
+void PaintHardPicture(App& app) {
   std::mt19937 rng(338);
   std::uniform_real_distribution<double> u(0, 1);
   std::uniform_int_distribution<int> colour(1, 1);
   for (int y = 1; y <= 20; ++y)
     for (int x = 1; x <= 20; ++x) app.puzzle.Grid[x][y] = u(rng) < 0.45 ? colour(rng) : 0;
+}
+
+TEST_F(UniqueCheckWindow, ALongCheckShowsAProgressBoxWhoseCancelStopsIt) {
+  NewPicture(20);
+  ui.SetProgressDelay(0);  // the check is faster than the half second a user waits
+  PaintHardPicture(app);
   bool boxSeen = false;
   test::WhenModal<QProgressDialog>([&](QProgressDialog& box) {
     boxSeen = true;
@@ -124,6 +129,29 @@ TEST_F(UniqueCheckWindow, Screenshot) {
   QTest::qWait(300);
   shot = dir + "/unique-check-overlay.png";
   Check();
+}
+
+TEST_F(UniqueCheckWindow, ScreenshotOfTheProgressBox) {
+  QString dir = qEnvironmentVariable("GW_SHOT_DIR");
+  if (dir.isEmpty() || QGuiApplication::platformName() != "xcb")
+    GTEST_SKIP() << "screenshots are taken with GW_SHOT_DIR set under xvfb-run";
+  QApplication::setFont(QFont(kMinchoFont, 10));
+  NewPicture(20);
+  ui.SetProgressDelay(0);
+  w.move(20, 20);
+  PaintHardPicture(app);
+  MainWndPaint(app);
+  QTest::qWait(300);
+  const QString path = dir + "/unique-check-progress.png";
+  bool boxSeen = false;
+  test::WhenModal<QProgressDialog>([&](QProgressDialog& box) {
+    boxSeen = true;
+    QTest::qWait(300);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    box.cancel();
+  });
+  Check();
+  EXPECT_TRUE(boxSeen);
 }
 
 }  // namespace

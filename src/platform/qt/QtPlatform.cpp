@@ -161,7 +161,7 @@ void QtPlatform::BeginLongWork(const std::string& text) {
 
 bool QtPlatform::LongWorkCancelled() {
   if (!progress_) {
-    if (longWork_.elapsed() < 500) return false;
+    if (longWork_.elapsed() < progressDelayMs_) return false;
     progress_ = std::make_unique<QProgressDialog>(ShownText(longWorkText_), QString::fromUtf8("キャンセル"),
                                                   0, 0, window_);
     progress_->setWindowTitle(QString::fromStdString(kAppCaption));

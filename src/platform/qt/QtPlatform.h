@@ -56,7 +56,9 @@ class QtPlatform : public Platform {
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   void SetBoardOverlay(const std::vector<OverlayCell>& cells) override;
   const std::vector<OverlayCell>& Overlay() const { return overlay_; }
-  // The box with キャンセル appears only once the work has run for half a second.
+  // The box with キャンセル appears only once the work has run for half a second (or the
+  // delay set, for tests).
+  void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
   void BeginLongWork(const std::string& text) override;
   bool LongWorkCancelled() override;
   void EndLongWork() override;
@@ -75,6 +77,7 @@ class QtPlatform : public Platform {
   std::vector<OverlayCell> overlay_;
   std::string longWorkText_;
   QElapsedTimer longWork_;
+  int progressDelayMs_ = 500;
   std::unique_ptr<QProgressDialog> progress_;
 };
 
