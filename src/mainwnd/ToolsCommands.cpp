@@ -212,6 +212,13 @@ void ExportCommand(App& app) {
     Warn(app, "塗るマスがないので書き出せません。", kExportTitle);
     return;
   }
+  // Hints still being typed may not describe any picture: what is written must read back.
+  try {
+    CheckPuzzle(d);
+  } catch (const FormatError& e) {
+    Warn(app, std::string("この問題は書き出せません。") + CR + e.what(), kExportTitle);
+    return;
+  }
   WriteExport(app, d, path, filter);
 }
 
