@@ -41,5 +41,8 @@ expect 0 "$gwtool" generate --size 12x9 --colors 2 --difficulty probe --seed 11 
 expect 0 "$gwtool" generate --size 12x9 --colors 2 --difficulty probe --seed 11 "$work/g2.non"
 expect 0 cmp "$work/g1.non" "$work/g2.non"
 "$gwtool" check --quiet "$work/g1.non" | grep -q "DIFFICULTY=probe" || { echo "FAIL: not a probe puzzle"; fail=1; }
+# a search-class puzzle, the rarest kind (about a second for this seed)
+expect 0 "$gwtool" generate --size 20x20 --colors 1 --difficulty search --seed 3 --limit 60 "$work/s.non"
+"$gwtool" check --quiet "$work/s.non" | grep -q "DIFFICULTY=search" || { echo "FAIL: not a search puzzle"; fail=1; }
 expect 4 "$gwtool" generate --size 30 --colors 2 --difficulty line "$work/g3.non"
 exit $fail
