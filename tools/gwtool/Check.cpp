@@ -12,6 +12,7 @@
 #include "QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"
+#include "formats/PuzzleGenerator.h"
 #include "platform/FileError.h"
 #include "state/PuzzleFiles.h"
 
@@ -54,15 +55,6 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
   }
   out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
   return true;
-}
-
-const char* DifficultyName(analysis::Difficulty d) {
-  switch (d) {
-    case analysis::Difficulty::kLine: return "line";
-    case analysis::Difficulty::kProbe: return "probe";
-    case analysis::Difficulty::kSearch: return "search";
-    default: return "none";
-  }
 }
 
 void PrintBoard(const analysis::Board& b) {
