@@ -1,7 +1,9 @@
 #include "formats/WebpbnXml.h"
 
+#if GW_HAVE_LIBXML2
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#endif
 
 #include <cstring>
 #include <memory>
@@ -9,6 +11,8 @@
 #include "formats/TextParse.h"
 
 namespace gw {
+
+#if GW_HAVE_LIBXML2
 namespace {
 
 using DocPtr = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
@@ -216,6 +220,12 @@ PuzzleData ReadWebpbnXml(const std::string& text) {
   }
   return FromDocument(doc.get());
 }
+
+#else
+
+PuzzleData ReadWebpbnXml(const std::string&) { throw FormatError("この版のグリッドウィックは XML のパズルを読めません。"); }
+
+#endif
 
 namespace {
 
