@@ -32,6 +32,8 @@ void ApplyModeMenus(App& app) {
   for (int i = 0; i < 2; ++i) ui.EnableMenuItem(MenuId::Edit, i, false);
   for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
   ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
+  // Import, export and new puzzles work in every mode.
+  for (int i = 3; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
 }
 
 void MainWndLoad(App& app) {

@@ -3,6 +3,7 @@
 #include "display/Draw.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
+#include "mainwnd/ToolsCommands.h"
 #include "mainwnd/Judge.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Messages.h"
@@ -112,6 +113,9 @@ void EditMenu(App&, int) {}
 void ToolsMenu(App& app, int index) {
   switch (index) {
     case 0: UniquenessCheck(app); break;
+    case 3: ImportCommand(app); break;
+    case 4: ExportCommand(app); break;
+    case 5: NewPuzzleCommand(app); break;
     default: break;
   }
 }

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "platform/Dialog.h"
+#include "platform/ImagePixels.h"
+#include "platform/SheetDrawing.h"
 #include "platform/Printer.h"
 #include "platform/Surface.h"
 
@@ -24,6 +26,12 @@ struct InputResult {
 enum class MenuId { File, Edit, Option, Cust, Tools, About };
 enum class Pointer { Normal, Busy };
 enum class SurfaceId { Main, Pic0, Pic1, CustPic };
+
+// What the desktop's own file dialog gave: the path ("" when cancelled) and the filter chosen.
+struct SystemFileChoice {
+  std::string path;
+  int filter = 0;
+};
 
 struct TwipsRect {
   double left = 0, top = 0, width = 0, height = 0;
@@ -94,6 +102,18 @@ class Platform {
   virtual void BeginLongWork(const std::string&) {}
   virtual bool LongWorkCancelled() { return false; }
   virtual void EndLongWork() {}
+
+  // Import and export of foreign files. The desktop's standard file dialog (it remembers its
+  // folder between calls): `filters` are "label (*.a *.b)" texts, the choice tells which one was
+  // selected, and an empty path means cancelled.
+  virtual SystemFileChoice ChooseSystemFile(bool /*save*/, const std::string& /*title*/,
+                                            const std::vector<std::string>& /*filters*/) {
+    return {};
+  }
+  // Decodes an image file (PNG, JPEG, BMP, GIF); false when it cannot.
+  virtual bool LoadImage(const std::string&, ImagePixels&) { return false; }
+  // Writes the drawing as a PNG file; false when it cannot.
+  virtual bool SaveSheetPng(const SheetDrawing&, const std::string&) { return false; }
 };
 
 }  // namespace gw

@@ -45,6 +45,9 @@ const Arity& StepArity(DialogKind kind) {
        {{"slot", 2}, {"swatch", 2}, {"double", 2}, {"bar", 3}, {"drop", 2}, {"check", 2},
         {"mark", 2}, {"ok", 1}, {"cancel", 1}, {"close", 1}, {"show", 1}}},
       {DialogKind::Insatu, {{"text", 3}, {"color", 2}, {"print", 1}, {"back", 1}, {"show", 1}}},
+      {DialogKind::ImportImage, {{"size", 2}, {"colors", 2}, {"ok", 1}, {"cancel", 1}, {"show", 1}}},
+      {DialogKind::NewPuzzle,
+       {{"size", 3}, {"colors", 2}, {"difficulty", 2}, {"seed", 2}, {"ok", 1}, {"cancel", 1}, {"show", 1}}},
   };
   return kArity.at(kind);
 }
@@ -77,6 +80,17 @@ void Sizein(Runner& r, const ScriptLine& line) {
   r.ui().QueueDialogStep(DialogKind::Sizein, MakeStep(line, std::move(texts)));
 }
 
+// "sysfile PATH [FILTER]" or "sysfile cancel": the desktop's file dialog.
+void SystemFile(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  const Word& w = line.words[1];
+  std::vector<std::string> words{w.text};
+  if (line.words.size() > 2) words.push_back(line.words[2].text);
+  ScriptStep step = MakeStep(line, words);
+  step.cancel = !w.quoted && w.text == "cancel";
+  r.ui().QueueSystemFile(std::move(step));
+}
+
 // `progress cancel`: キャンセル in the box of the next long piece of work.
 void Progress(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
@@ -96,6 +110,10 @@ void RegisterAnswerCommands(Runner& runner) {
   runner.RegisterAnswer("filesel2", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::FileSel2); });
   runner.RegisterAnswer("cust", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::Cust); });
   runner.RegisterAnswer("insatu", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::Insatu); });
+  runner.RegisterAnswer("sysfile", SystemFile);
+  runner.RegisterAnswer("importimage",
+                        [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::ImportImage); });
+  runner.RegisterAnswer("newpuzzle", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::NewPuzzle); });
 }
 
 }  // namespace gw

@@ -9,6 +9,7 @@
 
 #include "PathFilter.h"
 #include "Runner.h"
+#include "platform/qt/QtImages.h"
 #include "platform/FileSystem.h"
 #include "platform/qt/ImageSurface.h"
 
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
   }
   gw::PathFilter filter(std::cout, gw::CurrentDirectory());
   gw::Runner runner(filter.stream(), std::move(lines));
+  // The runner has the toolkit: images are decoded and PNG pages written as the window would.
+  runner.ui().SetImageDecoder(gw::DecodeImageFile);
+  runner.ui().SetPngWriter(gw::WriteSheetPng);
   runner.Register("paths", [&filter](gw::Runner&, const gw::ScriptLine& l) {
     gw::NeedWords(l, 2);
     const std::string& w = l.words[1].text;

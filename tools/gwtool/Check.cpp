@@ -1,4 +1,5 @@
 #include "Check.h"
+#include "FormatCommands.h"
 
 #include <strings.h>
 
@@ -11,6 +12,7 @@
 #include "QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"
+#include "formats/PuzzleGenerator.h"
 #include "platform/FileError.h"
 #include "state/PuzzleFiles.h"
 
@@ -32,6 +34,7 @@ bool HasExt(const std::string& path, const char* ext) {
 
 // The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr.
 bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
+  if (IsForeignPuzzlePath(path)) return ReadForeignForCheck(path, out);
   QuietPlatform ui;
   auto app = std::make_unique<App>(ui);
   app->puzzle.Mode = kModePlay;
@@ -52,15 +55,6 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
   }
   out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
   return true;
-}
-
-const char* DifficultyName(analysis::Difficulty d) {
-  switch (d) {
-    case analysis::Difficulty::kLine: return "line";
-    case analysis::Difficulty::kProbe: return "probe";
-    case analysis::Difficulty::kSearch: return "search";
-    default: return "none";
-  }
 }
 
 void PrintBoard(const analysis::Board& b) {

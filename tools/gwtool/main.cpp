@@ -1,6 +1,6 @@
 // gwtool: command-line work on puzzle files, without a window.
 //
-//   gwtool solve FILE   runs the automatic solve on a .gwm or .gwc puzzle from a blank board and
+//   gwtool solve FILE   runs the automatic solve on a .gwm, .gwc, .xml, .non or .g puzzle from a blank board and
 //                       prints each message box as MSG "TEXT", the final board one row a line
 //                       (. blank, - empty, 1..9 colours), PROBES=n and PICKS=n (lines solved).
 //                       Exit status: 0 solved, 1 cells left blank, 2 contradiction, 3 the file
@@ -17,6 +17,7 @@
 
 #include "App.h"
 #include "Check.h"
+#include "FormatCommands.h"
 #include "platform/FileError.h"
 #include "platform/scripted/ScriptText.h"
 #include "solver/AutoSolve.h"
@@ -36,6 +37,7 @@ bool EndsWithNoCase(const std::string& s, const char* tail) {
 // Reads the puzzle for play; false (with the reason on standard error) when it cannot be read.
 bool ReadPuzzle(App& app, QuietPlatform& ui, const std::string& path) {
   app.puzzle.Mode = kModePlay;
+  if (IsForeignPuzzlePath(path)) return ReadForeignForSolve(app, path);
   try {
     if (EndsWithNoCase(path, ".gwc")) ReadMonoHintPuzzle(app, path);
     else ReadHintPuzzle(app, path);
@@ -85,8 +87,23 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gwtool check [--limit SECONDS] [--quiet] FILE...\n");
     return 5;
   }
+  if (argc >= 2 && std::strcmp(argv[1], "convert") == 0) {
+    int status = gw::ConvertCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (status >= 0) return status;
+    std::fprintf(stderr, "usage: gwtool convert IN OUT\n");
+    return 4;
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) {
+    int status = gw::GenerateCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (status >= 0) return status;
+    std::fprintf(stderr, "usage: gwtool generate --size WxH --colors N --difficulty line|probe|search "
+                         "[--seed S] [--limit SECONDS] OUT\n");
+    return 4;
+  }
   if (argc != 3 || std::strcmp(argv[1], "solve") != 0) {
-    std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--quiet] FILE...\n");
+    std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--quiet] FILE...\n"
+                         "       gwtool convert IN OUT\n       gwtool generate --size WxH --colors N "
+                         "--difficulty line|probe|search [--seed S] OUT\n");
     return gw::kUsage;
   }
   return gw::Solve(argv[2]);

@@ -85,6 +85,8 @@ void QtPlatform::ShowModal(Dialog& dialog) {
     case DialogKind::FileSel2: RunFileSel2View(*this, *app_, dialog); break;
     case DialogKind::Cust: RunCustView(*this, *app_, dialog); break;
     case DialogKind::Insatu: RunInsatuView(*this, *app_, dialog); break;
+    case DialogKind::ImportImage: RunImportImageView(*this, *app_, dialog); break;
+    case DialogKind::NewPuzzle: RunNewPuzzleView(*this, *app_, dialog); break;
   }
   dialog.open = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QMap>
+#include <QString>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -49,6 +50,10 @@ class QtPlatform : public Platform {
   bool DrawingProgressDue() override;
   void CloseMainWindow() override;
   std::string Today() override;
+  SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
+                                    const std::vector<std::string>& filters) override;
+  bool LoadImage(const std::string& path, ImagePixels& out) override;
+  bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   void SetBoardOverlay(const std::vector<OverlayCell>& cells) override;
   const std::vector<OverlayCell>& Overlay() const { return overlay_; }
   // The box with キャンセル appears only once the work has run for half a second (or the
@@ -68,6 +73,7 @@ class QtPlatform : public Platform {
   bool busy_ = false;
   QElapsedTimer sinceShown_;
   std::unique_ptr<QtPrinter> printer_;
+  QString lastFolder_;  // where the desktop file dialog opens next
   std::vector<OverlayCell> overlay_;
   std::string longWorkText_;
   QElapsedTimer longWork_;

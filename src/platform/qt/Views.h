@@ -14,5 +14,7 @@ void RunFileDlgView(QtPlatform& ui, App& app, Dialog& dialog);
 void RunFileSel2View(QtPlatform& ui, App& app, Dialog& dialog);
 void RunCustView(QtPlatform& ui, App& app, Dialog& dialog);
 void RunInsatuView(QtPlatform& ui, App& app, Dialog& dialog);
+void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog);
+void RunNewPuzzleView(QtPlatform& ui, App& app, Dialog& dialog);
 
 }  // namespace gw

@@ -12,6 +12,8 @@ std::string DescribeDialog(const Dialog& dialog) {
     case DialogKind::FileSel2: return DescribeFileSel2(dialog);
     case DialogKind::Cust: return DescribeCust(dialog);
     case DialogKind::Insatu: return DescribeInsatu(dialog);
+    case DialogKind::ImportImage: return DescribeImportImage(dialog);
+    case DialogKind::NewPuzzle: return DescribeNewPuzzle(dialog);
   }
   return "?";
 }
@@ -24,6 +26,8 @@ void ApplyDialogStep(App& app, ScriptedPlatform&, Dialog& dialog, const ScriptSt
     case DialogKind::FileSel2: return ApplyFileSel2Step(app, dialog, step);
     case DialogKind::Cust: return ApplyCustStep(app, dialog, step);
     case DialogKind::Insatu: return ApplyInsatuStep(app, dialog, step);
+    case DialogKind::ImportImage: return ApplyImportImageStep(app, dialog, step);
+    case DialogKind::NewPuzzle: return ApplyNewPuzzleStep(app, dialog, step);
   }
 }
 

@@ -25,6 +25,10 @@ std::string DescribeCust(const Dialog& dialog);
 void ApplyCustStep(App& app, Dialog& dialog, const ScriptStep& step);
 std::string DescribeInsatu(const Dialog& dialog);
 void ApplyInsatuStep(App& app, Dialog& dialog, const ScriptStep& step);
+std::string DescribeImportImage(const Dialog& dialog);
+void ApplyImportImageStep(App& app, Dialog& dialog, const ScriptStep& step);
+std::string DescribeNewPuzzle(const Dialog& dialog);
+void ApplyNewPuzzleStep(App& app, Dialog& dialog, const ScriptStep& step);
 
 // A step word that needs a number: its value, or a ScriptError naming the step.
 int StepNumber(const ScriptStep& step, size_t index);

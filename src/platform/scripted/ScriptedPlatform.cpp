@@ -57,6 +57,8 @@ std::string DialogName(DialogKind kind) {
     case DialogKind::FileSel2: return "FileSel2";
     case DialogKind::Cust: return "Cust";
     case DialogKind::Insatu: return "Insatu";
+    case DialogKind::ImportImage: return "ImportImage";
+    case DialogKind::NewPuzzle: return "NewPuzzle";
   }
   return "?";
 }
@@ -85,6 +87,7 @@ std::optional<int> ScriptedPlatform::RequiredLeftover() const {
   scan(replies_);
   scan(progressAnswers_);
   for (const auto& [kind, q] : steps_) scan(q);
+  scan(files_);
   return first;
 }
 

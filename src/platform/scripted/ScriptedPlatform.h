@@ -42,6 +42,12 @@ class ScriptedPlatform : public Platform {
   void QueueAnswer(ScriptStep step) { answers_.push_back(std::move(step)); }
   void QueueReply(ScriptStep step) { replies_.push_back(std::move(step)); }
   void QueueDialogStep(DialogKind kind, ScriptStep step) { steps_[kind].push_back(std::move(step)); }
+  // The desktop file dialog's answer: words {PATH [FILTER]}, or cancel.
+  void QueueSystemFile(ScriptStep step) { files_.push_back(std::move(step)); }
+  // Images are decoded and PNG pages written by whoever runs the script (it has the toolkit);
+  // without them an image cannot be read and a PNG is only reported.
+  void SetImageDecoder(std::function<bool(const std::string&, ImagePixels&)> decode) { decode_ = std::move(decode); }
+  void SetPngWriter(std::function<bool(const SheetDrawing&, const std::string&)> write) { writePng_ = std::move(write); }
   // `progress cancel`: キャンセル pressed in the next box of a long piece of work.
   void QueueProgressAnswer(ScriptStep step) { progressAnswers_.push_back(std::move(step)); }
   // The line of the first answer still queued that was not optional, if any.
@@ -87,6 +93,10 @@ class ScriptedPlatform : public Platform {
   bool DrawingProgressDue() override { return true; }
   void CloseMainWindow() override;
   std::string Today() override;
+  SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
+                                    const std::vector<std::string>& filters) override;
+  bool LoadImage(const std::string& path, ImagePixels& out) override;
+  bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   void SetBoardOverlay(const std::vector<OverlayCell>& cells) override { overlay_ = cells; }
   // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
   // after a fixed amount of it, so a script sees the box exactly when the work is long.
@@ -103,6 +113,9 @@ class ScriptedPlatform : public Platform {
   std::deque<ScriptStep> answers_;
   std::deque<ScriptStep> replies_;
   std::map<DialogKind, std::deque<ScriptStep>> steps_;
+  std::deque<ScriptStep> files_;
+  std::function<bool(const std::string&, ImagePixels&)> decode_;
+  std::function<bool(const SheetDrawing&, const std::string&)> writePng_;
   std::deque<ScriptStep> progressAnswers_;
   std::vector<OverlayCell> overlay_;
   std::string longWorkText_;

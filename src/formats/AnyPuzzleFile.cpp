@@ -1,0 +1,116 @@
+#include "formats/AnyPuzzleFile.h"
+
+#include <strings.h>
+
+#include <cstring>
+
+#include "analysis/Analysis.h"
+#include "formats/ForeignFiles.h"
+#include "formats/PuzzleBridge.h"
+#include "platform/TextFile.h"
+#include "state/PuzzleFiles.h"
+
+namespace gw {
+namespace {
+
+enum class Own { None, Gwm, Gwc, Gwk, Gwa };
+
+Own OwnFormatOf(const std::string& path) {
+  auto has = [&](const char* ext) {
+    size_t n = std::strlen(ext);
+    return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
+  };
+  if (has(".gwm")) return Own::Gwm;
+  if (has(".gwc")) return Own::Gwc;
+  if (has(".gwk")) return Own::Gwk;
+  if (has(".gwa")) return Own::Gwa;
+  return Own::None;
+}
+
+void ReadOwn(App& app, Own f, const std::string& path) {
+  app.puzzle.Mode = f == Own::Gwk || f == Own::Gwa ? kModeImage : kModePlay;
+  switch (f) {
+    case Own::Gwm: ReadHintPuzzle(app, path); break;
+    case Own::Gwc: ReadMonoHintPuzzle(app, path); break;
+    case Own::Gwk: ReadPicture(app, path); break;
+    case Own::Gwa: ReadMonoPicture(app, path); break;
+    case Own::None: break;
+  }
+  if (app.puzzle.LoadRefused) throw FormatError("プレイできる制限を越えています。");
+}
+
+// The one solution of a puzzle whose file holds none, found by the engine.
+void FindSolution(PuzzleData& p) {
+  analysis::Budget budget;
+  budget.seconds = 10;
+  analysis::Analysis a = analysis::Analyze(EnginePuzzle(p), budget);
+  if (a.solutions != 1) throw FormatError("答えがひとつに決まらないので、絵として書き出せません。");
+  const analysis::Board& b = a.boards[0];
+  p.solution.assign(p.height, std::vector<int>(p.width, 0));
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) p.solution[y][x] = b.At(x, y);
+}
+
+// The monochrome hint format: the title, the sizes, then each line's runs as 3-1-2 (0 for none).
+void WriteMonoHints(const PuzzleData& p, const std::string& path) {
+  if (p.ColorCount() > 1) throw FormatError(".gwc は白黒の問題だけを保存できます（この問題は " +
+                                            std::to_string(p.ColorCount()) + " 色です）。");
+  auto most = [](const std::vector<ClueLine>& lines) {
+    size_t n = 0;
+    for (const ClueLine& l : lines) n = std::max(n, l.size());
+    return long(n);
+  };
+  TextWriter out(path);
+  out.WriteLine(p.title);
+  out.WriteNumber(most(p.rows));
+  out.WriteNumber(p.width);
+  out.WriteNumber(most(p.cols));
+  out.WriteNumber(p.height);
+  for (const auto* lines : {&p.rows, &p.cols})
+    for (const ClueLine& line : *lines) {
+      std::string text = line.empty() ? "0" : "";
+      for (size_t i = 0; i < line.size(); ++i) text += (i ? "-" : "") + std::to_string(line[i].length);
+      out.WriteLine(text);
+    }
+  out.Commit();
+}
+
+}  // namespace
+
+PuzzleData ReadAnyPuzzle(App& app, const std::string& path) {
+  Own own = OwnFormatOf(path);
+  if (own == Own::None) {
+    if (ForeignFormatOf(path) == ForeignFormat::None) throw FormatError("このファイルの形式は読めません。");
+    return ReadForeignFile(path);
+  }
+  ReadOwn(app, own, path);
+  if (own == Own::Gwk || own == Own::Gwa) return DataFromPicture(app.puzzle, app.colors.ColorTable);
+  return DataFromHints(app.puzzle, app.colors.ColorTable);
+}
+
+void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
+  Own own = OwnFormatOf(path);
+  if (own == Own::None) {
+    if (!CanWrite(ForeignFormatOf(path))) throw FormatError("この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。");
+    WriteForeignFile(path, p);
+    return;
+  }
+  std::string why = WhyNotHeld(p);
+  if (!why.empty()) throw FormatError("プレイできる制限を越えています。" + why);
+  ColorMapping m = MapColors(p, app.colors.ColorTable, false);
+  switch (own) {
+    case Own::Gwm:
+      HintsToState(p, m, app.puzzle);
+      WriteHintPuzzle(app, path);
+      break;
+    case Own::Gwc: WriteMonoHints(p, path); break;
+    case Own::Gwk:
+      if (p.solution.empty()) FindSolution(p);
+      PictureToState(p, m, app.puzzle);
+      WritePicture(app, path);
+      break;
+    default: throw FormatError("この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。");
+  }
+}
+
+}  // namespace gw

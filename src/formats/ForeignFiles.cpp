@@ -1,0 +1,112 @@
+#include "formats/ForeignFiles.h"
+
+#include <strings.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "formats/NonFormat.h"
+#include "formats/OlsakFormat.h"
+#include "formats/WebpbnXml.h"
+#include "platform/FileError.h"
+
+namespace gw {
+namespace {
+
+bool HasExt(const std::string& path, const char* ext) {
+  size_t n = std::strlen(ext);
+  return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
+}
+
+// Foreign files are small; anything much bigger is not a puzzle and is not read into memory.
+constexpr std::uintmax_t kMaxFileBytes = 4 << 20;
+
+}  // namespace
+
+ForeignFormat ForeignFormatOf(const std::string& path) {
+  if (HasExt(path, ".xml") || HasExt(path, ".pbn")) return ForeignFormat::Xml;
+  if (HasExt(path, ".non")) return ForeignFormat::Non;
+  if (HasExt(path, ".g")) return ForeignFormat::Olsak;
+  return ForeignFormat::None;
+}
+
+bool CanWrite(ForeignFormat f) { return f == ForeignFormat::Xml || f == ForeignFormat::Non; }
+
+PuzzleData ParseForeign(ForeignFormat f, const std::string& bytes) {
+  switch (f) {
+    case ForeignFormat::Xml: return ReadWebpbnXml(bytes);
+    case ForeignFormat::Non: return ReadNon(bytes);
+    case ForeignFormat::Olsak: return ReadOlsak(bytes);
+    case ForeignFormat::None: break;
+  }
+  throw FormatError("このファイルの形式は読めません。");
+}
+
+std::string FormatForeign(ForeignFormat f, const PuzzleData& p) {
+  if (f == ForeignFormat::Xml) return WriteWebpbnXml(p);
+  if (f == ForeignFormat::Non) return WriteNon(p);
+  throw FormatError("この形式では書き出せません。");
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::error_code ec;
+  auto size = std::filesystem::file_size(path, ec);
+  if (ec) throw FileError(ec.value() == ENOENT ? kErrFileNotFound : FileErrorFromErrno(ec.value()));
+  if (size > kMaxFileBytes) throw FormatError("ファイルが大きすぎます。");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError(FileErrorFromErrno(errno));
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void ReplaceFile(const std::string& path, const std::string& bytes) {
+  std::string temp = path + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) throw FileError(FileErrorFromErrno(errno));
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.flush();
+    if (!out) {
+      int err = errno;
+      std::remove(temp.c_str());
+      throw FileError(FileErrorFromErrno(err));
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::remove(temp.c_str());
+    throw FileError(FileErrorFromErrno(ec.value()));
+  }
+}
+
+PuzzleData ReadForeignFile(const std::string& path) {
+  return ParseForeign(ForeignFormatOf(path), ReadWholeFile(path));
+}
+
+void WriteForeignFile(const std::string& path, const PuzzleData& p) {
+  ReplaceFile(path, FormatForeign(ForeignFormatOf(path), p));
+}
+
+analysis::Puzzle EnginePuzzle(const PuzzleData& p) {
+  analysis::Puzzle e;
+  e.width = p.width;
+  e.height = p.height;
+  auto copy = [](const std::vector<ClueLine>& from, std::vector<analysis::LineRuns>& to) {
+    for (const ClueLine& line : from) {
+      analysis::LineRuns runs;
+      for (const ClueRun& r : line) runs.push_back({r.length, r.color});
+      to.push_back(runs);
+    }
+  };
+  copy(p.rows, e.rows);
+  copy(p.cols, e.cols);
+  return e;
+}
+
+}  // namespace gw

@@ -1,0 +1,31 @@
+#pragma once
+// The foreign puzzle files by extension: .xml, .non (read and written), .g (read only).
+#include <string>
+
+#include "analysis/Analysis.h"
+#include "formats/PuzzleData.h"
+
+namespace gw {
+
+enum class ForeignFormat { None, Xml, Non, Olsak };
+
+// By the extension, whatever its case.
+ForeignFormat ForeignFormatOf(const std::string& path);
+bool CanWrite(ForeignFormat f);
+
+// Parses the bytes of a file; throws FormatError.
+PuzzleData ParseForeign(ForeignFormat f, const std::string& bytes);
+std::string FormatForeign(ForeignFormat f, const PuzzleData& p);
+
+// Reads a whole file; FileError when it cannot be read, FormatError when it is refused.
+PuzzleData ReadForeignFile(const std::string& path);
+// Writes the file in one step (a temporary file renamed over it); FileError on failure.
+void WriteForeignFile(const std::string& path, const PuzzleData& p);
+
+std::string ReadWholeFile(const std::string& path);
+void ReplaceFile(const std::string& path, const std::string& bytes);
+
+// The puzzle as the engine takes it (colours beyond nine are the caller's to refuse).
+analysis::Puzzle EnginePuzzle(const PuzzleData& p);
+
+}  // namespace gw

@@ -1,0 +1,24 @@
+#pragma once
+// A picture from an image: the image reduced to the board (aspect kept), its colours reduced by
+// k-means in CIE L*a*b* to the chosen number plus the background, the background being the
+// dominant colour of the image's edge. Plain pixels in, so the toolkit only decodes the file.
+#include <cstdint>
+#include <vector>
+
+#include "formats/PuzzleData.h"
+#include "platform/ImagePixels.h"
+
+namespace gw {
+
+struct QuantizeRequest {
+  int longSide = 20;  // cells along the longer side of the image, 1..99
+  int colors = 2;     // 1..9, the background not counted
+};
+
+// The board size the request gives this image: the longer side `longSide`, the other in proportion.
+void BoardSizeFor(const ImagePixels& image, int longSide, int& width, int& height);
+
+// The picture as a puzzle with its solution and colours (fewer when the image has fewer).
+PuzzleData QuantizeImage(const ImagePixels& image, const QuantizeRequest& request);
+
+}  // namespace gw

@@ -1,0 +1,123 @@
+#include "formats/OlsakFormat.h"
+
+#include <cctype>
+
+#include "formats/ColorNames.h"
+#include "formats/TextParse.h"
+
+namespace gw {
+namespace {
+
+enum class Section { Preamble, Colors, Rows, Columns, End };
+
+struct OlsakReader {
+  PuzzleData p;
+  int defaultColor = -1;  // the colour "1" declares, or black when the file has no header
+  bool header = false;
+  std::vector<std::pair<std::string, int>> rowLines, colLines;
+
+  int FindInChar(char ch) const {
+    for (size_t k = 1; k < p.colors.size(); ++k)
+      if (p.colors[k].symbol == ch) return int(k);
+    return -1;
+  }
+
+  // "<in>:<out> <colour> <comment>"
+  void ColorLine(const std::string& raw, int line) {
+    std::string t = Trim(raw);
+    if (t.empty()) return;
+    if (t.size() < 3 || t[1] != ':') throw FormatError("色の宣言が読めません。", line);
+    std::vector<std::string> words = SplitAny(t.substr(3), " \t");
+    PuzzleColor c{std::string(1, t[0]), 0, t[0]};
+    if (words.empty() || !ColorFromText(words[0], c.rgb))
+      throw FormatError("色 " + CleanText(words.empty() ? std::string() : words[0]) + " がわかりません。", line);
+    if (t[0] == '0') {
+      p.colors[0] = c;
+      return;
+    }
+    if (std::isdigit(static_cast<unsigned char>(t[0])) && t[0] != '1')
+      throw FormatError("色の文字に数字は使えません。", line);
+    if (FindInChar(t[0]) > 0) throw FormatError("色 " + CleanText(c.name) + " が二度あります。", line);
+    if (p.ColorCount() >= kMaxFormatColors) throw FormatError("色が多すぎます。", line);
+    p.colors.push_back(c);
+    if (t[0] == '1') defaultColor = p.ColorCount();
+  }
+
+  ClueLine Runs(const std::string& text, int line) {
+    ClueLine runs;
+    for (const std::string& token : SplitAny(text, " \t,")) {
+      size_t digits = 0;
+      while (digits < token.size() && std::isdigit(static_cast<unsigned char>(token[digits]))) ++digits;
+      int length = 0;
+      if (digits == 0 || token.size() > digits + 1 || !ParseCount(token.substr(0, digits), length))
+        throw FormatError("ヒント " + CleanText(token) + " が読めません。", line);
+      if (length == 0) continue;  // "0": a line without runs, whatever colour it names
+      int color = defaultColor;
+      if (token.size() == digits + 1) color = FindInChar(token[digits]);
+      if (color < 0) throw FormatError("ヒント " + CleanText(token) + " の色が宣言されていません。", line);
+      runs.push_back({length, color});
+    }
+    return runs;
+  }
+};
+
+Section SectionOf(const std::string& t, Section current, int line) {
+  std::string lower;
+  for (char ch : t) lower += char(std::tolower(static_cast<unsigned char>(ch)));
+  if (lower.find("rows") != std::string::npos) return Section::Rows;
+  if (lower.find("columns") != std::string::npos) return Section::Columns;
+  if (lower.find("end") != std::string::npos) return Section::End;
+  if (current == Section::Colors) return Section::Rows;  // the header ends at the first ":" line
+  throw FormatError(": の行は rows、columns、end のどれかです。", line);
+}
+
+// Blank lines at the end of a block separate it from what follows; they are not empty lines.
+void DropTrailingBlanks(std::vector<std::pair<std::string, int>>& lines) {
+  while (!lines.empty() && lines.back().first.empty()) lines.pop_back();
+}
+
+}  // namespace
+
+PuzzleData ReadOlsak(const std::string& text) {
+  OlsakReader r;
+  r.p.colors.push_back({"0", MakeRgb(255, 255, 255), '0'});
+  Section section = Section::Preamble;
+  std::vector<std::string> lines = SplitLines(text);
+  for (size_t i = 0; i < lines.size() && section != Section::End; ++i) {
+    int line = int(i) + 1;
+    const std::string& raw = lines[i];
+    if (!raw.empty() && raw[0] == '#' && section == Section::Preamble) {
+      if (raw.size() >= 2 && (raw[1] == 'd' || raw[1] == 'D')) {
+        section = Section::Colors;
+        r.header = true;
+      }
+      continue;
+    }
+    if (!raw.empty() && raw[0] == ':') {
+      section = SectionOf(raw, section, line);
+      continue;
+    }
+    std::string t = Trim(raw);
+    if (section == Section::Colors) r.ColorLine(raw, line);
+    else if (section == Section::Rows) r.rowLines.push_back({t, line});
+    else if (section == Section::Columns) r.colLines.push_back({t, line});
+    if (r.rowLines.size() > kMaxFormatSize || r.colLines.size() > kMaxFormatSize)
+      throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。", line);
+  }
+  if (!r.header) {
+    r.p.colors.push_back({"1", MakeRgb(0, 0, 0), '1'});
+    r.defaultColor = 1;
+  }
+  DropTrailingBlanks(r.rowLines);
+  DropTrailingBlanks(r.colLines);
+  if (r.rowLines.empty() || r.colLines.empty()) throw FormatError(": rows と : columns の行がありません。");
+  for (const auto& [t, line] : r.rowLines) r.p.rows.push_back(r.Runs(t, line));
+  for (const auto& [t, line] : r.colLines) r.p.cols.push_back(r.Runs(t, line));
+  r.p.height = int(r.p.rows.size());
+  r.p.width = int(r.p.cols.size());
+  DropUnusedColors(r.p);
+  CheckPuzzle(r.p);
+  return r.p;
+}
+
+}  // namespace gw

@@ -1,0 +1,303 @@
+#include "formats/WebpbnXml.h"
+
+#if GW_HAVE_LIBXML2
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#endif
+
+#include <cstring>
+#include <memory>
+
+#include "formats/TextParse.h"
+
+namespace gw {
+
+#if GW_HAVE_LIBXML2
+namespace {
+
+using DocPtr = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
+
+bool Named(const xmlNode* n, const char* name) {
+  return n->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(n->name), name) == 0;
+}
+
+int LineOf(const xmlNode* n) { return int(xmlGetLineNo(n)); }
+
+std::string Attr(const xmlNode* n, const char* name, const std::string& fallback = "") {
+  xmlChar* v = xmlGetProp(n, reinterpret_cast<const xmlChar*>(name));
+  if (!v) return fallback;
+  std::string s(reinterpret_cast<const char*>(v));
+  xmlFree(v);
+  return s;
+}
+
+std::string Text(const xmlNode* n) {
+  xmlChar* v = xmlNodeGetContent(n);
+  if (!v) return "";
+  std::string s(reinterpret_cast<const char*>(v));
+  xmlFree(v);
+  return s;
+}
+
+const xmlNode* FirstChild(const xmlNode* n, const char* name) {
+  for (const xmlNode* c = n->children; c; c = c->next)
+    if (Named(c, name)) return c;
+  return nullptr;
+}
+
+struct ColorNames {
+  std::vector<std::string> names;  // parallel to PuzzleData::colors
+  int Find(const std::string& name) const {
+    for (size_t k = 0; k < names.size(); ++k)
+      if (names[k] == name) return int(k);
+    return -1;
+  }
+};
+
+// The background first, then every other declared colour in the order of the file; a puzzle
+// that declares none is black on white.
+ColorNames ReadColors(const xmlNode* puzzle, PuzzleData& p) {
+  std::string background = Attr(puzzle, "backgroundcolor", "white");
+  ColorNames names;
+  p.colors.push_back({background, MakeRgb(255, 255, 255), '.'});
+  names.names.push_back(background);
+  for (const xmlNode* c = puzzle->children; c; c = c->next) {
+    if (!Named(c, "color")) continue;
+    std::string name = Attr(c, "name");
+    PuzzleColor colour{name, 0, 0};
+    std::string ch = Attr(c, "char");
+    if (ch.size() == 1) colour.symbol = ch[0];
+    if (!ParseHex(Trim(Text(c)), colour.rgb))
+      throw FormatError("色 " + name + " の値が読めません。", LineOf(c));
+    if (name == background) {
+      p.colors[0] = colour;
+      continue;
+    }
+    if (names.Find(name) >= 0) throw FormatError("色 " + name + " が二度あります。", LineOf(c));
+    if (int(p.colors.size()) > kMaxFormatColors)
+      throw FormatError("色が多すぎます。", LineOf(c));
+    p.colors.push_back(colour);
+    names.names.push_back(name);
+  }
+  if (p.colors.size() == 1) {
+    p.colors.push_back({"black", MakeRgb(0, 0, 0), 'X'});
+    names.names.push_back("black");
+  }
+  return names;
+}
+
+ClueLine ReadLine(const xmlNode* line, const ColorNames& names, const std::string& fallback) {
+  ClueLine runs;
+  for (const xmlNode* c = line->children; c; c = c->next) {
+    if (!Named(c, "count")) continue;
+    int length = 0;
+    if (!ParseCount(Trim(Text(c)), length))
+      throw FormatError("ヒントの数字が読めません。", LineOf(c));
+    std::string name = Attr(c, "color", fallback);
+    int color = names.Find(name);
+    if (color <= 0) throw FormatError("知らない色 " + name + " のヒントがあります。", LineOf(c));
+    if (length > 0) runs.push_back({length, color});
+  }
+  return runs;
+}
+
+std::vector<ClueLine> ReadClues(const xmlNode* clues, const ColorNames& names, const std::string& fallback) {
+  std::vector<ClueLine> lines;
+  for (const xmlNode* c = clues->children; c; c = c->next) {
+    if (!Named(c, "line")) continue;
+    if (int(lines.size()) >= kMaxFormatSize) throw FormatError("ヒントの行が多すぎます。", LineOf(c));
+    lines.push_back(ReadLine(c, names, fallback));
+  }
+  return lines;
+}
+
+int ColorOfSymbol(const PuzzleData& p, char ch) {
+  for (size_t k = 0; k < p.colors.size(); ++k)
+    if (p.colors[k].symbol == ch) return int(k);
+  return -1;
+}
+
+// The picture between bars, one row a line. A cell the file leaves open ("?" or a choice in
+// brackets) means the file holds no full solution.
+void ReadSolution(const xmlNode* puzzle, PuzzleData& p) {
+  for (const xmlNode* s = puzzle->children; s; s = s->next) {
+    if (!Named(s, "solution")) continue;
+    std::string type = Attr(s, "type", "goal");
+    if (type != "goal" && type != "solution") continue;
+    const xmlNode* image = FirstChild(s, "image");
+    if (!image) continue;
+    std::vector<std::vector<int>> rows;
+    for (const std::string& raw : SplitLines(Text(image))) {
+      std::string line = Trim(raw);
+      if (line.empty()) continue;
+      if (line.size() < 2 || line.front() != '|' || line.back() != '|')
+        throw FormatError("答えの絵の行は | で囲んでください。", LineOf(image));
+      std::vector<int> row;
+      for (size_t i = 1; i + 1 < line.size(); ++i) {
+        int c = ColorOfSymbol(p, line[i]);
+        if (c < 0) return;  // an open cell: no full solution here
+        row.push_back(c);
+      }
+      rows.push_back(row);
+      if (int(rows.size()) > kMaxFormatSize) throw FormatError("答えの絵が大きすぎます。", LineOf(image));
+    }
+    p.solution = rows;
+    return;
+  }
+}
+
+const xmlNode* FindPuzzle(const xmlNode* root) {
+  if (Named(root, "puzzle")) return root;
+  if (!Named(root, "puzzleset")) throw FormatError("puzzleset の XML ではありません。");
+  const xmlNode* puzzle = FirstChild(root, "puzzle");
+  if (!puzzle) throw FormatError("XML にパズルがありません。");
+  return puzzle;
+}
+
+// The file may name a DTD to check against but must not define entities: they could expand
+// without bound, and nothing of a puzzle needs them.
+void RefuseEntities(const xmlDoc* doc) {
+  if (doc->intSubset && doc->intSubset->entities)
+    throw FormatError("XML の中で実体が定義されています。このファイルは読めません。");
+}
+
+PuzzleData FromDocument(const xmlDoc* doc) {
+  RefuseEntities(doc);
+  const xmlNode* root = xmlDocGetRootElement(doc);
+  if (!root) throw FormatError("XML にパズルがありません。");
+  const xmlNode* puzzle = FindPuzzle(root);
+  std::string type = Attr(puzzle, "type", "grid");
+  if (type != "grid") throw FormatError("格子でないパズル（" + type + "）は読めません。");
+  PuzzleData p;
+  if (const xmlNode* t = FirstChild(puzzle, "title")) p.title = CleanText(Trim(Text(t)));
+  if (const xmlNode* a = FirstChild(puzzle, "author")) p.author = CleanText(Trim(Text(a)));
+  ColorNames names = ReadColors(puzzle, p);
+  std::string fallback = Attr(puzzle, "defaultcolor", names.Find("black") > 0 ? "black" : names.names[1]);
+  bool haveRows = false, haveCols = false;
+  for (const xmlNode* c = puzzle->children; c; c = c->next) {
+    if (!Named(c, "clues")) continue;
+    std::string kind = Attr(c, "type");
+    if (kind == "rows") { p.rows = ReadClues(c, names, fallback); haveRows = true; }
+    else if (kind == "columns") { p.cols = ReadClues(c, names, fallback); haveCols = true; }
+    else throw FormatError("clues の type は rows か columns です。", LineOf(c));
+  }
+  ReadSolution(puzzle, p);
+  if (haveRows && haveCols) {
+    p.height = int(p.rows.size());
+    p.width = int(p.cols.size());
+  } else if (!p.solution.empty()) {
+    p.height = int(p.solution.size());
+    p.width = int(p.solution[0].size());
+    for (const auto& row : p.solution)
+      if (int(row.size()) != p.width) throw FormatError("答えの絵の行の長さがそろっていません。");
+    DeriveClues(p);
+  } else {
+    throw FormatError("行と列のヒントがありません。");
+  }
+  DropUnusedColors(p);
+  CheckPuzzle(p);
+  return p;
+}
+
+void IgnoreXmlMessage(void*, const char*, ...) {}
+
+}  // namespace
+
+PuzzleData ReadWebpbnXml(const std::string& text) {
+  // The refusal carries the reason; libxml2 is not to print its own on standard error.
+  static const bool quiet = [] {
+    xmlSetGenericErrorFunc(nullptr, IgnoreXmlMessage);
+    return true;
+  }();
+  (void)quiet;
+  // No network, no external DTD, no entity substitution: the file is read as it stands.
+  const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
+  DocPtr doc(xmlReadMemory(text.data(), int(text.size()), "puzzle.xml", nullptr, options), &xmlFreeDoc);
+  if (!doc) {
+    const xmlError* err = xmlGetLastError();
+    int line = err ? err->line : 0;
+    throw FormatError("XML として読めません。", line);
+  }
+  return FromDocument(doc.get());
+}
+
+#else
+
+PuzzleData ReadWebpbnXml(const std::string&) { throw FormatError("この版のグリッドウィックは XML のパズルを読めません。"); }
+
+#endif
+
+namespace {
+
+std::string Escape(const std::string& s) {
+  std::string out;
+  for (char ch : CleanText(s)) {
+    switch (ch) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += ch;
+    }
+  }
+  return out;
+}
+
+// The names the file gives its colours: the puzzle's own when they are usable, else c1, c2, ...
+std::vector<std::string> ColorNamesOf(const PuzzleData& p) {
+  std::vector<std::string> names;
+  bool usable = true;
+  for (size_t k = 0; k < p.colors.size(); ++k) {
+    const std::string& n = p.colors[k].name;
+    bool plain = IsPlainName(n);
+    for (const std::string& seen : names) plain = plain && seen != n;
+    usable = usable && plain;
+    names.push_back(n);
+  }
+  if (usable) return names;
+  names.assign(1, "white");
+  for (size_t k = 1; k < p.colors.size(); ++k) names.push_back("c" + std::to_string(k));
+  return names;
+}
+
+char SymbolOf(int k) { return k == 0 ? '.' : k <= 9 ? char('0' + k) : char('a' + k - 10); }
+
+void WriteClues(std::string& out, const char* type, const std::vector<ClueLine>& lines,
+                const std::vector<std::string>& names) {
+  out += "<clues type=\"" + std::string(type) + "\">\n";
+  for (const ClueLine& line : lines) {
+    out += "<line>";
+    for (const ClueRun& r : line)
+      out += "<count color=\"" + names[r.color] + "\">" + std::to_string(r.length) + "</count>";
+    out += "</line>\n";
+  }
+  out += "</clues>\n";
+}
+
+}  // namespace
+
+std::string WriteWebpbnXml(const PuzzleData& p) {
+  std::vector<std::string> names = ColorNamesOf(p);
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<puzzleset>\n";
+  out += "<puzzle type=\"grid\" defaultcolor=\"" + names[1] + "\" backgroundcolor=\"" + names[0] + "\">\n";
+  if (!p.title.empty()) out += "<title>" + Escape(p.title) + "</title>\n";
+  if (!p.author.empty()) out += "<author>" + Escape(p.author) + "</author>\n";
+  for (int k = 0; k < int(p.colors.size()); ++k)
+    out += "<color name=\"" + names[k] + "\" char=\"" + SymbolOf(k) + "\">" + HexOf(p.colors[k].rgb).substr(1) +
+           "</color>\n";
+  WriteClues(out, "columns", p.cols, names);
+  WriteClues(out, "rows", p.rows, names);
+  if (!p.solution.empty()) {
+    out += "<solution type=\"goal\">\n<image>\n";
+    for (const auto& row : p.solution) {
+      out += '|';
+      for (int c : row) out += SymbolOf(c);
+      out += "|\n";
+    }
+    out += "</image>\n</solution>\n";
+  }
+  out += "</puzzle>\n</puzzleset>\n";
+  return out;
+}
+
+}  // namespace gw

@@ -1,0 +1,237 @@
+#include "mainwnd/ToolsCommands.h"
+
+#include <strings.h>
+
+#include <cstring>
+
+#include "analysis/Analysis.h"
+#include "display/Draw.h"
+#include "formats/ForeignFiles.h"
+#include "formats/PuzzleBridge.h"
+#include "formats/PuzzleSheet.h"
+#include "mainwnd/ImportImage.h"
+#include "mainwnd/MainWnd.h"
+#include "mainwnd/Messages.h"
+#include "mainwnd/NewPuzzle.h"
+#include "platform/FileError.h"
+#include "settings/Settings.h"
+#include "state/FileCommands.h"
+#include "state/Paths.h"
+
+namespace gw {
+namespace {
+
+const std::vector<std::string> kImportFilters = {
+    "パズル・画像 (*.xml *.non *.g *.png *.jpg *.jpeg *.bmp *.gif)",
+    "パズル (*.xml *.non *.g)",
+    "画像 (*.png *.jpg *.jpeg *.bmp *.gif)",
+};
+
+enum ExportFilter { kXml, kNon, kSheetPng, kSheetSvg, kSolutionPng, kSolutionSvg };
+const std::vector<std::string> kExportFilters = {
+    "XML パズル (*.xml)",       "NON パズル (*.non)",    "問題用紙の絵 PNG (*.png)",
+    "問題用紙の絵 SVG (*.svg)", "答えの絵 PNG (*.png)", "答えの絵 SVG (*.svg)",
+};
+const char* const kExportExt[] = {".xml", ".non", ".png", ".svg", ".png", ".svg"};
+
+bool HasExt(const std::string& path, const char* ext) {
+  size_t n = std::strlen(ext);
+  return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
+}
+
+bool IsImagePath(const std::string& path) {
+  for (const char* ext : {".png", ".jpg", ".jpeg", ".bmp", ".gif"})
+    if (HasExt(path, ext)) return true;
+  return false;
+}
+
+std::string FileNameOf(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? "" : path.substr(0, slash);
+}
+
+void Warn(App& app, const std::string& text, const char* title) {
+  Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, title);
+}
+
+// Shows where the colours go and lets the user stop; true to go on. The user-made colours filled
+// are kept in the settings file, so that the puzzle looks the same the next time.
+bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m) {
+  if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, kImportTitle) != MsgResult::Ok)
+    return false;
+  ApplyUserColors(m, app.colors.ColorTable);
+  for (int i = 16; i < 32; ++i)
+    if (m.userSet[i]) {
+      SaveSettings(app);
+      break;
+    }
+  return true;
+}
+
+void ShowOpened(App& app, int mode, const std::string& path) {
+  PuzzleState& p = app.puzzle;
+  if (p.Mode != mode) {
+    p.Mode = mode;
+    ApplyModeMenus(app);
+  }
+  p.CurFolder = FolderOf(path);
+  p.CurFileName = FileNameOf(path);
+  p.CurPath = path;
+  p.CurColor = 1;
+  p.SolveState = 0;
+  p.Dirty = mode == kModePlay ? 0 : 1;
+  if (mode == kModeImage) app.ui.SetCaption(p.AppCaption + " : " + p.CurFileName);
+  else app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + p.CurFileName);
+  PaintBoard(app);
+}
+
+// A puzzle opens for play, or as hints in number input mode.
+void OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path) {
+  std::string why = WhyNotHeld(d);
+  if (!why.empty()) {
+    Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
+    return;
+  }
+  ColorMapping m = MapColors(d, app.colors.ColorTable);
+  if (!ConfirmAndApplyColors(app, d, m)) return;
+  int mode = app.puzzle.Mode == kModeNumber ? kModeNumber : kModePlay;
+  HintsToState(d, m, app.puzzle);
+  ShowOpened(app, mode, path);
+}
+
+void ImportImageFile(App& app, const std::string& path) {
+  ImportImage dlg;
+  dlg.fileName = FileNameOf(path);
+  if (!app.ui.LoadImage(path, dlg.image) || dlg.image.width < 1 || dlg.image.height < 1) {
+    Warn(app, "画像を読み込めません。", kImportTitle);
+    return;
+  }
+  ImportImageLoad(app, dlg);
+  app.ui.ShowModal(dlg);
+  if (!dlg.accepted || dlg.preview.ColorCount() < 1) return;
+  PuzzleData d = dlg.preview;
+  ColorMapping m = MapColors(d, app.colors.ColorTable);
+  if (!ConfirmAndApplyColors(app, d, m)) return;
+  PictureToState(d, m, app.puzzle);
+  app.puzzle.Title = dlg.fileName.substr(0, dlg.fileName.find('.'));
+  app.puzzle.Answer.clear();
+  ShowOpened(app, kModeImage, ChangeExt(path, "gwk"));
+}
+
+// The puzzle in memory with a solution where one is known: the picture in image input mode, else
+// the engine's when it is unique.
+PuzzleData PuzzleOfWindow(App& app) {
+  const PuzzleState& p = app.puzzle;
+  if (p.Mode == kModeImage) return DataFromPicture(p, app.colors.ColorTable);
+  PuzzleData d = DataFromHints(p, app.colors.ColorTable);
+  analysis::Budget budget;
+  budget.seconds = 5;
+  analysis::Analysis a = analysis::Analyze(EnginePuzzle(d), budget);
+  if (a.solutions == 1) {
+    d.solution.assign(d.height, std::vector<int>(d.width, 0));
+    for (int y = 0; y < d.height; ++y)
+      for (int x = 0; x < d.width; ++x) d.solution[y][x] = a.boards[0].At(x, y);
+  }
+  return d;
+}
+
+void WriteExport(App& app, const PuzzleData& d, const std::string& path, int filter) {
+  bool solved = filter == kSolutionPng || filter == kSolutionSvg;
+  if (solved && d.solution.empty()) {
+    Warn(app, "答えがひとつに決まらないので、答えの絵は書き出せません。", kExportTitle);
+    return;
+  }
+  app.ui.SetPointer(Pointer::Busy);
+  bool done = true;
+  std::string reason;
+  try {
+    if (filter == kXml || filter == kNon) WriteForeignFile(path, d);
+    else if (filter == kSheetSvg || filter == kSolutionSvg) ReplaceFile(path, SheetToSvg(DrawPuzzleSheet(d, solved)));
+    else done = app.ui.SaveSheetPng(DrawPuzzleSheet(d, solved), path);
+  } catch (const FileError& e) {
+    done = false;
+    reason = e.what();
+  }
+  app.ui.SetPointer(Pointer::Normal);
+  if (!done) Warn(app, "書き出せませんでした。" + (reason.empty() ? "" : std::string(CR) + reason), kExportTitle);
+  else Msg(app, "書き出しました: " + FileNameOf(path), kExportTitle);
+}
+
+}  // namespace
+
+std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
+  std::string text = "色は次のように置き換えます。";
+  for (int k = 1; k <= p.ColorCount(); ++k) {
+    text += std::string(CR) + "色 " + std::to_string(k) + " " + HexOf(p.colors[k].rgb) + " → " +
+            std::to_string(m.entry[k]) + " 番";
+    if (m.userSet[m.entry[k]]) text += "（作った色に登録）";
+    else if (m.exact[k]) text += "（同じ色）";
+    else text += "（近い色）";
+  }
+  return text;
+}
+
+void ImportCommand(App& app) {
+  SystemFileChoice choice = app.ui.ChooseSystemFile(false, kImportTitle, kImportFilters);
+  if (choice.path.empty()) return;
+  OfferProgressSave(app);
+  if (IsImagePath(choice.path)) {
+    ImportImageFile(app, choice.path);
+    return;
+  }
+  PuzzleData d;
+  try {
+    d = ReadForeignFile(choice.path);
+  } catch (const FormatError& e) {
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+    return;
+  } catch (const FileError& e) {
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+    return;
+  }
+  OpenImportedPuzzle(app, d, choice.path);
+}
+
+void ExportCommand(App& app) {
+  if (app.puzzle.XSize < 1 || app.puzzle.YSize < 1) {
+    Warn(app, "書き出す問題がありません。", kExportTitle);
+    return;
+  }
+  SystemFileChoice choice = app.ui.ChooseSystemFile(true, kExportTitle, kExportFilters);
+  if (choice.path.empty()) return;
+  int filter = choice.filter >= 0 && choice.filter < int(kExportFilters.size()) ? choice.filter : kXml;
+  std::string path = choice.path;
+  if (!HasExt(path, kExportExt[filter])) path += kExportExt[filter];
+  PuzzleData d = PuzzleOfWindow(app);
+  if (d.ColorCount() < 1) {
+    Warn(app, "塗るマスがないので書き出せません。", kExportTitle);
+    return;
+  }
+  // Hints still being typed may not describe any picture: what is written must read back.
+  try {
+    CheckPuzzle(d);
+  } catch (const FormatError& e) {
+    Warn(app, std::string("この問題は書き出せません。") + CR + e.what(), kExportTitle);
+    return;
+  }
+  WriteExport(app, d, path, filter);
+}
+
+void NewPuzzleCommand(App& app) {
+  NewPuzzle dlg;
+  app.ui.ShowModal(dlg);
+  if (!dlg.accepted) return;
+  OfferProgressSave(app);
+  PuzzleData& d = dlg.result;
+  ColorMapping m = MapColors(d, app.colors.ColorTable, false);
+  HintsToState(d, m, app.puzzle);
+  ShowOpened(app, kModePlay, "");
+  app.ui.SetCaption(app.puzzle.AppCaption + "「" + d.title + "」");
+}
+
+}  // namespace gw

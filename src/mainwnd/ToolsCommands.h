@@ -1,0 +1,22 @@
+#pragma once
+// The commands of the ツール menu that bring puzzles in from other programs and take them out:
+// import of puzzle files and images, export of files and page pictures, and new puzzles made by
+// the generator.
+#include <string>
+
+#include "App.h"
+#include "formats/PuzzleData.h"
+
+namespace gw {
+
+inline constexpr const char* kImportTitle = "インポート";
+inline constexpr const char* kExportTitle = "エクスポート";
+
+void ImportCommand(App& app);
+void ExportCommand(App& app);
+void NewPuzzleCommand(App& app);
+
+// The text that shows where each colour of the puzzle goes in the colour table.
+std::string MappingText(const PuzzleData& p, const struct ColorMapping& m);
+
+}  // namespace gw

@@ -1,0 +1,137 @@
+// Pictures from images of our own making: a pixel-art sprite comes back cell for cell, a
+// three-colour logo keeps its colours and gives a puzzle the engine solves to that picture, a
+// photo-like gradient keeps its order of lightness, and the background is the edge's colour.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "formats/ColorSpace.h"
+#include "formats/ForeignFiles.h"
+#include "formats/ImageQuantize.h"
+
+namespace gw {
+namespace {
+
+const Rgb kWhite = MakeRgb(255, 255, 255), kRed = MakeRgb(220, 30, 30), kBlue = MakeRgb(20, 40, 200),
+          kYellow = MakeRgb(250, 210, 20), kGreen = MakeRgb(30, 160, 60);
+
+ImagePixels Canvas(int w, int h, Rgb fill) {
+  return {w, h, std::vector<Rgb>(size_t(w) * h, fill), {}};
+}
+
+void Rect(ImagePixels& im, int x0, int y0, int x1, int y1, Rgb c) {
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) im.rgb[size_t(y) * im.width + x] = c;
+}
+
+double Distance(Rgb a, Rgb b) { return std::sqrt(LabDistance2(ToLab(a), ToLab(b))); }
+
+// Which colour of the puzzle lies nearest to `c`.
+int ColorNear(const PuzzleData& p, Rgb c) {
+  int best = 0;
+  for (int k = 1; k <= p.ColorCount(); ++k)
+    if (Distance(p.colors[k].rgb, c) < Distance(p.colors[best].rgb, c)) best = k;
+  return best;
+}
+
+TEST(ImageQuantize, APixelSpriteComesBackCellForCell) {
+  const char* sprite[] = {"..rr..", ".rggr.", "rgyygr", "rgyygr", ".rggr.", "..bb.."};
+  const Rgb colors[] = {kRed, kGreen, kYellow, kBlue};
+  const char* keys = "rgyb";
+  ImagePixels im = Canvas(24, 24, kWhite);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 6; ++x)
+      if (const char* k = std::strchr(keys, sprite[y][x]); k && *k)
+        Rect(im, x * 4, y * 4, x * 4 + 4, y * 4 + 4, colors[k - keys]);
+  PuzzleData p = QuantizeImage(im, {6, 4});
+  ASSERT_EQ(p.width, 6);
+  ASSERT_EQ(p.height, 6);
+  ASSERT_EQ(p.ColorCount(), 4);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 6; ++x) {
+      const char* k = std::strchr(keys, sprite[y][x]);
+      int expected = k && *k ? ColorNear(p, colors[k - keys]) : 0;
+      EXPECT_EQ(p.solution[y][x], expected) << x << "," << y;
+    }
+  for (int c = 0; c < 4; ++c) EXPECT_LT(Distance(p.colors[ColorNear(p, colors[c])].rgb, colors[c]), 2.0);
+  EXPECT_NO_THROW(CheckPuzzle(p));
+}
+
+TEST(ImageQuantize, ALogoKeepsItsThreeColoursAndTheEngineFindsItsPicture) {
+  ImagePixels im = Canvas(90, 60, MakeRgb(235, 235, 235));
+  Rect(im, 6, 6, 42, 54, kRed);
+  Rect(im, 48, 6, 84, 24, kBlue);
+  Rect(im, 54, 30, 78, 54, kYellow);
+  Rect(im, 18, 18, 30, 42, MakeRgb(235, 235, 235));
+  PuzzleData p = QuantizeImage(im, {15, 3});
+  EXPECT_EQ(p.width, 15);
+  EXPECT_EQ(p.height, 10);
+  ASSERT_EQ(p.ColorCount(), 3);
+  EXPECT_LT(Distance(p.colors[0].rgb, MakeRgb(235, 235, 235)), 2.0);
+  for (Rgb c : {kRed, kBlue, kYellow}) EXPECT_LT(Distance(p.colors[ColorNear(p, c)].rgb, c), 2.0);
+  analysis::Analysis a = analysis::Analyze(EnginePuzzle(p));
+  ASSERT_GE(a.solutions, 1);
+  bool found = false;
+  for (const analysis::Board& b : a.boards) {
+    bool same = true;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) same = same && b.At(x, y) == p.solution[y][x];
+    found = found || same;
+  }
+  // With two solutions the engine may report others; a unique puzzle must be this picture.
+  if (a.solutions == 1) {
+    EXPECT_TRUE(found);
+  }
+  EXPECT_EQ(a.solutions, 1) << "the logo's blocks are solid rectangles: line reasoning fixes them";
+}
+
+TEST(ImageQuantize, APhotoLikeGradientKeepsItsOrderOfLightness) {
+  ImagePixels im = Canvas(200, 100, 0);
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 200; ++x) {
+      int v = x * 255 / 199;
+      im.rgb[size_t(y) * 200 + x] = MakeRgb(v, std::min(255, v + y / 4), std::max(0, v - y / 3));
+    }
+  for (int x = 0; x < 200; ++x) Rect(im, x, 0, x + 1, 1, kWhite), Rect(im, x, 99, x + 1, 100, kWhite);
+  PuzzleData p = QuantizeImage(im, {20, 4});
+  EXPECT_EQ(p.width, 20);
+  EXPECT_EQ(p.height, 10);
+  EXPECT_EQ(p.ColorCount(), 4);
+  for (int y = 1; y + 1 < p.height; ++y)
+    for (int x = 1; x < p.width; ++x) {
+      double before = ToLab(p.colors[p.solution[y][x - 1]].rgb).L, now = ToLab(p.colors[p.solution[y][x]].rgb).L;
+      if (p.solution[y][x] != 0 && p.solution[y][x - 1] != 0) {
+        EXPECT_LE(before, now + 1e-9) << x << "," << y;
+      }
+    }
+  EXPECT_NO_THROW(CheckPuzzle(p));
+}
+
+TEST(ImageQuantize, TheBackgroundIsTheEdgeColourAndTransparencyIsBackground) {
+  ImagePixels im = Canvas(40, 20, kBlue);
+  Rect(im, 10, 5, 30, 15, kRed);
+  im.alpha.assign(im.rgb.size(), 255);
+  for (int x = 0; x < 5; ++x) im.alpha[size_t(10) * 40 + 20 + x] = 0;  // a transparent streak inside the red
+  PuzzleData p = QuantizeImage(im, {8, 2});
+  EXPECT_EQ(p.width, 8);
+  EXPECT_EQ(p.height, 4);
+  EXPECT_LT(Distance(p.colors[0].rgb, kBlue), 2.0);
+  EXPECT_EQ(p.ColorCount(), 1) << "blue is the background, red the only colour";
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(p.solution[0][x], 0);
+}
+
+TEST(ImageQuantize, BoardSizeKeepsTheAspect) {
+  struct Case { int w, h, side, bw, bh; };
+  const Case cases[] = {{100, 50, 20, 20, 10}, {50, 100, 20, 10, 20}, {300, 10, 20, 20, 1}, {7, 7, 5, 5, 5},
+                        {640, 480, 15, 15, 11}};
+  for (const Case& c : cases) {
+    int w = 0, h = 0;
+    BoardSizeFor({c.w, c.h, {}, {}}, c.side, w, h);
+    EXPECT_EQ(w, c.bw) << c.w << "x" << c.h;
+    EXPECT_EQ(h, c.bh) << c.w << "x" << c.h;
+  }
+}
+
+}  // namespace
+}  // namespace gw
