@@ -14,6 +14,12 @@ constexpr Rgb kStandard[16] = {
 
 Rgb StandardColor(int index) { return index >= 0 && index < 16 ? kStandard[index] : 0; }
 
+Rgb LabelColorOn(Rgb background) {
+  // Perceived brightness on 0..255 (ITU-R BT.601 weights).
+  double brightness = 0.299 * RedOf(background) + 0.587 * GreenOf(background) + 0.114 * BlueOf(background);
+  return brightness < 120 ? MakeRgb(255, 255, 255) : MakeRgb(0, 0, 0);
+}
+
 Rgb TableColor(const App& app, int index) {
   return index >= 0 && index < 32 ? app.colors.ColorTable[index] : 0;
 }

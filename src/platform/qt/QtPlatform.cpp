@@ -123,7 +123,8 @@ void QtPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
   QSize size(static_cast<int>(std::lround(rect.width / kTwipsPerPixel)),
              static_cast<int>(std::lround(rect.height / kTwipsPerPixel)));
   ImageSurface& pic = Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1);
-  if (size != pic.image().size()) pic.Resize(size);
+  qreal ratio = window_ ? window_->board()->devicePixelRatioF() : 1;
+  if (size != pic.LogicalSize() || ratio != pic.PixelRatio()) pic.Resize(size, ratio);
   pics_[i] = rect;
   if (window_) window_->board()->update();
 }
