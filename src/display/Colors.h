@@ -18,7 +18,7 @@ Rgb StandardColor(int index);
 constexpr Rgb kHighlightFill = MakeRgb(128, 0, 0);
 
 // The colour to write a number in on a band of `background`: the window-text black, or white on
-// a dark band (black, navy, dark red, blue …), where black would not be read.
+// a dark band (black, navy, dark red, blue, green …), where black would hardly be read.
 Rgb LabelColorOn(Rgb background);
 
 // ColorTable(index); black for an index outside the table, so that bad data cannot reach past it.

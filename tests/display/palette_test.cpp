@@ -109,8 +109,8 @@ TEST(PaletteBar, NumbersOnDarkBandsAreWhite) {
   const Rgb white = MakeRgb(255, 255, 255), black = MakeRgb(0, 0, 0);
   const std::pair<int, Rgb> table[] = {
       {0, white},  {1, white},  {2, white},  {3, white},  {4, white},  {5, white},
-      {6, white},  {7, black},  {8, black},  {9, white},  {10, black}, {11, black},
-      {12, white}, {13, black}, {14, black}, {15, black},
+      {6, black},  {7, black},  {8, black},  {9, white},  {10, black}, {11, black},
+      {12, black}, {13, black}, {14, black}, {15, black},
   };
   for (auto [index, label] : table) EXPECT_EQ(LabelColorOn(StandardColor(index)), label) << index;
 

@@ -18,8 +18,11 @@ QColor ToQColor(Rgb color) { return QColor(RedOf(color), GreenOf(color), BlueOf(
 
 void InstallFontSubstitutions() { QFont::insertSubstitution(kMinchoFont, "IPAMincho"); }
 
-ImageSurface::ImageSurface(QColor background)
-    : image_(1, 1, QImage::Format_RGB32), background_(background), masks_(QFont(kMinchoFont)) {
+ImageSurface::ImageSurface(QColor background, TextBox textBox)
+    : image_(1, 1, QImage::Format_RGB32),
+      background_(background),
+      textBox_(textBox),
+      masks_(QFont(kMinchoFont)) {
   image_.fill(background_);
   ApplyFontSize();
 }
@@ -32,6 +35,7 @@ void ImageSurface::Resize(QSize size, qreal ratio) {
   image_.fill(background_);
   clearHeld_ = false;
   held_ = {};
+  noted_.clear();
   left_ = top_ = 0;
   width_ = image_.width() / ratio_ * kTwipsPerPixel;
   height_ = image_.height() / ratio_ * kTwipsPerPixel;
@@ -70,17 +74,44 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
 
 void ImageSurface::Clear() {
   held_ = {};  // wiped anyway
+  noted_.clear();
   clearHeld_ = true;
 }
 
-void ImageSurface::SettleClear() const {
+bool ImageSurface::Note(const Noted& n) {
+  if (!clearHeld_) return false;
+  noted_.push_back(n);
+  return true;
+}
+
+void ImageSurface::SettleNoted() const {
   if (!clearHeld_) return;
   clearHeld_ = false;
-  image_.fill(background_);
+  bool same = noted_ == madeNoted_ && made_.size() == image_.size() &&
+              made_.bytesPerLine() == image_.bytesPerLine();
+  if (same) {
+    std::memcpy(image_.bits(), made_.constBits(), image_.sizeInBytes());
+  } else {
+    image_.fill(background_);
+    for (const Noted& n : noted_) Draw(n);
+    made_ = image_.copy();
+    madeNoted_.swap(noted_);
+  }
+  noted_.clear();
+}
+
+void ImageSurface::Draw(const Noted& n) const {
+  switch (n.kind) {
+    case Noted::kFill: FillPixels(n.rect, n.rgb, false); break;
+    case Noted::kSlant: SlantPixels(n.a, n.b, n.rgb, false); break;
+    case Noted::kOutline: Outline(n.rect, n.rgb, false); break;
+    case Noted::kHatch: Hatch(n.rect, n.rgb, n.fill, false); break;
+    case Noted::kText: Text(n.a, *n.mask, n.rgb); break;
+  }
 }
 
 void ImageSurface::Settle() const {
-  SettleClear();
+  SettleNoted();
   HeldXor h = held_;
   held_ = {};
   if (h.rgb == 0) return;  // the pair cancelled itself out, or nothing is held
@@ -133,6 +164,7 @@ void ImageSurface::Fill(const QRect& r, QRgb rgb) {
     held_ = {HeldXor::kRect, r, {}, {}, rgb};
     return;
   }
+  if (Note({Noted::kFill, r, {}, {}, rgb})) return;
   Settle();
   FillPixels(r, rgb, false);
 }
@@ -147,6 +179,7 @@ void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
     held_ = {HeldXor::kSlant, {}, a, b, rgb};
     return;
   }
+  if (Note({Noted::kSlant, {}, a, b, rgb})) return;
   Settle();
   SlantPixels(a, b, rgb, false);
 }
@@ -172,12 +205,11 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
 // Diagonal lines both ways every 8 pixels: x - y and x + y divisible by 8. The pattern is
 // anchored at the image's origin, so a second drawing hits the same pixels; only pattern pixels
 // change.
-void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb) {
+void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   constexpr int kStep = 8;
   auto mod = [](int v) { return (v % kStep + kStep) % kStep; };
   QRect clip = r.intersected(image_.rect());
   if (clip.isEmpty()) return;
-  bool exclusiveOr = mode_ == DrawMode::Xor;
   Rows rows = Pixels();
   for (int y = clip.top(); y <= clip.bottom(); ++y) {
     QRgb* row = rows[y];
@@ -191,9 +223,8 @@ void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb) {
   }
 }
 
-void ImageSurface::Outline(const QRect& r, QRgb rgb) {
+void ImageSurface::Outline(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   // Four strips that never overlap, so exclusive-or flips each border pixel once.
-  bool exclusiveOr = mode_ == DrawMode::Xor;
   FillPixels(QRect(r.left(), r.top(), r.width(), 1), rgb, exclusiveOr);
   if (r.height() > 1) FillPixels(QRect(r.left(), r.bottom(), r.width(), 1), rgb, exclusiveOr);
   if (r.height() > 2) {
@@ -203,36 +234,39 @@ void ImageSurface::Outline(const QRect& r, QRgb rgb) {
 }
 
 void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
+  QRect r = DeviceRect(x1, y1, x2, y2);
+  bool exclusiveOr = mode_ == DrawMode::Xor;
+  if (!exclusiveOr && Note({Noted::kOutline, r, {}, {}, ToQRgb(color)})) return;
   Settle();
-  Outline(DeviceRect(x1, y1, x2, y2), ToQRgb(color));
+  Outline(r, ToQRgb(color), exclusiveOr);
 }
 
 void ImageSurface::FillBox(double x1, double y1, double x2, double y2, Rgb color) {
   Fill(DeviceRect(x1, y1, x2, y2), ToQRgb(color));
 }
 
+void ImageSurface::Hatch(const QRect& r, QRgb outline, QRgb fill, bool exclusiveOr) const {
+  if (r.width() > 2 && r.height() > 2) CrossHatchPixels(r.adjusted(1, 1, -1, -1), fill, exclusiveOr);
+  Outline(r, outline, exclusiveOr);
+}
+
 void ImageSurface::HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) {
   QRect r = DeviceRect(x1, y1, x2, y2);
-  // The window's background: a cleared image hatched whole, the same at every repaint.
-  bool backdrop = clearHeld_ && mode_ == DrawMode::Copy && r.contains(image_.rect());
-  BackdropKey key{image_.size(), background_.rgb(), ToQRgb(outline), ToQRgb(fill)};
-  if (backdrop && key == backdropKey_ && backdrop_.bytesPerLine() == image_.bytesPerLine()) {
-    clearHeld_ = false;
-    std::memcpy(image_.bits(), backdrop_.constBits(), image_.sizeInBytes());
-    return;
-  }
+  bool exclusiveOr = mode_ == DrawMode::Xor;
+  if (!exclusiveOr && Note({Noted::kHatch, r, {}, {}, ToQRgb(outline), ToQRgb(fill)})) return;
   Settle();
-  if (r.width() > 2 && r.height() > 2) CrossHatchPixels(r.adjusted(1, 1, -1, -1), ToQRgb(fill));
-  Outline(r, ToQRgb(outline));
-  if (backdrop) {
-    backdrop_ = image_.copy();
-    backdropKey_ = key;
-  }
+  Hatch(r, ToQRgb(outline), ToQRgb(fill), exclusiveOr);
 }
 
 void ImageSurface::ApplyFontSize() {
   // Points are 1/72 inch; a logical pixel is 1/96 inch.
-  masks_.SetPixelSize(std::max(1, Snap(points_ * 96.0 / 72.0 * ratio_)));
+  int pixels = std::max(1, Snap(points_ * 96.0 / 72.0 * ratio_));
+  if (pixels != masks_.PixelSize()) {
+    // The masks the noted drawings point to are about to go.
+    Settle();
+    madeNoted_.clear();
+  }
+  masks_.SetPixelSize(pixels);
   fontHeight_ = QFontMetrics(masks_.font()).height();
 }
 
@@ -244,16 +278,22 @@ void ImageSurface::SetFontSize(double points) {
 
 // Text is printed opaquely whatever the drawing mode, as a window's text output always is.
 void ImageSurface::PrintText(double x, double y, const std::string& text, Rgb color) {
+  QPoint at = DevicePoint(x, y);  // the top-left corner of the text
+  QSize box = textBox_ == TextBox::UnitSquare ? DeviceRect(x, y, x + 1, y + 1).size() : QSize();
+  const TextMask& mask = masks_.Get(text, box);
+  if (Note({Noted::kText, {}, at, {}, ToQRgb(color), 0, &mask})) return;
   Settle();
-  const TextMask& mask = masks_.Get(text);
-  QPoint d = DevicePoint(x, y);  // the top-left corner of the text
-  QRgb pixel = kOpaque | ToQRgb(color);
+  Text(at, mask, ToQRgb(color));
+}
+
+void ImageSurface::Text(QPoint at, const TextMask& mask, QRgb rgb) const {
+  QRgb pixel = kOpaque | rgb;
   Rows rows = Pixels();
   for (const TextMask::Span& s : mask.spans) {
-    int y0 = d.y() + s.y;
-    if (y0 < 0 || y0 >= image_.height()) continue;
-    int x0 = std::max(d.x() + s.x0, 0), x1 = std::min(d.x() + s.x1, image_.width());
-    if (x0 < x1) std::fill(rows[y0] + x0, rows[y0] + x1, pixel);
+    int y = at.y() + s.y;
+    if (y < 0 || y >= image_.height()) continue;
+    int x0 = std::max(at.x() + s.x0, 0), x1 = std::min(at.x() + s.x1, image_.width());
+    if (x0 < x1) std::fill(rows[y] + x0, rows[y] + x1, pixel);
   }
 }
 

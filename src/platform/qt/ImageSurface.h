@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QImage>
+#include <vector>
 
 #include "platform/Surface.h"
 #include "platform/qt/TextMasks.h"
@@ -24,13 +25,18 @@ constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c 
 // wide, without antialiasing, end points included.
 //
 // Everything is written straight into the pixels. Two exclusive-or drawings of the same shape in
-// a row (a cell's white, then its colour) are made as one pass with the two colours combined; a
-// clear is made only when something else is drawn over it, and a clear followed by a hatch of the
-// whole image is copied from the last such background of the same size and colours. Reading the
-// image (image()) makes whatever is still held back.
+// a row (a cell's white, then its colour) are made as one pass with the two colours combined. The
+// drawings in copy mode that follow a clear (a repaint's background, hint areas, grid and numbers)
+// are only noted until something else is drawn; when they are the same as the last time, the
+// picture they made then is copied instead of drawing them again. Reading the image (image())
+// makes whatever is still held back.
 class ImageSurface : public Surface {
  public:
-  explicit ImageSurface(QColor background);
+  // Where a printed text's ink is kept (with a margin): within its own advance, or within the unit
+  // square at its position, which on the board is a hint slot.
+  enum class TextBox { Advance, UnitSquare };
+
+  explicit ImageSurface(QColor background, TextBox textBox = TextBox::Advance);
 
   // New size in logical pixels, with `ratio` device pixels to each; the picture is cleared and the
   // scale becomes twips.
@@ -76,22 +82,31 @@ class ImageSurface : public Surface {
     QPoint a, b;
     QRgb rgb = 0;
   };
-  struct BackdropKey {
-    QSize size;
-    QRgb background = 0, outline = 0, fill = 0;
-    bool operator==(const BackdropKey&) const = default;
+  // A drawing noted after a clear, in device pixels.
+  struct Noted {
+    enum Kind { kFill, kSlant, kOutline, kHatch, kText } kind;
+    QRect rect;
+    QPoint a, b;
+    QRgb rgb = 0, fill = 0;
+    const TextMask* mask = nullptr;
+    bool operator==(const Noted&) const = default;
   };
 
-  // Makes the held-back clear and exclusive-or drawing.
+  // Makes the held-back drawings: the ones noted since the clear, then the exclusive-or one.
   void Settle() const;
-  void SettleClear() const;
+  void SettleNoted() const;
+  void Draw(const Noted& n) const;
+  // Notes a drawing while the clear is held back; false when it must be drawn now.
+  bool Note(const Noted& n);
   void FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const;
   void SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const;
   // Solid box in the drawing mode; exclusive-or ones are held back for combining.
   void Fill(const QRect& r, QRgb rgb);
   void Slant(QPoint a, QPoint b, QRgb rgb);
-  void Outline(const QRect& r, QRgb rgb);
-  void CrossHatchPixels(const QRect& r, QRgb rgb);
+  void Outline(const QRect& r, QRgb rgb, bool exclusiveOr) const;
+  void CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const;
+  void Hatch(const QRect& r, QRgb outline, QRgb fill, bool exclusiveOr) const;
+  void Text(QPoint at, const TextMask& mask, QRgb rgb) const;
   // The rows of the image, looked up once per drawing (bits() checks for sharing each time).
   struct Rows {
     uchar* bits;
@@ -104,14 +119,16 @@ class ImageSurface : public Surface {
   mutable QImage image_;
   mutable bool clearHeld_ = false;
   mutable HeldXor held_;
-  QImage backdrop_;
-  BackdropKey backdropKey_;
+  // The drawings noted since the held-back clear; the last such list made and its picture.
+  mutable std::vector<Noted> noted_, madeNoted_;
+  mutable QImage made_;
   QColor background_;
   qreal ratio_ = 1;
   DrawMode mode_ = DrawMode::Copy;
   double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
   TwipsSize outer_;
   double points_ = 9;
+  TextBox textBox_;
   TextMasks masks_;
   int fontHeight_ = 0;
 };

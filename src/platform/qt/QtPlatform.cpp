@@ -24,7 +24,9 @@ QString ShownText(const std::string& text) {
 }
 
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {
-  images_[SurfaceId::Main] = std::make_shared<ImageSurface>(QColor(0xF0, 0xF0, 0xF0));
+  // The board prints only hint numbers, each at the top-left corner of its slot.
+  images_[SurfaceId::Main] =
+      std::make_shared<ImageSurface>(QColor(0xF0, 0xF0, 0xF0), ImageSurface::TextBox::UnitSquare);
   images_[SurfaceId::Pic0] = std::make_shared<ImageSurface>(QColor(Qt::white));
   images_[SurfaceId::Pic1] = std::make_shared<ImageSurface>(QColor(Qt::white));
   images_[SurfaceId::CustPic] = std::make_shared<ImageSurface>(QColor(Qt::white));

@@ -1,6 +1,7 @@
 #include "platform/qt/TextMasks.h"
 
 #include <QFontMetrics>
+#include <QSize>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -10,32 +11,39 @@
 namespace gw {
 namespace {
 
-// The columns of a rendering that hold ink, as [left, right + 1); empty when there is none.
-std::pair<int, int> InkColumns(const QImage& image) {
-  int left = image.width(), right = -1;
+// The pixels of a rendering that hold ink, as [left, right) × [top, bottom); empty when none.
+QRect Ink(const QImage& image) {
+  int left = image.width(), right = -1, top = image.height(), bottom = -1;
   for (int y = 0; y < image.height(); ++y) {
     const uchar* row = image.constScanLine(y);
     for (int x = 0; x < image.width(); ++x)
-      if (row[x]) left = std::min(left, x), right = std::max(right, x);
+      if (row[x]) left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = y;
   }
-  return {left, right + 1};
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// The text in white on black, one byte a pixel, in a canvas with room on both sides for ink that
-// reaches outside the advance; `pad` is where the text's left edge lies.
-QImage Draw(const QFont& font, const QString& text, int width, int height, int pad, TextFit fit) {
-  QImage canvas(width + 2 * pad, height, QImage::Format_Grayscale8);
+// The text in white on black, one byte a pixel, in a canvas with `pad` pixels of room on every
+// side for ink that reaches outside the box.
+QImage Draw(const QFont& font, const QString& text, QSize box, int pad, TextFit across, TextFit down) {
+  QImage canvas(box.width() + 2 * pad, box.height() + 2 * pad, QImage::Format_Grayscale8);
   canvas.fill(0);
   QPainter p(&canvas);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing, false);
   p.setFont(font);
   p.setPen(Qt::white);
-  p.translate(pad + fit.shift, 0);
-  p.scale(fit.scale, 1);
+  p.translate(pad + across.shift, pad + down.shift);
+  p.scale(across.scale, down.scale);
   p.drawText(QPointF(0, QFontMetrics(font).ascent()), text);
   p.end();
   return canvas;
+}
+
+bool Fits(const QRect& ink, int pad, QSize box, double margin, bool inHeight) {
+  QRect r = ink.translated(-pad, -pad);
+  bool across = r.left() >= margin && r.right() + 1 <= box.width() - margin;
+  bool down = !inHeight || (r.top() >= margin && r.bottom() + 1 <= box.height() - margin);
+  return across && down;
 }
 
 }  // namespace
@@ -51,28 +59,32 @@ void TextMasks::SetPixelSize(int pixels) {
   masks_.clear();
 }
 
-const TextMask& TextMasks::Get(const std::string& text) {
-  auto found = masks_.find(text);
+const TextMask& TextMasks::Get(const std::string& text, QSize box) {
+  std::string key = text;
+  if (!box.isEmpty()) key += '\0' + std::to_string(box.width()) + 'x' + std::to_string(box.height());
+  auto found = masks_.find(key);
   if (found != masks_.end()) return found->second;
-  return masks_.emplace(text, Render(QString::fromStdString(text))).first->second;
+  return masks_.emplace(key, Render(QString::fromStdString(text), box)).first->second;
 }
 
-TextMask TextMasks::Render(const QString& text) const {
+TextMask TextMasks::Render(const QString& text, QSize box) const {
   QFontMetrics metrics(font_);
   TextMask mask;
   mask.advance = metrics.horizontalAdvance(text);
-  int height = metrics.height(), pad = font_.pixelSize();
-  QImage canvas = Draw(font_, text, mask.advance, height, pad, {});
-  auto [left, right] = InkColumns(canvas);
-  if (right > left && mask.advance > 0) {
+  bool inHeight = !box.isEmpty();
+  if (!inHeight) box = QSize(mask.advance, metrics.height());
+  int pad = font_.pixelSize();
+  QImage canvas = Draw(font_, text, box, pad, {}, {});
+  QRect ink = Ink(canvas);
+  if (!ink.isEmpty() && box.width() > 0) {
     // Rasterising the narrowed outline may land a pixel off: narrow a pixel more until it fits.
     double margin = std::floor(TextMargin(font_.pixelSize()));
-    for (int extra = 0; extra < 4; ++extra) {
-      TextFit fit = FitInk(left - pad, right - pad, mask.advance, margin + extra);
-      if (fit.scale == 1 && fit.shift == 0) break;
-      canvas = Draw(font_, text, mask.advance, height, pad, fit);
-      auto [l, r] = InkColumns(canvas);
-      if (l - pad >= margin && r - pad <= mask.advance - margin) break;
+    QRect r = ink.translated(-pad, -pad);
+    for (int extra = 0; extra < 4 && !Fits(ink, pad, box, margin, inHeight); ++extra) {
+      TextFit across = FitInk(r.left(), r.right() + 1, box.width(), margin + extra);
+      TextFit down = inHeight ? FitInk(r.top(), r.bottom() + 1, box.height(), margin + extra) : TextFit{};
+      canvas = Draw(font_, text, box, pad, across, down);
+      ink = Ink(canvas);
     }
   }
   for (int y = 0; y < canvas.height(); ++y) {
@@ -84,7 +96,7 @@ TextMask TextMasks::Render(const QString& text) const {
       }
       int start = x;
       while (x < canvas.width() && row[x]) ++x;
-      mask.spans.push_back({y, start - pad, x - pad});
+      mask.spans.push_back({y - pad, start - pad, x - pad});
     }
   }
   return mask;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QFont>
 #include <QRgb>
+#include <QSize>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -18,7 +19,8 @@ struct TextMask {
 
 // Hard-edged renderings of texts in one font, made once per text and size: the board prints the
 // same few hint numbers again and again, and shaping them anew each time cost half a repaint.
-// Each text's ink is fitted into its own advance box with a margin (TextFit.h).
+// Each text's ink is fitted with a margin (TextFit.h) into its box: the width of its own advance,
+// or a box the caller gives (a hint slot), then also in height.
 class TextMasks {
  public:
   explicit TextMasks(QFont font);
@@ -26,10 +28,11 @@ class TextMasks {
   void SetPixelSize(int pixels);
   int PixelSize() const { return font_.pixelSize(); }
   const QFont& font() const { return font_; }
-  const TextMask& Get(const std::string& text);
+  // `box`: the box's size in pixels from the text's top-left corner; empty for the advance.
+  const TextMask& Get(const std::string& text, QSize box = {});
 
  private:
-  TextMask Render(const QString& text) const;
+  TextMask Render(const QString& text, QSize box) const;
 
   QFont font_;
   std::unordered_map<std::string, TextMask> masks_;
