@@ -8,7 +8,7 @@ namespace gw {
 Mirror::Mirror(ScriptedPlatform& ui) : ui_(ui) {
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) {
     QColor background = id == SurfaceId::Main ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::white);
-    auto box = id == SurfaceId::Main ? ImageSurface::TextBox::UnitSquare : ImageSurface::TextBox::Advance;
+    auto box = id == SurfaceId::Main ? ImageSurface::TextBox::UnitSquare : ImageSurface::TextBox::Natural;
     images_[id] = std::make_unique<ImageSurface>(background, box);
     ui.Scripted(id).SetMirror(images_[id].get());
   }

@@ -32,11 +32,11 @@ constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c 
 // makes whatever is still held back.
 class ImageSurface : public Surface {
  public:
-  // Where a printed text's ink is kept (with a margin): within its own advance, or within the unit
-  // square at its position, which on the board is a hint slot.
-  enum class TextBox { Advance, UnitSquare };
+  // Texts as the font draws them, or with their ink kept (with a margin) inside the unit square at
+  // their position, which on the board is a hint slot: two digits then never touch the next slot's.
+  enum class TextBox { Natural, UnitSquare };
 
-  explicit ImageSurface(QColor background, TextBox textBox = TextBox::Advance);
+  explicit ImageSurface(QColor background, TextBox textBox = TextBox::Natural);
 
   // New size in logical pixels, with `ratio` device pixels to each; the picture is cleared and the
   // scale becomes twips.

@@ -39,11 +39,10 @@ QImage Draw(const QFont& font, const QString& text, QSize box, int pad, TextFit 
   return canvas;
 }
 
-bool Fits(const QRect& ink, int pad, QSize box, double margin, bool inHeight) {
+bool Fits(const QRect& ink, int pad, QSize box, double margin) {
   QRect r = ink.translated(-pad, -pad);
-  bool across = r.left() >= margin && r.right() + 1 <= box.width() - margin;
-  bool down = !inHeight || (r.top() >= margin && r.bottom() + 1 <= box.height() - margin);
-  return across && down;
+  return r.left() >= margin && r.right() + 1 <= box.width() - margin && r.top() >= margin &&
+         r.bottom() + 1 <= box.height() - margin;
 }
 
 }  // namespace
@@ -71,18 +70,18 @@ TextMask TextMasks::Render(const QString& text, QSize box) const {
   QFontMetrics metrics(font_);
   TextMask mask;
   mask.advance = metrics.horizontalAdvance(text);
-  bool inHeight = !box.isEmpty();
-  if (!inHeight) box = QSize(mask.advance, metrics.height());
+  bool fitted = !box.isEmpty();
+  if (!fitted) box = QSize(mask.advance, metrics.height());
   int pad = font_.pixelSize();
   QImage canvas = Draw(font_, text, box, pad, {}, {});
   QRect ink = Ink(canvas);
-  if (!ink.isEmpty() && box.width() > 0) {
+  if (fitted && !ink.isEmpty()) {
     // Rasterising the narrowed outline may land a pixel off: narrow a pixel more until it fits.
     double margin = std::floor(TextMargin(font_.pixelSize()));
     QRect r = ink.translated(-pad, -pad);
-    for (int extra = 0; extra < 4 && !Fits(ink, pad, box, margin, inHeight); ++extra) {
+    for (int extra = 0; extra < 4 && !Fits(ink, pad, box, margin); ++extra) {
       TextFit across = FitInk(r.left(), r.right() + 1, box.width(), margin + extra);
-      TextFit down = inHeight ? FitInk(r.top(), r.bottom() + 1, box.height(), margin + extra) : TextFit{};
+      TextFit down = FitInk(r.top(), r.bottom() + 1, box.height(), margin + extra);
       canvas = Draw(font_, text, box, pad, across, down);
       ink = Ink(canvas);
     }

@@ -19,8 +19,7 @@ struct TextMask {
 
 // Hard-edged renderings of texts in one font, made once per text and size: the board prints the
 // same few hint numbers again and again, and shaping them anew each time cost half a repaint.
-// Each text's ink is fitted with a margin (TextFit.h) into its box: the width of its own advance,
-// or a box the caller gives (a hint slot), then also in height.
+// A text given a box (a hint slot) has its ink fitted into it with a margin (TextFit.h).
 class TextMasks {
  public:
   explicit TextMasks(QFont font);
@@ -28,7 +27,7 @@ class TextMasks {
   void SetPixelSize(int pixels);
   int PixelSize() const { return font_.pixelSize(); }
   const QFont& font() const { return font_; }
-  // `box`: the box's size in pixels from the text's top-left corner; empty for the advance.
+  // `box`: the box's size in pixels from the text's top-left corner; empty for none.
   const TextMask& Get(const std::string& text, QSize box = {});
 
  private:
