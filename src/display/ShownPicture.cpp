@@ -12,11 +12,15 @@ namespace {
 static_assert(sizeof(ShownPicture::cells) / sizeof(ShownPicture::cells[0]) == kCap);
 constexpr int kMarkSpan = sizeof(ShownPicture::marks) / sizeof(ShownPicture::marks[0]);
 
-// FNV-1a over the values a full repaint reads besides the cells and the check planes.
+// A 64-bit mix (splitmix64's finaliser) over the values a full repaint reads besides the cells
+// and the check planes, one value a step.
 struct Fingerprint {
-  std::uint64_t h = 14695981039346656037ull;
+  std::uint64_t h = 0x9E3779B97F4A7C15ull;
   void Add(std::int64_t v) {
-    for (int i = 0; i < 8; ++i, v >>= 8) h = (h ^ static_cast<std::uint8_t>(v)) * 1099511628211ull;
+    std::uint64_t z = h ^ static_cast<std::uint64_t>(v);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    h = z ^ (z >> 31);
   }
   void Add(double v) {
     std::int64_t bits;

@@ -8,7 +8,9 @@
 namespace gw {
 namespace {
 
-int Snap(double v) { return static_cast<int>(std::lround(v)); }
+// Nearest integer, halves away from zero (as lround, without its library call: every drawing
+// rounds four coordinates).
+int Snap(double v) { return v >= 0 ? static_cast<int>(v + 0.5) : -static_cast<int>(0.5 - v); }
 
 constexpr QRgb kOpaque = 0xFF000000u;
 
