@@ -20,10 +20,10 @@ struct Board {
   QtPlatform ui;
   App app{ui};
 
-  Board() {
+  explicit Board(double ratio = 1) {
     LoadSettings(app);
     ImageSurface& image = ui.Image(SurfaceId::Main);
-    image.Resize(QSize(1264, 909));
+    image.Resize(QSize(1264, 909), ratio);
     image.SetOuterSize({19200, 14592});
     PuzzleState& p = app.puzzle;
     p.Mode = kModePlay;
@@ -64,6 +64,13 @@ void BM_FullRepaint20x20(benchmark::State& state) {
   state.SetLabel("20 x 20, 10 hint slots each way");
 }
 BENCHMARK(BM_FullRepaint20x20)->Unit(benchmark::kMillisecond);
+
+// The same window on a display scaled by 2: four times the pixels.
+void BM_FullRepaint20x20Scale2(benchmark::State& state) {
+  Board b(2);
+  for (auto _ : state) PaintBoard(b.app);
+}
+BENCHMARK(BM_FullRepaint20x20Scale2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gw

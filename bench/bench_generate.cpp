@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kBigPuzzles = fs::path(__FILE__).parent_path() / "puzzles";
+const fs::path kBigPuzzles = fs::path(GW_SOURCE_DIR) / "bench" / "puzzles";
 
 void BM_Generate(benchmark::State& state) {
   GenerateRequest r;

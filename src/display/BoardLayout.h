@@ -1,9 +1,25 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "platform/Rgb.h"
 
 namespace gw {
+
+// What the main window's picture shows of the cells and check marks since its last full repaint,
+// so that a repaint of a picture that differs from the state only there can draw the difference.
+struct ShownPicture {
+  // The full repaint was made (layout, grid, hints, cells) and nothing it drew has been lost.
+  bool valid = false;
+  // What the full repaint read besides cells and ticks (sizes, hints, colours, window size).
+  std::uint64_t fingerprint = 0;
+  // Steps of the full repaint made since its layout: 1 grid, 2 hints.
+  int steps = 0;
+  // Cell values shown, [x][y].
+  std::int8_t cells[21][21] = {};
+  // Check crosses shown, by the square's top-left corner in board units.
+  bool marks[41][41] = {};
+};
 
 // The window's layout values and the positions the input code keeps (all board units).
 struct BoardLayout {
@@ -27,9 +43,16 @@ struct BoardLayout {
   // The value a mouse drag writes; shared by play and image input.
   int DragValue = 0;
 
+  // While set, SetCell and ToggleHintMark change the state without drawing: the trials of the
+  // proof by contradiction, which put back every cell and tick they change, so the picture is
+  // right again when they end and need not flicker through their guesses.
+  bool DrawingHeld = false;
+
   // The whole-unit mouse position number input last saw while moving.
   int LastMouseX = -1000;
   int LastMouseY = -1000;
+
+  ShownPicture shown;
 };
 
 // ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.

@@ -4,6 +4,7 @@
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/ShownPicture.h"
 
 namespace gw {
 namespace {
@@ -31,6 +32,7 @@ void DrawCells(App& app) {
   const PuzzleState& p = app.puzzle;
   for (int y = 1; y <= p.YSize; ++y)
     for (int x = 1; x <= p.XSize; ++x) DrawCell(app, x, y, p.Grid[x][y]);
+  NoteCellsDrawn(app);
 }
 
 void DrawCell(App& app, int x, int y, int value) {
@@ -39,6 +41,7 @@ void DrawCell(App& app, int x, int y, int value) {
   Surface& s = app.ui.GetSurface(SurfaceId::Main);
   s.SetDrawMode(DrawMode::Xor);
   if (value == 0) return;
+  NoteCell(app, x, y, value);
   Rgb white = TableColor(app, kWhiteColor);
   Rgb c = SlotColor(app, std::abs(value));
   if (value > 0) {
@@ -55,9 +58,11 @@ int SetCell(App& app, int x, int y, int value) {
   int& cell = app.puzzle.Grid[x][y];
   if (cell == value) return 0;
   int old = cell;
-  DrawCell(app, x, y, old);
   cell = value;
-  DrawCell(app, x, y, value);
+  if (!app.layout.DrawingHeld) {
+    DrawCell(app, x, y, old);
+    DrawCell(app, x, y, value);
+  }
   return old == 0 ? 1 : 2;
 }
 

@@ -1,5 +1,7 @@
 #include "display/Colors.h"
 
+#include <cmath>
+
 namespace gw {
 namespace {
 
@@ -13,6 +15,19 @@ constexpr Rgb kStandard[16] = {
 }  // namespace
 
 Rgb StandardColor(int index) { return index >= 0 && index < 16 ? kStandard[index] : 0; }
+
+Rgb LabelColorOn(Rgb background) {
+  // Whichever of black and white stands out more (the contrast ratio of the web's accessibility
+  // guidelines): white below a relative luminance of about 0.18.
+  auto linear = [](int channel) {
+    double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  double luminance = 0.2126 * linear(RedOf(background)) + 0.7152 * linear(GreenOf(background)) +
+                     0.0722 * linear(BlueOf(background));
+  bool whiteStandsOut = 1.05 / (luminance + 0.05) > (luminance + 0.05) / 0.05;
+  return whiteStandsOut ? MakeRgb(255, 255, 255) : MakeRgb(0, 0, 0);
+}
 
 Rgb TableColor(const App& app, int index) {
   return index >= 0 && index < 32 ? app.colors.ColorTable[index] : 0;

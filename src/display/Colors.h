@@ -17,6 +17,10 @@ Rgb StandardColor(int index);
 // Red (128, 0, 0), whatever the colour table holds: the fill of the strip highlights.
 constexpr Rgb kHighlightFill = MakeRgb(128, 0, 0);
 
+// The colour to write a number in on a band of `background`: the window-text black, or white on
+// a dark band (black, navy, dark red, blue, green …), where black would hardly be read.
+Rgb LabelColorOn(Rgb background);
+
 // ColorTable(index); black for an index outside the table, so that bad data cannot reach past it.
 Rgb TableColor(const App& app, int index);
 // The colour of palette slot k: ColorTable(Palette(k)).

@@ -1,6 +1,7 @@
 // The white hint areas and board with their grid: a thick line at every fifth board line.
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/ShownPicture.h"
 
 namespace gw {
 namespace {
@@ -35,6 +36,7 @@ void VerticalLine(Surface& s, double x, double y1, double y2, bool thick, Rgb co
 }  // namespace
 
 void DrawGrid(App& app) {
+  NoteGrid(app);
   if (app.puzzle.XSize == 0) return;
   SetLayoutValues(app);
   const BoardLayout& l = app.layout;

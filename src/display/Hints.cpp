@@ -3,6 +3,7 @@
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/ShownPicture.h"
 
 namespace gw {
 
@@ -34,6 +35,7 @@ void DrawHints(App& app) {
       if (hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
     }
   }
+  NoteHints(app);
   // The repaint has wiped the hover highlight: the next move must not erase it.
   app.layout.HoverCol = 0;
   app.layout.HoverRow = 0;
@@ -43,6 +45,8 @@ void ToggleHintMark(App& app, int dx, int dy) {
   const PuzzleState& p = app.puzzle;
   double cx = p.XHintCount + dx, cy = p.YHintCount + dy;
   app.puzzle.Dirty = 1;
+  if (app.layout.DrawingHeld) return;
+  NoteMark(app, static_cast<int>(cx), static_cast<int>(cy));
   Surface& s = app.ui.GetSurface(SurfaceId::Main);
   Rgb white = TableColor(app, kWhiteColor);
   s.SetDrawMode(DrawMode::Xor);

@@ -4,6 +4,7 @@
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
+#include "display/ShownPicture.h"
 #include "platform/Convert.h"
 
 namespace gw {
@@ -74,6 +75,7 @@ void LayoutBoard(App& app) {
   double left = -(kBoardShare * scale.width - columns) / 2;
   s.SetScale(left, top, scale.width, scale.height);
   DrawPaletteBar(app, 3);
+  NoteLayout(app);
 }
 
 void PaintBoard(App& app) {

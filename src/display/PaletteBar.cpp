@@ -10,7 +10,6 @@ namespace gw {
 namespace {
 
 constexpr int kBands = 9;
-constexpr Rgb kWindowText = MakeRgb(0, 0, 0);  // the labels are in the system window-text colour
 
 void DrawCurrentColour(App& app, double pw, double ph) {
   Surface& pic0 = app.ui.GetSurface(SurfaceId::Pic0);
@@ -32,7 +31,7 @@ void DrawColumn(App& app, double pw) {
     std::string label = std::to_string(k);
     double x = (pw - pic1.TextWidth(label)) / 2;
     double y = (band - pic1.TextHeight(label)) / 2 + top;
-    pic1.PrintText(x, y, label, kWindowText);
+    pic1.PrintText(x, y, label, LabelColorOn(SlotColor(app, k)));
   }
 }
 

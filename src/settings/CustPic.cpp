@@ -9,8 +9,6 @@
 namespace gw {
 namespace {
 
-constexpr Rgb kSlotTextColor = 0;  // the column's text colour: the system's window text, black
-
 Surface& Pic(App& app) { return app.ui.GetSurface(SurfaceId::CustPic); }
 
 double R(double v) { return static_cast<double>(RoundHalfEven(v)); }
@@ -25,7 +23,8 @@ void DrawCustSlot(App& app, int k) {
   pic.SetDrawMode(DrawMode::Copy);
   pic.FillBox(0, (k - 1) * h, w, k * h, TableColor(app, kWhiteColor));
   pic.FillBox(0, (k - 1) * h, w, k * h, SlotColor(app, k));
-  pic.PrintText(0.4 * w, (k - 0.9) * h, NumText(static_cast<long long>(k)), kSlotTextColor);
+  pic.PrintText(0.4 * w, (k - 0.9) * h, NumText(static_cast<long long>(k)),
+                LabelColorOn(SlotColor(app, k)));
 }
 
 void DrawCustFrame(App& app, int k) {

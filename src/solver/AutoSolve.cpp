@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/Draw.h"
+#include "display/ShownPicture.h"
 #include "mainwnd/Messages.h"
 #include "platform/Convert.h"
 #include "solver/HintTotals.h"
@@ -36,13 +37,6 @@ void InitialPass(App& app, int (*rule)(App&), PendingArray& RowPending, PendingA
   }
 }
 
-void FullRedraw(App& app) {
-  LayoutBoard(app);
-  DrawGrid(app);
-  DrawHints(app);
-  DrawCells(app);
-}
-
 void EndRun(App& app) {
   app.ui.SetPointer(Pointer::Normal);
   app.solver.SolverRunning = 0;
@@ -68,7 +62,7 @@ SolveOutcome RunAutoSolve(App& app) {
   app.solver.SolverRunning = 1;
   app.solver.LinePicks = 0;
   p.SolveState = 1;
-  FullRedraw(app);
+  RedrawBoard(app);
 
   InitialPass(app, OverlapRule, RowPending, ColPending);
   InitialPass(app, EdgeRule, RowPending, ColPending);

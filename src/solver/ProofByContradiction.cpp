@@ -6,6 +6,7 @@
 #include "display/Draw.h"
 #include "mainwnd/Messages.h"
 #include "platform/Convert.h"
+#include "solver/LineCache.h"
 
 namespace gw {
 namespace {
@@ -22,18 +23,21 @@ bool NextBlankCell(const PuzzleState& p, int scan, int& x, int& y) {
 
 // Whether setting (x, y) to v and propagating stays free of contradiction.
 bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
-                   PendingArray& ColPending, KnownSolution& known) {
+                   PendingArray& ColPending, KnownSolution& known, LineCache& cache) {
   SavedSolveState saved;
   SaveSolveState(app, saved);
+  app.layout.DrawingHeld = true;
   SetCell(app, x, y, v);
   RowPending[y] = 1;
   ColPending[x] = 1;
   app.solver.Contradiction = 0;
+  if (app.solver.CacheTrialLines) app.solver.lineCache = &cache;
   PropagateLines(app, RowPending, ColPending);
+  app.solver.lineCache = nullptr;
   bool survived = app.solver.Contradiction == 0;
   if (survived) RecordSolution(app, known);
   RestoreSolveState(app, saved);
-  app.ui.ShowDrawingProgress();
+  app.layout.DrawingHeld = false;
   return survived;
 }
 
@@ -116,6 +120,7 @@ std::string CandidateColours(App& app, int x, int y) {
 
 bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending) {
   KnownSolution known;
+  LineCache cache;
   int scan = 0;
   bool freshSweep = true;
   for (;;) {
@@ -133,7 +138,7 @@ bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, Pendi
     for (int v : candidates) {
       // A value of the complete board met earlier is known to be possible.
       bool possible = known.cells[x][y] == v ||
-                      TrialSucceeds(app, x, y, v, RowPending, ColPending, known);
+                      TrialSucceeds(app, x, y, v, RowPending, ColPending, known, cache);
       if (possible) survivors.push_back(v);
     }
     ++probes;

@@ -4,6 +4,7 @@
 
 #include "display/Draw.h"
 #include "mainwnd/HintCheck.h"
+#include "solver/LineCache.h"
 #include "solver/LineRules.h"
 #include "solver/SolveLine.h"
 #include "solver/WorkLine.h"
@@ -91,7 +92,8 @@ bool SolvePicked(Queue& q, Line l) {
   // The highlight is drawn only for a line the window will show, as it is on screen only then.
   bool shown = app.ui.DrawingProgressDue();
   if (shown) Highlight(app, l);
-  SolveLine(app);
+  if (s.lineCache) s.lineCache->Solve(app);
+  else SolveLine(app);
   q.OwnCost(l) = std::min<std::int32_t>(s.SolveSteps, kCostCap);
   if (s.Contradiction == 1) {
     if (l.row) q.SetPosition(0, l.index);

@@ -5,6 +5,8 @@
 
 namespace gw {
 
+class LineCache;
+
 // The hint check's remaining colour totals and the solver's work line.
 struct SolverState {
   // RowColorTotals[c][y], ColColorTotals[c][x]: the line's hint slots of colour c not yet ticked.
@@ -24,6 +26,11 @@ struct SolverState {
   std::int32_t SolveSteps = 0;
   // How many lines the propagation solved since the solve command started, trials included.
   long LinePicks = 0;
+  // While set, the propagation solves its lines through this cache (the trials of the proof by
+  // contradiction, which mostly meet lines solved before).
+  LineCache* lineCache = nullptr;
+  // Whether the trials use that cache (off only to compare against solving every line afresh).
+  bool CacheTrialLines = true;
 };
 
 }  // namespace gw

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
 #include "mainwnd/MainWnd.h"
@@ -101,6 +102,28 @@ TEST(PaletteBar, DrawsNineNumberedBandsAndTheCurrentColour) {
   std::string width = std::to_string(static_cast<int>(std::nearbyint(pic0.ScaleWidth())));
   EXPECT_NE(only1.find("DRAW pic1 fill 0 0 " + width + " "), std::string::npos) << only1;
   EXPECT_NE(only1.find("color=" + blue + "\n"), std::string::npos);
+}
+
+// The numbers of the column stay readable on every band: light on the dark standard colours.
+TEST(PaletteBar, NumbersOnDarkBandsAreWhite) {
+  const Rgb white = MakeRgb(255, 255, 255), black = MakeRgb(0, 0, 0);
+  const std::pair<int, Rgb> table[] = {
+      {0, white},  {1, white},  {2, white},  {3, white},  {4, white},  {5, white},
+      {6, black},  {7, black},  {8, black},  {9, white},  {10, black}, {11, black},
+      {12, black}, {13, black}, {14, black}, {15, black},
+  };
+  for (auto [index, label] : table) EXPECT_EQ(LabelColorOn(StandardColor(index)), label) << index;
+
+  PaletteApp t;
+  t.app.puzzle.Palette[3] = 0;   // black
+  t.app.puzzle.Palette[4] = 14;  // yellow
+  t.ui.SetDrawEcho(true);
+  DrawPaletteBar(t.app, 1);
+  std::string out = t.TakeOutput();
+  t.ui.SetDrawEcho(false);
+  for (auto [k, label] : {std::pair{1, white}, {2, black}, {3, white}, {4, black}})
+    EXPECT_NE(out.find("color=" + std::to_string(label) + " \"" + std::to_string(k) + "\"\n"),
+              std::string::npos) << k << out;
 }
 
 }  // namespace

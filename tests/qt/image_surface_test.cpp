@@ -1,5 +1,5 @@
 // The QImage surface on its own: exact exclusive-or pairs at any scale, hard-edged lines, hatching,
-// opaque text in the Mincho font, and a painter that stays open while the image is shown.
+// opaque text in the Mincho font kept inside its advance, and drawings held back until the image is read.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -28,7 +28,9 @@ std::set<QRgb> Colours(const QImage& image, QRect r) {
 QRgb Q(Rgb c) { return ToQColor(c).rgb(); }
 
 struct WhiteSurface : ImageSurface {
-  explicit WhiteSurface(QSize size = {300, 200}) : ImageSurface(Qt::white) { Resize(size); }
+  explicit WhiteSurface(QSize size = {300, 200}, qreal ratio = 1) : ImageSurface(Qt::white) {
+    Resize(size, ratio);
+  }
 };
 
 TEST(ImageSurface, WhiteThenAColourOnWhiteGivesExactlyThatColourAndAgainRestores) {
@@ -49,8 +51,9 @@ TEST(ImageSurface, WhiteThenAColourOnWhiteGivesExactlyThatColourAndAgainRestores
 TEST(ImageSurface, EveryShapeDrawnTwiceInXorRestoresEveryPixelAtAnyScale) {
   std::mt19937 random(7);
   std::uniform_real_distribution<double> unit(0, 1);
-  for (int round = 0; round < 40; ++round) {
-    WhiteSurface s(QSize(100 + round * 23 % 517, 80 + round * 37 % 401));
+  for (int round = 0; round < 60; ++round) {
+    qreal ratio = round % 3 == 0 ? 1 : round % 3 == 1 ? 1.5 : 2;  // the display scales
+    WhiteSurface s(QSize(100 + round * 23 % 517, 80 + round * 37 % 401), ratio);
     double w = 5 + 30 * unit(random), h = 5 + 30 * unit(random);
     double left = -unit(random) * 3, top = -unit(random) * 3;
     s.SetScale(left, top, w, h);
@@ -135,11 +138,12 @@ TEST(ImageSurface, TextIsOpaqueInEitherModeAndDrawnInMincho) {
   s.SetFontSize(24);  // 32 pixels
   s.FillBox(0, 0, 100 * kTwipsPerPixel, 60 * kTwipsPerPixel, kTeal);
   s.SetDrawMode(DrawMode::Xor);
-  s.PrintText(0, 0, "12", kRed);
-  s.PrintText(0, 0, "12", kRed);  // a second print does not take the first away
+  s.PrintText(0, 0, " 1 ", kRed);
+  s.PrintText(0, 0, " 1 ", kRed);  // a second print does not take the first away
   std::set<QRgb> left = Colours(s.image(), QRect(0, 0, 100, 60));
   EXPECT_EQ(left, (std::set<QRgb>{Q(kTeal), Q(kRed)}));
 
+  // A text whose ink lies well inside its advance is exactly the font's own rendering.
   QImage expected(200, 60, QImage::Format_RGB32);
   expected.fill(Qt::white);
   QPainter p(&expected);
@@ -149,9 +153,33 @@ TEST(ImageSurface, TextIsOpaqueInEitherModeAndDrawnInMincho) {
   mincho.setPixelSize(32);
   p.setFont(mincho);
   p.setPen(ToQColor(kRed));
-  p.drawText(QPoint(0, QFontMetrics(mincho).ascent()), "12");
+  p.drawText(QPoint(0, QFontMetrics(mincho).ascent()), " 1 ");
   p.end();
   EXPECT_EQ(s.image(), expected);
+}
+
+// On a surface whose texts sit in unit squares (the board's hint slots), whatever the font does,
+// the ink stays a tenth of the size, at least one pixel, inside the square, and one-digit numbers
+// stay where the font puts them.
+TEST(ImageSurface, TextsKeepTheirInkInsideTheirUnitSquareWithAMargin) {
+  for (int pixels = 6; pixels <= 48; pixels += 3) {
+    for (const char* text : {"88", "11", "A0", "20", " 7"}) {
+      ImageSurface s(Qt::white, ImageSurface::TextBox::UnitSquare);
+      s.Resize(QSize(3 * pixels, 2 * pixels));
+      s.SetScale(0, 0, 3, 2);  // a unit is `pixels` pixels
+      s.SetFontSize(pixels * 0.75);
+      s.PrintText(1, 0, text, kRed);
+      int margin = std::max(1, pixels / 10);
+      QRect ink;
+      for (int y = 0; y < s.image().height(); ++y)
+        for (int x = 0; x < s.image().width(); ++x)
+          if (s.image().pixel(x, y) == Q(kRed)) ink |= QRect(x, y, 1, 1);
+      ASSERT_FALSE(ink.isEmpty()) << text << " at " << pixels;
+      QRect inside = QRect(pixels, 0, pixels, pixels).adjusted(margin, margin, -margin, -margin);
+      EXPECT_TRUE(inside.contains(ink)) << text << " at " << pixels;
+      if (text[0] == ' ') EXPECT_GE(ink.left(), pixels + pixels / 2 - margin) << pixels;
+    }
+  }
 }
 
 TEST(ImageSurface, TextMetricsAreInUserUnits) {
@@ -165,17 +193,33 @@ TEST(ImageSurface, TextMetricsAreInUserUnits) {
   EXPECT_LT(s.TextHeight("1"), 1.6);
 }
 
-TEST(ImageSurface, ShowingTheImageKeepsThePainterOpen) {
+// Drawings held back for combining (an exclusive-or pair, a clear) are there whenever the image
+// is read, and a pair of the same shape cancels out.
+TEST(ImageSurface, ReadingTheImageShowsEverythingDrawnSoFar) {
   WhiteSurface s;
-  s.PrintText(0, 0, "1", kTeal);  // text is drawn by the painter
+  s.SetDrawMode(DrawMode::Xor);
   s.FillBox(0, 0, 300, 300, kRed);
-  const QImage& shown = s.image();
-  EXPECT_TRUE(shown.paintingActive());
-  EXPECT_EQ(shown.pixel(2, 2), Q(kRed));  // what was drawn is there while the painter is open
+  EXPECT_EQ(s.image().pixel(2, 2), Q(kRed ^ kWhite) | 0xFF000000u);
+  s.FillBox(0, 0, 300, 300, kRed);
+  s.FillBox(0, 0, 300, 300, kWhite);
   s.FillBox(0, 0, 300, 300, kTeal);
   EXPECT_EQ(s.image().pixel(2, 2), Q(kTeal));
-  s.Resize(QSize(10, 10));
-  EXPECT_FALSE(s.image().paintingActive());
+  s.Line(0, 0, 300, 200, kRed);
+  s.Line(0, 0, 300, 200, kRed);
+  EXPECT_EQ(s.image().pixel(0, 0), Q(kTeal));
+  s.Clear();
+  EXPECT_EQ(s.image().pixel(2, 2), Q(kWhite));
+  s.SetDrawMode(DrawMode::Copy);
+  s.Clear();
+  s.HatchBox(0, 0, 300 * kTwipsPerPixel, 200 * kTwipsPerPixel, kRed, kTeal);
+  QImage first = s.image().copy();
+  s.FillBox(0, 0, 300, 300, kRed);
+  s.Clear();
+  s.HatchBox(0, 0, 300 * kTwipsPerPixel, 200 * kTwipsPerPixel, kRed, kTeal);  // from the copy
+  EXPECT_EQ(s.image(), first);
+  s.Clear();
+  s.HatchBox(0, 0, 300 * kTwipsPerPixel, 200 * kTwipsPerPixel, kTeal, kRed);  // other colours
+  EXPECT_EQ(s.image().pixel(0, 0), Q(kTeal));
 }
 
 TEST(ImageSurface, FractionalScalesMapTheClientAreaExactly) {

@@ -10,7 +10,8 @@ namespace gw {
 Mirror::Mirror(ScriptedPlatform& ui) : ui_(ui) {
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) {
     QColor background = id == SurfaceId::Main ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::white);
-    images_[id] = std::make_unique<ImageSurface>(background);
+    auto box = id == SurfaceId::Main ? ImageSurface::TextBox::UnitSquare : ImageSurface::TextBox::Natural;
+    images_[id] = std::make_unique<ImageSurface>(background, box);
     ui.Scripted(id).SetMirror(images_[id].get());
   }
   ui.SetResizeHook([this](SurfaceId id, TwipsSize client) {

@@ -127,8 +127,9 @@ QGroupBox* MarkFrame(QWidget* parent, CustWidgets& w) {
 void RunCustView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<Cust&>(dialog);
   ImageSurface& image = ui.Image(SurfaceId::CustPic);
-  if (image.image().size() != kPicPixels) {
-    image.Resize(kPicPixels);
+  qreal ratio = qApp->devicePixelRatio();
+  if (image.LogicalSize() != kPicPixels || image.PixelRatio() != ratio) {
+    image.Resize(kPicPixels, ratio);
     image.SetOuterSize(image.ClientSize());
     CustPaint(app, dlg);
   }

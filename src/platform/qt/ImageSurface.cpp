@@ -1,11 +1,18 @@
 #include "platform/qt/ImageSurface.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace gw {
 namespace {
 
-int Snap(double v) { return static_cast<int>(std::lround(v)); }
+// Nearest integer, halves away from zero (as lround, without its library call: every drawing
+// rounds four coordinates).
+int Snap(double v) { return v >= 0 ? static_cast<int>(v + 0.5) : -static_cast<int>(0.5 - v); }
+
+constexpr QRgb kOpaque = 0xFF000000u;
 
 }  // namespace
 
@@ -13,54 +20,45 @@ QColor ToQColor(Rgb color) { return QColor(RedOf(color), GreenOf(color), BlueOf(
 
 void InstallFontSubstitutions() { QFont::insertSubstitution(kMinchoFont, "IPAMincho"); }
 
-ImageSurface::ImageSurface(QColor background)
-    : image_(1, 1, QImage::Format_RGB32), background_(background), font_(kMinchoFont) {
-  // Hard-edged glyphs: a reprint of the same text covers exactly the same pixels.
-  font_.setStyleStrategy(QFont::NoAntialias);
-  font_.setPixelSize(12);
+ImageSurface::ImageSurface(QColor background, TextBox textBox)
+    : image_(1, 1, QImage::Format_RGB32),
+      background_(background),
+      textBox_(textBox),
+      masks_(QFont(kMinchoFont)) {
   image_.fill(background_);
+  ApplyFontSize();
 }
 
-ImageSurface::~ImageSurface() { EndPainter(); }
-
-void ImageSurface::Resize(QSize size) {
-  EndPainter();
-  image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+void ImageSurface::Resize(QSize size, qreal ratio) {
+  ratio_ = ratio > 0 ? ratio : 1;
+  QSize device(Snap(size.width() * ratio_), Snap(size.height() * ratio_));
+  image_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio_);
   image_.fill(background_);
+  clearHeld_ = false;
+  held_ = {};
+  noted_.clear();
   left_ = top_ = 0;
-  width_ = image_.width() * kTwipsPerPixel;
-  height_ = image_.height() * kTwipsPerPixel;
+  width_ = image_.width() / ratio_ * kTwipsPerPixel;
+  height_ = image_.height() / ratio_ * kTwipsPerPixel;
+  ApplyFontSize();
 }
 
-QPainter& ImageSurface::Painter(bool forText) {
-  if (!painter_) {
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setRenderHint(QPainter::TextAntialiasing, false);
-    painter_->setBrushOrigin(0, 0);
-    composition_.reset();
-    fontSet_ = false;
-  }
-  // Text is printed opaquely whatever the drawing mode, as a window's text output always is.
-  auto mode = mode_ == DrawMode::Xor && !forText ? QPainter::RasterOp_SourceXorDestination
-                                                 : QPainter::CompositionMode_SourceOver;
-  if (composition_ != mode) {
-    painter_->setCompositionMode(mode);
-    composition_ = mode;
-  }
-  return *painter_;
+const QImage& ImageSurface::image() const {
+  Settle();
+  return image_;
 }
 
-void ImageSurface::EndPainter() {
-  if (painter_) painter_->end();
-  painter_.reset();
+QSize ImageSurface::LogicalSize() const {
+  return QSize(Snap(image_.width() / ratio_), Snap(image_.height() / ratio_));
 }
 
 QPointF ImageSurface::ToDevice(double x, double y) const {
   return QPointF((x - left_) * image_.width() / width_, (y - top_) * image_.height() / height_);
 }
 
-QPointF ImageSurface::ToUser(QPointF d) const {
+QPointF ImageSurface::ToUser(QPointF logical) const {
+  QPointF d = logical * ratio_;
   return QPointF(left_ + d.x() * width_ / image_.width(), top_ + d.y() * height_ / image_.height());
 }
 
@@ -76,38 +74,116 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
   return QRect(a.x(), a.y(), right - a.x(), bottom - a.y());
 }
 
-
 void ImageSurface::Clear() {
-  QRgb pixel = background_.rgb();
-  uchar* bits = Bits();
-  for (int y = 0; y < image_.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine());
-    std::fill(row, row + image_.width(), pixel);
+  held_ = {};  // wiped anyway
+  noted_.clear();
+  clearHeld_ = true;
+}
+
+bool ImageSurface::Note(const Noted& n) {
+  if (!clearHeld_) return false;
+  noted_.push_back(n);
+  return true;
+}
+
+void ImageSurface::SettleNoted() const {
+  if (!clearHeld_) return;
+  clearHeld_ = false;
+  bool same = noted_ == madeNoted_ && made_.size() == image_.size() &&
+              made_.bytesPerLine() == image_.bytesPerLine();
+  if (same) {
+    std::memcpy(image_.bits(), made_.constBits(), image_.sizeInBytes());
+  } else {
+    image_.fill(background_);
+    for (const Noted& n : noted_) Draw(n);
+    made_ = image_.copy();
+    madeNoted_.swap(noted_);
+  }
+  noted_.clear();
+}
+
+void ImageSurface::Draw(const Noted& n) const {
+  switch (n.kind) {
+    case Noted::kFill: FillPixels(n.rect, n.rgb, false); break;
+    case Noted::kSlant: SlantPixels(n.a, n.b, n.rgb, false); break;
+    case Noted::kOutline: Outline(n.rect, n.rgb, false); break;
+    case Noted::kHatch: Hatch(n.rect, n.rgb, n.fill, false); break;
+    case Noted::kText: Text(n.a, *n.mask, n.rgb); break;
   }
 }
 
-uchar* ImageSurface::Bits() {
-  // The open painter draws into the image's own pixels; were they shared with a copy of the
-  // image, writing here would part them from the painter's.
-  if (!image_.isDetached()) EndPainter();
-  return image_.bits();
+void ImageSurface::Settle() const {
+  SettleNoted();
+  HeldXor h = held_;
+  held_ = {};
+  if (h.rgb == 0) return;  // the pair cancelled itself out, or nothing is held
+  if (h.kind == HeldXor::kRect) FillPixels(h.rect, h.rgb, true);
+  else if (h.kind == HeldXor::kSlant) SlantPixels(h.a, h.b, h.rgb, true);
 }
 
-// Solid boxes go straight into the pixels: for the cell-sized boxes drawn one at a time here,
-// QPainter's setup for each call costs more than the fill itself. Exclusive-or keeps the alpha
-// byte, as Qt's raster operation on this format does.
-void ImageSurface::FillPixels(const QRect& r, const QColor& c) {
+// Exclusive-or keeps the alpha byte, as Qt's raster operation on this format does.
+void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   QRect clip = r.intersected(image_.rect());
   if (clip.isEmpty()) return;
-  QRgb rgb = c.rgb() & 0x00FFFFFFu;
-  uchar* bits = Bits();
+  int width = clip.width();
+  Rows rows = Pixels();
   for (int y = clip.top(); y <= clip.bottom(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine()) + clip.left();
-    if (mode_ == DrawMode::Xor)
-      for (int x = 0; x < clip.width(); ++x) row[x] ^= rgb;
+    QRgb* row = rows[y] + clip.left();
+    if (exclusiveOr)
+      for (int x = 0; x < width; ++x) row[x] ^= rgb;
     else
-      std::fill(row, row + clip.width(), 0xFF000000u | rgb);
+      std::fill(row, row + width, kOpaque | rgb);
   }
+}
+
+// Slanted lines pixel by pixel (Bresenham), both ends included: one pixel wide, hard-edged, and
+// the same pixels every time, so an exclusive-or pair restores them.
+void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const {
+  bool inside = image_.rect().contains(a) && image_.rect().contains(b);
+  int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
+  int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+  int err = dx + dy;
+  Rows rows = Pixels();
+  for (int x = a.x(), y = a.y();;) {
+    if (inside || image_.rect().contains(x, y)) {
+      QRgb& px = rows[y][x];
+      px = exclusiveOr ? px ^ rgb : kOpaque | rgb;
+    }
+    if (x == b.x() && y == b.y()) break;
+    int e2 = 2 * err;
+    if (e2 >= dy) err += dy, x += sx;
+    if (e2 <= dx) err += dx, y += sy;
+  }
+}
+
+void ImageSurface::Fill(const QRect& r, QRgb rgb) {
+  if (mode_ == DrawMode::Xor) {
+    if (held_.kind == HeldXor::kRect && held_.rect == r) {
+      held_.rgb ^= rgb;
+      return;
+    }
+    Settle();
+    held_ = {HeldXor::kRect, r, {}, {}, rgb};
+    return;
+  }
+  if (Note({Noted::kFill, r, {}, {}, rgb})) return;
+  Settle();
+  FillPixels(r, rgb, false);
+}
+
+void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
+  if (mode_ == DrawMode::Xor) {
+    if (held_.kind == HeldXor::kSlant && held_.a == a && held_.b == b) {
+      held_.rgb ^= rgb;
+      return;
+    }
+    Settle();
+    held_ = {HeldXor::kSlant, {}, a, b, rgb};
+    return;
+  }
+  if (Note({Noted::kSlant, {}, a, b, rgb})) return;
+  Settle();
+  SlantPixels(a, b, rgb, false);
 }
 
 void ImageSurface::SetScale(double left, double top, double width, double height) {
@@ -118,53 +194,30 @@ void ImageSurface::SetScale(double left, double top, double width, double height
 }
 
 TwipsSize ImageSurface::ClientSize() const {
-  return {image_.width() * kTwipsPerPixel, image_.height() * kTwipsPerPixel};
+  return {image_.width() / ratio_ * kTwipsPerPixel, image_.height() / ratio_ * kTwipsPerPixel};
 }
 
 void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
   QPoint a = DevicePoint(x1, y1), b = DevicePoint(x2, y2);
-  QColor c = ToQColor(color);
-  if (a.y() == b.y() || a.x() == b.x()) {
-    // Straight lines as one rectangle: exactly the pixels between the ends, each once.
-    FillPixels(QRect(a, b).normalized(), c);
-    return;
-  }
-  // Slanted lines pixel by pixel (Bresenham), both ends included: one pixel wide, hard-edged,
-  // and the same pixels every time, so an exclusive-or pair restores them.
-  QRgb rgb = c.rgb() & 0x00FFFFFFu;
-  bool exclusiveOr = mode_ == DrawMode::Xor;
-  uchar* bits = Bits();
-  int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
-  int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
-  int err = dx + dy;
-  for (int x = a.x(), y = a.y();;) {
-    if (image_.rect().contains(x, y)) {
-      QRgb& px = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine())[x];
-      px = exclusiveOr ? px ^ rgb : 0xFF000000u | rgb;
-    }
-    if (x == b.x() && y == b.y()) break;
-    int e2 = 2 * err;
-    if (e2 >= dy) err += dy, x += sx;
-    if (e2 <= dx) err += dx, y += sy;
-  }
+  // Straight lines as one rectangle: exactly the pixels between the ends, each once.
+  if (a.y() == b.y() || a.x() == b.x()) Fill(QRect(a, b).normalized(), ToQRgb(color));
+  else Slant(a, b, ToQRgb(color));
 }
 
 // Diagonal lines both ways every 8 pixels: x - y and x + y divisible by 8. The pattern is
 // anchored at the image's origin, so a second drawing hits the same pixels; only pattern pixels
 // change.
-void ImageSurface::CrossHatchPixels(const QRect& r, const QColor& c) {
+void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   constexpr int kStep = 8;
   auto mod = [](int v) { return (v % kStep + kStep) % kStep; };
   QRect clip = r.intersected(image_.rect());
   if (clip.isEmpty()) return;
-  QRgb rgb = c.rgb() & 0x00FFFFFFu;
-  bool exclusiveOr = mode_ == DrawMode::Xor;
-  uchar* bits = Bits();
+  Rows rows = Pixels();
   for (int y = clip.top(); y <= clip.bottom(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine());
+    QRgb* row = rows[y];
     auto every8th = [&](int residue) {
       for (int x = clip.left() + mod(residue - clip.left()); x <= clip.right(); x += kStep)
-        row[x] = exclusiveOr ? row[x] ^ rgb : 0xFF000000u | rgb;
+        row[x] = exclusiveOr ? row[x] ^ rgb : kOpaque | rgb;
     };
     // The two lines of a row meet where they share their pixels; those are set once.
     every8th(mod(y));
@@ -172,62 +225,84 @@ void ImageSurface::CrossHatchPixels(const QRect& r, const QColor& c) {
   }
 }
 
-void ImageSurface::Outline(const QRect& r, const QColor& c) {
+void ImageSurface::Outline(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   // Four strips that never overlap, so exclusive-or flips each border pixel once.
-  FillPixels(QRect(r.left(), r.top(), r.width(), 1), c);
-  if (r.height() > 1) FillPixels(QRect(r.left(), r.bottom(), r.width(), 1), c);
+  FillPixels(QRect(r.left(), r.top(), r.width(), 1), rgb, exclusiveOr);
+  if (r.height() > 1) FillPixels(QRect(r.left(), r.bottom(), r.width(), 1), rgb, exclusiveOr);
   if (r.height() > 2) {
-    FillPixels(QRect(r.left(), r.top() + 1, 1, r.height() - 2), c);
-    if (r.width() > 1) FillPixels(QRect(r.right(), r.top() + 1, 1, r.height() - 2), c);
+    FillPixels(QRect(r.left(), r.top() + 1, 1, r.height() - 2), rgb, exclusiveOr);
+    if (r.width() > 1) FillPixels(QRect(r.right(), r.top() + 1, 1, r.height() - 2), rgb, exclusiveOr);
   }
 }
 
 void ImageSurface::Box(double x1, double y1, double x2, double y2, Rgb color) {
-  Outline(DeviceRect(x1, y1, x2, y2), ToQColor(color));
+  QRect r = DeviceRect(x1, y1, x2, y2);
+  bool exclusiveOr = mode_ == DrawMode::Xor;
+  if (!exclusiveOr && Note({Noted::kOutline, r, {}, {}, ToQRgb(color)})) return;
+  Settle();
+  Outline(r, ToQRgb(color), exclusiveOr);
 }
 
 void ImageSurface::FillBox(double x1, double y1, double x2, double y2, Rgb color) {
-  FillPixels(DeviceRect(x1, y1, x2, y2), ToQColor(color));
+  Fill(DeviceRect(x1, y1, x2, y2), ToQRgb(color));
+}
+
+void ImageSurface::Hatch(const QRect& r, QRgb outline, QRgb fill, bool exclusiveOr) const {
+  if (r.width() > 2 && r.height() > 2) CrossHatchPixels(r.adjusted(1, 1, -1, -1), fill, exclusiveOr);
+  Outline(r, outline, exclusiveOr);
 }
 
 void ImageSurface::HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) {
   QRect r = DeviceRect(x1, y1, x2, y2);
-  if (r.width() > 2 && r.height() > 2) CrossHatchPixels(r.adjusted(1, 1, -1, -1), ToQColor(fill));
-  Outline(r, ToQColor(outline));
+  bool exclusiveOr = mode_ == DrawMode::Xor;
+  if (!exclusiveOr && Note({Noted::kHatch, r, {}, {}, ToQRgb(outline), ToQRgb(fill)})) return;
+  Settle();
+  Hatch(r, ToQRgb(outline), ToQRgb(fill), exclusiveOr);
+}
+
+void ImageSurface::ApplyFontSize() {
+  // Points are 1/72 inch; a logical pixel is 1/96 inch.
+  int pixels = std::max(1, Snap(points_ * 96.0 / 72.0 * ratio_));
+  if (pixels != masks_.PixelSize()) {
+    // The masks the noted drawings point to are about to go.
+    Settle();
+    madeNoted_.clear();
+  }
+  masks_.SetPixelSize(pixels);
+  fontHeight_ = QFontMetrics(masks_.font()).height();
 }
 
 void ImageSurface::SetFontSize(double points) {
-  // Points are 1/72 inch; a logical pixel is 1/96 inch.
-  int pixels = std::max(1, Snap(points * 96.0 / 72.0));
-  if (pixels == font_.pixelSize()) return;
-  font_.setPixelSize(pixels);
-  metrics_.reset();
-  fontSet_ = false;
+  if (points == points_) return;
+  points_ = points;
+  ApplyFontSize();
 }
 
-const QFontMetrics& ImageSurface::Metrics() {
-  if (!metrics_) metrics_.emplace(font_, &image_);
-  return *metrics_;
-}
-
+// Text is printed opaquely whatever the drawing mode, as a window's text output always is.
 void ImageSurface::PrintText(double x, double y, const std::string& text, Rgb color) {
-  QPainter& p = Painter(true);
-  if (!fontSet_) {
-    p.setFont(font_);
-    fontSet_ = true;
+  QPoint at = DevicePoint(x, y);  // the top-left corner of the text
+  QSize box = textBox_ == TextBox::UnitSquare ? DeviceRect(x, y, x + 1, y + 1).size() : QSize();
+  const TextMask& mask = masks_.Get(text, box);
+  if (Note({Noted::kText, {}, at, {}, ToQRgb(color), 0, &mask})) return;
+  Settle();
+  Text(at, mask, ToQRgb(color));
+}
+
+void ImageSurface::Text(QPoint at, const TextMask& mask, QRgb rgb) const {
+  QRgb pixel = kOpaque | rgb;
+  Rows rows = Pixels();
+  for (const TextMask::Span& s : mask.spans) {
+    int y = at.y() + s.y;
+    if (y < 0 || y >= image_.height()) continue;
+    int x0 = std::max(at.x() + s.x0, 0), x1 = std::min(at.x() + s.x1, image_.width());
+    if (x0 < x1) std::fill(rows[y] + x0, rows[y] + x1, pixel);
   }
-  p.setPen(ToQColor(color));
-  // The position is the top-left corner of the text.
-  QPoint d = DevicePoint(x, y);
-  p.drawText(QPoint(d.x(), d.y() + Metrics().ascent()), QString::fromStdString(text));
 }
 
 double ImageSurface::TextWidth(const std::string& text) {
-  return Metrics().horizontalAdvance(QString::fromStdString(text)) * width_ / image_.width();
+  return masks_.Get(text).advance * width_ / image_.width();
 }
 
-double ImageSurface::TextHeight(const std::string&) {
-  return Metrics().height() * height_ / image_.height();
-}
+double ImageSurface::TextHeight(const std::string&) { return fontHeight_ * height_ / image_.height(); }
 
 }  // namespace gw

@@ -1,13 +1,10 @@
 #pragma once
 #include <QColor>
-#include <QFont>
-#include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
-#include <memory>
-#include <optional>
+#include <vector>
 
 #include "platform/Surface.h"
+#include "platform/qt/TextMasks.h"
 
 namespace gw {
 
@@ -15,8 +12,11 @@ namespace gw {
 constexpr double kTwipsPerPixel = 15.0;
 
 QColor ToQColor(Rgb color);
+// 0x00BBGGRR to Qt's 0xAARRGGBB, alpha 0: the pixel value an exclusive-or flips by.
+constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu); }
 
-// A drawing surface on a QImage that the window shows.
+// A drawing surface on a QImage that the window shows, in device pixels: the image has the
+// screen's pixel ratio, so that drawing lands on the screen's own pixels at any display scale.
 //
 // Every shape is snapped to whole device pixels by one rounding of its user coordinates, at least
 // one pixel wide, so the two drawings of an exclusive-or pair touch exactly the same pixels at any
@@ -24,23 +24,33 @@ QColor ToQColor(Rgb color);
 // right/bottom edge: boxes that share an edge never share a pixel. Lines are one device pixel
 // wide, without antialiasing, end points included.
 //
-// One painter stays open on the image from the first drawing until the image is resized or the
-// surface destroyed: showing the image (image()) reads it without ending the painter, so a long
-// run of drawings that the window shows as it goes pays for one painter only.
+// Everything is written straight into the pixels. Two exclusive-or drawings of the same shape in
+// a row (a cell's white, then its colour) are made as one pass with the two colours combined. The
+// drawings in copy mode that follow a clear (a repaint's background, hint areas, grid and numbers)
+// are only noted until something else is drawn; when they are the same as the last time, the
+// picture they made then is copied instead of drawing them again. Reading the image (image())
+// makes whatever is still held back.
 class ImageSurface : public Surface {
  public:
-  explicit ImageSurface(QColor background);
-  ~ImageSurface() override;
+  // Texts as the font draws them, or with their ink kept (with a margin) inside the unit square at
+  // their position, which on the board is a hint slot: two digits then never touch the next slot's.
+  enum class TextBox { Natural, UnitSquare };
 
-  // New size in device pixels; the picture is cleared and the scale becomes twips.
-  void Resize(QSize size);
+  explicit ImageSurface(QColor background, TextBox textBox = TextBox::Natural);
+
+  // New size in logical pixels, with `ratio` device pixels to each; the picture is cleared and the
+  // scale becomes twips.
+  void Resize(QSize size, qreal ratio = 1);
   void SetOuterSize(TwipsSize outer) { outer_ = outer; }
-  // The picture as drawn so far.
-  const QImage& image() const { return image_; }
+  // The picture as drawn so far, in device pixels, carrying its pixel ratio.
+  const QImage& image() const;
+  qreal PixelRatio() const { return ratio_; }
   QColor background() const { return background_; }
-  // Device pixel of a point in user units, and back.
+  // The logical size the image stands for.
+  QSize LogicalSize() const;
+  // Device pixel of a point in user units, and a logical pixel back to user units.
   QPointF ToDevice(double x, double y) const;
-  QPointF ToUser(QPointF device) const;
+  QPointF ToUser(QPointF logical) const;
   // The device pixels a box from (x1, y1) to (x2, y2) covers.
   QRect DeviceRect(double x1, double y1, double x2, double y2) const;
   // The device pixel a point falls on.
@@ -65,26 +75,62 @@ class ImageSurface : public Surface {
   double TextHeight(const std::string& text) override;
 
  private:
-  // The painter with the composition of the drawing mode (text: always opaque).
-  QPainter& Painter(bool forText = false);
-  void EndPainter();
-  void Outline(const QRect& r, const QColor& c);
-  // A solid box in the drawing mode, written straight into the image's pixels.
-  void FillPixels(const QRect& r, const QColor& c);
-  void CrossHatchPixels(const QRect& r, const QColor& c);
-  uchar* Bits();
-  const QFontMetrics& Metrics();
+  // An exclusive-or drawing held back, to be combined with an identical next one.
+  struct HeldXor {
+    enum Kind { kNone, kRect, kSlant } kind = kNone;
+    QRect rect;
+    QPoint a, b;
+    QRgb rgb = 0;
+  };
+  // A drawing noted after a clear, in device pixels.
+  struct Noted {
+    enum Kind { kFill, kSlant, kOutline, kHatch, kText } kind;
+    QRect rect;
+    QPoint a, b;
+    QRgb rgb = 0, fill = 0;
+    const TextMask* mask = nullptr;
+    bool operator==(const Noted&) const = default;
+  };
 
-  QImage image_;
-  std::unique_ptr<QPainter> painter_;
-  std::optional<QPainter::CompositionMode> composition_;
-  bool fontSet_ = false;
+  // Makes the held-back drawings: the ones noted since the clear, then the exclusive-or one.
+  void Settle() const;
+  void SettleNoted() const;
+  void Draw(const Noted& n) const;
+  // Notes a drawing while the clear is held back; false when it must be drawn now.
+  bool Note(const Noted& n);
+  void FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const;
+  void SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const;
+  // Solid box in the drawing mode; exclusive-or ones are held back for combining.
+  void Fill(const QRect& r, QRgb rgb);
+  void Slant(QPoint a, QPoint b, QRgb rgb);
+  void Outline(const QRect& r, QRgb rgb, bool exclusiveOr) const;
+  void CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const;
+  void Hatch(const QRect& r, QRgb outline, QRgb fill, bool exclusiveOr) const;
+  void Text(QPoint at, const TextMask& mask, QRgb rgb) const;
+  // The rows of the image, looked up once per drawing (bits() checks for sharing each time).
+  struct Rows {
+    uchar* bits;
+    qsizetype stride;
+    QRgb* operator[](int y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
+  };
+  Rows Pixels() const { return {image_.bits(), image_.bytesPerLine()}; }
+  void ApplyFontSize();
+
+  mutable QImage image_;
+  mutable bool clearHeld_ = false;
+  mutable HeldXor held_;
+  // The drawings noted since the held-back clear; the last such list made and its picture.
+  mutable std::vector<Noted> noted_, madeNoted_;
+  mutable QImage made_;
   QColor background_;
+  qreal ratio_ = 1;
   DrawMode mode_ = DrawMode::Copy;
   double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
   TwipsSize outer_;
-  QFont font_;
-  std::optional<QFontMetrics> metrics_;
+  double points_ = 9;
+  TextBox textBox_;
+  TextMasks masks_;
+  int fontHeight_ = 0;
 };
 
 // "ＭＳ 明朝" is drawn with IPAMincho; call before the application object is created.

@@ -54,8 +54,11 @@ BoardView::BoardView(QtPlatform& ui, App& app, QWidget* parent) : QWidget(parent
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another scale: the picture is made anew at the new pixel ratio.
+  if (ui_.Image(SurfaceId::Main).PixelRatio() != devicePixelRatioF()) Remake();
   QPainter p(this);
-  p.drawImage(0, 0, ui_.Image(SurfaceId::Main).image());
+  // The images carry the screen's pixel ratio: each of their pixels is one of the screen's.
+  p.drawImage(QPointF(0, 0), ui_.Image(SurfaceId::Main).image());
   for (int i = 0; i < 2; ++i) {
     QRectF r = PicRect(ui_.PicGeometry(i));
     if (r.width() > 0 && r.height() > 0)
@@ -65,14 +68,18 @@ void BoardView::paintEvent(QPaintEvent*) {
 }
 
 void BoardView::resizeEvent(QResizeEvent*) {
+  Remake();
+  update();
+}
+
+void BoardView::Remake() {
   ImageSurface& main = ui_.Image(SurfaceId::Main);
-  main.Resize(size());
+  main.Resize(size(), devicePixelRatioF());
   QSize outer = window()->frameGeometry().size();
   main.SetOuterSize({outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel});
   // A size change redraws everything from the state (and ends any highlight over it).
   ui_.SetBoardOverlay({});
   MainWndPaint(app_);
-  update();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -24,6 +24,9 @@ class BoardView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // The image at the widget's size and pixel ratio, drawn anew from the state.
+  void Remake();
+
   QtPlatform& ui_;
   App& app_;
 };

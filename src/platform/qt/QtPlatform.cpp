@@ -25,7 +25,9 @@ QString ShownText(const std::string& text) {
 }
 
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {
-  images_[SurfaceId::Main] = std::make_shared<ImageSurface>(QColor(0xF0, 0xF0, 0xF0));
+  // The board prints only hint numbers, each at the top-left corner of its slot.
+  images_[SurfaceId::Main] =
+      std::make_shared<ImageSurface>(QColor(0xF0, 0xF0, 0xF0), ImageSurface::TextBox::UnitSquare);
   images_[SurfaceId::Pic0] = std::make_shared<ImageSurface>(QColor(Qt::white));
   images_[SurfaceId::Pic1] = std::make_shared<ImageSurface>(QColor(Qt::white));
   images_[SurfaceId::CustPic] = std::make_shared<ImageSurface>(QColor(Qt::white));
@@ -126,7 +128,8 @@ void QtPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
   QSize size(static_cast<int>(std::lround(rect.width / kTwipsPerPixel)),
              static_cast<int>(std::lround(rect.height / kTwipsPerPixel)));
   ImageSurface& pic = Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1);
-  if (size != pic.image().size()) pic.Resize(size);
+  qreal ratio = window_ ? window_->board()->devicePixelRatioF() : 1;
+  if (size != pic.LogicalSize() || ratio != pic.PixelRatio()) pic.Resize(size, ratio);
   pics_[i] = rect;
   if (window_) window_->board()->update();
 }

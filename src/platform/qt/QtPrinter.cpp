@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/qt/ImageSurface.h"
+#include "platform/qt/TextFit.h"
 
 namespace gw {
 namespace {
@@ -92,7 +93,17 @@ void QtPrinter::Text(double x, double y, Rgb color, const std::string& text) {
   painter_->setFont(font_);
   painter_->setPen(TextColour(color));
   QFontMetricsF metrics(font_, printer_.get());
-  painter_->drawText(QPointF(Device(x), Device(y) + metrics.ascent()), QString::fromStdString(text));
+  QString t = QString::fromStdString(text);
+  // As on the screen, the ink stays inside the text's own advance with a margin, so that the two
+  // digits of a hint do not run into the next slot's.
+  QRectF ink = metrics.tightBoundingRect(t);
+  double em = font_.pointSizeF() * printer_->resolution() / 72;
+  TextFit fit = FitInk(ink.left(), ink.right(), metrics.horizontalAdvance(t), TextMargin(em));
+  painter_->save();
+  painter_->translate(Device(x) + fit.shift, Device(y) + metrics.ascent());
+  painter_->scale(fit.scale, 1);
+  painter_->drawText(QPointF(0, 0), t);
+  painter_->restore();
 }
 
 void QtPrinter::Line(double x1, double y1, double x2, double y2, int widthPixels, Rgb color) {

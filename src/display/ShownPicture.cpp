@@ -1,0 +1,153 @@
+#include "display/ShownPicture.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "display/Colors.h"
+#include "display/Draw.h"
+
+namespace gw {
+namespace {
+
+static_assert(sizeof(ShownPicture::cells) / sizeof(ShownPicture::cells[0]) == kCap);
+constexpr int kMarkSpan = sizeof(ShownPicture::marks) / sizeof(ShownPicture::marks[0]);
+
+// A 64-bit mix (splitmix64's finaliser) over the values a full repaint reads besides the cells
+// and the check planes, one value a step.
+struct Fingerprint {
+  std::uint64_t h = 0x9E3779B97F4A7C15ull;
+  void Add(std::int64_t v) {
+    std::uint64_t z = h ^ static_cast<std::uint64_t>(v);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    h = z ^ (z >> 31);
+  }
+  void Add(double v) {
+    std::int64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    Add(bits);
+  }
+};
+
+std::uint64_t PictureFingerprint(App& app) {
+  const PuzzleState& p = app.puzzle;
+  Fingerprint f;
+  for (int v : {p.Mode, p.XSize, p.YSize, p.XHintCount, p.YHintCount, p.MarkStyle, p.CurColor})
+    f.Add(std::int64_t{v});
+  for (int a = 0; a < kCap; ++a)
+    for (int b = 0; b < kCap; ++b)
+      for (int plane : {kHintNumber, kHintColor}) {
+        f.Add(std::int64_t{p.RowHints[a][b][plane]});
+        f.Add(std::int64_t{p.ColHints[a][b][plane]});
+      }
+  for (int k = 0; k <= 9; ++k) f.Add(std::int64_t{p.Palette[k]});
+  for (Rgb c : app.colors.ColorTable) f.Add(std::int64_t{c});
+  const Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  for (double v : {s.ClientSize().width, s.ClientSize().height, s.OuterSize().width, s.OuterSize().height})
+    f.Add(v);
+  return f.h;
+}
+
+bool InBoard(const PuzzleState& p, int x, int y) {
+  return x >= 1 && x <= std::min(p.XSize, kMaxSize) && y >= 1 && y <= std::min(p.YSize, kMaxSize);
+}
+
+// The cross of ToggleHintMark without its change of Dirty: the redraw decides that as DrawHints
+// would.
+void FlipMark(App& app, int dx, int dy) {
+  int dirty = app.puzzle.Dirty;
+  ToggleHintMark(app, dx, dy);
+  app.puzzle.Dirty = dirty;
+}
+
+// The crosses a full repaint would show: those of the ticked hints.
+void WantedMarks(const PuzzleState& p, bool (&want)[kMarkSpan][kMarkSpan]) {
+  for (int y = 1; y <= p.YSize; ++y)
+    for (int s = 1; s <= p.XHintCount; ++s) want[s][p.YHintCount + y] = p.RowHints[s][y][kHintCheck] < 0;
+  for (int x = 1; x <= p.XSize; ++x)
+    for (int s = 1; s <= p.YHintCount; ++s) want[p.XHintCount + x][s] = p.ColHints[x][s][kHintCheck] < 0;
+}
+
+// Draws the cells and crosses that differ between the picture and the state. Every cross is put
+// right by drawing it again where it is or is missing, wherever it stands.
+void DrawDifferences(App& app) {
+  PuzzleState& p = app.puzzle;
+  ShownPicture& shown = app.layout.shown;
+  bool want[kMarkSpan][kMarkSpan] = {};
+  WantedMarks(p, want);
+  bool ticked = false;
+  for (int cx = 0; cx < kMarkSpan; ++cx)
+    for (int cy = 0; cy < kMarkSpan; ++cy) ticked |= want[cx][cy];
+  for (int y = 1; y <= p.YSize; ++y)
+    for (int x = 1; x <= p.XSize; ++x) {
+      int now = shown.cells[x][y];
+      if (now == p.Grid[x][y]) continue;
+      DrawCell(app, x, y, now);  // off, then the state's value on
+      DrawCell(app, x, y, p.Grid[x][y]);
+    }
+  for (int cx = 0; cx < kMarkSpan; ++cx)
+    for (int cy = 0; cy < kMarkSpan; ++cy)
+      if (want[cx][cy] != shown.marks[cx][cy]) FlipMark(app, cx - p.XHintCount, cy - p.YHintCount);
+  // DrawHints marks the game changed whenever it draws a cross.
+  if (ticked) p.Dirty = 1;
+}
+
+}  // namespace
+
+void NoteLayout(App& app) {
+  ShownPicture& shown = app.layout.shown;
+  shown = ShownPicture{};
+  shown.fingerprint = PictureFingerprint(app);
+}
+
+void NoteGrid(App& app) { app.layout.shown.steps |= 1; }
+void NoteHints(App& app) { app.layout.shown.steps |= 2; }
+
+void NoteCellsDrawn(App& app) {
+  ShownPicture& shown = app.layout.shown;
+  // The number-input picture has a cursor instead of cells.
+  if (shown.steps == 3 && app.puzzle.Mode != kModeNumber) shown.valid = true;
+}
+
+void NoteCell(App& app, int x, int y, int value) {
+  ShownPicture& shown = app.layout.shown;
+  if (value == 0) return;
+  if (!InBoard(app.puzzle, x, y)) {  // drawn where no repaint draws: only a repaint wipes it
+    shown.valid = false;
+    return;
+  }
+  std::int8_t& now = shown.cells[x][y];
+  // A value drawn over itself cancels out; over another value it leaves a mixture no state shows.
+  if (now == 0 && value >= -128 && value <= 127) now = static_cast<std::int8_t>(value);
+  else if (now == value) now = 0;
+  else shown.valid = false;
+}
+
+void NoteMark(App& app, int cx, int cy) {
+  if (cx < 0 || cy < 0 || cx >= kMarkSpan || cy >= kMarkSpan) {
+    app.layout.shown.valid = false;
+    return;
+  }
+  app.layout.shown.marks[cx][cy] = !app.layout.shown.marks[cx][cy];
+}
+
+void RedrawBoard(App& app) {
+  const ShownPicture& shown = app.layout.shown;
+  if (!shown.valid || shown.fingerprint != PictureFingerprint(app)) {
+    LayoutBoard(app);
+    DrawGrid(app);
+    DrawHints(app);
+    DrawCells(app);
+    return;
+  }
+  BoardLayout& l = app.layout;
+  if (InBoard(app.puzzle, l.HoverCol, l.HoverRow)) {
+    ToggleRowStrip(app, l.HoverRow);
+    ToggleColStrip(app, l.HoverCol);
+  }
+  l.HoverCol = 0;
+  l.HoverRow = 0;
+  DrawDifferences(app);
+}
+
+}  // namespace gw

@@ -1,0 +1,181 @@
+// The board on the window's image at the display scales 1, 1.5 and 2: exclusive-or pairs restore
+// every device pixel, two-digit hints keep clear of their neighbours, and the redraw that only
+// draws what changed gives the very picture of a full repaint.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <random>
+
+#include "display/Draw.h"
+#include "display/ShownPicture.h"
+#include "platform/qt/QtPlatform.h"
+#include "settings/Settings.h"
+#include "support/TestApp.h"
+
+namespace gw {
+namespace {
+
+constexpr qreal kRatios[] = {1, 1.5, 2};
+
+struct Board {
+  QtPlatform ui;
+  App app{ui};
+
+  explicit Board(QSize size = {640, 480}, qreal ratio = 1) {
+    ImageSurface& image = ui.Image(SurfaceId::Main);
+    image.Resize(size, ratio);
+    image.SetOuterSize({(size.width() + 16) * kTwipsPerPixel, (size.height() + 60) * kTwipsPerPixel});
+    LoadSettings(app);
+    // 15 × 15 with hints of two digits everywhere: "1 11 13 11 1" and "A0 20 88" in red.
+    test::MakeBoard(app, 15, 15, 5, 5);
+    app.puzzle.Mode = kModePlay;
+    app.puzzle.Palette[2] = 12;
+    for (int line = 1; line <= 15; ++line) {
+      test::SetRowHints(app, line, line % 2 ? std::vector<int>{1, 11, 13, 11, 1} : std::vector<int>{100, 20, 88}, 2);
+      test::SetColHints(app, line, line % 2 ? std::vector<int>{100, 20, 88} : std::vector<int>{1, 11, 13, 11, 1}, 2);
+    }
+    PaintBoard(app);
+  }
+  ImageSurface& surface() { return ui.Image(SurfaceId::Main); }
+  const QImage& image() { return surface().image(); }
+};
+
+TEST(BoardScale, ExclusiveOrPairsRestoreEveryDevicePixelAtEveryScale) {
+  for (qreal ratio : kRatios) {
+    for (QSize size : {QSize(640, 480), QSize(977, 713), QSize(301, 555)}) {
+      Board b(size, ratio);
+      for (int style = 0; style <= 2; ++style) {
+        b.app.puzzle.MarkStyle = style;
+        QImage before = b.image().copy();
+        for (auto [x, y] : {std::pair{1, 1}, {15, 15}, {5, 6}, {11, 3}}) {
+          for (int value : {2, -2, 1}) {
+            DrawCell(b.app, x, y, value);
+            EXPECT_NE(b.image(), before);
+            DrawCell(b.app, x, y, value);
+            ASSERT_EQ(b.image(), before) << ratio << " " << size.width() << " style " << style;
+          }
+        }
+        ToggleHintMark(b.app, -1, 4);
+        ToggleRowStrip(b.app, 7);
+        ToggleColStrip(b.app, 9);
+        ToggleHintMark(b.app, -1, 4);
+        ToggleRowStrip(b.app, 7);
+        ToggleColStrip(b.app, 9);
+        EXPECT_EQ(b.image(), before) << ratio;
+      }
+    }
+  }
+}
+
+// Every pixel of the hints' red lies inside its slot, at least one device pixel from each edge,
+// so that neighbouring numbers never touch each other or the lines between them.
+TEST(BoardScale, TwoDigitHintsStayInsideTheirSlotsWithAGapAtEveryScale) {
+  for (qreal ratio : kRatios) {
+    for (QSize size : {QSize(640, 480), QSize(420, 330), QSize(1280, 1000)}) {
+      Board b(size, ratio);
+      const PuzzleState& p = b.app.puzzle;
+      const BoardLayout& l = b.app.layout;
+      QRgb red = qRgb(255, 0, 0);
+      std::vector<QRect> boxes;
+      for (int y = 1; y <= p.YSize; ++y)
+        for (int s = 1; s <= p.XHintCount; ++s)
+          boxes.push_back(b.surface().DeviceRect(l.GridLeft + s - 1, l.BoardTop + y - 1, l.GridLeft + s, l.BoardTop + y));
+      for (int x = 1; x <= p.XSize; ++x)
+        for (int s = 1; s <= p.YHintCount; ++s)
+          boxes.push_back(b.surface().DeviceRect(l.BoardLeft + x - 1, l.GridTop + s - 1, l.BoardLeft + x, l.GridTop + s));
+      int inked = 0, hints = 0;
+      for (int line = 1; line <= 15; ++line)
+        for (int s = 1; s <= 5; ++s)
+          hints += (p.RowHints[s][line][kHintNumber] != 0) + (p.ColHints[line][s][kHintNumber] != 0);
+      for (const QRect& slot : boxes) {
+        QRect inner = slot.adjusted(1, 1, -1, -1);
+        // Scan the slot with a pixel of its neighbours round it.
+        QRect around = slot.adjusted(-1, -1, 1, 1);
+        bool any = false;
+        for (int y = around.top(); y <= around.bottom(); ++y)
+          for (int x = around.left(); x <= around.right(); ++x) {
+            if (b.image().pixel(x, y) != red) continue;
+            any = true;
+            if (!slot.contains(x, y)) continue;  // the neighbour's own ink, checked with it
+            ASSERT_TRUE(inner.contains(x, y)) << "ratio " << ratio << " size " << size.width()
+                                              << " pixel " << x << "," << y << " slot "
+                                              << slot.x() << "," << slot.y() << " "
+                                              << slot.width() << "x" << slot.height();
+          }
+        inked += any;
+      }
+      EXPECT_EQ(inked, hints) << ratio << " " << size.width();  // every number has its ink
+    }
+  }
+}
+
+// Random play, ticks and trials that leave the picture behind the state; the redraw must then
+// give exactly what a full repaint gives, and the same Dirty and hover state.
+TEST(BoardScale, TheRedrawOfWhatChangedEqualsAFullRepaint) {
+  std::mt19937 rng(14);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  int partial = 0, full = 0;
+  for (int round = 0; round < 60; ++round) {
+    Board b(QSize(500, 400), kRatios[round % 3]);
+    PuzzleState& p = b.app.puzzle;
+    p.MarkStyle = round % 3;
+    for (int step = 0; step < 40; ++step) {
+      int x = pick(1, 15), y = pick(1, 15);
+      switch (pick(0, 5)) {
+        case 0: SetCell(b.app, x, y, pick(-3, 2)); break;
+        case 1: p.Grid[x][y] = pick(-2, 2); break;  // changed without drawing
+        case 2: {
+          int s = pick(1, 5);
+          int& tick = p.RowHints[s][y][kHintCheck];
+          tick = tick < 0 ? 0 : -1;  // the state alone, or with its cross
+          if (pick(0, 1)) ToggleHintMark(b.app, s - p.XHintCount, y);
+          break;
+        }
+        case 3: {
+          int s = pick(1, 5);
+          int& tick = p.ColHints[x][s][kHintCheck];
+          tick = tick < 0 ? 0 : -1;
+          ToggleHintMark(b.app, x, s - p.YHintCount);
+          break;
+        }
+        case 4:
+          if (pick(0, 1) && b.app.layout.HoverCol == 0) {
+            b.app.layout.HoverCol = x;
+            b.app.layout.HoverRow = y;
+            ToggleRowStrip(b.app, y);
+            ToggleColStrip(b.app, x);
+          }
+          break;
+        default:
+          b.app.layout.DrawingHeld = true;
+          SetCell(b.app, x, y, 1);
+          ToggleHintMark(b.app, x, 1 - p.YHintCount);
+          b.app.layout.DrawingHeld = false;
+          break;
+      }
+    }
+    if (round % 10 == 9) p.Palette[2] = 10;  // a change only a full repaint shows
+    bool wasValid = b.app.layout.shown.valid;
+    p.Dirty = 0;
+    RedrawBoard(b.app);
+    QImage redrawn = b.image().copy();
+    int dirty = p.Dirty;
+    p.Dirty = 0;
+    LayoutBoard(b.app);
+    DrawGrid(b.app);
+    DrawHints(b.app);
+    DrawCells(b.app);
+    ASSERT_EQ(redrawn, b.image()) << "round " << round;
+    EXPECT_EQ(dirty, p.Dirty) << "round " << round;
+    EXPECT_EQ(b.app.layout.HoverCol, 0);
+    partial += wasValid && round % 10 != 9;
+    full += !wasValid || round % 10 == 9;
+  }
+  // Both ways were taken: a picture that a cell drawn over a silently changed one has mixed up
+  // gets the full repaint.
+  EXPECT_GT(partial, 10);
+  EXPECT_GT(full, 10);
+}
+
+}  // namespace
+}  // namespace gw
