@@ -24,6 +24,12 @@ struct BoardLayout {
   int HoverCol = 0;
   int HoverRow = 0;
 
+  // The keyboard's cell cursor of play mode: where it stands, and whether its frame is drawn
+  // now (a repaint wipes it, as it wipes the hover highlight).
+  int KeyCol = 1;
+  int KeyRow = 1;
+  bool KeyCursorShown = false;
+
   // The value a mouse drag writes; shared by play and image input.
   int DragValue = 0;
 

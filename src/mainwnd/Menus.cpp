@@ -1,6 +1,7 @@
 #include "mainwnd/Menus.h"
 
 #include "display/Draw.h"
+#include "history/EditHistory.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/Judge.h"
@@ -30,6 +31,19 @@ const std::vector<MenuDef>& MenuBar() {
       {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
   };
   return kBar;
+}
+
+const std::vector<MenuShortcut>& MenuShortcuts() {
+  static const std::vector<MenuShortcut> kKeys = {
+      {MenuId::File, 1, false, {"Ctrl+O"}},
+      {MenuId::File, 3, false, {"Ctrl+S"}},
+      {MenuId::File, 7, false, {"Ctrl+P"}},
+      {MenuId::File, 9, false, {"Ctrl+Q"}},
+      {MenuId::Edit, 0, false, {"Ctrl+Z"}},
+      {MenuId::Edit, 1, false, {"Ctrl+Y", "Ctrl+Shift+Z"}},
+      {MenuId::File, 0, true, {"F1"}},
+  };
+  return kKeys;
 }
 
 namespace {
@@ -109,7 +123,10 @@ void CustMenu(App& app, int index) {
   if (index == 1 && app.puzzle.Mode != kModeNumber) EraseColour(app);
 }
 
-void EditMenu(App&, int) {}
+void EditMenu(App& app, int index) {
+  if (index == 0) Undo(app);
+  if (index == 1) Redo(app);
+}
 
 void ToolsMenu(App&, int) {}
 
@@ -120,9 +137,7 @@ void AboutMenu(App& app, int index) {
                "詳しくはメモ帳などで Gridwick.txt を読んでください。");
 }
 
-}  // namespace
-
-void MenuClick(App& app, MenuId menu, int index) {
+void RunMenuItem(App& app, MenuId menu, int index) {
   switch (menu) {
     case MenuId::File: FileMenu(app, index); break;
     case MenuId::Edit: EditMenu(app, index); break;
@@ -131,6 +146,12 @@ void MenuClick(App& app, MenuId menu, int index) {
     case MenuId::Tools: ToolsMenu(app, index); break;
     case MenuId::About: AboutMenu(app, index); break;
   }
+}
+
+}  // namespace
+
+void MenuClick(App& app, MenuId menu, int index) {
+  RunCommand(app, RoleOf(menu, index), [&] { RunMenuItem(app, menu, index); });
 }
 
 void HelpClick(App& app) {
