@@ -1,9 +1,19 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/Rgb.h"
 
 namespace gw {
+
+// An exclusive-or drawing over the board that is no part of the puzzle (the mistakes found, a
+// hint's line and cells): a hatched box, or a frame of bands `band` units wide. Drawn with the
+// colour that turns white into the colour meant.
+struct OverlayMark {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  double band = 0;
+  Rgb xorColour = 0;
+};
 
 // The window's layout values and the positions the input code keeps (all board units).
 struct BoardLayout {
@@ -29,6 +39,9 @@ struct BoardLayout {
   int KeyCol = 1;
   int KeyRow = 1;
   bool KeyCursorShown = false;
+
+  // What the overlay shows now; a repaint wipes it.
+  std::vector<OverlayMark> Overlay;
 
   // The value a mouse drag writes; shared by play and image input.
   int DragValue = 0;

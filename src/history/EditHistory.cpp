@@ -1,6 +1,7 @@
 #include "history/EditHistory.h"
 
 #include "history/Replay.h"
+#include "mainwnd/Overlay.h"
 
 namespace gw {
 
@@ -28,6 +29,8 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
     command();
     return;
   }
+  // The overlay of a check or a hint shows the board as it was: any change takes it down first.
+  if (role != CommandRole::Plain) TakeDownOverlay(app);
   if (role == CommandRole::Step) {
     BeginStroke(app);
     command();
@@ -46,6 +49,7 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
 }
 
 void BeginStroke(App& app) {
+  TakeDownOverlay(app);
   EndStep(app);
   History& h = app.history;
   TakeSnapshot(app.puzzle, h.before);

@@ -8,6 +8,7 @@
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Messages.h"
 #include "mainwnd/Modecg.h"
+#include "mainwnd/PlayTools.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
 #include "solver/AutoSolve.h"
@@ -128,7 +129,10 @@ void EditMenu(App& app, int index) {
   if (index == 1) Redo(app);
 }
 
-void ToolsMenu(App&, int) {}
+void ToolsMenu(App& app, int index) {
+  if (index == 1) MistakeCheck(app);
+  if (index == 2) ShowHint(app);
+}
 
 void AboutMenu(App& app, int index) {
   if (index != 0) return;

@@ -6,6 +6,7 @@
 #include "display/PaletteBar.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
+#include "mainwnd/Overlay.h"
 
 namespace gw {
 namespace {
@@ -83,14 +84,10 @@ void ToggleKeyCursor(App& app) {
   const BoardLayout& l = app.layout;
   double cx = p.XHintCount + l.KeyCol, cy = p.YHintCount + l.KeyRow;
   Surface& s = app.ui.GetSurface(SurfaceId::Main);
-  Rgb white = TableColor(app, kWhiteColor);
   s.SetDrawMode(DrawMode::Xor);
-  // Four bands that do not overlap, so that each pixel of the frame flips once.
-  const double out = 0.06, in = 0.18;
-  s.FillBox(cx + out, cy + out, cx + 1 - out, cy + in, white);
-  s.FillBox(cx + out, cy + 1 - in, cx + 1 - out, cy + 1 - out, white);
-  s.FillBox(cx + out, cy + in, cx + in, cy + 1 - in, white);
-  s.FillBox(cx + 1 - in, cy + in, cx + 1 - out, cy + 1 - in, white);
+  // White inverts what is under the frame: it shows on blank and painted cells alike.
+  const double inset = 0.06;
+  XorFrame(s, cx + inset, cy + inset, cx + 1 - inset, cy + 1 - inset, 0.12, TableColor(app, kWhiteColor));
 }
 
 }  // namespace gw
