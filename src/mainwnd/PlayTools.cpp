@@ -100,6 +100,8 @@ std::string TellHint(App& app, const Hint& h) {
 }  // namespace
 
 void MistakeCheck(App& app) {
+  // What an earlier check or hint showed is old news once another is asked for.
+  TakeDownOverlay(app);
   if (!HasBoard(app.puzzle)) {
     Msg(app, "チェックする問題がありません。", kCheckTitle);
     return;
@@ -117,6 +119,7 @@ void MistakeCheck(App& app) {
 }
 
 void ShowHint(App& app) {
+  TakeDownOverlay(app);
   if (!HasBoard(app.puzzle)) {
     Msg(app, "ヒントを出す問題がありません。", kHintTitle);
     return;

@@ -130,6 +130,41 @@ TEST(HintSearch, TheNamedLineDecidesWhatEveryFillingAgreesOnAndNoLineDecidesMore
   EXPECT_GT(lines, 100);
 }
 
+// A 20 × 20 puzzle that line reasoning alone cannot finish (jwilk/nonogram data/data022, MIT; see
+// tests/solver/puzzles/SOURCES.md): a board with every cell that lines decide has no line left to
+// name, and the cell named instead gets the value of the only answer.
+TEST(HintSearch, WhereLinesStallATrialNamesACellOfTheAnswer) {
+  const std::vector<std::vector<int>> rows = {
+      {2, 2, 6}, {1, 1, 2, 1}, {1, 1, 2, 2}, {4, 3, 1}, {1, 3, 1, 4}, {1, 3, 1, 2, 1}, {6, 1, 2, 2},
+      {13}, {8}, {7, 6}, {2, 3, 4, 4}, {1, 3, 4, 4}, {1, 5, 3, 2}, {2, 1, 2, 3, 2}, {1, 1, 2, 3, 3},
+      {1, 1, 4, 4}, {2, 3, 5}, {1, 7}, {1, 1}, {1}};
+  const std::vector<std::vector<int>> cols = {
+      {1, 3, 2}, {4, 1, 2}, {1, 1, 1, 3}, {10, 3}, {1, 9}, {13}, {4, 1, 3}, {7, 3}, {1, 2, 5},
+      {2, 7, 2}, {1, 6, 1}, {1, 1, 1, 2, 3}, {2, 1, 1, 1, 4}, {1, 1, 1, 2, 3, 2}, {1, 1, 1, 5, 1},
+      {1, 2, 2, 3, 2}, {1, 1, 3, 2, 3}, {3, 2, 4}, {6}, {7}};
+  analysis::Puzzle puzzle{20, 20, {}, {}};
+  auto runs = [](const std::vector<int>& lengths) {
+    LineRuns r;
+    for (int n : lengths) r.push_back({n, 1});
+    return r;
+  };
+  for (const auto& r : rows) puzzle.rows.push_back(runs(r));
+  for (const auto& c : cols) puzzle.cols.push_back(runs(c));
+  analysis::Analysis a = analysis::Analyze(puzzle);
+  ASSERT_EQ(a.solutions, 1);
+
+  analysis::Candidates c = analysis::BlankCandidates(puzzle);
+  ASSERT_TRUE(analysis::PropagateLines(puzzle, c));
+  PlayerBoard board{20, 20, {}};
+  for (analysis::CellSet s : c.cells)
+    board.cells.push_back(s == analysis::kEmptyBit ? -1 : s == analysis::ColorBit(1) ? 1 : 0);
+  Hint h = FindHint(puzzle, board);
+  ASSERT_EQ(h.kind, HintKind::kProbe);
+  ASSERT_EQ(h.cells.size(), 1u);
+  EXPECT_EQ(board.At(h.cells[0].x, h.cells[0].y), 0);
+  EXPECT_EQ(h.cells[0].value, a.boards[0].At(h.cells[0].x, h.cells[0].y));
+}
+
 TEST(HintSearch, ABoardThatBreaksALineAndAFullBoardAreTold) {
   Picture pic{3, 3, {1, 0, 1, 0, 1, 0, 1, 0, 1}};
   analysis::Puzzle puzzle = PuzzleOf(pic);
