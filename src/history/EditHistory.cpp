@@ -89,29 +89,26 @@ bool CanRedo(const App& app) {
   return !h.undone.empty() && !(h.open && h.openChanged);
 }
 
-void Undo(App& app) {
+namespace {
+
+// Replays the last step of one list and hands it to the other: undo from `done` to `undone`,
+// redo the other way.
+void Replay(App& app, std::vector<Step>& from, std::vector<Step>& to, Direction dir) {
   EndStep(app);
-  History& h = app.history;
-  if (!h.done.empty()) {
-    Step step = std::move(h.done.back());
-    h.done.pop_back();
-    ReplayStep(app, step, Direction::Back);
-    h.undone.push_back(std::move(step));
+  if (!from.empty()) {
+    Step step = std::move(from.back());
+    from.pop_back();
+    ReplayStep(app, step, dir);
+    to.push_back(std::move(step));
   }
   SyncEditMenu(app);
 }
 
-void Redo(App& app) {
-  EndStep(app);
-  History& h = app.history;
-  if (!h.undone.empty()) {
-    Step step = std::move(h.undone.back());
-    h.undone.pop_back();
-    ReplayStep(app, step, Direction::Forward);
-    h.done.push_back(std::move(step));
-  }
-  SyncEditMenu(app);
-}
+}  // namespace
+
+void Undo(App& app) { Replay(app, app.history.done, app.history.undone, Direction::Back); }
+
+void Redo(App& app) { Replay(app, app.history.undone, app.history.done, Direction::Forward); }
 
 void ResetHistory(App& app) {
   History& h = app.history;
