@@ -2,22 +2,16 @@
 
 #include "display/Draw.h"
 #include "mainwnd/HintCheck.h"
-#include "mainwnd/NumberInput.h"
 
 namespace gw {
 namespace {
 
-// What a replay has touched beyond the cells' own drawing.
+// The lines whose cells a replay has changed, and whether a hint number or colour changed.
 struct Touched {
   bool rows[kCap] = {};
   bool cols[kCap] = {};
-  // Hint slots whose number or colour changed, with the number they showed before.
-  bool text[2][kCap][kCap] = {};
-  int shownNumber[2][kCap][kCap] = {};
-  bool anyText = false;
+  bool text = false;
 };
-
-int Side(const Change& c) { return c.place == Place::RowHint ? 0 : 1; }
 
 int* HintSlot(PuzzleState& p, const Change& c) {
   return c.place == Place::RowHint ? p.RowHints[c.a][c.b] : p.ColHints[c.a][c.b];
@@ -52,40 +46,8 @@ void ReplayCheck(App& app, const Change& c, int value) {
 }
 
 void ReplayText(App& app, const Change& c, int value, Touched& t) {
-  int* slot = HintSlot(app.puzzle, c);
-  int side = Side(c);
-  if (!t.text[side][c.a][c.b]) {
-    t.text[side][c.a][c.b] = true;
-    t.shownNumber[side][c.a][c.b] = slot[kHintNumber];
-  }
-  slot[c.plane] = value;
-  t.anyText |= ShownSlot(app.puzzle, c);
-}
-
-// Number input mode reprints each changed slot under the cursor, as an entry does; the other
-// modes change hint numbers only through commands that repaint, so a repaint is right there too.
-void RedrawTexts(App& app, const Touched& t) {
-  PuzzleState& p = app.puzzle;
-  if (p.Mode != kModeNumber) {
-    PaintBoard(app);
-    return;
-  }
-  const BoardLayout& l = app.layout;
-  ToggleInputCursor(app);
-  for (int a = 1; a < kCap; ++a)
-    for (int b = 1; b < kCap; ++b) {
-      if (t.text[0][a][b] && a <= p.XHintCount && b <= p.YSize) {
-        const int* h = p.RowHints[a][b];
-        RedrawHintNumber(app, l.GridLeft + a - 1, l.BoardTop + b - 1, t.shownNumber[0][a][b],
-                         h[kHintNumber], p.Palette[h[kHintColor]]);
-      }
-      if (t.text[1][a][b] && a <= p.XSize && b <= p.YHintCount) {
-        const int* h = p.ColHints[a][b];
-        RedrawHintNumber(app, l.BoardLeft + a - 1, l.GridTop + b - 1, t.shownNumber[1][a][b],
-                         h[kHintNumber], p.Palette[h[kHintColor]]);
-      }
-    }
-  ToggleInputCursor(app);
+  HintSlot(app.puzzle, c)[c.plane] = value;
+  t.text |= ShownSlot(app.puzzle, c);
 }
 
 void RecheckLines(App& app, const Touched& t) {
@@ -109,7 +71,9 @@ void ReplayStep(App& app, const Step& step, Direction dir) {
     else if (c.plane == kHintCheck) ReplayCheck(app, c, value);
     else ReplayText(app, c, value, t);
   }
-  if (t.anyText) RedrawTexts(app, t);
+  // Numbers are reprinted by a repaint: reprinting one in place (white over the old digits) can
+  // leave a glyph's overhang wiped off the grid line beside it.
+  if (t.text) PaintBoard(app);
   RecheckLines(app, t);
   app.puzzle.Dirty = 1;
 }
