@@ -121,6 +121,9 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
+  // A held Space or X would paint and clear the same cell by turns; only arrows repeat.
+  bool arrow = code >= kKeyLeft && code <= kKeyDown;
+  if (event->isAutoRepeat() && !arrow) return;
   MainWndKeyDown(app_, code, event->modifiers() & Qt::ShiftModifier ? kShiftDown : 0);
   update();
 }
