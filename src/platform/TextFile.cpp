@@ -1,8 +1,6 @@
 #include "platform/TextFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
@@ -14,6 +12,7 @@
 #include "platform/Convert.h"
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 
 namespace gw {
@@ -148,49 +147,9 @@ void TextWriter::WriteLine(const std::string& text) {
 void TextWriter::WriteNumber(long long value) { WriteLine(NumText(value) + " "); }
 
 void TextWriter::Commit() {
-  std::string target = ResolveCase(path_);
-  size_t slash = target.rfind(kPathSeparator);
-  std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temp = folder + "." + name + ".XXXXXX";
-
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) throw FileError(FileErrorFromErrno(errno));
-  auto fail = [&](int err) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    throw FileError(FileErrorFromErrno(err));
-  };
-  struct stat old {};
-  mode_t mode = 0666;
-  if (::stat(target.c_str(), &old) == 0) {
-    mode = old.st_mode & 07777;
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) fail(errno);
-  size_t done = 0;
-  while (done < bytes_.size()) {
-    ssize_t n = ::write(fd, bytes_.data() + done, bytes_.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0) fail(errno);
-  if (::close(fd) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    throw FileError(FileErrorFromErrno(err));
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    throw FileError(FileErrorFromErrno(err));
-  }
+  FileReplacement replacement;
+  replacement.Add(path_, bytes_);
+  replacement.Commit();
 }
 
 }  // namespace gw
