@@ -4,10 +4,14 @@
 // boards.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <random>
 #include <vector>
 
 #include "mainwnd/HintSearch.h"
+#include "mainwnd/PlayTools.h"
+#include "support/TestApp.h"
 
 namespace gw {
 namespace {
@@ -131,38 +135,81 @@ TEST(HintSearch, TheNamedLineDecidesWhatEveryFillingAgreesOnAndNoLineDecidesMore
 }
 
 // A 20 × 20 puzzle that line reasoning alone cannot finish (jwilk/nonogram data/data022, MIT; see
-// tests/solver/puzzles/SOURCES.md): a board with every cell that lines decide has no line left to
-// name, and the cell named instead gets the value of the only answer.
-TEST(HintSearch, WhereLinesStallATrialNamesACellOfTheAnswer) {
-  const std::vector<std::vector<int>> rows = {
-      {2, 2, 6}, {1, 1, 2, 1}, {1, 1, 2, 2}, {4, 3, 1}, {1, 3, 1, 4}, {1, 3, 1, 2, 1}, {6, 1, 2, 2},
-      {13}, {8}, {7, 6}, {2, 3, 4, 4}, {1, 3, 4, 4}, {1, 5, 3, 2}, {2, 1, 2, 3, 2}, {1, 1, 2, 3, 3},
-      {1, 1, 4, 4}, {2, 3, 5}, {1, 7}, {1, 1}, {1}};
-  const std::vector<std::vector<int>> cols = {
-      {1, 3, 2}, {4, 1, 2}, {1, 1, 1, 3}, {10, 3}, {1, 9}, {13}, {4, 1, 3}, {7, 3}, {1, 2, 5},
-      {2, 7, 2}, {1, 6, 1}, {1, 1, 1, 2, 3}, {2, 1, 1, 1, 4}, {1, 1, 1, 2, 3, 2}, {1, 1, 1, 5, 1},
-      {1, 2, 2, 3, 2}, {1, 1, 3, 2, 3}, {3, 2, 4}, {6}, {7}};
+// tests/solver/puzzles/SOURCES.md).
+const std::vector<std::vector<int>> kStallRows = {
+    {2, 2, 6}, {1, 1, 2, 1}, {1, 1, 2, 2}, {4, 3, 1}, {1, 3, 1, 4}, {1, 3, 1, 2, 1}, {6, 1, 2, 2},
+    {13}, {8}, {7, 6}, {2, 3, 4, 4}, {1, 3, 4, 4}, {1, 5, 3, 2}, {2, 1, 2, 3, 2}, {1, 1, 2, 3, 3},
+    {1, 1, 4, 4}, {2, 3, 5}, {1, 7}, {1, 1}, {1}};
+const std::vector<std::vector<int>> kStallCols = {
+    {1, 3, 2}, {4, 1, 2}, {1, 1, 1, 3}, {10, 3}, {1, 9}, {13}, {4, 1, 3}, {7, 3}, {1, 2, 5},
+    {2, 7, 2}, {1, 6, 1}, {1, 1, 1, 2, 3}, {2, 1, 1, 1, 4}, {1, 1, 1, 2, 3, 2}, {1, 1, 1, 5, 1},
+    {1, 2, 2, 3, 2}, {1, 1, 3, 2, 3}, {3, 2, 4}, {6}, {7}};
+
+analysis::Puzzle StallPuzzle() {
   analysis::Puzzle puzzle{20, 20, {}, {}};
   auto runs = [](const std::vector<int>& lengths) {
     LineRuns r;
     for (int n : lengths) r.push_back({n, 1});
     return r;
   };
-  for (const auto& r : rows) puzzle.rows.push_back(runs(r));
-  for (const auto& c : cols) puzzle.cols.push_back(runs(c));
-  analysis::Analysis a = analysis::Analyze(puzzle);
-  ASSERT_EQ(a.solutions, 1);
+  for (const auto& r : kStallRows) puzzle.rows.push_back(runs(r));
+  for (const auto& c : kStallCols) puzzle.cols.push_back(runs(c));
+  return puzzle;
+}
 
+// Every cell that lines decide, painted or marked, the rest blank.
+PlayerBoard LineBoard(const analysis::Puzzle& puzzle) {
   analysis::Candidates c = analysis::BlankCandidates(puzzle);
-  ASSERT_TRUE(analysis::PropagateLines(puzzle, c));
-  PlayerBoard board{20, 20, {}};
+  EXPECT_TRUE(analysis::PropagateLines(puzzle, c));
+  PlayerBoard board{puzzle.width, puzzle.height, {}};
   for (analysis::CellSet s : c.cells)
     board.cells.push_back(s == analysis::kEmptyBit ? -1 : s == analysis::ColorBit(1) ? 1 : 0);
+  return board;
+}
+
+// Where lines stall, no line is left to name, and the cell named instead gets the value of the
+// only answer.
+TEST(HintSearch, WhereLinesStallATrialNamesACellOfTheAnswer) {
+  analysis::Puzzle puzzle = StallPuzzle();
+  analysis::Analysis a = analysis::Analyze(puzzle);
+  ASSERT_EQ(a.solutions, 1);
+  PlayerBoard board = LineBoard(puzzle);
   Hint h = FindHint(puzzle, board);
   ASSERT_EQ(h.kind, HintKind::kProbe);
   ASSERT_EQ(h.cells.size(), 1u);
   EXPECT_EQ(board.At(h.cells[0].x, h.cells[0].y), 0);
   EXPECT_EQ(h.cells[0].value, a.boards[0].At(h.cells[0].x, h.cells[0].y));
+}
+
+// The two menu items on that board in play: the hint names the cell, the check finds nothing
+// wrong, and neither touches the board, the ticks or SolveState.
+TEST(PlayTools, TheHintNamesTheCellOfATrialAndLeavesTheGameAsItWas) {
+  test::TestApp t;
+  t.Start();
+  test::MakeBoard(t.app, 20, 20, 6, 6);
+  for (int i = 0; i < 20; ++i) {
+    test::SetRowHints(t.app, i + 1, kStallRows[i]);
+    test::SetColHints(t.app, i + 1, kStallCols[i]);
+  }
+  PlayerBoard board = LineBoard(StallPuzzle());
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) t.app.puzzle.Grid[x + 1][y + 1] = board.At(x, y);
+  t.app.puzzle.RowHints[6][3][kHintCheck] = -1;
+  auto before = std::make_unique<PuzzleState>(t.app.puzzle);
+  t.TakeOutput();
+  t.Answer("ok");
+  ShowHint(t.app);
+  EXPECT_EQ(t.app.layout.Overlay.size(), 1u);  // the cell, no line
+  t.Answer("ok");
+  MistakeCheck(t.app);
+  std::string out = t.TakeOutput();
+  EXPECT_NE(out.find("どの列も、それだけでは新しく決まるマスがありません。\\r上から"), std::string::npos) << out;
+  EXPECT_NE(out.find("列目のマスは、仮に置いてみると矛盾が出るので決まります。"), std::string::npos) << out;
+  EXPECT_NE(out.find("今のところ、まちがいはありません。"), std::string::npos) << out;
+  EXPECT_EQ(std::memcmp(before->Grid, t.app.puzzle.Grid, sizeof before->Grid), 0);
+  EXPECT_EQ(std::memcmp(before->RowHints, t.app.puzzle.RowHints, sizeof before->RowHints), 0);
+  EXPECT_EQ(t.app.puzzle.SolveState, before->SolveState);
+  EXPECT_TRUE(t.app.layout.Overlay.empty());  // nothing wrong to show; the hint's cell is gone
 }
 
 TEST(HintSearch, ABoardThatBreaksALineAndAFullBoardAreTold) {
