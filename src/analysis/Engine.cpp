@@ -6,7 +6,13 @@
 namespace gw::analysis {
 namespace {
 
+// Answers kept per line: few at first, so that a puzzle solved by line reasoning alone does not
+// pay for clearing a big table; many once a search has shown it will ask again and again.
+constexpr size_t kCacheSlotsPerLine = 64;
 constexpr size_t kCacheBytes = 1u << 20;
+constexpr long long kGrowCacheAfter = 50000;  // line solves
+constexpr size_t kGrownSlotsPerLine = 1024;
+constexpr size_t kGrownCacheBytes = 4u << 20;
 // How often (in line solves) the clock and the cancel flag are read, and the caller polled.
 constexpr long long kClockEvery = 1024;
 constexpr long long kPollEvery = 4096;
@@ -42,11 +48,14 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
   queued_.assign(lines_.size(), 0);
   queue_.reserve(lines_.size());
   line_.resize(std::max(width_, height_));
-  cache_.Reset(std::max(width_, height_), kCacheBytes);
+  cache_.Reset(std::max(width_, height_), kCacheSlotsPerLine * lines_.size(), kCacheBytes);
   trialStamp_.assign(n, 0);
   cellStamp_.assign(n, 0);
   agreeCount_.assign(n, 0);
   agreeMask_.assign(n, 0);
+  impliedStamp_.assign(n, 0);
+  near_.assign(n, 0);
+  implied_.assign(n, 0);
   QueueAllLines();
 }
 
@@ -88,6 +97,8 @@ void Engine::CheckBudget() {
 
 bool Engine::SolveLineAt(int l) {
   if (++lines % kClockEvery == 0) CheckBudget();
+  if (lines == kGrowCacheAfter)
+    cache_.Reset(std::max(width_, height_), kGrownSlotsPerLine * lines_.size(), kGrownCacheBytes);
   const bool isRow = l < height_;
   const int n = isRow ? width_ : height_;
   const int first = isRow ? l * width_ : l - height_;
@@ -143,9 +154,15 @@ void Engine::Undo(size_t mark) {
   queueHead_ = 0;
 }
 
+int Engine::FirstUndecided() const {
+  for (size_t i = 0; i < cells_.size(); ++i)
+    if (!IsSingle(cells_[i])) return static_cast<int>(i);
+  return -1;
+}
+
 int Engine::Undecided() const {
   int count = 0;
-  for (CellSet c : cells_) count += !std::has_single_bit(static_cast<unsigned>(c));
+  for (CellSet c : cells_) count += !IsSingle(c);
   return count;
 }
 
@@ -156,8 +173,17 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   ++cellId_;
   touched_.clear();
   long long fewest = -1;
+  bool skipped = false;
   for (CellSet rest = values; rest; rest &= rest - 1) {
     const CellSet bit = rest & -rest;
+    // A value an earlier trial in this same state decided cannot fail: that trial's outcome
+    // is a consistent state inside this one's.
+    if (impliedStamp_[i] == stateId_ && (implied_[i] & bit)) {
+      ++survivors;
+      skipped = true;
+      changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = 0;
+      continue;
+    }
     const size_t mark = Mark();
     ++probes;
     if (!(Narrow(i, bit) && Propagate())) {
@@ -167,7 +193,9 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
     }
     ++survivors;
     long long changed = static_cast<long long>(trail_.size() - mark);
+    changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = changed;
     fewest = fewest < 0 ? changed : std::min(fewest, changed);
+    NoteImplied(mark);
     if (mode == ProbeMode::kMerge) {
       ++trialId_;
       for (size_t t = mark; t < trail_.size(); ++t) {
@@ -190,12 +218,15 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   if (survivors == 0) return -1;
   int narrowed = 0;
   if (refuted) {
+    ++stateId_;
     if (!(Narrow(i, static_cast<CellSet>(~refuted)) && Propagate())) return -1;
     ++narrowed;
   }
-  if (mode == ProbeMode::kMerge && survivors > 1) {
+  // Agreement needs every surviving trial.
+  if (mode == ProbeMode::kMerge && survivors > 1 && !skipped) {
     for (int j : touched_) {
       if (agreeCount_[j] != survivors || (cells_[j] & agreeMask_[j]) == cells_[j]) continue;
+      ++stateId_;
       if (!Narrow(j, agreeMask_[j])) return -1;
       ++narrowed;
     }
@@ -204,12 +235,26 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   return narrowed;
 }
 
+void Engine::NoteImplied(size_t mark) {
+  for (size_t t = mark; t < trail_.size(); ++t) {
+    const int j = trail_[t].first;
+    if (!IsSingle(cells_[j])) continue;
+    if (impliedStamp_[j] != stateId_) {
+      impliedStamp_[j] = stateId_;
+      implied_[j] = 0;
+    }
+    implied_[j] |= cells_[j];
+  }
+}
+
 int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
+  ++stateId_;  // the state may have changed since the last round
   int narrowed = 0;
   long long bestScore = -1;
   *bestCell = -1;
   for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
-    if (std::has_single_bit(static_cast<unsigned>(cells_[i]))) continue;
+    if (IsSingle(cells_[i])) continue;
+    if (onlyNear_ && !near_[i]) continue;
     long long score;
     int r = ProbeCell(i, mode, &score);
     if (r < 0) return -1;
@@ -217,6 +262,7 @@ int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
     if (r == 0 && score > bestScore) {
       bestScore = score;
       *bestCell = i;
+      std::copy(std::begin(changesOf_), std::end(changesOf_), std::begin(bestChanges_));
     }
   }
   return narrowed;
@@ -234,23 +280,6 @@ Board Engine::CurrentBoard() const {
   Board b{width_, height_, std::vector<std::uint8_t>(cells_.size())};
   for (size_t i = 0; i < cells_.size(); ++i) b.cells[i] = static_cast<std::uint8_t>(LowestValue(cells_[i]));
   return b;
-}
-
-void Engine::Search(std::vector<Board>& found, int& count) {
-  ++nodes;
-  int best;
-  if (!ProbeToFixpoint(ProbeMode::kMerge, &best)) return;
-  if (best < 0) {
-    ++count;
-    if (found.size() < 2) found.push_back(CurrentBoard());
-    return;
-  }
-  const CellSet values = cells_[best];
-  for (CellSet rest = values; rest && count < 2; rest &= rest - 1) {
-    const size_t mark = Mark();
-    if (Narrow(best, rest & -rest) && Propagate()) Search(found, count);
-    Undo(mark);
-  }
 }
 
 }  // namespace gw::analysis

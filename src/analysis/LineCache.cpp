@@ -5,14 +5,14 @@
 
 namespace gw::analysis {
 
-void LineCache::Reset(int maxLength, size_t budgetBytes) {
+void LineCache::Reset(int maxLength, size_t slots, size_t budgetBytes) {
   stride_ = 2 * std::max(maxLength, 1);
   size_t slotBytes = sizeof(Slot) + stride_ * sizeof(CellSet);
   size_t count = 1;
-  while (count * 2 * slotBytes <= budgetBytes && count < (1u << 14)) count *= 2;
+  while (count * 2 <= slots && count * 2 * slotBytes <= budgetBytes) count *= 2;
   mask_ = count - 1;
   slots_.assign(count, Slot{});
-  data_.assign(count * stride_, 0);
+  data_.reset(new CellSet[count * stride_]);
 }
 
 static std::uint64_t HashLine(int line, const CellSet* cells, int n) {

@@ -2,6 +2,7 @@
 // Answers of the line solver kept by the line and its cells: probing and search ask the same
 // line in the same state again and again. Direct-mapped, of a fixed size, so memory stays bounded.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "analysis/Analysis.h"
@@ -10,8 +11,9 @@ namespace gw::analysis {
 
 class LineCache {
  public:
-  // Room for lines of up to maxLength cells, within about budgetBytes.
-  void Reset(int maxLength, size_t budgetBytes);
+  // Room for `slots` answers (rounded down to a power of two) about lines of up to maxLength
+  // cells, within about budgetBytes.
+  void Reset(int maxLength, size_t slots, size_t budgetBytes);
   // The narrowed cells of a line seen before, written over cells; -1 not known, 0 no placement,
   // 1 cells narrowed.
   int Find(int line, CellSet* cells, int n, std::uint64_t* hash) const;
@@ -27,7 +29,8 @@ class LineCache {
   size_t mask_ = 0;
   int stride_ = 0;  // cells per slot: the state asked about, then the answer
   std::vector<Slot> slots_;
-  std::vector<CellSet> data_;
+  // Left uninitialised: a slot's cells are only read after its key was written.
+  std::unique_ptr<CellSet[]> data_;
 };
 
 }  // namespace gw::analysis

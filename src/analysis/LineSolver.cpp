@@ -48,7 +48,7 @@ bool LineSolver::RightFits(int j, int e) const {
   return bwd_[static_cast<size_t>(j + 1) * (n_ + 1) + (e + g)];
 }
 
-bool LineSolver::Solve(const Run* runs, int k, CellSet* cells, int n) {
+bool LineSolver::SolveTable(const Run* runs, int k, CellSet* cells, int n) {
   Prepare(runs, k, cells, n);
   const size_t w = n + 1;
   fwd_.assign((k + 1) * w, 0);

@@ -1,5 +1,6 @@
 #pragma once
 // Complete reasoning on one line: which values every placement of the runs leaves each cell.
+#include <cstdint>
 #include <vector>
 
 #include "analysis/Analysis.h"
@@ -10,7 +11,15 @@ class LineSolver {
  public:
   // Narrows cells[0..n) to the values some placement of runs[0..k) agrees with; false when no
   // placement fits. Runs must have lengths >= 1 and colours 1..9.
-  bool Solve(const Run* runs, int k, CellSet* cells, int n);
+  bool Solve(const Run* runs, int k, CellSet* cells, int n) {
+    return n <= kMaxBitLine ? SolveBits(runs, k, cells, n) : SolveTable(runs, k, cells, n);
+  }
+
+  // The two ways, open to the tests: one machine word per cell set for lines that fit one, and
+  // a table over (run, position) for any length.
+  static constexpr int kMaxBitLine = 63;
+  bool SolveBits(const Run* runs, int k, CellSet* cells, int n);
+  bool SolveTable(const Run* runs, int k, CellSet* cells, int n);
 
  private:
   void Prepare(const Run* runs, int k, const CellSet* cells, int n);
@@ -31,6 +40,11 @@ class LineSolver {
   std::vector<unsigned char> fwd_;
   std::vector<unsigned char> bwd_;
   std::vector<int> cover_[kMaxColors + 1];  // difference counts of the runs' possible cover
+  // The word solver's positions per run: where run j may start seen from the left, and the
+  // forward and backward sets of positions 0..n.
+  std::vector<std::uint64_t> startsLeft_;
+  std::vector<std::uint64_t> fwdBits_;
+  std::vector<std::uint64_t> bwdBits_;
 };
 
 }  // namespace gw::analysis

@@ -33,6 +33,7 @@ void ApplyModeMenus(App& app) {
   // Items of the added menus are enabled by the features behind them as each is built.
   SyncEditMenu(app);
   for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
+  ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
   ui.EnableMenuItem(MenuId::Tools, 1, m == kModePlay);
   ui.EnableMenuItem(MenuId::Tools, 2, m == kModePlay);
 }

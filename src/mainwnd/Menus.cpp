@@ -9,6 +9,7 @@
 #include "mainwnd/Messages.h"
 #include "mainwnd/Modecg.h"
 #include "mainwnd/PlayTools.h"
+#include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
 #include "solver/AutoSolve.h"
@@ -127,8 +128,12 @@ void EditMenu(App& app, int index) {
 }
 
 void ToolsMenu(App& app, int index) {
-  if (index == 1) MistakeCheck(app);
-  if (index == 2) ShowHint(app);
+  switch (index) {
+    case 0: UniquenessCheck(app); break;
+    case 1: MistakeCheck(app); break;
+    case 2: ShowHint(app); break;
+    default: break;
+  }
 }
 
 void AboutMenu(App& app, int index) {

@@ -1,5 +1,7 @@
 #include "Mirror.h"
 
+#include "platform/qt/BoardOverlay.h"
+
 #include <QPainter>
 #include <cmath>
 
@@ -29,6 +31,7 @@ bool Mirror::Snapshot(const std::string& path) {
     const QImage& pic = images_[i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1]->image();
     p.drawImage(QPointF(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel), pic);
   }
+  PaintBoardOverlay(p, *images_[SurfaceId::Main], ui_.Overlay());
   p.end();
   return shot.save(QString::fromStdString(path), "PNG");
 }
