@@ -8,38 +8,13 @@
 #include "QtBenchMain.h"
 
 #include <QApplication>
-#include <filesystem>
 
-#include "App.h"
-#include "display/Draw.h"
+#include "PenguinGame.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/PlayInput.h"
-#include "platform/qt/QtPlatform.h"
-#include "settings/Settings.h"
-#include "state/PuzzleFiles.h"
 
 namespace gw {
 namespace {
-
-const std::string kPenguin =
-    (std::filesystem::path(GW_SOURCE_DIR) / "samples" / "penguin.gwm").string();
-
-struct Game {
-  QtPlatform ui;
-  App app{ui};
-
-  Game() {
-    LoadSettings(app);
-    ImageSurface& image = ui.Image(SurfaceId::Main);
-    image.Resize(QSize(1280, 973));
-    image.SetOuterSize({19200, 15360});
-    app.puzzle.Mode = kModePlay;
-    ReadHintPuzzle(app, kPenguin);
-    PaintBoard(app);
-  }
-  double X(int col) const { return app.puzzle.XHintCount + col + 0.5; }
-  double Y(int row) const { return app.puzzle.YHintCount + row + 0.5; }
-};
 
 // Sweeps line 11 to and fro: along row 11 (hints 5 2 3 in black and red), or down column 11.
 // Turning round is a new stroke: paint on the way out, clear on the way back.

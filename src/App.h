@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/BoardLayout.h"
+#include "history/History.h"
 #include "platform/Platform.h"
 #include "solver/SolverState.h"
 #include "state/PuzzleState.h"
@@ -27,6 +28,7 @@ struct App {
   Colors colors;
   SolverState solver;
   WindowState wnd;
+  History history;
   Platform& ui;
 };
 

@@ -66,6 +66,9 @@ void LayoutBoard(App& app) {
 
   s.SetDrawMode(DrawMode::Copy);
   s.Clear();
+  // The clear wipes the keyboard cursor's frame and the overlay: nothing may take them off again.
+  app.layout.KeyCursorShown = false;
+  app.layout.Overlay.clear();
   s.SetScale(0, 0, scale.width, scale.height);
   Rgb hatch = TableColor(app, ModeHatchIndex(p.Mode));
   s.HatchBox(0, 0, scale.width, scale.height, hatch, hatch);

@@ -56,17 +56,21 @@ void DrawPaletteBar(App& app, int what) {
 }
 
 void PaletteMouseDown(App& app, int /*button*/, double y) {
-  PuzzleState& p = app.puzzle;
   double h =
       static_cast<double>(RoundHalfEven(app.ui.GetSurface(SurfaceId::Pic1).ScaleHeight() / kBands));
   // A column squeezed to nothing has no bands to hit.
   if (h <= 0 || !std::isfinite(y)) return;
   double band = std::floor(y / h) + 1;
   if (band < 1 || band > kBands) return;
-  int k = static_cast<int>(band);
-  if (p.Palette[k] == kFreeColor) return;
+  ChooseColour(app, static_cast<int>(band));
+}
+
+bool ChooseColour(App& app, int k) {
+  PuzzleState& p = app.puzzle;
+  if (k < 1 || k > kBands || p.Palette[k] == kFreeColor) return false;
   p.CurColor = k;
   DrawPaletteBar(app, 0);
+  return true;
 }
 
 }  // namespace gw

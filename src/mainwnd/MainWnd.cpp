@@ -2,9 +2,11 @@
 
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
+#include "history/EditHistory.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/NumberInput.h"
 #include "mainwnd/PlayInput.h"
+#include "mainwnd/PlayKeys.h"
 #include "settings/Settings.h"
 
 namespace gw {
@@ -29,9 +31,11 @@ void ApplyModeMenus(App& app) {
   ui.EnableMenuItem(MenuId::Option, 7, m == kModePlay);
   ui.SetKeyPreview(m == kModeNumber);
   // Items of the added menus are enabled by the features behind them as each is built.
-  for (int i = 0; i < 2; ++i) ui.EnableMenuItem(MenuId::Edit, i, false);
+  SyncEditMenu(app);
   for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
   ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
+  ui.EnableMenuItem(MenuId::Tools, 1, m == kModePlay);
+  ui.EnableMenuItem(MenuId::Tools, 2, m == kModePlay);
   // Import, export and new puzzles work in every mode.
   for (int i = 3; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
 }
@@ -53,33 +57,49 @@ void MainWndLoad(App& app) {
 void MainWndPaint(App& app) { PaintBoard(app); }
 
 void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
+  // A press begins one undoable step, which the drag after it goes on.
+  BeginStroke(app);
   switch (app.puzzle.Mode) {
-    case kModePlay: PlayMouseDown(app, button, shift, x, y); break;
+    case kModePlay:
+      PlayMouseDown(app, button, shift, x, y);
+      FollowPress(app, x, y);
+      break;
     case kModeNumber: NumberMouseDown(app, button, shift, x, y); break;
     case kModeImage: ImageMouseDown(app, button, shift, x, y); break;
     default: break;
   }
+  NoteStroke(app);
 }
 
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
+  // Only a drag with one button can change anything.
+  bool drag = button == kLeftButton || button == kRightButton;
+  if (drag) ContinueStroke(app);
   switch (app.puzzle.Mode) {
     case kModePlay: PlayMouseMove(app, button, shift, x, y); break;
     case kModeNumber: NumberMouseMove(app, button, shift, x, y); break;
     case kModeImage: ImageMouseMove(app, button, shift, x, y); break;
     default: break;
   }
+  if (drag) NoteStroke(app);
 }
 
-void MainWndKeyDown(App& app, int keyCode) {
+void MainWndKeyDown(App& app, int keyCode, int shift) {
+  if (app.puzzle.Mode == kModePlay) {
+    PlayKeyDown(app, keyCode, shift);
+    return;
+  }
   if (app.puzzle.Mode != kModeNumber) return;
-  if (keyCode >= kKeyLeft && keyCode <= kKeyDown) MoveInputCursor(app, keyCode);
+  // An arrow stores a pending entry: each entry is one undoable step.
+  if (keyCode >= kKeyLeft && keyCode <= kKeyDown)
+    RunCommand(app, CommandRole::Step, [&] { MoveInputCursor(app, keyCode); });
 }
 
 void MainWndKeyPress(App& app, int charCode) {
   if (app.puzzle.Mode != kModeNumber) return;
   bool digit = charCode >= '0' && charCode <= '9';
   if (digit || charCode == kCharEnter || charCode == 'a' || charCode == 'A')
-    NumberKeyPress(app, charCode);
+    RunCommand(app, CommandRole::Step, [&] { NumberKeyPress(app, charCode); });
 }
 
 void MainWndClosed(App& app) { app.wnd.running = false; }

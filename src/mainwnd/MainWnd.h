@@ -9,6 +9,10 @@ namespace gw {
 enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 // Key codes of the arrow keys and the Enter character.
 enum KeyCode { kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kCharEnter = 13 };
+// Key codes of keyboard play: the digit keys 1..9 are 49..57, the keypad's 97..105.
+enum PlayKeyCode { kKeySpace = 32, kKeyDelete = 46, kKeyX = 88, kKey1 = 49, kKeyPad1 = 97 };
+// The shift argument of key and mouse events: a sum of these.
+enum ShiftState { kShiftDown = 1, kCtrlDown = 2, kAltDown = 4 };
 
 inline constexpr const char* kAppCaption = "グリッドウィック";
 
@@ -17,7 +21,7 @@ void MainWndLoad(App& app);
 void MainWndPaint(App& app);
 void MainWndMouseDown(App& app, int button, int shift, double x, double y);
 void MainWndMouseMove(App& app, int button, int shift, double x, double y);
-void MainWndKeyDown(App& app, int keyCode);
+void MainWndKeyDown(App& app, int keyCode, int shift = 0);
 void MainWndKeyPress(App& app, int charCode);
 // The window was closed by any means: the program ends, nothing is offered or written.
 void MainWndClosed(App& app);

@@ -1,6 +1,7 @@
 #include "mainwnd/Menus.h"
 
 #include "display/Draw.h"
+#include "history/EditHistory.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/ToolsCommands.h"
@@ -8,6 +9,7 @@
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Messages.h"
 #include "mainwnd/Modecg.h"
+#include "mainwnd/PlayTools.h"
 #include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
@@ -32,6 +34,19 @@ const std::vector<MenuDef>& MenuBar() {
       {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
   };
   return kBar;
+}
+
+const std::vector<MenuShortcut>& MenuShortcuts() {
+  static const std::vector<MenuShortcut> kKeys = {
+      {MenuId::File, 1, false, {"Ctrl+O"}},
+      {MenuId::File, 3, false, {"Ctrl+S"}},
+      {MenuId::File, 7, false, {"Ctrl+P"}},
+      {MenuId::File, 9, false, {"Ctrl+Q"}},
+      {MenuId::Edit, 0, false, {"Ctrl+Z"}},
+      {MenuId::Edit, 1, false, {"Ctrl+Y", "Ctrl+Shift+Z"}},
+      {MenuId::File, 0, true, {"F1"}},
+  };
+  return kKeys;
 }
 
 namespace {
@@ -108,11 +123,16 @@ void CustMenu(App& app, int index) {
   if (index == 1 && app.puzzle.Mode != kModeNumber) EraseColour(app);
 }
 
-void EditMenu(App&, int) {}
+void EditMenu(App& app, int index) {
+  if (index == 0) Undo(app);
+  if (index == 1) Redo(app);
+}
 
 void ToolsMenu(App& app, int index) {
   switch (index) {
     case 0: UniquenessCheck(app); break;
+    case 1: MistakeCheck(app); break;
+    case 2: ShowHint(app); break;
     case 3: ImportCommand(app); break;
     case 4: ExportCommand(app); break;
     case 5: NewPuzzleCommand(app); break;
@@ -127,9 +147,7 @@ void AboutMenu(App& app, int index) {
                "詳しくはメモ帳などで Gridwick.txt を読んでください。");
 }
 
-}  // namespace
-
-void MenuClick(App& app, MenuId menu, int index) {
+void RunMenuItem(App& app, MenuId menu, int index) {
   switch (menu) {
     case MenuId::File: FileMenu(app, index); break;
     case MenuId::Edit: EditMenu(app, index); break;
@@ -138,6 +156,12 @@ void MenuClick(App& app, MenuId menu, int index) {
     case MenuId::Tools: ToolsMenu(app, index); break;
     case MenuId::About: AboutMenu(app, index); break;
   }
+}
+
+}  // namespace
+
+void MenuClick(App& app, MenuId menu, int index) {
+  RunCommand(app, RoleOf(menu, index), [&] { RunMenuItem(app, menu, index); });
 }
 
 void HelpClick(App& app) {

@@ -17,6 +17,16 @@ struct MenuDef {
 const std::vector<MenuDef>& MenuBar();
 inline constexpr const char* kHelpCaption = "説明(&H)";
 
+// Keys that choose an item exactly as its menu does, in the portable key names the window reads
+// ("Ctrl+Z"); the first is the one the menu shows. `help` stands for the direct help command.
+struct MenuShortcut {
+  MenuId menu;
+  int index;
+  bool help;
+  std::vector<std::string> keys;
+};
+const std::vector<MenuShortcut>& MenuShortcuts();
+
 void MenuClick(App& app, MenuId menu, int index);
 void HelpClick(App& app);
 

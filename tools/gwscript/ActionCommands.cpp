@@ -1,4 +1,5 @@
 // What the user does: menus, mouse, keys, the palette, paints, closing and restarting.
+#include <algorithm>
 #include <cmath>
 
 #include "Runner.h"
@@ -16,6 +17,16 @@ int ButtonWord(const std::string& w) {
   throw ScriptError("unknown word " + w);
 }
 
+// Chooses an item of the menu table as the window would: a disabled item does nothing.
+void ChooseItem(Runner& r, const MenuDef& menu, int index) {
+  App& app = r.app();
+  if (!r.ui().MenuEnabled(menu.id, index)) {
+    r.out() << "DISABLED " << menu.script << " " << index << "\n";
+    return;
+  }
+  MenuClick(app, menu.id, index);
+}
+
 void Menu(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
   const std::string& name = line.words[1].text;
@@ -28,15 +39,28 @@ void Menu(Runner& r, const ScriptLine& line) {
     if (menu.script != name) continue;
     if (index < 0 || index >= static_cast<int>(menu.items.size()) || menu.items[index] == "-")
       throw ScriptError("menu " + name + " has no item " + std::to_string(index));
-    App& app = r.app();
-    if (!r.ui().MenuEnabled(menu.id, index)) {
-      r.out() << "DISABLED " << name << " " << index << "\n";
-      return;
-    }
-    MenuClick(app, menu.id, index);
+    ChooseItem(r, menu, index);
     return;
   }
   throw ScriptError("unknown menu " + name);
+}
+
+// An addition to the runner: `shortcut Ctrl+Z` presses a menu shortcut, which does what its item
+// does (and nothing, printing DISABLED, while the item is disabled).
+void Shortcut(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  const std::string& keys = line.words[1].text;
+  for (const MenuShortcut& s : MenuShortcuts()) {
+    if (std::find(s.keys.begin(), s.keys.end(), keys) == s.keys.end()) continue;
+    if (s.help) {
+      HelpClick(r.app());
+      return;
+    }
+    for (const MenuDef& menu : MenuBar())
+      if (menu.id == s.menu) ChooseItem(r, menu, s.index);
+    return;
+  }
+  throw ScriptError("unknown word " + keys);
 }
 
 void Press(Runner& r, const ScriptLine& line) {
@@ -52,7 +76,16 @@ void Move(Runner& r, const ScriptLine& line) {
   MainWndMouseMove(r.app(), held, 0, WordPosition(line, 2), WordPosition(line, 3));
 }
 
-void Key(Runner& r, const ScriptLine& line) { MainWndKeyDown(r.app(), WordNumber(line, 1)); }
+// `key CODE shift` (an addition) holds Shift down with the key.
+void Key(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  int shift = 0;
+  if (line.words.size() > 2) {
+    if (line.words[2].text != "shift") throw ScriptError("unknown word " + line.words[2].text);
+    shift = kShiftDown;
+  }
+  MainWndKeyDown(r.app(), WordNumber(line, 1), shift);
+}
 
 void Char(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
@@ -126,6 +159,7 @@ void RegisterActionCommands(Runner& runner) {
   runner.Register("press", ClearingOverlay(Press));
   runner.Register("move", Move);
   runner.Register("key", ClearingOverlay(Key));
+  runner.Register("shortcut", ClearingOverlay(Shortcut));
   runner.Register("char", ClearingOverlay(Char));
   runner.Register("palette", ClearingOverlay(Palette));
   runner.Register("paint", ClearingOverlay(Paint));

@@ -71,6 +71,23 @@ void DumpCursor(Runner& r, App& app) {
           << " buffer=" << Quote(l.DigitBuffer) << "\n";
 }
 
+// An addition to the runner: the undo and redo lists (the step being recorded counts once it has
+// changed something) and the two items of the edit menu.
+void DumpHistory(Runner& r, App& app) {
+  const History& h = app.history;
+  auto on = [&](int i) { return r.ui().MenuEnabled(MenuId::Edit, i) ? "on" : "off"; };
+  size_t undo = h.done.size() + (h.open && h.openChanged ? 1 : 0);
+  r.out() << "HISTORY undo=" << undo << " redo=" << h.undone.size() << " Edit0=" << on(0)
+          << " Edit1=" << on(1) << "\n";
+}
+
+// An addition to the runner: the keyboard's cell cursor of play mode.
+void DumpKeyCursor(Runner& r, App& app) {
+  const BoardLayout& l = app.layout;
+  r.out() << "KEYCURSOR col=" << l.KeyCol << " row=" << l.KeyRow << " shown=" << (l.KeyCursorShown ? 1 : 0)
+          << " hover=" << l.HoverCol << "," << l.HoverRow << "\n";
+}
+
 void DumpTotals(Runner& r, App& app) {
   const PuzzleState& p = app.puzzle;
   const SolverState& s = app.solver;
@@ -112,7 +129,7 @@ void Dump(Runner& r, const ScriptLine& line) {
   static const std::map<std::string, DumpFn> kDumps = {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
-      {"overlay", DumpOverlay},
+      {"history", DumpHistory}, {"keycursor", DumpKeyCursor}, {"overlay", DumpOverlay},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

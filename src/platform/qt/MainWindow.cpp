@@ -45,6 +45,24 @@ int ArrowCode(int qtKey) {
   }
 }
 
+// The key codes of keyboard play (Qt's codes of the digits and X are their characters already).
+int KeyCodeOf(int qtKey) {
+  if (int arrow = ArrowCode(qtKey)) return arrow;
+  if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9) return qtKey;
+  switch (qtKey) {
+    case Qt::Key_Space: return kKeySpace;
+    case Qt::Key_Delete: return kKeyDelete;
+    case Qt::Key_X: return kKeyX;
+    default: return 0;
+  }
+}
+
+QList<QKeySequence> KeySequences(const std::vector<std::string>& keys) {
+  QList<QKeySequence> list;
+  for (const std::string& k : keys) list << QKeySequence::fromString(QString::fromStdString(k));
+  return list;
+}
+
 }  // namespace
 
 BoardView::BoardView(QtPlatform& ui, App& app, QWidget* parent) : QWidget(parent), ui_(ui), app_(app) {
@@ -108,6 +126,21 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
   update();
 }
 
+// Keys outside number input mode (whose key preview takes them first): keyboard play.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  int code = KeyCodeOf(event->key());
+  if (code == 0 || ui_.KeyPreview() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // A held Space or X would paint and clear the same cell by turns; only arrows repeat.
+  bool arrow = code >= kKeyLeft && code <= kKeyDown;
+  if (event->isAutoRepeat() && !arrow) return;
+  ui_.SetBoardOverlay({});
+  MainWndKeyDown(app_, code, event->modifiers() & Qt::ShiftModifier ? kShiftDown : 0);
+  update();
+}
+
 MainWindow::MainWindow(QtPlatform& ui, App& app) : ui_(ui), app_(app), board_(new BoardView(ui, app, this)) {
   setCentralWidget(board_);
   BuildMenus();
@@ -134,6 +167,11 @@ void MainWindow::BuildMenus() {
   }
   QAction* help = menuBar()->addAction(QString::fromStdString(kHelpCaption));
   connect(help, &QAction::triggered, this, [this] { HelpClick(app_); });
+  // A disabled action takes no shortcut: each key works exactly while its item does.
+  for (const MenuShortcut& s : MenuShortcuts()) {
+    QAction* action = s.help ? help : items_.value({static_cast<int>(s.menu), s.index});
+    if (action) action->setShortcuts(KeySequences(s.keys));
+  }
 }
 
 void MainWindow::SetOuterGeometry(const TwipsRect& rect) {

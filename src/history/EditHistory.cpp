@@ -1,0 +1,126 @@
+#include "history/EditHistory.h"
+
+#include "history/Replay.h"
+#include "mainwnd/Overlay.h"
+
+namespace gw {
+
+CommandRole RoleOf(MenuId menu, int index) {
+  switch (menu) {
+    case MenuId::File:
+      return index == 0 || index == 1 || index == 2 || index == 5 ? CommandRole::Load : CommandRole::Plain;
+    case MenuId::Edit:
+      return CommandRole::Self;
+    case MenuId::Option:
+      return index == 3 ? CommandRole::Plain : CommandRole::Step;
+    case MenuId::Cust:
+      return index == 1 ? CommandRole::Step : CommandRole::Plain;
+    case MenuId::Tools:
+      // Import and the generator put a new puzzle in memory.
+      return index == 3 || index == 5 ? CommandRole::Load : CommandRole::Plain;
+    case MenuId::About:
+      return CommandRole::Plain;
+  }
+  return CommandRole::Plain;
+}
+
+void RunCommand(App& app, CommandRole role, const std::function<void()>& command) {
+  if (role == CommandRole::Self) {
+    command();
+    return;
+  }
+  // The overlay of a check or a hint shows the board as it was: any change takes it down first.
+  if (role != CommandRole::Plain) TakeDownOverlay(app);
+  if (role == CommandRole::Step) {
+    BeginStroke(app);
+    command();
+    EndStep(app);
+  } else if (role == CommandRole::Load) {
+    EndStep(app);
+    PuzzleIdentity before = IdentityOf(app.puzzle);
+    command();
+    // A cancelled open leaves the puzzle and its history as they were.
+    if (!SamePuzzle(before, app.puzzle)) ResetHistory(app);
+  } else {
+    EndStep(app);
+    command();
+  }
+  SyncEditMenu(app);
+}
+
+void BeginStroke(App& app) {
+  TakeDownOverlay(app);
+  EndStep(app);
+  History& h = app.history;
+  TakeSnapshot(app.puzzle, h.before);
+  h.open = true;
+  h.openChanged = false;
+}
+
+void ContinueStroke(App& app) {
+  if (!app.history.open) BeginStroke(app);
+}
+
+void NoteStroke(App& app) {
+  History& h = app.history;
+  if (!h.open || h.openChanged || SameBoard(h.before, app.puzzle)) return;
+  h.openChanged = true;
+  h.undone.clear();
+  SyncEditMenu(app);
+}
+
+void EndStep(App& app) {
+  History& h = app.history;
+  if (!h.open) return;
+  h.open = false;
+  Step step = DiffBoard(h.before, app.puzzle);
+  if (step.changes.empty()) return;
+  h.done.push_back(std::move(step));
+  h.undone.clear();
+}
+
+bool CanUndo(const App& app) {
+  const History& h = app.history;
+  return !h.done.empty() || (h.open && h.openChanged);
+}
+
+bool CanRedo(const App& app) {
+  const History& h = app.history;
+  return !h.undone.empty() && !(h.open && h.openChanged);
+}
+
+namespace {
+
+// Replays the last step of one list and hands it to the other: undo from `done` to `undone`,
+// redo the other way.
+void Replay(App& app, std::vector<Step>& from, std::vector<Step>& to, Direction dir) {
+  EndStep(app);
+  if (!from.empty()) {
+    Step step = std::move(from.back());
+    from.pop_back();
+    ReplayStep(app, step, dir);
+    to.push_back(std::move(step));
+  }
+  SyncEditMenu(app);
+}
+
+}  // namespace
+
+void Undo(App& app) { Replay(app, app.history.done, app.history.undone, Direction::Back); }
+
+void Redo(App& app) { Replay(app, app.history.undone, app.history.done, Direction::Forward); }
+
+void ResetHistory(App& app) {
+  History& h = app.history;
+  h.done.clear();
+  h.undone.clear();
+  h.open = false;
+  h.openChanged = false;
+}
+
+void SyncEditMenu(App& app) {
+  app.ui.EnableMenuItem(MenuId::Edit, 0, CanUndo(app));
+  app.ui.EnableMenuItem(MenuId::Edit, 1, CanRedo(app));
+}
+
+}  // namespace gw
