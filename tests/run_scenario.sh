@@ -3,20 +3,22 @@
 # a copy of the samples (as samples/) and compares what it prints with SCRIPT.expected.
 # The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
 # dialogs show their folder) are the same on every run and every machine.
+# GW_EMULATOR, when set, runs GWSCRIPT (wine64 for the Windows build), and GW_SCENARIO_ROOT
+# replaces /tmp/gw-scenarios, so that the two builds' runs never share a folder.
 set -u
 gwscript=$1
 script=$2
 samples=$3
 name=$4
 expected="${script%.gws}.expected"
-work="/tmp/gw-scenarios/$name"
+work="${GW_SCENARIO_ROOT:-/tmp/gw-scenarios}/$name"
 rm -rf "$work"
 mkdir -p "$work" || exit 2
 logs=$(mktemp -d)
 trap 'rm -rf "$work" "$logs"' EXIT
 cp -r "$samples" "$work/samples"
 cd "$work" || exit 2
-"$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
+${GW_EMULATOR:-} "$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?
 if ! diff -u "$expected" "$logs/actual"; then
   echo "scenario output differs from $expected"

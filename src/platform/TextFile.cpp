@@ -1,20 +1,14 @@
 #include "platform/TextFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "platform/Convert.h"
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 
 namespace gw {
 namespace {
@@ -47,18 +41,7 @@ Int RoundInto(double value, int line) {
 
 }  // namespace
 
-TextReader TextReader::Open(const std::string& path) {
-  std::string real = ResolveCase(path);
-  struct stat st {};
-  if (::stat(real.c_str(), &st) != 0) throw FileError(FileErrorFromErrno(errno));
-  if (!S_ISREG(st.st_mode)) throw FileError(kErrPathAccess);
-  std::ifstream in(real, std::ios::binary);
-  if (!in) throw FileError(FileErrorFromErrno(errno == 0 ? EACCES : errno));
-  std::ostringstream all;
-  all << in.rdbuf();
-  if (in.bad()) throw FileError(kErrPathAccess);
-  return TextReader(all.str());
-}
+TextReader TextReader::Open(const std::string& path) { return TextReader(ReadWholeFile(ResolveCase(path))); }
 
 TextReader TextReader::FromBytes(std::string bytes) { return TextReader(std::move(bytes)); }
 
@@ -147,50 +130,6 @@ void TextWriter::WriteLine(const std::string& text) {
 
 void TextWriter::WriteNumber(long long value) { WriteLine(NumText(value) + " "); }
 
-void TextWriter::Commit() {
-  std::string target = ResolveCase(path_);
-  size_t slash = target.rfind(kPathSeparator);
-  std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temp = folder + "." + name + ".XXXXXX";
-
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) throw FileError(FileErrorFromErrno(errno));
-  auto fail = [&](int err) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    throw FileError(FileErrorFromErrno(err));
-  };
-  struct stat old {};
-  mode_t mode = 0666;
-  if (::stat(target.c_str(), &old) == 0) {
-    mode = old.st_mode & 07777;
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) fail(errno);
-  size_t done = 0;
-  while (done < bytes_.size()) {
-    ssize_t n = ::write(fd, bytes_.data() + done, bytes_.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0) fail(errno);
-  if (::close(fd) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    throw FileError(FileErrorFromErrno(err));
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    throw FileError(FileErrorFromErrno(err));
-  }
-}
+void TextWriter::Commit() { ReplaceFileContents(ResolveCase(path_), bytes_); }
 
 }  // namespace gw

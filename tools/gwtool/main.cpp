@@ -6,11 +6,13 @@
 //                       Exit status: 0 solved, 1 cells left blank, 2 contradiction, 3 the file
 //                       cannot be read, 4 a bad command line.
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "App.h"
+#include "platform/Console.h"
 #include "platform/FileError.h"
+#include "platform/Utf8.h"
 #include "platform/scripted/ScriptText.h"
 #include "solver/AutoSolve.h"
 #include "state/PuzzleFiles.h"
@@ -21,9 +23,8 @@ namespace {
 
 enum Exit { kSolved = 0, kBlanksLeft = 1, kContradiction = 2, kUnreadable = 3, kUsage = 4 };
 
-bool EndsWithNoCase(const std::string& s, const char* tail) {
-  size_t n = std::strlen(tail);
-  return s.size() >= n && strncasecmp(s.c_str() + s.size() - n, tail, n) == 0;
+bool EndsWithNoCase(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && EqualsIgnoringCase(s.substr(s.size() - tail.size()), tail);
 }
 
 // Reads the puzzle for play; false (with the reason on standard error) when it cannot be read.
@@ -72,9 +73,11 @@ int Solve(const std::string& path) {
 }  // namespace gw
 
 int main(int argc, char** argv) {
-  if (argc != 3 || std::strcmp(argv[1], "solve") != 0) {
+  gw::UseBinaryStandardStreams();
+  std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
+  if (args.size() != 3 || args[1] != "solve") {
     std::fprintf(stderr, "usage: gwtool solve FILE\n");
     return gw::kUsage;
   }
-  return gw::Solve(argv[2]);
+  return gw::Solve(args[2]);
 }

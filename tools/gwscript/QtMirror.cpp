@@ -1,11 +1,24 @@
-#include "Mirror.h"
-
 #include <QPainter>
 #include <cmath>
+#include <map>
+
+#include "Mirror.h"
+#include "platform/qt/ImageSurface.h"
 
 namespace gw {
+namespace {
 
-Mirror::Mirror(ScriptedPlatform& ui) : ui_(ui) {
+class QtMirror : public Mirror {
+ public:
+  explicit QtMirror(ScriptedPlatform& ui);
+  bool Snapshot(const std::string& path) override;
+
+ private:
+  ScriptedPlatform& ui_;
+  std::map<SurfaceId, std::unique_ptr<ImageSurface>> images_;
+};
+
+QtMirror::QtMirror(ScriptedPlatform& ui) : ui_(ui) {
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) {
     QColor background = id == SurfaceId::Main ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::white);
     images_[id] = std::make_unique<ImageSurface>(background);
@@ -20,7 +33,7 @@ Mirror::Mirror(ScriptedPlatform& ui) : ui_(ui) {
   });
 }
 
-bool Mirror::Snapshot(const std::string& path) {
+bool QtMirror::Snapshot(const std::string& path) {
   QImage shot = images_[SurfaceId::Main]->image().copy();
   QPainter p(&shot);
   for (int i = 0; i < 2; ++i) {
@@ -30,7 +43,11 @@ bool Mirror::Snapshot(const std::string& path) {
     p.drawImage(QPointF(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel), pic);
   }
   p.end();
-  return shot.save(QString::fromStdString(path), "PNG");
+  return shot.save(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), "PNG");
 }
+
+}  // namespace
+
+std::unique_ptr<Mirror> MakeMirror(ScriptedPlatform& ui) { return std::make_unique<QtMirror>(ui); }
 
 }  // namespace gw
