@@ -96,6 +96,8 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void ReplaceFileContents(const std::string& target, const std::string& bytes) {
+  // MoveFileExW calls a folder in the way a denied access; the number is the one other systems give.
+  if (KindOf(target) == EntryKind::Folder) throw FileError(kErrPathAccess);
   HANDLE h = INVALID_HANDLE_VALUE;
   std::wstring temp = CreateTempBeside(target, h);
   try {

@@ -17,7 +17,7 @@ size_t WindowsRootLength(const std::string& path) {
   const PathStyle w = PathStyle::Windows;
   if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':')
     return path.size() > 2 && IsSeparator(path[2], w) ? 3 : 2;
-  if (path.size() >= 2 && IsSeparator(path[0], w) && IsSeparator(path[1], w)) {
+  if (path.size() >= 3 && IsSeparator(path[0], w) && IsSeparator(path[1], w) && !IsSeparator(path[2], w)) {
     // A share: \\server\share\ as a whole is the root, as the system will not go above it.
     size_t server = PartEnd(path, 2, w);
     if (server >= path.size()) return path.size();
