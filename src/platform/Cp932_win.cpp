@@ -8,12 +8,27 @@ namespace {
 
 constexpr UINT kCodePage932 = 932;
 
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// The one place the Windows table and glibc's differ: Windows takes a lone byte 0x80 for U+0080 and
+// back. glibc refuses both, and a file must read and write alike on every system, so both are
+// refused here too.
+bool HasLone80(const std::string& bytes) {
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (IsLeadByte(c)) ++i;
+    else if (c == 0x80) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // MB_ERR_INVALID_CHARS makes an undecodable byte, or a lead byte cut off at the end, an error
 // instead of a substituted character.
 std::optional<std::string> SystemDecodeCp932(const std::string& bytes) {
   if (bytes.empty()) return std::string();
+  if (HasLone80(bytes)) return std::nullopt;
   int size = static_cast<int>(bytes.size());
   int n = ::MultiByteToWideChar(kCodePage932, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
   if (n <= 0) return std::nullopt;
@@ -26,7 +41,7 @@ std::optional<std::string> SystemDecodeCp932(const std::string& bytes) {
 // lacks; such a character comes out as the default character instead, which `usedDefault` reports.
 std::optional<std::string> SystemEncodeCp932(const std::string& utf8) {
   std::optional<std::wstring> wide = TryToWide(utf8);
-  if (!wide) return std::nullopt;
+  if (!wide || wide->find(L'\x80') != std::wstring::npos) return std::nullopt;
   if (wide->empty()) return std::string();
   int size = static_cast<int>(wide->size());
   BOOL usedDefault = FALSE;

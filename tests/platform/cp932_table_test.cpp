@@ -70,6 +70,7 @@ TEST(Cp932, UndecodableBytesAreErrorsEverywhere) {
       {"ok\x85\x40", "an unassigned character"},
       {"\x81\x7f", "a second byte out of range"},
       {"\x81\x0a", "a line end where the second byte belongs"},
+      {"a\x80", "a lone 0x80, which only the Windows table has (as U+0080)"},
   };
   for (const Strict& c : cases) {
     EXPECT_FALSE(DecodeCp932(c.bytes)) << c.why;
@@ -78,6 +79,8 @@ TEST(Cp932, UndecodableBytesAreErrorsEverywhere) {
   EXPECT_FALSE(EncodeCp932("\xC3\xA9")) << "é is not in the code page";
   EXPECT_FALSE(EncodeCp932("\xF0\x9F\x98\x80")) << "nor is an emoji";
   EXPECT_FALSE(EncodeCp932("\xE7\x8C")) << "broken UTF-8";
+  EXPECT_FALSE(EncodeCp932("\xC2\x80")) << "U+0080";
+  EXPECT_EQ(DecodeCp932("\x81\x80"), "\xC3\xB7") << "0x80 as a second byte is part of a character (÷)";
   EXPECT_EQ(SystemDecodeCp932("abc"), "abc");
   EXPECT_EQ(SystemEncodeCp932(""), "");
 }

@@ -8,6 +8,7 @@
 #include "platform/NativeFiles.h"
 #include "platform/TextFile.h"
 #include "state/Paths.h"
+#include "state/FileTestSupport.h"
 #include "support/TestApp.h"
 
 #ifdef _WIN32
@@ -21,14 +22,7 @@ namespace {
 
 using test::TempDir;
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const FileError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 size_t CountEntries(const std::string& folder) { return FolderNames(folder).value_or(std::vector<std::string>{}).size(); }
 

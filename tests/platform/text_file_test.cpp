@@ -12,6 +12,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "state/FileTestSupport.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -21,14 +22,7 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const FileError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 TEST(TextReader, LinesEndInCrLfLfOrCr) {
   auto r = TextReader::FromBytes("one\r\ntwo\nthree\rfour");
