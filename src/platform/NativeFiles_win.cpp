@@ -56,13 +56,12 @@ void WriteAll(HANDLE h, const std::string& bytes) {
   }
 }
 
-// A name beside `target` that no other file has: the target's name with a counter and the
-// process's number, tried until one can be created new.
+// A new file beside `target`, under a short name of its own (the process's number and a counter),
+// so that a long target name never makes the temporary one too long; tried until one is new.
 std::wstring CreateTempBeside(const std::string& target, HANDLE& out) {
-  size_t nameStart = NameStart(target);
-  std::wstring base = ToWide(target.substr(0, nameStart) + "~" + target.substr(nameStart));
+  std::wstring folder = ToWide(target.substr(0, NameStart(target)));
   for (unsigned n = 0;; ++n) {
-    std::wstring temp = base + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(n) + L".tmp";
+    std::wstring temp = folder + L"~gw" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(n) + L".tmp";
     out = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out != INVALID_HANDLE_VALUE) return temp;
     if (::GetLastError() != ERROR_FILE_EXISTS || n > 1000) ThrowLastError();

@@ -82,6 +82,16 @@ TEST(NativeFiles, AReplaceTheSystemRefusesKeepsTheOldFile) {
   EXPECT_EQ(CountEntries("."), 1u) << "a temporary file was left behind";
 }
 
+// The temporary file has a short name of its own, so a name near the system's limit saves too.
+TEST(NativeFiles, ANameNearTheLimitIsReplacedToo) {
+  TempDir dir;
+  std::string name = std::string(240, 'n') + ".gwm";
+  WriteWholeFile(name, "old");
+  ReplaceFileContents(name, "new");
+  EXPECT_EQ(ReadWholeFile(name), "new");
+  EXPECT_EQ(CountEntries("."), 1u);
+}
+
 // Windows itself ignores case, and a replaced file keeps the name it had.
 TEST(NativeFiles, TheFileSystemsOwnCaseIsKept) {
   TempDir dir;
