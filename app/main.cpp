@@ -1,12 +1,18 @@
 // Gridwick: nonogram puzzles, monochrome and colour, in one main window.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "App.h"
 #include "mainwnd/MainWnd.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/UserFolder.h"
 #include "platform/qt/ImageSurface.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
@@ -25,20 +31,79 @@ bool HasDisplay() {
 #endif
 }
 
+// Options that are answered on the terminal: they must work without a display.
+bool AsksTheTerminal(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"})
+      if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+const QCommandLineOption kUserFolder(
+    "user-folder",
+    "Work in the per-user puzzle folder ($XDG_DATA_HOME/gridwick/puzzles, by default "
+    "~/.local/share/gridwick/puzzles), made and filled with the sample puzzles on first start. "
+    "Without it Gridwick works in the current folder.");
+
+// Parses the command line; --help, --version and unknown options are answered on the terminal
+// and end the program.
+void ParseCommandLine(const QCoreApplication& app, QCommandLineParser& parser) {
+  parser.setApplicationDescription("Gridwick: nonogram (picture logic) puzzles, monochrome and in colour.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addOption(kUserFolder);
+  parser.process(app);
+}
+
+void NameTheProgram() {
+  QCoreApplication::setApplicationName("Gridwick");
+  QCoreApplication::setApplicationVersion(GW_VERSION);
+}
+
+int NoDisplay() {
+  std::fprintf(stderr,
+               "gridwick: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+               "Start it from a desktop session, or without one under a virtual display:\n"
+               "  xvfb-run -a -s \"-screen 0 1280x1024x24\" gridwick\n"
+               "gridwick: 画面(ディスプレイ)が見つかりません。デスクトップから起動するか、xvfb-run で起動してください。\n");
+  return 1;
+}
+
+// The installed sample puzzles, found from where the program itself lies.
+std::string InstalledSamples() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(GW_SAMPLES_FROM_BIN).toStdString();
+}
+
+// Moves into the per-user folder before start-up reads the settings file there; when that fails
+// the program says why and works in the current folder.
+void EnterUserFolder() {
+  std::string folder = gw::UserPuzzleFolder();
+  try {
+    if (folder.empty()) throw gw::FileError(gw::kErrPathAccess);
+    gw::PrepareUserFolder(folder, InstalledSamples());
+    gw::ChangeDirectory(folder);
+  } catch (const gw::FileError& e) {
+    std::fprintf(stderr, "gridwick: cannot use the puzzle folder %s (%s); working in %s instead.\n",
+                 folder.c_str(), e.what(), gw::CurrentDirectory().c_str());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!HasDisplay()) {
-    std::fprintf(stderr,
-                 "gridwick: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                 "Start it from a desktop session, or without one under a virtual display:\n"
-                 "  xvfb-run -a -s \"-screen 0 1280x1024x24\" ./run.sh\n"
-                 "gridwick: 画面(ディスプレイ)が見つかりません。xvfb-run で起動してください。\n");
-    return 1;
+  if (AsksTheTerminal(argc, argv) || !HasDisplay()) {
+    QCoreApplication terminal(argc, argv);
+    NameTheProgram();
+    QCommandLineParser parser;
+    ParseCommandLine(terminal, parser);
+    return NoDisplay();
   }
   gw::InstallFontSubstitutions();
   QApplication qtApp(argc, argv);
-  QApplication::setApplicationName("Gridwick");
+  NameTheProgram();
+  QCommandLineParser parser;
+  ParseCommandLine(qtApp, parser);
+  if (parser.isSet(kUserFolder)) EnterUserFolder();
   QTranslator qtJapanese;
   if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtJapanese);

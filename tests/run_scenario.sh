@@ -1,6 +1,8 @@
 #!/bin/sh
-# run_scenario.sh GWSCRIPT SCRIPT.gws SAMPLES NAME: runs the scenario in a fresh folder that holds
-# a copy of the samples (as samples/) and compares what it prints with SCRIPT.expected.
+# run_scenario.sh GWSCRIPT SCRIPT.gws SAMPLES NAME [LIST]: runs the scenario in a fresh folder that
+# holds a copy of the samples (as samples/) and compares what it prints with SCRIPT.expected. With
+# LIST (the sample files named one a line) only those files are copied, whatever else lies in
+# SAMPLES.
 # The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
 # dialogs show their folder) are the same on every run and every machine.
 # GW_EMULATOR, when set, runs GWSCRIPT (wine64 for the Windows build), and GW_SCENARIO_ROOT
@@ -10,13 +12,19 @@ gwscript=$1
 script=$2
 samples=$3
 name=$4
+list=${5:-}
 expected="${script%.gws}.expected"
 work="${GW_SCENARIO_ROOT:-/tmp/gw-scenarios}/$name"
 rm -rf "$work"
 mkdir -p "$work" || exit 2
 logs=$(mktemp -d)
 trap 'rm -rf "$work" "$logs"' EXIT
-cp -r "$samples" "$work/samples"
+if [ -n "$list" ]; then
+  . "$(dirname "$0")/../scripts/samples.sh"
+  gw_copy_samples "$samples" "$list" "$work/samples" || exit 2
+else
+  cp -r "$samples" "$work/samples"
+fi
 cd "$work" || exit 2
 ${GW_EMULATOR:-} "$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?

@@ -87,8 +87,10 @@ void FileSel2DoubleClick(App& app, FileSel2& dlg, int index) {
 void CmdClick(App& app, FileSel2& dlg, int i) {
   if (PressCancel(app, dlg, i)) return;
   if (dlg.selected < 0 || dlg.selected >= static_cast<int>(dlg.files.size())) return;
-  // The name on disk, not the shown one: names with several dots or capitals open as they are.
-  std::string name = dlg.files[dlg.selected];
+  // The name the entry shows, in lower case: the file is found whatever the case on disk, and the
+  // caption and the names of its progress and completer files follow what the list showed. The
+  // whole name is taken, so a name with several dots opens too.
+  std::string name = LowerAscii(dlg.files[dlg.selected]);
   std::string folder = dlg.folder;
   try {
     if (i == 2) {

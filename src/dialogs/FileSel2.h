@@ -14,7 +14,8 @@ struct FileSel2 : Dialog {
 
   std::string folder;                // Lbl(0): the current directory
   std::vector<std::string> entries;  // List1
-  std::vector<std::string> files;    // the file name behind each entry, as it is on disk
+  std::vector<std::string> files;    // the file name behind each entry, as it is on disk (OK and
+                                     // details take it in lower case, as listed)
   int selected = -1;                 // index into entries, -1 for none
 };
 

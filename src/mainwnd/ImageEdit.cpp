@@ -26,8 +26,8 @@ std::optional<Cell> CellAt(const PuzzleState& p, double x, double y) {
   return c;
 }
 
-// With no board (right after a mode change) the picture actions have nothing to work on; they
-// neither ask nor mark anything as unsaved.
+// With no board (right after a mode change) a scroll has nothing to shift and no size to reduce
+// its amount by.
 bool HasBoard(const PuzzleState& p) { return p.XSize >= 1 && p.YSize >= 1; }
 
 bool AskYesNo(App& app, const std::string& text, const std::string& title) {
@@ -103,7 +103,6 @@ void ImageMouseMove(App& app, int button, int /*shift*/, double x, double y) {
 
 void InvertImage(App& app) {
   PuzzleState& p = app.puzzle;
-  if (!HasBoard(p)) return;
   int k = p.CurColor;
   std::string text = "現在選択されている" + NumText(k) + " 番の色と「空マス」を反転します。" + CR +
                      "いいですか？";
@@ -133,7 +132,6 @@ void ScrollImage(App& app) {
 
 void EraseColour(App& app) {
   PuzzleState& p = app.puzzle;
-  if (!HasBoard(p)) return;
   int k = p.CurColor;
   std::string text = "　現在選択されている" + NumText(k) + " 番の色を消去します。" + CR +
                      "消去すると元には戻せません。" + CR + "消去しますか？";

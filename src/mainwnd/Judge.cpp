@@ -2,6 +2,7 @@
 
 #include "display/Draw.h"
 #include "mainwnd/Messages.h"
+#include "mainwnd/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"
@@ -115,7 +116,7 @@ void AskForCompleter(App& app, std::string text) {
   }
   for (int i = 1; i <= list.count; ++i) text += "・" + Mid(list.entries[i], 11) + CR;
   text += "完成者の名前をどうぞ";
-  InputResult reply = app.ui.InputBox(text, "「" + p.Answer + "」完成", "");
+  InputResult reply = InputStorableText(app, text, "「" + p.Answer + "」完成", "");
   std::string name = reply.cancelled ? "" : StorableName(reply.text);
   if (!name.empty()) RecordCompleter(app, path, name, list);
 }

@@ -38,18 +38,18 @@ void FileMenu(App& app, int index) {
   PuzzleState& p = app.puzzle;
   switch (index) {
     case 0:
-      OfferProgressSave(app);
+      if (!OfferProgressSave(app)) break;
       if (p.Mode == kModeNumber) NewHintPuzzle(app);
       else if (p.Mode == kModeImage) NewPicture(app);
       break;
     case 1:
-      OfferProgressSave(app);
+      if (!OfferProgressSave(app)) break;
       if (p.Mode == kModePlay) OpenForPlay(app, 1);
       else if (p.Mode == kModeNumber) OpenHintPuzzle(app);
       else OpenPicture(app);
       break;
     case 2:
-      OfferProgressSave(app);
+      if (!OfferProgressSave(app)) break;
       if (p.Mode == kModePlay) OpenForPlay(app, 2);
       else Msg(app, "ファイルを開く２はプレイモードのみです。");
       break;
@@ -58,13 +58,10 @@ void FileMenu(App& app, int index) {
         Msg(app, "今は保存するファイルがありません。");
         break;
       }
-      if (p.Mode == kModePlay) SaveProgress(app);
-      else if (p.Mode == kModeNumber) SaveHintPuzzle(app);
-      else SavePicture(app);
-      p.Dirty = 0;
+      SaveCommand(app);
       break;
     case 5:
-      OfferProgressSave(app);
+      if (!OfferProgressSave(app)) break;
       RunModeDialog(app);
       LayoutBoard(app);
       break;
@@ -72,7 +69,7 @@ void FileMenu(App& app, int index) {
       if (p.XSize > 0) RunPrintDialog(app);
       break;
     case 9:
-      OfferProgressSave(app);
+      if (!OfferProgressSave(app)) break;
       app.ui.CloseMainWindow();
       break;
     default:

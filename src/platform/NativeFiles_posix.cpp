@@ -104,11 +104,18 @@ std::string ReadWholeFile(const std::string& path) {
   return all.str();
 }
 
-void ReplaceFileContents(const std::string& target, const std::string& bytes) {
-  size_t nameStart = NameStart(target);
-  std::string temp = target.substr(0, nameStart) + "." + target.substr(nameStart) + ".XXXXXX";
-  int fd = ::mkstemp(temp.data());
+// Short hidden names (".gw" and six characters): a target whose name is near the file system's
+// limit can still be saved.
+std::string MakeTemporary(const std::string& folder, int& fd) {
+  std::string temp = folder + ".gwXXXXXX";
+  fd = ::mkstemp(temp.data());
   if (fd < 0) ThrowErrno(errno);
+  return temp;
+}
+
+std::string WriteTemporaryBeside(const std::string& target, const std::string& bytes) {
+  int fd = -1;
+  std::string temp = MakeTemporary(target.substr(0, NameStart(target)), fd);
   try {
     if (::fchmod(fd, ModeFor(target)) != 0) ThrowErrno(errno);
     WriteAll(fd, bytes);
@@ -118,12 +125,33 @@ void ReplaceFileContents(const std::string& target, const std::string& bytes) {
     ::unlink(temp.c_str());
     throw;
   }
-  if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
+  if (::close(fd) != 0) {
     int err = errno;
     ::unlink(temp.c_str());
     ThrowErrno(err);
   }
+  return temp;
 }
+
+void RefuseWriteProtected(const std::string& target) {
+  if (KindOf(target) == EntryKind::Missing) return;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowErrno(errno);
+}
+
+// A hard link; empty on a file system that has none.
+std::string SecondName(const std::string& target) {
+  int fd = -1;
+  std::string backup = MakeTemporary(target.substr(0, NameStart(target)), fd);
+  ::close(fd);
+  ::unlink(backup.c_str());
+  return ::link(target.c_str(), backup.c_str()) == 0 ? backup : "";
+}
+
+int MoveOver(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : FileErrorFromErrno(errno);
+}
+
+void RemoveQuietly(const std::string& path) { ::unlink(path.c_str()); }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);

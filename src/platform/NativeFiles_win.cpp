@@ -14,9 +14,8 @@
 #include "platform/WideText.h"
 
 namespace gw {
-namespace {
 
-int FileErrorFromWin32(DWORD err) {
+int FileErrorFromWin32(unsigned long err) {
   switch (err) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -30,6 +29,8 @@ int FileErrorFromWin32(DWORD err) {
     default: return kErrPathAccess;
   }
 }
+
+namespace {
 
 [[noreturn]] void ThrowLastError() { throw FileError(FileErrorFromWin32(::GetLastError())); }
 
@@ -56,14 +57,13 @@ void WriteAll(HANDLE h, const std::string& bytes) {
   }
 }
 
-// A new file beside `target`, under a short name of its own (the process's number and a counter),
-// so that a long target name never makes the temporary one too long; tried until one is new.
-std::wstring CreateTempBeside(const std::string& target, HANDLE& out) {
-  std::wstring folder = ToWide(target.substr(0, NameStart(target)));
+// Short hidden names (".gw", the process and a counter): a target whose name is near the system's
+// limit can still be saved. Open for writing in `handle`.
+std::string MakeTemporary(const std::string& folder, HANDLE& handle) {
   for (unsigned n = 0;; ++n) {
-    std::wstring temp = folder + L"~gw" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(n) + L".tmp";
-    out = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out != INVALID_HANDLE_VALUE) return temp;
+    std::string temp = folder + ".gw" + std::to_string(::GetCurrentProcessId() % 100000) + "-" + std::to_string(n);
+    handle = ::CreateFileW(ToWide(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) return temp;
     if (::GetLastError() != ERROR_FILE_EXISTS || n > 1000) ThrowLastError();
   }
 }
@@ -94,25 +94,46 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-void ReplaceFileContents(const std::string& target, const std::string& bytes) {
-  // MoveFileExW calls a folder in the way a denied access; the number is the one other systems give.
-  if (KindOf(target) == EntryKind::Folder) throw FileError(kErrPathAccess);
+std::string WriteTemporaryBeside(const std::string& target, const std::string& bytes) {
   HANDLE h = INVALID_HANDLE_VALUE;
-  std::wstring temp = CreateTempBeside(target, h);
+  std::string temp = MakeTemporary(target.substr(0, NameStart(target)), h);
   try {
     Handle file(h);
     WriteAll(file.h, bytes);
     if (!::FlushFileBuffers(file.h)) ThrowLastError();
   } catch (const FileError&) {
-    ::DeleteFileW(temp.c_str());
+    RemoveQuietly(temp);
     throw;
   }
-  if (!::MoveFileExW(temp.c_str(), ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DWORD err = ::GetLastError();
-    ::DeleteFileW(temp.c_str());
-    throw FileError(FileErrorFromWin32(err));
-  }
+  return temp;
 }
+
+// A read-only file is write-protected for every user. A folder in the way gives the number the
+// other systems give (MoveFileExW would call it a denied access).
+void RefuseWriteProtected(const std::string& target) {
+  DWORD a = Attributes(target);
+  if (a == INVALID_FILE_ATTRIBUTES) return;
+  if (a & FILE_ATTRIBUTE_DIRECTORY) throw FileError(kErrPathAccess);
+  if (a & FILE_ATTRIBUTE_READONLY) throw FileError(kErrPermission);
+}
+
+// A hard link, or a copy on a volume that has none.
+std::string SecondName(const std::string& target) {
+  HANDLE h = INVALID_HANDLE_VALUE;
+  std::string backup = MakeTemporary(target.substr(0, NameStart(target)), h);
+  ::CloseHandle(h);
+  std::wstring wide = ToWide(backup);
+  ::DeleteFileW(wide.c_str());
+  if (::CreateHardLinkW(wide.c_str(), ToWide(target).c_str(), nullptr)) return backup;
+  return ::CopyFileW(ToWide(target).c_str(), wide.c_str(), TRUE) ? backup : "";
+}
+
+int MoveOver(const std::string& from, const std::string& to) {
+  DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+  return ::MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), flags) ? 0 : FileErrorFromWin32(::GetLastError());
+}
+
+void RemoveQuietly(const std::string& path) { ::DeleteFileW(ToWide(path).c_str()); }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
   Handle file(::CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,

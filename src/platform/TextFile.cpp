@@ -7,6 +7,7 @@
 #include "platform/Convert.h"
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 #include "platform/NativeFiles.h"
 
@@ -130,6 +131,10 @@ void TextWriter::WriteLine(const std::string& text) {
 
 void TextWriter::WriteNumber(long long value) { WriteLine(NumText(value) + " "); }
 
-void TextWriter::Commit() { ReplaceFileContents(ResolveCase(path_), bytes_); }
+void TextWriter::Commit() {
+  FileReplacement replacement;
+  replacement.Add(path_, bytes_);
+  replacement.Commit();
+}
 
 }  // namespace gw

@@ -42,9 +42,9 @@ class TextReader {
   int line_ = 1;
 };
 
-// Collects the lines of a file and replaces the file in one step on Commit: the new content is
-// written to a temporary file beside it and renamed over it, so a failed write never destroys the
-// old file. An existing file of the same name in another case is the one replaced.
+// Collects the lines of a file and replaces the file in one step on Commit (see FileReplacement),
+// so a failed write never destroys the old file. An existing file of the same name in another case
+// is the one replaced; a write-protected one is refused (70).
 class TextWriter {
  public:
   explicit TextWriter(std::string path) : path_(std::move(path)) {}
@@ -54,6 +54,10 @@ class TextWriter {
   // A blank or "-", the digits, one blank, as one line.
   void WriteNumber(long long value);
   void Commit();
+
+  const std::string& path() const { return path_; }
+  // The encoded content so far, for a replacement of several files together.
+  const std::string& bytes() const { return bytes_; }
 
  private:
   std::string path_;

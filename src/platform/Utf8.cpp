@@ -4,25 +4,45 @@
 
 namespace gw {
 
+namespace {
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The code point of the well-formed sequence at `i` and its length, or a length of 0 when the
+// bytes there are not one: a stray or cut-off lead byte, a missing continuation byte, an overlong
+// form, a surrogate or a value beyond U+10FFFF.
+int DecodeAt(const std::string& utf8, size_t i, char32_t& cp) {
+  unsigned char c = static_cast<unsigned char>(utf8[i]);
+  int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+  if (extra < 0 || i + extra >= utf8.size()) return 0;
+  cp = extra == 0 ? c : c & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+    if (!IsContinuation(next)) return 0;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  static const char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return 0;
+  return extra + 1;
+}
+
+}  // namespace
+
 std::u32string ToU32(const std::string& utf8) {
   std::u32string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
-    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-    bool truncated = extra > 0 && i + extra >= utf8.size();
-    if (extra < 0 || truncated) {
-      out.push_back(0xFFFD);  // stray byte: keep the count of characters honest
-      ++i;
-      continue;
-    }
-    char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += extra + 1;
+    char32_t cp = 0;
+    int length = DecodeAt(utf8, i, cp);
+    // A byte that starts no well-formed sequence counts as one character of its own, so that the
+    // characters after it (a file's extension) are read as they are.
+    out.push_back(length == 0 ? 0xFFFD : cp);
+    i += length == 0 ? 1 : length;
   }
   return out;
 }
+
+std::string ValidUtf8(const std::string& bytes) { return FromU32(ToU32(bytes)); }
 
 std::string FromCodePoint(char32_t c) {
   std::string out;

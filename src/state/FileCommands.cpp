@@ -5,6 +5,7 @@
 #include "display/Draw.h"
 #include "mainwnd/Messages.h"
 #include "mainwnd/Sizein.h"
+#include "mainwnd/StorableText.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -38,7 +39,7 @@ void PlaceInputCursor(App& app, int x) {
 
 // A non-empty reply replaces the text; an empty one or Cancel keeps it.
 void AskText(App& app, const std::string& prompt, const std::string& title, std::string& text) {
-  InputResult r = app.ui.InputBox(prompt, title, text);
+  InputResult r = InputStorableText(app, prompt, title, text);
   if (!r.cancelled && !r.text.empty()) text = r.text;
 }
 
@@ -141,23 +142,12 @@ bool WriteHintPuzzleOf(App& app) {
   return RunFileDlg(app, kSaveCaption, "GWM", "*.gwm").saved;
 }
 
-// The companion hint file is written only when the picture itself was: after a declined
-// overwrite it would replace the hints of another picture.
+// SaveFile writes the picture together with its companion hint file; after a declined overwrite
+// neither is written, as the companion would replace the hints of another picture.
 bool WritePictureOf(App& app) {
   AskTitleAndAnswer(app);
   FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
-  if (app.puzzle.DialogCancelled == 1 || !dlg.saved) return false;
-  // The picture on screen keeps the hint layout it was drawn with (mouse positions are mapped
-  // through it); only the companion file gets the derived hints.
-  PuzzleState picture = app.puzzle;
-  DeriveHints(app.puzzle);
-  try {
-    WriteHintPuzzle(app, CompanionPath(app.puzzle, "GWM"));
-  } catch (const FileError& e) {
-    ShowFileError(app, e.number(), e.line(), "SavePicture");
-  }
-  app.puzzle = picture;
-  return true;
+  return app.puzzle.DialogCancelled != 1 && dlg.saved;
 }
 
 bool SaveOfMode(App& app) {
@@ -185,15 +175,20 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
 
 }  // namespace
 
-void OfferProgressSave(App& app) {
+bool OfferProgressSave(App& app) {
   PuzzleState& p = app.puzzle;
   if (p.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
     std::string text = std::string("途中のデータが保存されていません。") + CR + "保存しますか？" + CR +
                        "保存すれば，次回はここから始まれます。";
-    // Only a save that wrote its file is reported as done.
-    if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes && SaveOfMode(app)) Msg(app, "途中データを保存しました。");
+    // A save that was cancelled or failed keeps the work unsaved, and the command that asked
+    // must not throw it away.
+    if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes) {
+      if (!SaveOfMode(app)) return false;
+      Msg(app, "途中データを保存しました。");
+    }
   }
   p.Dirty = 0;
+  return true;
 }
 
 void NewHintPuzzle(App& app) {
@@ -243,8 +238,14 @@ void OpenPicture(App& app) {
   DrawCells(app);
 }
 
-void SaveProgress(App& app) { WriteProgressOf(app); }
-void SaveHintPuzzle(App& app) { WriteHintPuzzleOf(app); }
-void SavePicture(App& app) { WritePictureOf(app); }
+bool SaveProgress(App& app) { return WriteProgressOf(app); }
+bool SaveHintPuzzle(App& app) { return WriteHintPuzzleOf(app); }
+bool SavePicture(App& app) { return WritePictureOf(app); }
+
+bool SaveCommand(App& app) {
+  if (!SaveOfMode(app)) return false;
+  app.puzzle.Dirty = 0;
+  return true;
+}
 
 }  // namespace gw

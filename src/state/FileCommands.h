@@ -4,15 +4,21 @@
 
 namespace gw {
 
-void OfferProgressSave(App& app);
+// The unsaved-work question. True when the asking command may go on: nothing was unsaved, the
+// user answered No, or the save wrote its file. False (Dirty still 1) when the user chose to save
+// and the save was cancelled or failed: the command is then abandoned.
+bool OfferProgressSave(App& app);
 void NewHintPuzzle(App& app);
 void NewPicture(App& app);
 // kind 1: the file dialog; kind 2: the puzzle list.
 void OpenForPlay(App& app, int kind);
 void OpenHintPuzzle(App& app);
 void OpenPicture(App& app);
-void SaveProgress(App& app);
-void SaveHintPuzzle(App& app);
-void SavePicture(App& app);
+// Each save of a mode: true when it wrote its file(s).
+bool SaveProgress(App& app);
+bool SaveHintPuzzle(App& app);
+bool SavePicture(App& app);
+// The save of the current mode; only a save that wrote clears Dirty.
+bool SaveCommand(App& app);
 
 }  // namespace gw

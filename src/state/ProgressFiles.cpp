@@ -20,13 +20,21 @@ char CellChar(int v) {
   return '0';
 }
 
-// One line of a progress file, at least `length` characters: a shorter line belongs to a
-// smaller puzzle, and so does the end of the file (error 62 on that line).
+// One line of a progress file, exactly `length` characters. Progress files are named after the
+// puzzle's name up to its first ".", so cat.v2.gwm and cat.gwm share cat.GWP: a line of another
+// length, like a missing line (error 62) or one too many (error 9), means the file belongs to a
+// board of other sizes or hint counts.
 std::string ReadProgressLine(TextReader& reader, int length) {
   int line = reader.Line();
   std::string text = reader.ReadField();
-  if (CharCount(text) < length) throw FileError(kErrPastEnd, line);
+  int chars = CharCount(text);
+  if (chars < length) throw FileError(kErrPastEnd, line);
+  if (chars > length) throw FileError(kErrSubscript, line);
   return text;
+}
+
+void ExpectEnd(const TextReader& reader) {
+  if (!reader.AtEnd()) throw FileError(kErrSubscript, reader.Line());
 }
 
 void MarkChecks(const std::string& text, int count, int* (*slotOf)(PuzzleState&, int, int), PuzzleState& p,
@@ -75,6 +83,7 @@ void ReadProgress(App& app, const std::string& path) {
     MarkChecks(ReadProgressLine(reader, next.XHintCount), next.XHintCount, RowSlot, next, y);
   for (int x = 1; x <= next.XSize; ++x)
     MarkChecks(ReadProgressLine(reader, next.YHintCount), next.YHintCount, ColSlot, next, x);
+  ExpectEnd(reader);
   app.puzzle = std::move(next);
 }
 

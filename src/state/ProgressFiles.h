@@ -7,6 +7,8 @@ namespace gw {
 
 // The progress file .gwp of the current puzzle.
 void WriteProgress(App& app, const std::string& path);
+// Throws FileError, leaving the puzzle as it was, when the file does not fit the board: every line
+// must be exactly as long as the sizes and hint counts say, and none may follow.
 void ReadProgress(App& app, const std::string& path);
 
 // The completer list .gwb: at most 10 entries, newest first; list[1..count] are used.

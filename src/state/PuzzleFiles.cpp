@@ -2,9 +2,11 @@
 
 #include <optional>
 
+#include "display/Draw.h"
 #include "mainwnd/Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
@@ -159,9 +161,9 @@ void ReadMonoHintPuzzle(App& app, const std::string& path) {
 void ReadPicture(App& app, const std::string& path) { ReadPictureFile(app, path, true); }
 void ReadMonoPicture(App& app, const std::string& path) { ReadPictureFile(app, path, false); }
 
-void WriteHintPuzzle(App& app, const std::string& path) {
-  const PuzzleState& p = app.puzzle;
-  TextWriter w(path);
+namespace {
+
+void EncodeHintPuzzle(const PuzzleState& p, TextWriter& w) {
   w.WriteLine(p.Title);
   w.WriteLine(p.Answer);
   w.WriteLine(NumberLine({p.XHintCount, p.XSize, p.YHintCount, p.YSize}));
@@ -176,12 +178,9 @@ void WriteHintPuzzle(App& app, const std::string& path) {
     for (int s = 1; s <= p.YHintCount; ++s) line += HintField(p.ColHints[x][s][kHintNumber], p.ColHints[x][s][kHintColor]);
     w.WriteLine(line);
   }
-  w.Commit();
 }
 
-void WritePicture(App& app, const std::string& path) {
-  const PuzzleState& p = app.puzzle;
-  TextWriter w(path);
+void EncodePicture(const PuzzleState& p, TextWriter& w) {
   w.WriteLine(NumberLine({p.XSize, p.YSize}));
   w.WriteLine(PaletteLine(p.Palette));
   for (int y = 1; y <= p.YSize; ++y) {
@@ -192,6 +191,35 @@ void WritePicture(App& app, const std::string& path) {
     }
     w.WriteLine(line);
   }
+}
+
+// The picture and its companion hint file (the puzzle play mode opens) are one save: both are
+// encoded and written aside before either replaces its old file, so a failure leaves the old
+// pair as it was. The hints are derived in place only once both are on disk.
+void WritePictureWithHints(App& app, const std::string& path) {
+  PuzzleState derived = app.puzzle;
+  DeriveHints(derived);
+  TextWriter picture(path), hints(ChangeExt(path, "GWM"));
+  EncodePicture(app.puzzle, picture);
+  EncodeHintPuzzle(derived, hints);
+  FileReplacement pair;
+  pair.Add(picture.path(), picture.bytes());
+  pair.Add(hints.path(), hints.bytes());
+  pair.Commit();
+  DeriveHints(app.puzzle);
+}
+
+}  // namespace
+
+void WriteHintPuzzle(App& app, const std::string& path) {
+  TextWriter w(path);
+  EncodeHintPuzzle(app.puzzle, w);
+  w.Commit();
+}
+
+void WritePicture(App& app, const std::string& path) {
+  TextWriter w(path);
+  EncodePicture(app.puzzle, w);
   w.Commit();
 }
 
@@ -225,11 +253,14 @@ bool SaveFile(App& app, const std::string& folder, const std::string& name) {
     return false;
   try {
     BusyPointer busy(app);
-    if (p.Mode == kModeImage) WritePicture(app, path);
+    if (p.Mode == kModeImage) WritePictureWithHints(app, path);
     else WriteHintPuzzle(app, path);
     app.ui.SetCaption(p.AppCaption + " : " + path);
     p.CurFolder = folder;
     p.CurFileName = name;
+    // The derived hints change the layout: the window is drawn anew, so that clicks map onto
+    // what is shown.
+    if (p.Mode == kModeImage) PaintBoard(app);
     return true;
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SaveFile");

@@ -20,7 +20,9 @@ void WritePicture(App& app, const std::string& path);
 // CurFileName, CurPath). Throws FileError to the calling dialog.
 void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name);
 // Writes the puzzle (Mode 2) or picture (Mode 3) after the overwrite question; reports its own
-// errors with ShowFileError(…, "SaveFile"). True when the file was written.
+// errors with ShowFileError(…, "SaveFile"). A picture is written together with its companion hint
+// file NAME.GWM, derived from it (both or neither), and the hints are then derived in place and
+// the window redrawn. True when the file(s) were written.
 bool SaveFile(App& app, const std::string& folder, const std::string& name);
 
 }  // namespace gw

@@ -181,13 +181,24 @@ TEST_F(ImageEdit, EraseClearsTheCurrentColourAndItsMarksOnly) {
   EXPECT_EQ(p.Dirty, 0);
 }
 
-TEST_F(ImageEdit, WithNoPictureTheMenuActionsAskNothingAndChangeNothing) {
+// With no picture, scroll asks nothing (its amount would be reduced modulo a size of 0); invert
+// and erase ask their questions and then visit no cell.
+TEST_F(ImageEdit, WithNoPictureOnlyInvertAndEraseAsk) {
   test::MakeBoard(t.app, 0, 0, 0, 0);
   EXPECT_NO_THROW(ScrollImage(t.app));  // no reply queued: an input box would throw
-  EXPECT_NO_THROW(InvertImage(t.app));
-  EXPECT_NO_THROW(EraseColour(t.app));
   EXPECT_EQ(t.TakeOutput(), "");
+  t.Answer("no");
+  InvertImage(t.app);
   EXPECT_EQ(p.Dirty, 0);
+  t.Answer("yes");
+  EraseColour(t.app);
+  EXPECT_EQ(p.Dirty, 0);
+  std::string out = t.TakeOutput();
+  EXPECT_NE(out.find("MSG title=\"画像反転\""), std::string::npos) << out;
+  EXPECT_NE(out.find("MSG title=\"消去\""), std::string::npos) << out;
+  t.Answer("yes");
+  InvertImage(t.app);
+  EXPECT_EQ(p.Dirty, 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "mainwnd/Judge.h"
+#include "platform/Cp932.h"
 #include "platform/FileError.h"
 #include "support/TestApp.h"
 
@@ -235,16 +236,27 @@ TEST(JudgeAnswer, AListThatCannotBeWrittenIsToldAndNothingIsRecorded) {
   EXPECT_TRUE(Contains(out, "\\r名前は記録されていません。もう一度判定すれば，名前を入れ直せます。\""));
   EXPECT_EQ(t.app.puzzle.SolveState, 0);
   EXPECT_FALSE(t.HasMarks());
-  // The next right judgement asks again; a name the file cannot hold is refused the same way and
-  // leaves the old list as it was.
+  // The next right judgement asks again.
   t.app.puzzle.CurFolder = t.dir.path();
   WriteFileBytes(t.dir.File("cat.GWB"), "01-02-2026 A\r\n");
   t.Answer("yes");
-  t.Reply("🐱");
-  t.Answer("ok");
-  EXPECT_TRUE(Contains(t.Run(), "に書き込めませんでした。\\r名前にファイルに書けない文字が含まれています。\\r"));
+  t.ReplyCancel();
+  t.Run();
   EXPECT_EQ(t.List(), "01-02-2026 A\r\n");
   EXPECT_EQ(t.app.puzzle.SolveState, 0);
+}
+
+// A name the list cannot hold is refused as soon as it is typed, and the box comes back with it.
+TEST(JudgeAnswer, ANameTheListCannotHoldIsAskedAgain) {
+  Judge t;
+  t.Board({"1."}, {"1-"});
+  t.Reply("🐱たま");
+  t.Answer("ok");
+  t.Reply("たま");
+  std::string out = t.Run();
+  EXPECT_TRUE(Contains(out, "\"「🐱」はファイルに保存できない文字です。\\r別の文字で入力してください。\" -> ok")) << out;
+  EXPECT_TRUE(Contains(out, "default=\"🐱たま\" -> \"たま\"")) << out;
+  EXPECT_EQ(t.List(), "05-06-2026 " + *EncodeCp932("たま") + "\r\n");
 }
 
 TEST(JudgeAnswer, AListThatCannotBeReadIsNeitherShownNorOverwritten) {

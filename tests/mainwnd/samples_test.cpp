@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,14 +22,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kRoot = fs::path(__FILE__).parent_path().parent_path().parent_path();
+const fs::path kRoot = GW_SOURCE_DIR;
 const fs::path kSamples = kRoot / "samples";
 const fs::path kPictures = kRoot / "tools" / "samples" / "pictures";
 
+// The tracked sample files, as the build names them; other files a player left in the folder are
+// not samples.
 std::vector<fs::path> Files(const std::string& ext) {
   std::vector<fs::path> found;
-  for (const auto& e : fs::directory_iterator(kSamples))
-    if (e.path().extension() == ext) found.push_back(e.path());
+  std::ifstream list(GW_SAMPLE_LIST);
+  for (std::string name; std::getline(list, name);)
+    if (fs::path(name).extension() == ext) found.push_back(kSamples / name);
   std::sort(found.begin(), found.end());
   return found;
 }

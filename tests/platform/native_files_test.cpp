@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 #include "platform/NativeFiles.h"
 #include "platform/TextFile.h"
@@ -24,6 +25,12 @@ using test::TempDir;
 
 using test::ErrorOf;
 
+void Replace(const std::string& target, const std::string& bytes) {
+  FileReplacement replacement;
+  replacement.Add(target, bytes);
+  replacement.Commit();
+}
+
 size_t CountEntries(const std::string& folder) { return FolderNames(folder).value_or(std::vector<std::string>{}).size(); }
 
 // Names outside ASCII (and outside any ANSI code page but one) go through every operation intact.
@@ -40,7 +47,7 @@ TEST(NativeFiles, NamesInJapaneseRoundTripThroughEveryOperation) {
   std::vector<std::string> names = *FolderNames(".");
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{folder, name}));
-  ReplaceFileContents(JoinPath(folder, name), "b");
+  Replace(JoinPath(folder, name), "b");
   EXPECT_EQ(ReadWholeFile(JoinPath(folder, name)), "b");
   ChangeDirectory(folder);
   EXPECT_EQ(CurrentDirectory(), dir.path() + kPathSeparator + folder);
@@ -56,14 +63,14 @@ TEST(NativeFiles, NamesInJapaneseRoundTripThroughEveryOperation) {
 TEST(NativeFiles, ReplacingKeepsOneFileAndRefusesAFolderInTheWay) {
   TempDir dir;
   WriteWholeFile("a.gwm", "old");
-  ReplaceFileContents("a.gwm", "new");
+  Replace("a.gwm", "new");
   EXPECT_EQ(ReadWholeFile("a.gwm"), "new");
   EXPECT_EQ(CountEntries("."), 1u) << "no temporary file is left";
   MakeFolder("d.gwm");
-  EXPECT_EQ(ErrorOf([] { ReplaceFileContents("d.gwm", "x"); }), kErrPathAccess);
+  EXPECT_EQ(ErrorOf([] { Replace("d.gwm", "x"); }), kErrPathAccess);
   EXPECT_EQ(KindOf("d.gwm"), EntryKind::Folder);
   EXPECT_EQ(CountEntries("."), 2u);
-  EXPECT_EQ(ErrorOf([] { ReplaceFileContents("no/such/x.gwm", "x"); }), kErrFileNotFound);
+  EXPECT_EQ(ErrorOf([] { Replace("no/such/x.gwm", "x"); }), kErrFileNotFound);
 }
 
 #ifdef _WIN32
@@ -87,7 +94,7 @@ TEST(NativeFiles, ANameNearTheLimitIsReplacedToo) {
   TempDir dir;
   std::string name = std::string(240, 'n') + ".gwm";
   WriteWholeFile(name, "old");
-  ReplaceFileContents(name, "new");
+  Replace(name, "new");
   EXPECT_EQ(ReadWholeFile(name), "new");
   EXPECT_EQ(CountEntries("."), 1u);
 }

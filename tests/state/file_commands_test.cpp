@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "state/FileCommands.h"
+#include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
+#include "support/Unprivileged.h"
 
 namespace gw {
 namespace {
@@ -39,7 +43,7 @@ TEST_F(Commands, ColourTotalsThatDifferAreAskedAboutInAscendingOrder) {
             "それでも保存しますか？\" -> no\n");
 }
 
-TEST_F(Commands, AnOfferedSaveThatWasCancelledIsNotReportedAsSaved) {
+TEST_F(Commands, AnOfferedSaveThatWasCancelledIsNotReportedAsSavedAndKeepsTheWork) {
   p().Mode = kModeNumber;
   MakeBoard(t.app, 1, 1, 1, 1);
   p().CurFileName = "a.gwm";
@@ -48,9 +52,13 @@ TEST_F(Commands, AnOfferedSaveThatWasCancelledIsNotReportedAsSaved) {
   t.ReplyCancel();
   t.ReplyCancel();
   Dialog({{"cancel"}});
-  OfferProgressSave(t.app);
+  EXPECT_FALSE(OfferProgressSave(t.app)) << "the asking command must be abandoned";
   std::string out = t.TakeOutput();
   EXPECT_EQ(out.find("途中データを保存しました。"), std::string::npos) << out;
+  EXPECT_EQ(p().Dirty, 1);
+  // No lets the command go on and forgets the work.
+  t.Answer("no");
+  EXPECT_TRUE(OfferProgressSave(t.app));
   EXPECT_EQ(p().Dirty, 0);
 }
 
@@ -87,10 +95,11 @@ TEST_F(Commands, SavingAPictureWritesItsDerivedHintsBesideIt) {
   EXPECT_EQ(ReadFileBytes(dir.File("pic.gwk")), " 3  1 \r\n9 1515151515151515\r\n12*\r\n");
   EXPECT_EQ(ReadFileBytes(dir.File("pic.GWM")),
             "\x91\xe8\r\n\x93\x9a\r\n 2  3  1  1 \r\n9 1515151515151515\r\n 11 12\r\n 11\r\n 12\r\n 00\r\n");
-  // The picture being edited keeps the hint layout the window was drawn with.
-  EXPECT_EQ(p().XHintCount, 3);
-  EXPECT_EQ(p().YHintCount, 3);
-  EXPECT_EQ(p().RowHints[3][1][kHintNumber], 0);
+  // The picture being edited shows the derived hints (the window is drawn anew with them).
+  EXPECT_EQ(p().XHintCount, 2);
+  EXPECT_EQ(p().YHintCount, 1);
+  EXPECT_EQ(p().RowHints[2][1][kHintNumber], 1);
+  EXPECT_EQ(p().RowHints[2][1][kHintColor], 2);
 }
 
 TEST_F(Commands, APictureTakesTitleAndAnswerFromWhatItsCompanionHolds) {
@@ -114,6 +123,34 @@ TEST_F(Commands, APictureTakesTitleAndAnswerFromWhatItsCompanionHolds) {
   OpenPicture(t.app);
   EXPECT_NE(t.TakeOutput().find("MSG title=\"エラーOpenPicture\""), std::string::npos);
   EXPECT_EQ(p().Title, "");
+}
+
+// A write-protected puzzle, or the write-protected companion of a picture, is refused with the
+// permission error after the overwrite question, and every old file stays as it was.
+TEST_F(Commands, AWriteProtectedFileIsRefusedAndKept) {
+  struct Case {
+    int mode;
+    const char* name;
+    const char* locked;
+  } cases[] = {{kModeNumber, "p.gwm", "p.gwm"}, {kModeImage, "q.gwk", "q.GWM"}};
+  for (const Case& c : cases) {
+    p().Mode = c.mode;
+    MakeBoard(t.app, 1, 1, 1, 1);
+    WriteFileBytes(dir.File(c.name), "old");
+    if (std::string(c.locked) != c.name) WriteFileBytes(dir.File(c.locked), "old companion");
+    ::chmod(dir.File(c.locked).c_str(), 0444);
+    std::string folder = dir.path();
+    std::optional<bool> verdict = test::RunUnprivileged(folder, [&] {
+      t.Answer("yes");
+      t.Answer("ok");
+      bool saved = SaveFile(t.app, folder, c.name);
+      std::string out = t.TakeOutput();
+      return !saved && out.find("\" 70書き込みできません。\\rLine: 0\" -> ok") != std::string::npos &&
+             ReadFileBytes(folder + "/" + c.name) == "old";
+    });
+    if (!verdict) GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_TRUE(*verdict) << c.name;
+  }
 }
 
 }  // namespace

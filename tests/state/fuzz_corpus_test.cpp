@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using fuzz::Format;
 
-fs::path CorpusRoot() { return fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus"; }
+fs::path CorpusRoot() { return fs::path(GW_SOURCE_DIR) / "tests" / "fuzz" / "corpus"; }
 
 TEST(FuzzCorpus, EveryReaderKeepsItsPromisesOnTheCorpus) {
   test::TempDir dir;

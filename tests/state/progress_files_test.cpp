@@ -49,8 +49,8 @@ TEST_F(Progress, EveryEmptyMarkIsAStarAndReadsBackAsMinusOne) {
   EXPECT_EQ(p().ColHints[1][1][kHintCheck], 0);
 }
 
-TEST_F(Progress, OnlyStarsCheckHintsAndLongerLinesAreCut) {
-  WriteFileBytes(dir.File("a.gwp"), "0000\r\n0x0\r\nx*\r\n*0\r\n*\r\n0\r\n9\r\n");
+TEST_F(Progress, OnlyStarsCheckHints) {
+  WriteFileBytes(dir.File("a.gwp"), "000\r\n0x0\r\nx*\r\n*0\r\n*\r\n0\r\n9\r\n");
   p().RowHints[1][1][kHintCheck] = -1;  // left as it was by a character other than "*"
   ReadProgress(t.app, dir.File("a.gwp"));
   EXPECT_EQ(p().Grid[2][2], 0);
@@ -65,8 +65,14 @@ TEST_F(Progress, OnlyStarsCheckHintsAndLongerLinesAreCut) {
 TEST_F(Progress, AFileThatDoesNotFitFailsAndChangesNothing) {
   p().Grid[1][1] = 1;
   PuzzleState before = p();
+  // The board is 3 x 2 with 2 row and 1 column hint slots: 2 rows of 3, 2 of 2, 3 of 1. A file of
+  // a board with other sizes or hint counts (a puzzle sharing the name up to its first ".") has
+  // missing, shorter, longer or more lines.
   for (const char* bytes : {"000\r\n000\r\n00\r\n00\r\n0\r\n0\r\n", "000\r\n00\r\n00\r\n00\r\n0\r\n0\r\n0\r\n",
-                            "000\r\n000\r\n00\r\n0\r\n0\r\n0\r\n0\r\n", "", "***\r\n\x82\r\n"}) {
+                            "000\r\n000\r\n00\r\n0\r\n0\r\n0\r\n0\r\n", "", "***\r\n\x82\r\n",
+                            "0000\r\n000\r\n00\r\n00\r\n0\r\n0\r\n0\r\n", "000\r\n000\r\n000\r\n00\r\n0\r\n0\r\n0\r\n",
+                            "000\r\n000\r\n00\r\n00\r\n00\r\n0\r\n0\r\n",
+                            "000\r\n000\r\n00\r\n00\r\n0\r\n0\r\n0\r\n0\r\n"}) {
     WriteFileBytes(dir.File("a.gwp"), bytes);
     EXPECT_NE(ErrorOf([&] { ReadProgress(t.app, dir.File("a.gwp")); }), 0) << bytes;
     EXPECT_EQ(p().Grid[1][1], 1);

@@ -30,6 +30,8 @@ void Runner::StartProgram() {
   ui_.ResetWindow();
   app_ = std::make_unique<App>(ui_);
   MainWndLoad(*app_);
+  // The real window is painted when it is first shown: the palette column gets its height then.
+  MainWndPaint(*app_);
 }
 
 void Runner::EndProgram() {

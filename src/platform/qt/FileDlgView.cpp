@@ -17,6 +17,9 @@ namespace gw {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+// File and folder names are bytes on disk: they are shown decoded by the core's one decoder and
+// handed back by their place in the list, so a name in another encoding still opens.
+QString Name(const std::string& s) { return Q(ValidUtf8(s)); }
 
 struct FileDlgWidgets {
   QLineEdit* name = nullptr;
@@ -28,8 +31,8 @@ struct FileDlgWidgets {
 
 // The name box follows the state only when the core changed it, so typing is never disturbed.
 void RefreshName(const FileDlg& dlg, FileDlgWidgets& w) {
-  if (w.name->text() == Q(dlg.name)) return;
-  w.name->setText(Q(dlg.name));
+  if (w.name->text() == Name(dlg.name)) return;
+  w.name->setText(Name(dlg.name));
   if (dlg.selEnd > dlg.selStart) w.name->setSelection(dlg.selStart, dlg.selEnd - dlg.selStart);
 }
 
@@ -43,9 +46,9 @@ QStringList Texts(const QListWidget* list) {
 // double click would lose the second.
 void Refresh(const FileDlg& dlg, FileDlgWidgets& w) {
   RefreshName(dlg, w);
-  w.path->setText(Q(dlg.folder));
+  w.path->setText(Name(dlg.folder));
   QStringList files;
-  for (const std::string& f : dlg.files) files << Q(f);
+  for (const std::string& f : dlg.files) files << Name(f);
   if (Texts(w.files) != files) {
     QSignalBlocker block(w.files);
     w.files->clear();
@@ -55,21 +58,21 @@ void Refresh(const FileDlg& dlg, FileDlgWidgets& w) {
   size_t open = FolderChain(dlg.folder).size();
   QStringList folders;
   for (const FolderEntry& e : entries)
-    folders << QString(e.depth * 2, ' ') + (static_cast<size_t>(e.depth) < open ? "▽ " : "▷ ") + Q(e.label);
+    folders << QString(e.depth * 2, ' ') + (static_cast<size_t>(e.depth) < open ? "▽ " : "▷ ") + Name(e.label);
   if (Texts(w.folders) != folders) {
     QSignalBlocker block(w.folders);
     w.folders->clear();
     for (size_t i = 0; i < entries.size(); ++i) {
       auto* item = new QListWidgetItem(folders[static_cast<int>(i)], w.folders);
-      item->setData(Qt::UserRole, Q(entries[i].path));
+      item->setData(Qt::UserRole, static_cast<int>(i));
       if (entries[i].current) w.folders->setCurrentItem(item);
     }
   }
   QSignalBlocker block(w.drives);
   w.drives->clear();
-  for (const std::string& d : dlg.drives) w.drives->addItem(Q(d));
-  if (w.drives->findText(Q(dlg.drive)) < 0) w.drives->addItem(Q(dlg.drive));
-  w.drives->setCurrentIndex(w.drives->findText(Q(dlg.drive)));
+  for (const std::string& d : dlg.drives) w.drives->addItem(Name(d));
+  if (w.drives->findText(Name(dlg.drive)) < 0) w.drives->addItem(Name(dlg.drive));
+  w.drives->setCurrentIndex(w.drives->findText(Name(dlg.drive)));
 }
 
 QLabel* Buddy(QWidget* parent, int label, QWidget* buddy) {
@@ -133,19 +136,20 @@ void RunFileDlgView(QtPlatform& ui, App& app, Dialog& dialog) {
   QObject::connect(w.name, &QLineEdit::textEdited, &view,
                    [&](const QString& text) { FileDlgNameChange(app, dlg, text.toStdString()); });
   QObject::connect(w.files, &QListWidget::itemClicked, &view, [&](QListWidgetItem* item) {
-    FileDlgFileClick(app, dlg, item->text().toStdString());
+    FileDlgFileClick(app, dlg, dlg.files.at(static_cast<size_t>(w.files->row(item))));
     after();
   });
   QObject::connect(w.files, &QListWidget::itemDoubleClicked, &view, [&](QListWidgetItem* item) {
-    FileDlgFileDoubleClick(app, dlg, item->text().toStdString());
+    FileDlgFileDoubleClick(app, dlg, dlg.files.at(static_cast<size_t>(w.files->row(item))));
     after();
   });
   QObject::connect(w.folders, &QListWidget::itemActivated, &view, [&](QListWidgetItem* item) {
-    FileDlgFolderChange(app, dlg, item->data(Qt::UserRole).toString().toStdString());
+    FileDlgFolderChange(app, dlg, FolderEntries(dlg).at(static_cast<size_t>(item->data(Qt::UserRole).toInt())).path);
     after();
   });
   QObject::connect(w.drives, &QComboBox::activated, &view, [&](int index) {
-    FileDlgDriveChange(app, dlg, w.drives->itemText(index).toStdString());
+    size_t i = static_cast<size_t>(index);
+    FileDlgDriveChange(app, dlg, i < dlg.drives.size() ? dlg.drives[i] : dlg.drive);
     after();
   });
   view.SetCloseHandler([&] { FileDlgClose(app, dlg); });

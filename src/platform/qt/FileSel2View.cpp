@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/FileSel2.h"
+#include "platform/Utf8.h"
 #include "platform/qt/DialogView.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Views.h"
@@ -14,6 +15,8 @@ namespace gw {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+// Entries hold file names as bytes on disk: shown through the core's one decoder.
+QString Name(const std::string& s) { return Q(ValidUtf8(s)); }
 
 // An entry is shown in two columns split at its TAB, so that the marks line up as tab stops
 // would line them up.
@@ -21,7 +24,7 @@ void Fill(const FileSel2& dlg, QTreeWidget* list) {
   QSignalBlocker block(list);
   list->clear();
   for (size_t i = 0; i < dlg.entries.size(); ++i) {
-    QString text = Q(dlg.entries[i]);
+    QString text = Name(dlg.entries[i]);
     int tab = text.indexOf('\t');
     auto* item = new QTreeWidgetItem(list, {text.left(tab), tab < 0 ? QString() : text.mid(tab + 1)});
     if (static_cast<int>(i) == dlg.selected) {
@@ -38,7 +41,7 @@ void RunFileSel2View(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<FileSel2&>(dialog);
   DialogView view(ui, dialog, kFileSel2Caption);
   auto* layout = new QVBoxLayout(&view);
-  auto* folder = new QLabel(Q(dlg.folder), &view);
+  auto* folder = new QLabel(Name(dlg.folder), &view);
   folder->setObjectName("Lbl0");
   layout->addWidget(folder);
 

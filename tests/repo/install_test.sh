@@ -1,0 +1,54 @@
+#!/bin/sh
+# install_test.sh BUILD SOURCE LIST: an install into a temporary prefix holds the program without
+# the development tool and exactly the tracked samples (a stray file beside them in samples/ is
+# not installed); the installed program answers --help and --version without a display, and
+# started as the desktop entry starts it, in an empty home, it works in the per-user puzzle folder
+# that it made and filled with the samples.
+set -u
+build=$1
+source=$2
+list=$3
+tmp=$(mktemp -d)
+stray="$source/samples/zz-install-test-stray.GWP"
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2> /dev/null
+  rm -rf "$tmp"
+  rm -f "$stray"
+}
+trap cleanup EXIT
+fail() { echo "install_test: $*"; exit 1; }
+
+echo stray > "$stray" 2> /dev/null || stray=""
+cmake --install "$build" --prefix "$tmp/prefix" > "$tmp/install.log" || { cat "$tmp/install.log"; fail "install failed"; }
+bin="$tmp/prefix/bin"
+[ -x "$bin/gridwick" ] || fail "gridwick is not installed"
+[ ! -e "$bin/gwscript" ] || fail "gwscript is installed for players"
+samples="$tmp/prefix/share/gridwick/samples"
+[ "$(ls -A "$samples" | LC_ALL=C sort)" = "$(LC_ALL=C sort "$list")" ] || fail "installed samples: $(ls -A "$samples")"
+grep -q '^Exec=gridwick --user-folder$' "$tmp/prefix/share/applications/gridwick.desktop" || fail "desktop entry"
+
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/gridwick" --version > "$tmp/version" 2>&1 \
+  || fail "--version failed: $(cat "$tmp/version")"
+grep -q '^Gridwick [0-9]' "$tmp/version" || fail "--version says: $(cat "$tmp/version")"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/gridwick" --help > "$tmp/help" 2>&1 || fail "--help failed"
+grep -q -- '--user-folder' "$tmp/help" || fail "--help says: $(cat "$tmp/help")"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/gridwick" > "$tmp/nodisplay" 2>&1 && fail "started without a display"
+grep -q 'run.sh' "$tmp/nodisplay" && fail "the message points an installed user at run.sh"
+
+mkdir "$tmp/home" "$tmp/elsewhere"
+folder="$tmp/home/.local/share/gridwick/puzzles"
+cd "$tmp/elsewhere" || exit 2
+env -u XDG_DATA_HOME HOME="$tmp/home" QT_QPA_PLATFORM=offscreen "$bin/gridwick" --user-folder > "$tmp/run.log" 2>&1 &
+pid=$!
+# Start-up has settled once the program works in the folder (its current directory) and the
+# window's settings file has been looked for there.
+for _ in $(seq 1 100); do
+  [ "$(readlink "/proc/$pid/cwd" 2> /dev/null)" = "$folder" ] && break
+  kill -0 "$pid" 2> /dev/null || { cat "$tmp/run.log"; fail "the program ended at start-up"; }
+  sleep 0.1
+done
+[ "$(readlink "/proc/$pid/cwd")" = "$folder" ] || fail "the program works in $(readlink "/proc/$pid/cwd")"
+[ "$(ls -A "$folder" | LC_ALL=C sort)" = "$(LC_ALL=C sort "$list")" ] || fail "the puzzle folder holds: $(ls -A "$folder")"
+[ -z "$(ls -A "$tmp/elsewhere")" ] || fail "the program wrote into the folder it was started from"
+echo "the installed program plays in $folder"
