@@ -5,11 +5,17 @@
 //                       (. blank, - empty, 1..9 colours), PROBES=n and PICKS=n (lines solved).
 //                       Exit status: 0 solved, 1 cells left blank, 2 contradiction, 3 the file
 //                       cannot be read, 4 a bad command line.
+//   gwtool check [--limit SECONDS] [--quiet] FILE...
+//                       counts the solutions of each puzzle (a picture through its hints) and
+//                       rates a unique one; see Check.h. Exit status: 0 unique, 1 several, 2 none,
+//                       3 unreadable, 4 unknown (5 a bad command line); with several files the
+//                       highest.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "App.h"
+#include "Check.h"
 #include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"
@@ -75,8 +81,14 @@ int Solve(const std::string& path) {
 int main(int argc, char** argv) {
   gw::UseBinaryStandardStreams();
   std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
+  if (args.size() >= 3 && args[1] == "check") {
+    int status = gw::CheckCommand(std::vector<std::string>(args.begin() + 2, args.end()));
+    if (status >= 0) return status;
+    std::fprintf(stderr, "usage: gwtool check [--limit SECONDS] [--quiet] FILE...\n");
+    return 5;
+  }
   if (args.size() != 3 || args[1] != "solve") {
-    std::fprintf(stderr, "usage: gwtool solve FILE\n");
+    std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--quiet] FILE...\n");
     return gw::kUsage;
   }
   return gw::Solve(args[2]);

@@ -1,0 +1,93 @@
+#pragma once
+// The solving state shared by the verdict and the smaller steps: every cell's possible values, a
+// trail to take trial assignments back, and a queue of the lines that need solving again.
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "analysis/Analysis.h"
+#include "analysis/LineCache.h"
+#include "analysis/LineSolver.h"
+
+namespace gw::analysis {
+
+// Thrown out of the solving when the budget runs out or the caller stops it.
+struct Stopped {
+  bool cancelled = false;
+};
+
+enum class ProbeMode {
+  kRemoveOnly,  // only values refuted outright are removed
+  kMerge,       // also what every surviving trial of a cell agrees on
+};
+
+class Engine {
+ public:
+  // Without a budget the engine never stops on its own.
+  Engine(const Puzzle& puzzle, const Budget* budget);
+
+  // False when the puzzle's data cannot describe a picture (sizes, lengths or colours out of range).
+  bool valid() const { return valid_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  std::vector<CellSet>& cells() { return cells_; }
+
+  // Narrows cell i to the values in mask and queues its row and column; false when none is left.
+  bool Narrow(int i, CellSet mask);
+  void QueueAllLines();
+  // Solves queued lines until none is left; false on a contradiction (the queue is then empty).
+  bool Propagate();
+  size_t Mark() const { return trail_.size(); }
+  // Takes back every change since the mark.
+  void Undo(size_t mark);
+  int Undecided() const;
+
+  // One round of single-cell trials over every undecided cell: -1 on a contradiction, otherwise
+  // how many cells it narrowed. bestCell gets the undecided cell whose trials decided the most
+  // (-1 when every cell is decided); it is only meaningful after a round that narrowed nothing.
+  int ProbeRound(ProbeMode mode, int* bestCell);
+  // Probing rounds until one narrows nothing; false on a contradiction.
+  bool ProbeToFixpoint(ProbeMode mode, int* bestCell);
+
+  // Counts solutions from the current state, stopping at two; found boards go to `found`.
+  void Search(std::vector<Board>& found, int& count);
+
+  long long lines = 0;
+  long long probes = 0;
+  long long nodes = 0;
+
+ private:
+  bool SolveLineAt(int line);
+  void Set(int i, CellSet value);
+  void CheckBudget();
+  Board CurrentBoard() const;
+  // Probes cell i; -1 contradiction, else cells narrowed. score: the fewest changes among its trials.
+  int ProbeCell(int i, ProbeMode mode, long long* score);
+
+  int width_ = 0;
+  int height_ = 0;
+  bool valid_ = true;
+  std::vector<LineRuns> lines_;  // rows 0..height-1, then columns
+  std::vector<CellSet> cells_;
+  std::vector<std::pair<std::int32_t, CellSet>> trail_;
+  std::vector<int> queue_;
+  size_t queueHead_ = 0;
+  std::vector<unsigned char> queued_;
+  LineSolver solver_;
+  LineCache cache_;
+  std::vector<CellSet> line_;  // the cells of the line being solved
+
+  // What the surviving trials of one cell agree on (merge mode).
+  std::vector<std::uint32_t> trialStamp_;
+  std::vector<std::uint32_t> cellStamp_;
+  std::vector<int> agreeCount_;
+  std::vector<CellSet> agreeMask_;
+  std::vector<int> touched_;
+  std::uint32_t trialId_ = 0;
+  std::uint32_t cellId_ = 0;
+
+  const Budget* budget_ = nullptr;
+  std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace gw::analysis

@@ -1,0 +1,143 @@
+#pragma once
+// Slow, obviously right answers to hold the engine against: every filling of a line is listed
+// and compared with its runs; whole boards are enumerated row by row.
+#include <random>
+#include <vector>
+
+#include "analysis/Analysis.h"
+
+namespace gw::analysis::brute {
+
+using Line = std::vector<int>;  // 0 empty, 1..9 colour
+
+// The runs a filled line shows.
+inline LineRuns RunsOf(const Line& line) {
+  LineRuns runs;
+  for (size_t i = 0; i < line.size();) {
+    if (line[i] == 0) {
+      ++i;
+      continue;
+    }
+    size_t start = i;
+    while (i < line.size() && line[i] == line[start]) ++i;
+    runs.push_back(Run{static_cast<int>(i - start), line[start]});
+  }
+  return runs;
+}
+
+inline bool SameRuns(const LineRuns& a, const LineRuns& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].length != b[i].length || a[i].color != b[i].color) return false;
+  return true;
+}
+
+// Every line of n cells over values 0..colors that shows exactly these runs.
+inline std::vector<Line> Fillings(const LineRuns& runs, int n, int colors) {
+  std::vector<Line> out;
+  Line line(n, 0);
+  long long total = 1;
+  for (int i = 0; i < n; ++i) total *= colors + 1;
+  for (long long code = 0; code < total; ++code) {
+    long long rest = code;
+    for (int i = 0; i < n; ++i, rest /= colors + 1) line[i] = static_cast<int>(rest % (colors + 1));
+    if (SameRuns(RunsOf(line), runs)) out.push_back(line);
+  }
+  return out;
+}
+
+// The union of the fillings that agree with the cells; false when none does.
+inline bool SolveByFillings(const std::vector<Line>& fillings, std::vector<CellSet>& cells) {
+  std::vector<CellSet> seen(cells.size(), 0);
+  bool any = false;
+  for (const Line& f : fillings) {
+    bool fits = true;
+    for (size_t i = 0; i < cells.size() && fits; ++i) fits = cells[i] & (1u << f[i]);
+    if (!fits) continue;
+    any = true;
+    for (size_t i = 0; i < cells.size(); ++i) seen[i] |= CellSet(1u << f[i]);
+  }
+  if (any) cells = seen;
+  return any;
+}
+
+// Counts the boards (up to `cap`) whose every row and column shows the puzzle's runs, keeping
+// the first two found.
+class BoardCounter {
+ public:
+  BoardCounter(const Puzzle& p, int colors) : p_(p) {
+    for (const LineRuns& r : p.rows) rowFillings_.push_back(Fillings(r, p.width, colors));
+    board_.assign(p.height, Line(p.width, 0));
+  }
+  int Count(int cap) {
+    cap_ = cap;
+    count_ = 0;
+    found_.clear();
+    Place(0);
+    return count_;
+  }
+  const std::vector<std::vector<Line>>& found() const { return found_; }
+
+ private:
+  // Whether column x of rows [0, rows) can still grow into the column's runs.
+  bool ColumnPrefixFits(int x, int rows) const {
+    Line prefix(rows);
+    for (int y = 0; y < rows; ++y) prefix[y] = board_[y][x];
+    LineRuns have = RunsOf(prefix);
+    const LineRuns& want = p_.cols[x];
+    if (rows == p_.height) return SameRuns(have, want);
+    if (have.size() > want.size()) return false;
+    for (size_t j = 0; j < have.size(); ++j) {
+      bool open = j + 1 == have.size() && prefix[rows - 1] != 0;
+      if (have[j].color != want[j].color) return false;
+      if (open ? have[j].length > want[j].length : have[j].length != want[j].length) return false;
+    }
+    return true;
+  }
+  void Place(int y) {
+    if (count_ >= cap_) return;
+    if (y == p_.height) {
+      ++count_;
+      if (found_.size() < 2) found_.push_back(board_);
+      return;
+    }
+    for (const Line& f : rowFillings_[y]) {
+      board_[y] = f;
+      bool ok = true;
+      for (int x = 0; x < p_.width && ok; ++x) ok = ColumnPrefixFits(x, y + 1);
+      if (ok) Place(y + 1);
+    }
+  }
+
+  const Puzzle& p_;
+  std::vector<std::vector<Line>> rowFillings_;
+  std::vector<Line> board_;
+  std::vector<std::vector<Line>> found_;
+  int cap_ = 2;
+  int count_ = 0;
+};
+
+// The puzzle a picture gives.
+inline Puzzle PuzzleOf(const std::vector<Line>& rows) {
+  Puzzle p;
+  p.height = static_cast<int>(rows.size());
+  p.width = p.height ? static_cast<int>(rows[0].size()) : 0;
+  for (const Line& r : rows) p.rows.push_back(RunsOf(r));
+  for (int x = 0; x < p.width; ++x) {
+    Line col;
+    for (const Line& r : rows) col.push_back(r[x]);
+    p.cols.push_back(RunsOf(col));
+  }
+  return p;
+}
+
+inline std::vector<Line> RandomPicture(std::mt19937& rng, int w, int h, int colors, double ink) {
+  std::uniform_real_distribution<double> u(0, 1);
+  std::uniform_int_distribution<int> c(1, colors);
+  std::vector<Line> rows(h, Line(w, 0));
+  for (Line& r : rows)
+    for (int& v : r) v = u(rng) < ink ? c(rng) : 0;
+  return rows;
+}
+
+}  // namespace gw::analysis::brute

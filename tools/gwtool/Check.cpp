@@ -1,0 +1,137 @@
+#include "Check.h"
+
+#include <strings.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "App.h"
+#include "QuietPlatform.h"
+#include "analysis/Analysis.h"
+#include "analysis/FromPuzzleState.h"
+#include "platform/FileError.h"
+#include "state/PuzzleFiles.h"
+
+namespace gw {
+namespace {
+
+enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUnknown = 4 };
+
+struct CheckOptions {
+  double limit = 60;
+  bool quiet = false;
+  std::vector<std::string> files;
+};
+
+bool HasExt(const std::string& path, const char* ext) {
+  size_t n = std::strlen(ext);
+  return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
+}
+
+// The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr.
+bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
+  QuietPlatform ui;
+  auto app = std::make_unique<App>(ui);
+  app->puzzle.Mode = kModePlay;
+  const bool picture = HasExt(path, ".gwk") || HasExt(path, ".gwa");
+  try {
+    if (HasExt(path, ".gwk")) ReadPicture(*app, path);
+    else if (HasExt(path, ".gwa")) ReadMonoPicture(*app, path);
+    else if (HasExt(path, ".gwc")) ReadMonoHintPuzzle(*app, path);
+    else ReadHintPuzzle(*app, path);
+  } catch (const FileError& e) {
+    std::fprintf(stderr, "gwtool: %s: %s (line %d)\n", path.c_str(), e.what(), e.line());
+    return false;
+  }
+  if (app->puzzle.LoadRefused) {
+    for (const std::string& text : ui.messages) std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), text.c_str());
+    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: cannot be read\n", path.c_str());
+    return false;
+  }
+  out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
+  return true;
+}
+
+const char* DifficultyName(analysis::Difficulty d) {
+  switch (d) {
+    case analysis::Difficulty::kLine: return "line";
+    case analysis::Difficulty::kProbe: return "probe";
+    case analysis::Difficulty::kSearch: return "search";
+    default: return "none";
+  }
+}
+
+void PrintBoard(const analysis::Board& b) {
+  std::string row;
+  for (int y = 0; y < b.height; ++y) {
+    row.clear();
+    for (int x = 0; x < b.width; ++x) {
+      int v = b.At(x, y);
+      row += v == 0 ? '-' : char('0' + v);
+    }
+    std::printf("%s\n", row.c_str());
+  }
+}
+
+int Report(const analysis::Analysis& a, bool quiet) {
+  using analysis::kUnknown;
+  if (a.solutions == kUnknown) std::printf("SOLUTIONS=unknown\n");
+  else std::printf("SOLUTIONS=%d\n", a.solutions);
+  if (a.solutions == 1) std::printf("DIFFICULTY=%s\n", DifficultyName(a.difficulty));
+  if (!quiet) {
+    for (size_t i = 0; i < a.boards.size(); ++i) {
+      if (i > 0) std::printf("\n");
+      PrintBoard(a.boards[i]);
+    }
+    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld\n", a.lines, a.probes, a.nodes,
+                a.elapsedUs);
+  }
+  switch (a.solutions) {
+    case 1: return kUnique;
+    case 0: return kNone;
+    case kUnknown: return kUnknown;
+    default: return kSeveral;
+  }
+}
+
+bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--quiet") {
+      o.quiet = true;
+    } else if (args[i] == "--limit" && i + 1 < args.size()) {
+      char* end = nullptr;
+      o.limit = std::strtod(args[++i].c_str(), &end);
+      if (*end != '\0' || !(o.limit > 0)) return false;
+    } else if (args[i].starts_with("--")) {
+      return false;
+    } else {
+      o.files.push_back(args[i]);
+    }
+  }
+  return !o.files.empty();
+}
+
+}  // namespace
+
+int CheckCommand(const std::vector<std::string>& args) {
+  CheckOptions o;
+  if (!ParseOptions(args, o)) return -1;
+  int worst = kUnique;
+  for (const std::string& path : o.files) {
+    if (o.files.size() > 1) std::printf("FILE=%s\n", path.c_str());
+    analysis::Puzzle puzzle;
+    int status = kUnreadable;
+    if (ReadForCheck(path, puzzle)) {
+      analysis::Budget budget;
+      budget.seconds = o.limit;
+      status = Report(analysis::Analyze(puzzle, budget), o.quiet);
+    }
+    std::fflush(stdout);
+    if (status > worst) worst = status;
+  }
+  return worst;
+}
+
+}  // namespace gw
