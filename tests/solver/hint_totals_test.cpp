@@ -13,7 +13,7 @@
 namespace gw::test {
 namespace {
 
-const std::filesystem::path kPuzzles = std::filesystem::path(__FILE__).parent_path() / "puzzles";
+const std::filesystem::path kPuzzles = std::filesystem::path(GW_SOURCE_DIR) / "tests" / "solver" / "puzzles";
 
 TEST(CountHintColours, EverySlotCountsUnderItsColourDigit) {
   TestApp t;

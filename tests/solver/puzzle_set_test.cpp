@@ -17,8 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kPuzzles = fs::path(__FILE__).parent_path() / "puzzles";
-const fs::path kSamples = fs::path(__FILE__).parent_path().parent_path().parent_path() / "samples";
+const fs::path kPuzzles = fs::path(GW_SOURCE_DIR) / "tests" / "solver" / "puzzles";
+const fs::path kSamples = fs::path(GW_SOURCE_DIR) / "samples";
 
 using Board = std::vector<std::vector<int>>;  // [y][x], from 0; -1 empty
 
