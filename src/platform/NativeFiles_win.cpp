@@ -108,13 +108,15 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
   return temp;
 }
 
-// A read-only file is write-protected for every user. A folder in the way gives the number the
-// other systems give (MoveFileExW would call it a denied access).
+// A read-only file is write-protected for every user. A file another program holds open without
+// letting others delete it cannot be replaced either: both are refused before anything is written.
 void RefuseWriteProtected(const std::string& target) {
   DWORD a = Attributes(target);
-  if (a == INVALID_FILE_ATTRIBUTES) return;
-  if (a & FILE_ATTRIBUTE_DIRECTORY) throw FileError(kErrPathAccess);
+  if (a == INVALID_FILE_ATTRIBUTES || (a & FILE_ATTRIBUTE_DIRECTORY)) return;
   if (a & FILE_ATTRIBUTE_READONLY) throw FileError(kErrPermission);
+  DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  Handle probe(::CreateFileW(ToWide(target).c_str(), DELETE, share, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (probe.h == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION) throw FileError(kErrPermission);
 }
 
 // A hard link, or a copy on a volume that has none.
@@ -128,9 +130,14 @@ std::string SecondName(const std::string& target) {
   return ::CopyFileW(ToWide(target).c_str(), wide.c_str(), TRUE) ? backup : "";
 }
 
+// The numbers other systems give where Windows (or wine) words it otherwise: a folder in the way is
+// no denied access, and a name longer than a name may be (255 UTF-16 units) no missing path.
 int MoveOver(const std::string& from, const std::string& to) {
+  if (ToWide(to.substr(NameStart(to))).size() > 255) return kErrPathAccess;
   DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  return ::MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), flags) ? 0 : FileErrorFromWin32(::GetLastError());
+  if (::MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), flags)) return 0;
+  DWORD err = ::GetLastError();
+  return KindOf(to) == EntryKind::Folder ? kErrPathAccess : FileErrorFromWin32(err);
 }
 
 void RemoveQuietly(const std::string& path) { ::DeleteFileW(ToWide(path).c_str()); }

@@ -74,19 +74,22 @@ TEST(NativeFiles, ReplacingKeepsOneFileAndRefusesAFolderInTheWay) {
 }
 
 #ifdef _WIN32
-// The file the user keeps open in another program without sharing it: the system refuses the
-// replace; the old content stays and the temporary file goes.
-TEST(NativeFiles, AReplaceTheSystemRefusesKeepsTheOldFile) {
-  TempDir dir;
-  WriteWholeFile("open.gwm", "old content\r\n");
-  HANDLE h = ::CreateFileW(ToWide("open.gwm").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  TextWriter w("open.gwm");
-  w.WriteLine("new");
-  EXPECT_EQ(ErrorOf([&] { w.Commit(); }), kErrPermission);
-  ::CloseHandle(h);
-  EXPECT_EQ(ReadWholeFile("open.gwm"), "old content\r\n");
-  EXPECT_EQ(CountEntries("."), 1u) << "a temporary file was left behind";
+// The file the user keeps open in another program that does not let it be deleted (whether or not
+// it lets others read and write): the replace is refused before anything is written, the old
+// content stays and no temporary file is left.
+TEST(NativeFiles, AFileHeldOpenByAnotherProgramIsRefusedAndKept) {
+  for (DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
+    TempDir dir;
+    WriteWholeFile("open.gwm", "old content\r\n");
+    HANDLE h = ::CreateFileW(ToWide("open.gwm").c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    TextWriter w("open.gwm");
+    w.WriteLine("new");
+    EXPECT_EQ(ErrorOf([&] { w.Commit(); }), kErrPermission) << "share " << share;
+    ::CloseHandle(h);
+    EXPECT_EQ(ReadWholeFile("open.gwm"), "old content\r\n");
+    EXPECT_EQ(CountEntries("."), 1u) << "a temporary file was left behind";
+  }
 }
 
 // The temporary file has a short name of its own, so a name near the system's limit saves too.
