@@ -73,6 +73,24 @@ TEST_F(FileViews, TheFileDialogShowsItsStateAndForwardsClicks) {
   EXPECT_EQ(app.puzzle.DialogCancelled, 0);
 }
 
+// A name in another encoding is shown with U+FFFD but handed to the core as it is on disk, so a
+// click puts the real name into the name box and a double click opens the file.
+TEST_F(FileViews, ANameThatIsNotUtf8OpensFromTheList) {
+  test::WriteFileBytes(dir.File("caf\xE9.gwm"), "cafe\r\n\r\n 1  1  1  1 \r\n9 1515151515151515\r\n 11\r\n 11\r\n");
+  test::WhenModal<DialogView>([&](DialogView& v) {
+    QListWidget* files = Find<QListWidget>(v, "filFileDlg");
+    QListWidgetItem* cafe = Item(files, QString::fromUtf8("caf\xEF\xBF\xBD.gwm"));
+    ASSERT_NE(cafe, nullptr);
+    QPoint at = files->visualItemRect(cafe).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Find<QLineEdit>(v, "txtFileDlg")->text(), QString::fromUtf8("caf\xEF\xBF\xBD.gwm"));
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
+  });
+  OpenForPlay(app, 1);
+  EXPECT_EQ(app.puzzle.Title, "cafe");
+  EXPECT_EQ(app.puzzle.CurFileName, "caf\xE9.gwm");
+}
+
 TEST_F(FileViews, ClosingTheFileDialogByItsFrameIsACancel) {
   app.puzzle.DialogCancelled = 0;
   test::WhenModal<DialogView>([&](DialogView& v) { v.close(); });

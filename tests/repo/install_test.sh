@@ -43,7 +43,7 @@ env -u XDG_DATA_HOME HOME="$tmp/home" QT_QPA_PLATFORM=offscreen "$bin/gridwick" 
 pid=$!
 # Start-up has settled once the program works in the folder (its current directory) and the
 # window's settings file has been looked for there.
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
   [ "$(readlink "/proc/$pid/cwd" 2> /dev/null)" = "$folder" ] && break
   kill -0 "$pid" 2> /dev/null || { cat "$tmp/run.log"; fail "the program ended at start-up"; }
   sleep 0.1
