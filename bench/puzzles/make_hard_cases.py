@@ -21,6 +21,14 @@ CASES = [
     ("rand10-three-a", 10, 10, 3, 0.60, 10),
     ("rand10-three-b", 10, 10, 3, 0.70, 11),
     ("rand20-nine-a", 20, 20, 9, 0.70, 12),
+    # The slowest of 300 pictures at 45 % ink (seeds 100..399): hundreds of thousands of line
+    # solves before two solutions turn up.
+    ("rand20-mono-h103", 20, 20, 1, 0.45, 103),
+    ("rand20-mono-h169", 20, 20, 1, 0.45, 169),
+    ("rand20-mono-h259", 20, 20, 1, 0.45, 259),
+    ("rand20-mono-h345", 20, 20, 1, 0.45, 345),
+    ("rand20-mono-h368", 20, 20, 1, 0.45, 368),
+    ("rand20-mono-h394", 20, 20, 1, 0.45, 394),
 ]
 
 # Colour-table entries for puzzle colours 1..9 (a palette entry of 15 marks a free colour).

@@ -24,7 +24,7 @@ void Rate(Engine& engine, Analysis& result) {
   }
   // From here the search finds the one board of a line or probe puzzle at its first node.
   int count = 0;
-  engine.Search(result.boards, count);
+  engine.CountSolutions(result.boards, count);
   result.solutions = count;
   if (count != 1) result.difficulty = Difficulty::kNone;
 }

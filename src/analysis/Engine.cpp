@@ -6,19 +6,26 @@
 namespace gw::analysis {
 namespace {
 
-constexpr size_t kCacheBytes = 1u << 20;
-// Answers kept per line: enough for the trials of a search, small enough that a puzzle solved by
-// line reasoning alone does not pay for clearing a big table.
+// Answers kept per line: few at first, so that a puzzle solved by line reasoning alone does not
+// pay for clearing a big table; many once a search has shown it will ask again and again.
 constexpr size_t kCacheSlotsPerLine = 64;
+constexpr size_t kCacheBytes = 1u << 20;
+constexpr long long kGrowCacheAfter = 50000;  // line solves
+constexpr size_t kGrownSlotsPerLine = 1024;
+constexpr size_t kGrownCacheBytes = 4u << 20;
 // How often (in line solves) the clock and the cancel flag are read, and the caller polled.
 constexpr long long kClockEvery = 1024;
 constexpr long long kPollEvery = 4096;
+struct OutOfNodes {};
 
 bool RunsValid(const LineRuns& runs) {
   for (const Run& r : runs)
     if (r.length < 1 || r.color < 1 || r.color > kMaxColors) return false;
   return true;
 }
+
+// Written out: the library's form becomes a call where the processor has no population count.
+bool IsSingle(CellSet set) { return set != 0 && (set & (set - 1)) == 0; }
 
 int LowestValue(CellSet set) { return std::countr_zero(static_cast<unsigned>(set)); }
 
@@ -50,6 +57,9 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
   cellStamp_.assign(n, 0);
   agreeCount_.assign(n, 0);
   agreeMask_.assign(n, 0);
+  impliedStamp_.assign(n, 0);
+  near_.assign(n, 0);
+  implied_.assign(n, 0);
   QueueAllLines();
 }
 
@@ -91,6 +101,8 @@ void Engine::CheckBudget() {
 
 bool Engine::SolveLineAt(int l) {
   if (++lines % kClockEvery == 0) CheckBudget();
+  if (lines == kGrowCacheAfter)
+    cache_.Reset(std::max(width_, height_), kGrownSlotsPerLine * lines_.size(), kGrownCacheBytes);
   const bool isRow = l < height_;
   const int n = isRow ? width_ : height_;
   const int first = isRow ? l * width_ : l - height_;
@@ -146,9 +158,15 @@ void Engine::Undo(size_t mark) {
   queueHead_ = 0;
 }
 
+int Engine::FirstUndecided() const {
+  for (size_t i = 0; i < cells_.size(); ++i)
+    if (!IsSingle(cells_[i])) return static_cast<int>(i);
+  return -1;
+}
+
 int Engine::Undecided() const {
   int count = 0;
-  for (CellSet c : cells_) count += !std::has_single_bit(static_cast<unsigned>(c));
+  for (CellSet c : cells_) count += !IsSingle(c);
   return count;
 }
 
@@ -159,8 +177,17 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   ++cellId_;
   touched_.clear();
   long long fewest = -1;
+  bool skipped = false;
   for (CellSet rest = values; rest; rest &= rest - 1) {
     const CellSet bit = rest & -rest;
+    // A value an earlier trial in this same state decided cannot fail: that trial's outcome
+    // is a consistent state inside this one's.
+    if (impliedStamp_[i] == stateId_ && (implied_[i] & bit)) {
+      ++survivors;
+      skipped = true;
+      changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = 0;
+      continue;
+    }
     const size_t mark = Mark();
     ++probes;
     if (!(Narrow(i, bit) && Propagate())) {
@@ -170,7 +197,9 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
     }
     ++survivors;
     long long changed = static_cast<long long>(trail_.size() - mark);
+    changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = changed;
     fewest = fewest < 0 ? changed : std::min(fewest, changed);
+    NoteImplied(mark);
     if (mode == ProbeMode::kMerge) {
       ++trialId_;
       for (size_t t = mark; t < trail_.size(); ++t) {
@@ -193,12 +222,15 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   if (survivors == 0) return -1;
   int narrowed = 0;
   if (refuted) {
+    ++stateId_;
     if (!(Narrow(i, static_cast<CellSet>(~refuted)) && Propagate())) return -1;
     ++narrowed;
   }
-  if (mode == ProbeMode::kMerge && survivors > 1) {
+  // Agreement needs every surviving trial.
+  if (mode == ProbeMode::kMerge && survivors > 1 && !skipped) {
     for (int j : touched_) {
       if (agreeCount_[j] != survivors || (cells_[j] & agreeMask_[j]) == cells_[j]) continue;
+      ++stateId_;
       if (!Narrow(j, agreeMask_[j])) return -1;
       ++narrowed;
     }
@@ -207,12 +239,26 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
   return narrowed;
 }
 
+void Engine::NoteImplied(size_t mark) {
+  for (size_t t = mark; t < trail_.size(); ++t) {
+    const int j = trail_[t].first;
+    if (!IsSingle(cells_[j])) continue;
+    if (impliedStamp_[j] != stateId_) {
+      impliedStamp_[j] = stateId_;
+      implied_[j] = 0;
+    }
+    implied_[j] |= cells_[j];
+  }
+}
+
 int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
+  ++stateId_;  // the state may have changed since the last round
   int narrowed = 0;
   long long bestScore = -1;
   *bestCell = -1;
   for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
-    if (std::has_single_bit(static_cast<unsigned>(cells_[i]))) continue;
+    if (IsSingle(cells_[i])) continue;
+    if (onlyNear_ && !near_[i]) continue;
     long long score;
     int r = ProbeCell(i, mode, &score);
     if (r < 0) return -1;
@@ -220,6 +266,7 @@ int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
     if (r == 0 && score > bestScore) {
       bestScore = score;
       *bestCell = i;
+      std::copy(std::begin(changesOf_), std::end(changesOf_), std::begin(bestChanges_));
     }
   }
   return narrowed;
@@ -239,20 +286,105 @@ Board Engine::CurrentBoard() const {
   return b;
 }
 
-void Engine::Search(std::vector<Board>& found, int& count) {
-  ++nodes;
+// The value to try next among `rest`: with kFewestFirst the one whose trial decided the fewest
+// cells (the least constrained branch, the likeliest to hold a solution), with kMostFirst the
+// one that decided the most, with kInOrder the lowest.
+CellSet Engine::NextValue(CellSet rest, const long long* changes) const {
+  CellSet pick = rest & -rest;
+  if (order_ == BranchOrder::kInOrder) return pick;
+  for (CellSet r = rest & (rest - 1); r; r &= r - 1) {
+    const CellSet bit = r & -r;
+    const long long c = changes[std::countr_zero(static_cast<unsigned>(bit))];
+    const long long best = changes[std::countr_zero(static_cast<unsigned>(pick))];
+    if (order_ == BranchOrder::kFewestFirst ? c < best : c > best) pick = bit;
+  }
+  return pick;
+}
+
+void Engine::MarkNearCells(size_t since) {
+  // Cells with two decided neighbours (the edge counts as decided) or next to a cell the last
+  // branch decided: where a trial most likely meets a contradiction.
+  auto decided = [&](int x, int y) {
+    return x < 0 || y < 0 || x >= width_ || y >= height_ || IsSingle(cells_[y * width_ + x]);
+  };
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      near_[y * width_ + x] = decided(x - 1, y) + decided(x + 1, y) + decided(x, y - 1) + decided(x, y + 1) >= 2;
+  for (size_t t = since; t < trail_.size(); ++t) {
+    const int j = trail_[t].first, x = j % width_, y = j / width_;
+    if (x > 0) near_[j - 1] = 1;
+    if (x + 1 < width_) near_[j + 1] = 1;
+    if (y > 0) near_[j - width_] = 1;
+    if (y + 1 < height_) near_[j + width_] = 1;
+  }
+}
+
+void Engine::Search(std::vector<Board>& found, int& count, size_t since) {
+  if (++nodes > nodeLimit_) throw OutOfNodes{};
+  // One round of trials per node: repeating it until nothing changes costs more than the
+  // branches it saves. In a run that probes near the last branch only, the root still probes
+  // every cell.
   int best;
-  if (!ProbeToFixpoint(ProbeMode::kMerge, &best)) return;
+  onlyNear_ = nearRun_ && since != kRoot;
+  if (onlyNear_) MarkNearCells(since);
+  const int narrowed = ProbeRound(ProbeMode::kMerge, &best);
+  onlyNear_ = false;
+  if (narrowed < 0) return;
+  if (best >= 0 && IsSingle(cells_[best])) best = -1;  // decided later in the round
+  if (best < 0) {
+    best = FirstUndecided();
+    std::fill(std::begin(bestChanges_), std::end(bestChanges_), 0);
+  }
   if (best < 0) {
     ++count;
     if (found.size() < 2) found.push_back(CurrentBoard());
     return;
   }
-  const CellSet values = cells_[best];
-  for (CellSet rest = values; rest && count < 2; rest &= rest - 1) {
+  long long changes[kMaxColors + 1];
+  std::copy(std::begin(bestChanges_), std::end(bestChanges_), std::begin(changes));
+  for (CellSet rest = cells_[best]; rest && count < 2;) {
+    const CellSet bit = NextValue(rest, changes);
+    rest &= static_cast<CellSet>(~bit);
     const size_t mark = Mark();
-    if (Narrow(best, rest & -rest) && Propagate()) Search(found, count);
+    if (Narrow(best, bit) && Propagate()) Search(found, count, mark);
     Undo(mark);
+  }
+}
+
+void Engine::CountSolutions(std::vector<Board>& found, int& count) {
+  // A depth-first search that takes a wrong turn early can spend long in a subtree without a
+  // solution, and which turn is wrong differs with the order of the branches and with the cells
+  // probed. So the search runs again and again with a node limit that doubles, changing the
+  // order every other run and between probing every cell and probing near the last branch in
+  // between; the solutions of unfinished runs are kept (each is a real one). Two different
+  // ones, or one finished run, give the verdict.
+  static const BranchOrder kOrders[] = {BranchOrder::kFewestFirst, BranchOrder::kInOrder,
+                                        BranchOrder::kMostFirst};
+  const size_t root = Mark();
+  long long limit = firstNodeLimit_;
+  for (int run = 0;; ++run, limit *= 2) {
+    order_ = kOrders[(run / 2) % 3];
+    nearRun_ = run % 2 == 1;
+    nodeLimit_ = nodes + limit;
+    std::vector<Board> runFound;
+    int runCount = 0;
+    bool finished = true;
+    try {
+      Search(runFound, runCount);
+    } catch (const OutOfNodes&) {
+      finished = false;
+      Undo(root);
+      ++stateId_;
+    }
+    for (Board& b : runFound) {
+      bool known = false;
+      for (const Board& f : found) known = known || f.cells == b.cells;
+      if (!known && found.size() < 2) found.push_back(std::move(b));
+    }
+    if (found.size() >= 2 || finished) {
+      count = finished ? runCount : 2;
+      return;
+    }
   }
 }
 

@@ -31,6 +31,7 @@ void ApplyModeMenus(App& app) {
   // Items of the added menus are enabled by the features behind them as each is built.
   for (int i = 0; i < 2; ++i) ui.EnableMenuItem(MenuId::Edit, i, false);
   for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
+  ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
 }
 
 void MainWndLoad(App& app) {

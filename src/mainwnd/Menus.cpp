@@ -7,6 +7,7 @@
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Messages.h"
 #include "mainwnd/Modecg.h"
+#include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
 #include "solver/AutoSolve.h"
@@ -108,7 +109,12 @@ void CustMenu(App& app, int index) {
 
 void EditMenu(App&, int) {}
 
-void ToolsMenu(App&, int) {}
+void ToolsMenu(App& app, int index) {
+  switch (index) {
+    case 0: UniquenessCheck(app); break;
+    default: break;
+  }
+}
 
 void AboutMenu(App& app, int index) {
   if (index != 0) return;

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/Dialog.h"
 #include "platform/Printer.h"
@@ -26,6 +27,15 @@ enum class SurfaceId { Main, Pic0, Pic1, CustPic };
 
 struct TwipsRect {
   double left = 0, top = 0, width = 0, height = 0;
+};
+
+// A board cell under the window's highlight: cell (x, y) from 1, and its box's top-left corner
+// in board units (the box is one unit square).
+struct OverlayCell {
+  int x = 0;
+  int y = 0;
+  double left = 0;
+  double top = 0;
 };
 
 // Everything outside the process's memory that the logic uses, except the text files
@@ -72,6 +82,18 @@ class Platform {
 
   // Today's date as mm-dd-yyyy.
   virtual std::string Today() = 0;
+
+  // --- added features; platforms without a window may leave them as they are ----------------
+
+  // Highlights these cells over the board without drawing into it; the window takes the
+  // highlight away at the next action on it or the next repaint. An empty list removes it.
+  virtual void SetBoardOverlay(const std::vector<OverlayCell>&) {}
+  // A long piece of work: BeginLongWork before it, LongWorkCancelled now and then while it runs
+  // (the window may show a box with キャンセル and take its events; true once it was pressed),
+  // EndLongWork after it.
+  virtual void BeginLongWork(const std::string&) {}
+  virtual bool LongWorkCancelled() { return false; }
+  virtual void EndLongWork() {}
 };
 
 }  // namespace gw

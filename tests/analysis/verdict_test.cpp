@@ -7,6 +7,7 @@
 
 #include "BruteForce.h"
 #include "analysis/Analysis.h"
+#include "analysis/Engine.h"
 
 namespace gw::analysis {
 namespace {
@@ -130,9 +131,12 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
     ASSERT_EQ(a.solutions, want) << "round " << round;
     ++bySolutions[want];
     ASSERT_EQ(a.boards.size(), static_cast<size_t>(want)) << "round " << round;
-    for (const Board& b : a.boards)
+    for (const Board& b : a.boards) {
       ASSERT_TRUE(SamePuzzle(brute::PuzzleOf(ToRows(b)), p)) << "round " << round;
-    if (want == 2) EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
+    }
+    if (want == 2) {
+      EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
+    }
     if (want == 1) {
       EXPECT_EQ(a.boards[0].cells, ToBoard(counter.found()[0]).cells) << "round " << round;
       Difficulty plain = PlainRater(p, colors).Rate();
@@ -148,6 +152,88 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
   EXPECT_GT(bySolutions[2], 50);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kLine)], 50);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kProbe)], 0);
+}
+
+// The search restarts with a doubled node limit and another branch order when a run does not
+// finish: with a limit of one node it restarts many times, and must still count exactly.
+TEST(Verdict, RestartedSearchesCountLikeOneSearch) {
+  std::mt19937 rng(5);
+  int several = 0, unique = 0;
+  for (int round = 0; round < 300; ++round) {
+    const int w = 5 + round % 6, colors = 1 + round % 2;
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.5));
+    if (round % 5 == 0) Disturb(rng, p, colors);
+    Analysis whole = Analyze(p);
+    Engine engine(p, nullptr);
+    engine.SetFirstNodeLimit(1);
+    std::vector<Board> found;
+    int count = 0;
+    if (engine.Propagate()) engine.CountSolutions(found, count);
+    ASSERT_EQ(count, whole.solutions) << "round " << round;
+    ASSERT_EQ(found.size(), static_cast<size_t>(count)) << "round " << round;
+    for (const Board& b : found) {
+      ASSERT_TRUE(SamePuzzle(brute::PuzzleOf(ToRows(b)), p)) << "round " << round;
+    }
+    if (count == 2) {
+      EXPECT_NE(found[0].cells, found[1].cells);
+      ++several;
+    }
+    if (count == 1) {
+      EXPECT_EQ(found[0].cells, whole.boards[0].cells);
+      ++unique;
+    }
+  }
+  EXPECT_GT(several, 50);
+  EXPECT_GT(unique, 20);
+}
+
+bool AllDecided(const Candidates& c) {
+  for (CellSet v : c.cells)
+    if ((v & (v - 1)) != 0) return false;
+  return true;
+}
+
+// The smaller steps reason exactly as far as the difficulty says: line reasoning finishes a line
+// puzzle, probing a probe puzzle; a value probing removes is one RefutedValues names.
+TEST(Steps, ReachAsFarAsTheDifficultySays) {
+  std::mt19937 rng(31);
+  for (int round = 0; round < 400; ++round) {
+    const int w = 4 + round % 5, colors = 1 + round % 3;
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.55));
+    Analysis a = Analyze(p);
+    Candidates lines = BlankCandidates(p);
+    ASSERT_TRUE(PropagateLines(p, lines)) << "round " << round;
+    Candidates probed = lines;
+    ASSERT_TRUE(ProbeCells(p, probed)) << "round " << round;
+    if (a.solutions != 1) continue;
+    EXPECT_EQ(AllDecided(lines), a.difficulty == Difficulty::kLine) << "round " << round;
+    EXPECT_EQ(AllDecided(probed), a.difficulty != Difficulty::kSearch) << "round " << round;
+    for (int y = 0; y < w; ++y)
+      for (int x = 0; x < w; ++x) {
+        const CellSet refuted = RefutedValues(p, lines, x, y);
+        // Never a value of the solution; and what line reasoning alone already left out is no
+        // value to refute.
+        EXPECT_EQ(refuted & ColorBit(a.boards[0].At(x, y)), 0) << "round " << round;
+        EXPECT_EQ(refuted & ~lines.At(x, y), 0) << "round " << round;
+      }
+  }
+}
+
+// On a puzzle that needs probing, some value of a cell line reasoning leaves open is refuted.
+TEST(Steps, ProbingFindsWhatLineReasoningLeaves) {
+  std::mt19937 rng(8);
+  for (int tries = 0; tries < 20000; ++tries) {
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, 10, 10, 1, 0.55));
+    if (Analyze(p).difficulty != Difficulty::kProbe) continue;
+    Candidates lines = BlankCandidates(p);
+    ASSERT_TRUE(PropagateLines(p, lines));
+    int refuted = 0;
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 10; ++x) refuted += RefutedValues(p, lines, x, y) != 0;
+    EXPECT_GT(refuted, 0);
+    return;
+  }
+  FAIL() << "no puzzle that needs probing among the random ones";
 }
 
 TEST(Verdict, DataThatCannotDescribeAPictureHasNoSolution) {

@@ -48,6 +48,7 @@ void Press(Runner& r, const ScriptLine& line) {
 void Move(Runner& r, const ScriptLine& line) {
   int held = WordNumber(line, 1);
   if (held < 0 || held > 7) throw ScriptError("unknown word " + line.words[1].text);
+  if (held != 0) r.ui().SetBoardOverlay({});  // a drag is an action; a bare move is not
   MainWndMouseMove(r.app(), held, 0, WordPosition(line, 2), WordPosition(line, 3));
 }
 
@@ -110,16 +111,24 @@ void PrinterState(Runner& r, const ScriptLine& line) {
   else throw ScriptError("unknown word " + w);
 }
 
+// The window's highlight over the board lasts until the next action on the window or repaint.
+Runner::Handler ClearingOverlay(void (*action)(Runner&, const ScriptLine&)) {
+  return [action](Runner& r, const ScriptLine& line) {
+    r.ui().SetBoardOverlay({});
+    action(r, line);
+  };
+}
+
 }  // namespace
 
 void RegisterActionCommands(Runner& runner) {
-  runner.Register("menu", Menu);
-  runner.Register("press", Press);
+  runner.Register("menu", ClearingOverlay(Menu));
+  runner.Register("press", ClearingOverlay(Press));
   runner.Register("move", Move);
-  runner.Register("key", Key);
-  runner.Register("char", Char);
-  runner.Register("palette", Palette);
-  runner.Register("paint", Paint);
+  runner.Register("key", ClearingOverlay(Key));
+  runner.Register("char", ClearingOverlay(Char));
+  runner.Register("palette", ClearingOverlay(Palette));
+  runner.Register("paint", ClearingOverlay(Paint));
   runner.Register("close", Close);
   runner.Register("restart", Restart);
   runner.Register("printer", PrinterState);

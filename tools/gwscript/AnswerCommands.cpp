@@ -77,12 +77,20 @@ void Sizein(Runner& r, const ScriptLine& line) {
   r.ui().QueueDialogStep(DialogKind::Sizein, MakeStep(line, std::move(texts)));
 }
 
+// `progress cancel`: キャンセル in the box of the next long piece of work.
+void Progress(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  if (line.words[1].text != "cancel") throw ScriptError("unknown word " + line.words[1].text);
+  r.ui().QueueProgressAnswer(MakeStep(line, {"cancel"}));
+}
+
 }  // namespace
 
 void RegisterAnswerCommands(Runner& runner) {
   runner.RegisterAnswer("answer", Answer);
   runner.RegisterAnswer("reply", Reply);
   runner.RegisterAnswer("sizein", Sizein);
+  runner.RegisterAnswer("progress", Progress);
   runner.RegisterAnswer("modecg", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::Modecg); });
   runner.RegisterAnswer("filedlg", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::FileDlg); });
   runner.RegisterAnswer("filesel2", [](Runner& r, const ScriptLine& l) { QueueSteps(r, l, DialogKind::FileSel2); });

@@ -1,4 +1,6 @@
 // Looking inside: dumps of the program's state, snapshots and the drawing echo.
+#include <algorithm>
+
 #include "Mirror.h"
 #include "Runner.h"
 #include "platform/scripted/ScriptText.h"
@@ -86,12 +88,31 @@ void DumpTotals(Runner& r, App& app) {
   }
 }
 
+// OVERLAY then one line per row: 1 for a highlighted cell, 0 otherwise; OVERLAY none without one.
+void DumpOverlay(Runner& r, App& app) {
+  const std::vector<OverlayCell>& cells = r.ui().Overlay();
+  if (cells.empty()) {
+    r.out() << "OVERLAY none\n";
+    return;
+  }
+  const PuzzleState& p = app.puzzle;
+  r.out() << "OVERLAY\n";
+  for (int y = 1; y <= p.YSize; ++y) {
+    for (int x = 1; x <= p.XSize; ++x) {
+      bool lit = std::any_of(cells.begin(), cells.end(), [&](const OverlayCell& c) { return c.x == x && c.y == y; });
+      r.out() << (x > 1 ? " " : "") << (lit ? 1 : 0);
+    }
+    r.out() << "\n";
+  }
+}
+
 void Dump(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
   using DumpFn = void (*)(Runner&, App&);
   static const std::map<std::string, DumpFn> kDumps = {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
+      {"overlay", DumpOverlay},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "Mirror.h"
+#include "platform/qt/BoardOverlay.h"
 #include "platform/qt/ImageSurface.h"
 
 namespace gw {
@@ -42,6 +43,7 @@ bool QtMirror::Snapshot(const std::string& path) {
     const QImage& pic = images_[i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1]->image();
     p.drawImage(QPointF(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel), pic);
   }
+  PaintBoardOverlay(p, *images_[SurfaceId::Main], ui_.Overlay());
   p.end();
   return shot.save(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), "PNG");
 }

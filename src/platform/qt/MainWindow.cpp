@@ -10,6 +10,7 @@
 
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
+#include "platform/qt/BoardOverlay.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace gw {
@@ -60,6 +61,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     if (r.width() > 0 && r.height() > 0)
       p.drawImage(r.topLeft(), ui_.Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1).image());
   }
+  PaintBoardOverlay(p, ui_.Image(SurfaceId::Main), ui_.Overlay());
 }
 
 void BoardView::resizeEvent(QResizeEvent*) {
@@ -67,7 +69,8 @@ void BoardView::resizeEvent(QResizeEvent*) {
   main.Resize(size());
   QSize outer = window()->frameGeometry().size();
   main.SetOuterSize({outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel});
-  // A size change redraws everything from the state.
+  // A size change redraws everything from the state (and ends any highlight over it).
+  ui_.SetBoardOverlay({});
   MainWndPaint(app_);
   update();
 }
@@ -75,6 +78,7 @@ void BoardView::resizeEvent(QResizeEvent*) {
 void BoardView::mousePressEvent(QMouseEvent* event) {
   int button = ButtonCode(event->button());
   if (button == 0) return;
+  ui_.SetBoardOverlay({});
   QPointF pos = event->position();
   for (int i = 0; i < 2; ++i) {
     QRectF r = PicRect(ui_.PicGeometry(i));
@@ -92,6 +96,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
   QPointF u = ui_.Image(SurfaceId::Main).ToUser(event->position());
+  if (event->buttons() != Qt::NoButton) ui_.SetBoardOverlay({});  // a drag is an action
   MainWndMouseMove(app_, HeldButtons(event->buttons()), 0, u.x(), u.y());
   update();
 }
@@ -113,6 +118,7 @@ void MainWindow::BuildMenus() {
       QAction* action = menu->addAction(QString::fromStdString(def.items[i]));
       MenuId id = def.id;
       connect(action, &QAction::triggered, this, [this, id, i] {
+        ui_.SetBoardOverlay({});
         MenuClick(app_, id, i);
         board_->update();
       });
@@ -164,7 +170,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     MainWndKeyPress(app_, text[0].unicode());
     handled = true;
   }
-  if (handled) board_->update();
+  if (handled) {
+    ui_.SetBoardOverlay({});
+    board_->update();
+  }
   return handled;
 }
 

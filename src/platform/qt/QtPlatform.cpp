@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <cmath>
@@ -144,5 +145,33 @@ void QtPlatform::CloseMainWindow() {
 }
 
 std::string QtPlatform::Today() { return TodayText(); }
+
+void QtPlatform::SetBoardOverlay(const std::vector<OverlayCell>& cells) {
+  if (cells.empty() && overlay_.empty()) return;
+  overlay_ = cells;
+  if (window_) window_->board()->update();
+}
+
+void QtPlatform::BeginLongWork(const std::string& text) {
+  longWorkText_ = text;
+  longWork_.start();
+}
+
+bool QtPlatform::LongWorkCancelled() {
+  if (!progress_) {
+    if (longWork_.elapsed() < 500) return false;
+    progress_ = std::make_unique<QProgressDialog>(ShownText(longWorkText_), QString::fromUtf8("キャンセル"),
+                                                  0, 0, window_);
+    progress_->setWindowTitle(QString::fromStdString(kAppCaption));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->show();
+  }
+  // Only the box takes input while it is up: the window behind it is blocked by its modality.
+  QApplication::processEvents();
+  return progress_->wasCanceled();
+}
+
+void QtPlatform::EndLongWork() { progress_.reset(); }
 
 }  // namespace gw

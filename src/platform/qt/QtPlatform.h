@@ -7,6 +7,7 @@
 #include "platform/qt/ImageSurface.h"
 
 class QDialog;
+class QProgressDialog;
 
 namespace gw {
 
@@ -48,6 +49,12 @@ class QtPlatform : public Platform {
   bool DrawingProgressDue() override;
   void CloseMainWindow() override;
   std::string Today() override;
+  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override;
+  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
+  // The box with キャンセル appears only once the work has run for half a second.
+  void BeginLongWork(const std::string& text) override;
+  bool LongWorkCancelled() override;
+  void EndLongWork() override;
 
  private:
   App* app_ = nullptr;
@@ -59,6 +66,10 @@ class QtPlatform : public Platform {
   bool busy_ = false;
   QElapsedTimer sinceShown_;
   std::unique_ptr<QtPrinter> printer_;
+  std::vector<OverlayCell> overlay_;
+  std::string longWorkText_;
+  QElapsedTimer longWork_;
+  std::unique_ptr<QProgressDialog> progress_;
 };
 
 // Message box texts break lines at CR; Qt breaks them at LF.

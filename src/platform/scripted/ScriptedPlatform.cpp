@@ -83,6 +83,7 @@ std::optional<int> ScriptedPlatform::RequiredLeftover() const {
   };
   scan(answers_);
   scan(replies_);
+  scan(progressAnswers_);
   for (const auto& [kind, q] : steps_) scan(q);
   return first;
 }
@@ -94,6 +95,7 @@ void ScriptedPlatform::ResetWindow() {
   menus_.clear();
   window_ = TwipsRect{};
   pics_[0] = pics_[1] = TwipsRect{};
+  overlay_.clear();
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) Resize(id, {}, {});
   app_ = nullptr;
 }
@@ -218,5 +220,27 @@ void ScriptedPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
 void ScriptedPlatform::CloseMainWindow() { MainWndClosed(app()); }
 
 std::string ScriptedPlatform::Today() { return today_.empty() ? TodayText() : today_; }
+
+}  // namespace gw
+
+namespace gw {
+
+void ScriptedPlatform::BeginLongWork(const std::string& text) {
+  longWorkText_ = text;
+  progressShown_ = false;
+}
+
+bool ScriptedPlatform::LongWorkCancelled() {
+  if (!progressShown_) {
+    out_ << "OPEN Progress text=" << Quote(longWorkText_) << "\n";
+    progressShown_ = true;
+  }
+  return Take(progressAnswers_).has_value();
+}
+
+void ScriptedPlatform::EndLongWork() {
+  if (progressShown_) out_ << "CLOSE Progress\n";
+  progressShown_ = false;
+}
 
 }  // namespace gw

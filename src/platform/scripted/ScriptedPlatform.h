@@ -42,6 +42,8 @@ class ScriptedPlatform : public Platform {
   void QueueAnswer(ScriptStep step) { answers_.push_back(std::move(step)); }
   void QueueReply(ScriptStep step) { replies_.push_back(std::move(step)); }
   void QueueDialogStep(DialogKind kind, ScriptStep step) { steps_[kind].push_back(std::move(step)); }
+  // `progress cancel`: キャンセル pressed in the next box of a long piece of work.
+  void QueueProgressAnswer(ScriptStep step) { progressAnswers_.push_back(std::move(step)); }
   // The line of the first answer still queued that was not optional, if any.
   std::optional<int> RequiredLeftover() const;
 
@@ -60,6 +62,8 @@ class ScriptedPlatform : public Platform {
   // Called whenever a surface gets a new size, so that a mirror image can follow it.
   void SetResizeHook(std::function<void(SurfaceId, TwipsSize)> hook) { resizeHook_ = std::move(hook); }
   std::ostream& out() { return out_; }
+  // The cells the window highlights over the board now.
+  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
 
   // --- Platform ----------------------------------------------------------------------------
   void Bind(App& app) override { app_ = &app; }
@@ -83,6 +87,12 @@ class ScriptedPlatform : public Platform {
   bool DrawingProgressDue() override { return true; }
   void CloseMainWindow() override;
   std::string Today() override;
+  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override { overlay_ = cells; }
+  // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
+  // after a fixed amount of it, so a script sees the box exactly when the work is long.
+  void BeginLongWork(const std::string& text) override;
+  bool LongWorkCancelled() override;
+  void EndLongWork() override;
 
  private:
   std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
@@ -93,6 +103,10 @@ class ScriptedPlatform : public Platform {
   std::deque<ScriptStep> answers_;
   std::deque<ScriptStep> replies_;
   std::map<DialogKind, std::deque<ScriptStep>> steps_;
+  std::deque<ScriptStep> progressAnswers_;
+  std::vector<OverlayCell> overlay_;
+  std::string longWorkText_;
+  bool progressShown_ = false;
 
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;

@@ -1,0 +1,92 @@
+#include "mainwnd/UniqueCheck.h"
+
+#include "App.h"
+#include "analysis/FromPuzzleState.h"
+
+namespace gw {
+namespace {
+
+const char kTitle[] = "一意性チェック";
+constexpr double kCheckSeconds = 60;
+const std::string kBreak(1, '\r');
+
+std::string DifficultyText(analysis::Difficulty d) {
+  switch (d) {
+    case analysis::Difficulty::kLine: return "難易度：ノーマル（列と行の推理だけで解けます）";
+    case analysis::Difficulty::kProbe: return "難易度：背理法（1マスずつ仮定すれば解けます）";
+    default: return "難易度：探索（さらに深い仮定が必要です）";
+  }
+}
+
+std::string BadLineText(const analysis::Puzzle& puzzle) {
+  auto bad = analysis::FindLineThatCannotFit(puzzle);
+  if (!bad) return "";
+  if (bad->isRow) return "上から " + std::to_string(bad->index + 1) + " 行目のヒントが、行の長さに収まりません。";
+  return "左から " + std::to_string(bad->index + 1) + " 列目のヒントが、列の長さに収まりません。";
+}
+
+// The cells where the two boards differ, as the window's highlight.
+std::vector<OverlayCell> Differences(const App& app, const analysis::Board& a, const analysis::Board& b) {
+  std::vector<OverlayCell> cells;
+  const PuzzleState& p = app.puzzle;
+  for (int y = 0; y < a.height && y < b.height; ++y)
+    for (int x = 0; x < a.width && x < b.width; ++x)
+      if (a.At(x, y) != b.At(x, y))
+        cells.push_back(OverlayCell{x + 1, y + 1, double(p.XHintCount + x + 1), double(p.YHintCount + y + 1)});
+  return cells;
+}
+
+// What to highlight after a verdict of several solutions: in number input the cells two
+// solutions disagree on, in image input the cells a solution other than the picture changes.
+std::vector<OverlayCell> Highlight(const App& app, const analysis::Analysis& a) {
+  if (a.solutions != 2 || a.boards.size() < 2) return {};
+  if (app.puzzle.Mode == kModeNumber) return Differences(app, a.boards[0], a.boards[1]);
+  if (app.puzzle.Mode != kModeImage) return {};
+  const analysis::Board picture = analysis::PictureBoard(app.puzzle);
+  const analysis::Board& other = a.boards[0].cells == picture.cells ? a.boards[1] : a.boards[0];
+  return Differences(app, picture, other);
+}
+
+analysis::Analysis RunCheck(App& app, const analysis::Puzzle& puzzle) {
+  Platform& ui = app.ui;
+  ui.SetPointer(Pointer::Busy);
+  ui.BeginLongWork("解を調べています。しばらくお待ちください。");
+  analysis::Budget budget;
+  budget.seconds = kCheckSeconds;
+  budget.poll = [&ui] { return !ui.LongWorkCancelled(); };
+  analysis::Analysis a = analysis::Analyze(puzzle, budget);
+  ui.EndLongWork();
+  ui.SetPointer(Pointer::Normal);
+  return a;
+}
+
+}  // namespace
+
+std::string VerdictText(const analysis::Analysis& a, int mode, const std::string& badLine) {
+  switch (a.solutions) {
+    case 1: return "解は一つだけです。" + kBreak + DifficultyText(a.difficulty);
+    case 0: return "解がありません。" + (badLine.empty() ? "" : kBreak + badLine);
+    case analysis::kUnknown:
+      return a.cancelled ? "判定を取りやめました。" : "時間内に判定できませんでした。";
+    default: break;
+  }
+  if (mode == kModeNumber) return "解が複数あります。" + kBreak + "色の付いたマスは、解によって変わるマスです。";
+  if (mode == kModeImage) return "解が複数あります。" + kBreak + "色の付いたマスは、この絵と別の解とで変わるマスです。";
+  return "解が複数あります。";
+}
+
+void UniquenessCheck(App& app) {
+  const PuzzleState& p = app.puzzle;
+  if (p.XSize < 1 || p.YSize < 1) {
+    app.ui.MsgBox("調べる問題がありません。", MsgButtons::Ok, MsgIcon::None, 1, kTitle);
+    return;
+  }
+  const analysis::Puzzle puzzle =
+      p.Mode == kModeImage ? analysis::PicturePuzzle(p) : analysis::HintPuzzle(p);
+  const analysis::Analysis a = RunCheck(app, puzzle);
+  app.ui.SetBoardOverlay(Highlight(app, a));
+  std::string badLine = a.solutions == 0 ? BadLineText(puzzle) : "";
+  app.ui.MsgBox(VerdictText(a, p.Mode, badLine), MsgButtons::Ok, MsgIcon::None, 1, kTitle);
+}
+
+}  // namespace gw

@@ -1,0 +1,130 @@
+// The uniqueness check in the real window: the highlight drawn over the board and gone with the
+// next click, and the progress box of a long check, whose キャンセル stops it. With GW_SHOT_DIR
+// set under xvfb-run it also takes a screenshot of the highlight behind the verdict.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QScreen>
+#include <QTest>
+#include <random>
+
+#include "DialogDriver.h"
+#include "display/Draw.h"
+#include "mainwnd/MainWnd.h"
+#include "mainwnd/UniqueCheck.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
+
+namespace gw {
+namespace {
+
+struct UniqueCheckWindow : ::testing::Test {
+  QtPlatform ui;
+  App app{ui};
+  MainWindow w{ui, app};
+
+  // Image input mode with a blank picture of this size, shown.
+  void NewPicture(int size) {
+    ui.SetWindow(&w);
+    w.resize(900, 700);
+    w.show();
+    MainWndLoad(app);
+    PuzzleState& p = app.puzzle;
+    p.Mode = kModeImage;
+    p.XSize = p.YSize = size;
+    p.XHintCount = p.YHintCount = 3;
+    QTest::qWait(100);
+    MainWndPaint(app);
+  }
+  void Paint(int x, int y, int colour) { SetCell(app, x, y, colour); }
+  std::string Check() {
+    std::string shown;
+    test::WhenModal<QMessageBox>([&](QMessageBox& box) {
+      w.board()->repaint();
+      QTest::qWait(200);
+      if (!shot.isEmpty()) QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
+      shown = box.text().toStdString();
+      box.accept();
+    });
+    UniquenessCheck(app);
+    return shown;
+  }
+  QColor Shown(int x, int y) {
+    const PuzzleState& p = app.puzzle;
+    QPointF d = ui.Image(SurfaceId::Main).ToDevice(p.XHintCount + x + 0.5, p.YHintCount + y + 0.5);
+    return w.board()->grab().toImage().pixelColor(d.toPoint());
+  }
+  QColor Drawn(int x, int y) {
+    const PuzzleState& p = app.puzzle;
+    QPointF d = ui.Image(SurfaceId::Main).ToDevice(p.XHintCount + x + 0.5, p.YHintCount + y + 0.5);
+    return ui.Image(SurfaceId::Main).image().pixelColor(d.toPoint());
+  }
+  QString shot;
+};
+
+TEST_F(UniqueCheckWindow, HighlightsWhereAnotherSolutionDiffersUntilTheNextClick) {
+  NewPicture(6);
+  Paint(2, 2, 1);
+  Paint(3, 3, 1);
+  Paint(5, 5, 2);
+  std::string text = Check();
+  EXPECT_EQ(text, "解が複数あります。\n色の付いたマスは、この絵と別の解とで変わるマスです。");
+  ASSERT_EQ(ui.Overlay().size(), 4u);
+  w.board()->repaint();
+  for (auto [x, y] : {std::pair{2, 2}, {3, 2}, {2, 3}, {3, 3}})
+    EXPECT_NE(Shown(x, y), Drawn(x, y)) << x << "," << y << " not highlighted";
+  EXPECT_EQ(Shown(5, 5), Drawn(5, 5)) << "a cell every solution agrees on is highlighted";
+  EXPECT_EQ(app.puzzle.Grid[2][2], 1);
+  EXPECT_EQ(app.puzzle.Grid[3][2], 0);
+
+  const PuzzleState& p = app.puzzle;
+  QPointF d = ui.Image(SurfaceId::Main).ToDevice(p.XHintCount + 6.5, p.YHintCount + 1.5);
+  QTest::mouseClick(w.board(), Qt::LeftButton, Qt::NoModifier, d.toPoint());
+  EXPECT_TRUE(ui.Overlay().empty());
+  w.board()->repaint();
+  EXPECT_EQ(Shown(2, 3), Drawn(2, 3));
+}
+
+TEST_F(UniqueCheckWindow, ALongCheckShowsAProgressBoxWhoseCancelStopsIt) {
+  NewPicture(20);
+  // A random picture at 45 % ink whose hints take millions of line solves to settle.
+  std::mt19937 rng(338);
+  std::uniform_real_distribution<double> u(0, 1);
+  std::uniform_int_distribution<int> colour(1, 1);
+  for (int y = 1; y <= 20; ++y)
+    for (int x = 1; x <= 20; ++x) app.puzzle.Grid[x][y] = u(rng) < 0.45 ? colour(rng) : 0;
+  bool boxSeen = false;
+  test::WhenModal<QProgressDialog>([&](QProgressDialog& box) {
+    boxSeen = true;
+    EXPECT_EQ(box.labelText().toStdString(), "解を調べています。しばらくお待ちください。");
+    box.cancel();
+  });
+  EXPECT_EQ(Check(), "判定を取りやめました。");
+  EXPECT_TRUE(boxSeen);
+  EXPECT_TRUE(ui.Overlay().empty());
+}
+
+TEST_F(UniqueCheckWindow, Screenshot) {
+  QString dir = qEnvironmentVariable("GW_SHOT_DIR");
+  if (dir.isEmpty() || QGuiApplication::platformName() != "xcb")
+    GTEST_SKIP() << "screenshots are taken with GW_SHOT_DIR set under xvfb-run";
+  QApplication::setFont(QFont(kMinchoFont, 10));
+  NewPicture(12);
+  w.move(20, 20);
+  // A heart, and beside it two cells on a diagonal that the other diagonal would do for too.
+  const char* rows[] = {"..........1.", ".11....11..1", "1111..1111..", "111111111111", "1111111111..",
+                        ".11111111...", "..111111....", "...1111.....", "....11......", "............",
+                        "............", "............"};
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 12; ++x)
+      if (rows[y][x] != '.') Paint(x + 1, y + 1, rows[y][x] - '0');
+  QTest::qWait(300);
+  shot = dir + "/unique-check-overlay.png";
+  Check();
+}
+
+}  // namespace
+}  // namespace gw
