@@ -22,7 +22,7 @@ namespace gw {
 namespace {
 
 const std::string kPenguin =
-    (std::filesystem::path(__FILE__).parent_path().parent_path() / "samples" / "penguin.gwm").string();
+    (std::filesystem::path(GW_SOURCE_DIR) / "samples" / "penguin.gwm").string();
 
 struct Game {
   QtPlatform ui;

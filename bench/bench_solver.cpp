@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kPuzzles = fs::path(__FILE__).parent_path().parent_path() / "tests/solver/puzzles";
+const fs::path kPuzzles = fs::path(GW_SOURCE_DIR) / "tests/solver/puzzles";
 constexpr const char* kHardest = "wilk-data022";  // 20 × 20, the most probes and lines of the set
 
 PuzzleState ReadPuzzle(const std::string& name) {

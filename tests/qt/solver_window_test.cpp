@@ -22,7 +22,8 @@
 namespace gw {
 namespace {
 
-const std::filesystem::path kPuzzles = std::filesystem::path(GW_SOURCE_DIR) / "tests" / "solver" / "puzzles";
+const std::filesystem::path kPuzzles =
+    std::filesystem::path(GW_SOURCE_DIR) / "tests" / "solver" / "puzzles";
 
 // Counts the drawing progress the solve reports, and lets a test look at the window then.
 struct WatchedPlatform : QtPlatform {
