@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the normal build, then the
-# same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows build
+# under wine.
 set -eu
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -17,4 +18,12 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The Windows programs (core, gwscript, gwtool and the unit tests; no Qt), cross-built with
+# mingw-w64 and run through wine, gwtool's output compared byte for byte with the Linux one's.
+cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake -DGW_BUILD_BENCH=OFF \
+  -DGW_NATIVE_GWTOOL="$(pwd)/build/gwtool" >/dev/null
+cmake --build build-win
+ctest --test-dir build-win --output-on-failure -j "$jobs"
 echo "All tests passed."

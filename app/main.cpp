@@ -20,11 +20,15 @@
 namespace {
 
 bool HasDisplay() {
+#ifdef _WIN32
+  return true;  // a Windows session always has its desktop
+#else
   const char* qpa = std::getenv("QT_QPA_PLATFORM");
   if (qpa && *qpa) return true;
   const char* x = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x && *x) || (wayland && *wayland);
+#endif
 }
 
 // Options that are answered on the terminal: they must work without a display.

@@ -3,6 +3,17 @@
 
 set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform analysis formats history)
 
+# What the system does its own way lives in NAME_win.cpp (Windows) and NAME_posix.cpp (the
+# rest): a list keeps the files of the system being built for.
+function(gw_system_sources list_var)
+  if(WIN32)
+    list(FILTER ${list_var} EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER ${list_var} EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  set(${list_var} ${${list_var}} PARENT_SCOPE)
+endfunction()
+
 function(gw_core_sources out)
   file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
   foreach(dir IN LISTS GW_CORE_DIRS)
@@ -12,6 +23,7 @@ function(gw_core_sources out)
          ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
     list(APPEND files ${found})
   endforeach()
+  gw_system_sources(files)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 

@@ -5,7 +5,8 @@ gw_install_deps() {
             fonts-ipafont-mincho fonts-ipafont-gothic"
   if [ "${GW_DEPS:-run}" = test ]; then
     packages="$packages libgtest-dev libbenchmark-dev xvfb xauth imagemagick poppler-utils
-              clang libclang-rt-14-dev cups cups-client printer-driver-cups-pdf"
+              clang libclang-rt-14-dev cups cups-client printer-driver-cups-pdf
+              g++-mingw-w64-x86-64-posix wine64"
   fi
   missing=""
   for p in $packages; do

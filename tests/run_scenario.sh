@@ -5,6 +5,8 @@
 # SAMPLES.
 # The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
 # dialogs show their folder) are the same on every run and every machine.
+# GW_EMULATOR, when set, runs GWSCRIPT (wine64 for the Windows build), and GW_SCENARIO_ROOT
+# replaces /tmp/gw-scenarios, so that the two builds' runs never share a folder.
 set -u
 gwscript=$1
 script=$2
@@ -12,7 +14,7 @@ samples=$3
 name=$4
 list=${5:-}
 expected="${script%.gws}.expected"
-work="/tmp/gw-scenarios/$name"
+work="${GW_SCENARIO_ROOT:-/tmp/gw-scenarios}/$name"
 rm -rf "$work"
 mkdir -p "$work" || exit 2
 logs=$(mktemp -d)
@@ -24,7 +26,7 @@ else
   cp -r "$samples" "$work/samples"
 fi
 cd "$work" || exit 2
-"$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
+${GW_EMULATOR:-} "$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?
 if ! diff -u "$expected" "$logs/actual"; then
   echo "scenario output differs from $expected"

@@ -1,5 +1,7 @@
 #include "dialogs/FileDlg.h"
 
+#include <algorithm>
+
 #include "dialogs/DialogButtons.h"
 #include "mainwnd/Messages.h"
 #include "platform/Directory.h"
@@ -31,7 +33,10 @@ bool AcceptedExtension(int mode, const std::string& name) {
 }
 
 // A name the dialog will not take: wildcards, separators and blanks.
-bool RefusedName(const std::string& name) { return MatchesPattern(name, "*[*;> ,+|/]*"); }
+bool RefusedName(const std::string& name) {
+  return MatchesPattern(name, "*[*;> ,+|/]*") ||
+         std::any_of(name.begin(), name.end(), [](char c) { return IsSeparator(c); });
+}
 
 void PressOk(App& app, FileDlg& dlg, const std::string& folder, const std::string& name) {
   if (!AcceptedExtension(app.puzzle.Mode, name)) {
@@ -76,7 +81,7 @@ std::vector<FolderEntry> FolderEntries(const FileDlg& dlg) {
   std::vector<FolderEntry> entries;
   std::vector<std::string> chain = FolderChain(dlg.folder);
   for (size_t i = 0; i < chain.size(); ++i) {
-    std::string label = i == 0 ? std::string(1, kPathSeparator) : chain[i].substr(chain[i].rfind(kPathSeparator) + 1);
+    std::string label = i == 0 ? chain[i] : chain[i].substr(NameStart(chain[i]));
     entries.push_back({chain[i], label, static_cast<int>(i), i + 1 == chain.size()});
   }
   for (const std::string& sub : dlg.folders)

@@ -1,8 +1,9 @@
 #include "platform/Convert.h"
 
+#include "platform/NativeFiles.h"
+
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <limits>
 
 namespace gw {
@@ -57,9 +58,7 @@ std::string NumText(double value) {
 std::string DigitsText(long long value) { return std::to_string(value); }
 
 std::string TodayText() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  std::tm local = LocalTimeNow();
   char buf[40];
   std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", local.tm_mon + 1, local.tm_mday,
                 local.tm_year + 1900);

@@ -1,92 +1,28 @@
 #include "platform/Directory.h"
 
-#include <dirent.h>
-#include <fnmatch.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 #include "platform/Utf8.h"
 
 namespace gw {
 namespace {
-
-bool IsFolder(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool IsFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-bool Within(const std::string& folder, const std::string& root) {
-  if (root == "/") return true;
-  return folder == root || (folder.size() > root.size() && folder.compare(0, root.size(), root) == 0 &&
-                            folder[root.size()] == kPathSeparator);
-}
-
-// /proc/self/mounts writes blanks and other bytes in names as octal escapes: "\040".
-std::string Unescape(const std::string& field) {
-  auto octal = [&](size_t i) { return i < field.size() && field[i] >= '0' && field[i] <= '7'; };
-  std::string out;
-  for (size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
-      out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
-      i += 3;
-    } else {
-      out += field[i];
-    }
-  }
-  return out;
-}
-
-bool IsUserVolume(const std::string& device, const std::string& mountPoint) {
-  if (device.rfind("/dev/", 0) != 0) return false;
-  for (const char* place : {"/media/", "/run/media/", "/mnt/"})
-    if (mountPoint.rfind(place, 0) == 0) return true;
-  return mountPoint == "/mnt";
-}
-
-std::vector<std::string> MountedVolumes() {
-  std::vector<std::string> volumes;
-  std::ifstream mounts("/proc/self/mounts");
-  std::string line;
-  while (std::getline(mounts, line)) {
-    std::istringstream fields(line);
-    std::string device, point;
-    fields >> device >> point;
-    point = Unescape(point);
-    if (IsUserVolume(device, point) && IsFolder(point)) volumes.push_back(point);
-  }
-  std::sort(volumes.begin(), volumes.end());
-  volumes.erase(std::unique(volumes.begin(), volumes.end()), volumes.end());
-  return volumes;
-}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   std::string la = LowerAscii(a), lb = LowerAscii(b);
   return la != lb ? la < lb : a < b;
 }
 
-// Visible entries of a folder that pass `keep`, sorted ignoring case.
+// Visible entries of a folder of the kind asked for that pass `keep`, sorted ignoring case.
 template <typename Keep>
-std::vector<std::string> ListEntries(const std::string& folder, Keep keep) {
+std::vector<std::string> ListEntries(const std::string& folder, EntryKind kind, Keep keep) {
   std::vector<std::string> names;
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return names;
-  while (dirent* e = ::readdir(dir)) {
-    std::string name = e->d_name;
+  std::string prefix = folder.empty() || IsSeparator(folder.back()) ? folder : folder + kPathSeparator;
+  for (const std::string& name : FolderNames(folder).value_or(std::vector<std::string>{})) {
     if (name.empty() || name[0] == '.') continue;
-    std::string full = folder == "/" ? "/" + name : folder + kPathSeparator + name;
-    if (keep(name, full)) names.push_back(name);
+    if (keep(name) && KindOf(prefix + name) == kind) names.push_back(name);
   }
-  ::closedir(dir);
   std::sort(names.begin(), names.end(), LessIgnoringCase);
   return names;
 }
@@ -106,72 +42,84 @@ std::vector<std::string> SplitPatterns(const std::string& patterns) {
   return list;
 }
 
-}  // namespace
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::vector<std::string> ListDrives() {
-  std::vector<std::string> drives{"/"};
-  const char* home = std::getenv("HOME");
-  if (home && *home == kPathSeparator) {
-    std::string h = AbsoluteFolder("/", home);
-    if (h != "/" && IsFolder(h)) drives.push_back(h);
+// A bracket expression at pattern[at] ("[" already seen at at-1): whether `c` is in the set, and
+// where the pattern goes on after it. A "[" without its "]" is an ordinary character.
+bool InSet(const std::string& pattern, size_t& at, char c, bool& wellFormed) {
+  size_t i = at;
+  bool negate = i < pattern.size() && (pattern[i] == '!' || pattern[i] == '^');
+  if (negate) ++i;
+  bool found = false;
+  size_t first = i;
+  for (; i < pattern.size() && (pattern[i] != ']' || i == first); ++i) {
+    char low = Fold(pattern[i]);
+    char high = low;
+    if (i + 2 < pattern.size() && pattern[i + 1] == '-' && pattern[i + 2] != ']') {
+      high = Fold(pattern[i + 2]);
+      i += 2;
+    }
+    if (low <= Fold(c) && Fold(c) <= high) found = true;
   }
-  for (const std::string& v : MountedVolumes())
-    if (std::find(drives.begin(), drives.end(), v) == drives.end()) drives.push_back(v);
-  return drives;
+  wellFormed = i < pattern.size();
+  if (wellFormed) at = i + 1;
+  return found != negate;
 }
 
-std::string DriveOf(const std::string& folder, const std::vector<std::string>& drives) {
-  std::string best = "/";
+bool Matches(const std::string& name, size_t n, const std::string& pattern, size_t p) {
+  while (p < pattern.size()) {
+    char pc = pattern[p];
+    if (pc == '*') {
+      while (p < pattern.size() && pattern[p] == '*') ++p;
+      for (size_t k = n; k <= name.size(); ++k)
+        if (Matches(name, k, pattern, p)) return true;
+      return false;
+    }
+    if (n >= name.size()) return false;
+    if (pc == '[') {
+      size_t after = p + 1;
+      bool wellFormed = false;
+      bool in = InSet(pattern, after, name[n], wellFormed);
+      if (wellFormed) {
+        if (!in) return false;
+        p = after;
+        ++n;
+        continue;
+      }
+    }
+    if (pc != '?' && Fold(pc) != Fold(name[n])) return false;
+    ++p;
+    ++n;
+    // "?" takes a whole character: the continuation bytes of a UTF-8 sequence go with it.
+    while (pc == '?' && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) ++n;
+  }
+  return n == name.size();
+}
+
+}  // namespace
+
+std::string DriveOf(const std::string& folder, const std::vector<std::string>& drives, PathStyle style) {
+  std::string best = FolderChain(folder, style).front();
   for (const std::string& d : drives)
-    if (Within(folder, d) && d.size() > best.size()) best = d;
+    if (Within(folder, d, style) && d.size() > best.size()) best = d;
+  // On Windows the drive list spells the root as the system lists it.
+  for (const std::string& d : drives)
+    if (SamePath(d, best, style)) return d;
   return best;
 }
 
 std::vector<std::string> ListFolders(const std::string& folder) {
-  return ListEntries(folder, [](const std::string&, const std::string& full) { return IsFolder(full); });
+  return ListEntries(folder, EntryKind::Folder, [](const std::string&) { return true; });
 }
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& patterns) {
   std::vector<std::string> list = SplitPatterns(patterns);
-  return ListEntries(folder, [&](const std::string& name, const std::string& full) {
-    if (!IsFile(full)) return false;
+  return ListEntries(folder, EntryKind::File, [&](const std::string& name) {
     return std::any_of(list.begin(), list.end(), [&](const std::string& p) { return MatchesPattern(name, p); });
   });
 }
 
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
-  return ::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0;
-}
-
-std::string AbsoluteFolder(const std::string& base, const std::string& path) {
-  std::string full = !path.empty() && path[0] == kPathSeparator ? path : base + kPathSeparator + path;
-  std::vector<std::string> parts;
-  std::istringstream in(full);
-  std::string part;
-  while (std::getline(in, part, kPathSeparator)) {
-    if (part.empty() || part == ".") continue;
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-    } else {
-      parts.push_back(part);
-    }
-  }
-  std::string out;
-  for (const std::string& p : parts) out += kPathSeparator + p;
-  return out.empty() ? "/" : out;
-}
-
-std::vector<std::string> FolderChain(const std::string& folder) {
-  std::vector<std::string> chain{"/"};
-  std::string at;
-  std::istringstream in(folder);
-  std::string part;
-  while (std::getline(in, part, kPathSeparator)) {
-    if (part.empty()) continue;
-    at += kPathSeparator + part;
-    chain.push_back(at);
-  }
-  return chain;
-}
+// Names are UTF-8: "?" stands for one character of a name, a set for one ASCII character.
+bool MatchesPattern(const std::string& name, const std::string& pattern) { return Matches(name, 0, pattern, 0); }
 
 }  // namespace gw

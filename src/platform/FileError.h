@@ -32,5 +32,9 @@ class FileError : public std::runtime_error {
 
 // Maps an errno value of a failed system call to the number the user is shown.
 int FileErrorFromErrno(int err);
+#ifdef _WIN32
+// The same for a Windows error code (GetLastError).
+int FileErrorFromWin32(unsigned long err);
+#endif
 
 }  // namespace gw

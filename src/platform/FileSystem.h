@@ -1,10 +1,13 @@
 #pragma once
 #include <string>
 
+#include "platform/PathSyntax.h"
+
 namespace gw {
 
 // File names are matched without regard to case, as the program's files are named on systems
-// that ignore it: asking for cat.gwp finds cat.GWP. Only the file-name part is matched so.
+// that ignore it: asking for cat.gwp finds cat.GWP. Only the file-name part is matched so. On
+// Windows the file system does that itself; elsewhere the folder is searched.
 
 // The path of an existing file whose name equals the last part of `path` ignoring case (the exact
 // name first), or `path` itself when there is none.
@@ -18,7 +21,7 @@ std::string CurrentDirectory();
 // Throws FileError when the folder cannot be made current.
 void ChangeDirectory(const std::string& path);
 
-// The platform's folder separator.
-constexpr char kPathSeparator = '/';
+// The separator the platform writes between folders ("/", or "\\" on Windows, which reads "/" too).
+constexpr char kPathSeparator = kNativePathStyle == PathStyle::Windows ? '\\' : '/';
 
 }  // namespace gw

@@ -1,19 +1,15 @@
 #include "platform/TextFile.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
-#include <cerrno>
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "platform/Convert.h"
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 
 namespace gw {
 namespace {
@@ -46,18 +42,7 @@ Int RoundInto(double value, int line) {
 
 }  // namespace
 
-TextReader TextReader::Open(const std::string& path) {
-  std::string real = ResolveCase(path);
-  struct stat st {};
-  if (::stat(real.c_str(), &st) != 0) throw FileError(FileErrorFromErrno(errno));
-  if (!S_ISREG(st.st_mode)) throw FileError(kErrPathAccess);
-  std::ifstream in(real, std::ios::binary);
-  if (!in) throw FileError(FileErrorFromErrno(errno == 0 ? EACCES : errno));
-  std::ostringstream all;
-  all << in.rdbuf();
-  if (in.bad()) throw FileError(kErrPathAccess);
-  return TextReader(all.str());
-}
+TextReader TextReader::Open(const std::string& path) { return TextReader(ReadWholeFile(ResolveCase(path))); }
 
 TextReader TextReader::FromBytes(std::string bytes) { return TextReader(std::move(bytes)); }
 

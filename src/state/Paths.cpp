@@ -8,9 +8,7 @@
 namespace gw {
 
 std::string ChangeExt(const std::string& name, const std::string& ext) {
-  size_t slash = name.rfind(kPathSeparator);
-  size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  size_t dot = name.find('.', nameStart);
+  size_t dot = name.find('.', NameStart(name));
   if (dot == std::string::npos) return name + "." + ext;
   return name.substr(0, dot) + "." + ext;
 }
@@ -18,7 +16,7 @@ std::string ChangeExt(const std::string& name, const std::string& ext) {
 std::string JoinPath(const std::string& folder, const std::string& name) {
   // No folder means the current directory: an empty folder must never turn into the root.
   if (folder.empty()) return name;
-  if (folder.back() == kPathSeparator) return folder + name;
+  if (IsSeparator(folder.back())) return folder + name;
   return folder + kPathSeparator + name;
 }
 

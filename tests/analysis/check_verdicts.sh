@@ -2,7 +2,7 @@
 # Runs `gwtool check` on every test puzzle: the verdict and difficulty must be the class INDEX.tsv
 # gives (line, probe, or two solutions for multiple) and a unique puzzle's board its known
 # solution. Then the output forms: a picture file, several files, --quiet, a missing file.
-# usage: check_verdicts.sh GWTOOL PUZZLE_FOLDER SAMPLE_FOLDER
+# usage: check_verdicts.sh GWTOOL PUZZLE_FOLDER SAMPLE_FOLDER  (GW_EMULATOR, when set, runs GWTOOL)
 gwtool=$1
 dir=$2
 samples=$3
@@ -12,7 +12,7 @@ failed=0
 fail() { echo "FAIL $*"; failed=1; }
 tail -n +2 "$dir/INDEX.tsv" > "$work/index"
 while IFS="$(printf '\t')" read -r name size colours class rest; do
-  "$gwtool" check "$dir/$name.gwm" > "$work/out" 2> "$work/err"
+  ${GW_EMULATOR:-} "$gwtool" check "$dir/$name.gwm" > "$work/out" 2> "$work/err"
   status=$?
   case $class in
     multiple) want_status=1; want_head="SOLUTIONS=2" ;;
@@ -33,19 +33,19 @@ done < "$work/index"
 [ "$(wc -l < "$work/seen")" -ge 20 ] || fail "too few puzzles checked"
 
 # A picture is checked through the hints it gives; several files: FILE= blocks, the highest status.
-"$gwtool" check --quiet "$samples/tulip.gwk" > "$work/out"
+${GW_EMULATOR:-} "$gwtool" check --quiet "$samples/tulip.gwk" > "$work/out"
 [ $? -eq 0 ] && [ "$(cat "$work/out")" = "SOLUTIONS=1
 DIFFICULTY=probe" ] || fail "tulip.gwk: $(cat "$work/out")"
-"$gwtool" check --quiet "$samples/apple.gwm" "$dir/wilk-data001.gwm" "$work/missing.gwm" > "$work/out" 2> "$work/err"
+${GW_EMULATOR:-} "$gwtool" check --quiet "$samples/apple.gwm" "$dir/wilk-data001.gwm" "$work/missing.gwm" > "$work/out" 2> "$work/err"
 status=$?
 printf 'FILE=%s\nSOLUTIONS=1\nDIFFICULTY=line\nFILE=%s\nSOLUTIONS=2\nFILE=%s\n' \
   "$samples/apple.gwm" "$dir/wilk-data001.gwm" "$work/missing.gwm" > "$work/want"
 diff -u "$work/want" "$work/out" || fail "several files"
 [ "$status" -eq 3 ] && [ -s "$work/err" ] || fail "a missing file gives exit status $status"
 # Two solutions: both boards, one blank line between them.
-"$gwtool" check "$dir/wilk-data001.gwm" > "$work/out"
+${GW_EMULATOR:-} "$gwtool" check "$dir/wilk-data001.gwm" > "$work/out"
 [ "$(grep -c '^$' "$work/out")" -eq 1 ] && [ "$(grep -cE '^[-0-9]+$' "$work/out")" -eq 20 ] || fail "two boards"
 # A bad command line.
-"$gwtool" check --limit x "$samples/apple.gwm" > /dev/null 2>&1
+${GW_EMULATOR:-} "$gwtool" check --limit x "$samples/apple.gwm" > /dev/null 2>&1
 [ $? -eq 5 ] || fail "--limit x accepted"
 exit $failed

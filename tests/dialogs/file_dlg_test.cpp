@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -27,14 +28,16 @@ TEST(Directory, FilesMatchAnyPatternIgnoringCaseAndHiddenOnesStayHidden) {
 }
 
 TEST(Directory, FoldersResolveByNameAndChainFromTheRoot) {
-  EXPECT_EQ(AbsoluteFolder("/a/b", ".."), "/a");
-  EXPECT_EQ(AbsoluteFolder("/a/b", "../c/./d"), "/a/c/d");
-  EXPECT_EQ(AbsoluteFolder("/a", "/x/y/"), "/x/y");
-  EXPECT_EQ(AbsoluteFolder("/", "../.."), "/");
-  EXPECT_EQ(FolderChain("/home/u"), (std::vector<std::string>{"/", "/home", "/home/u"}));
-  EXPECT_EQ(FolderChain("/"), std::vector<std::string>{"/"});
+  const PathStyle posix = PathStyle::Posix;
+  EXPECT_EQ(AbsoluteFolder("/a/b", "..", posix), "/a");
+  EXPECT_EQ(AbsoluteFolder("/a/b", "../c/./d", posix), "/a/c/d");
+  EXPECT_EQ(AbsoluteFolder("/a", "/x/y/", posix), "/x/y");
+  EXPECT_EQ(AbsoluteFolder("/", "../..", posix), "/");
+  EXPECT_EQ(FolderChain("/home/u", posix), (std::vector<std::string>{"/", "/home", "/home/u"}));
+  EXPECT_EQ(FolderChain("/", posix), std::vector<std::string>{"/"});
 }
 
+#ifndef _WIN32
 TEST(Directory, DrivesAreRootHomeAndVolumesAndAFolderLiesOnTheLongest) {
   TempDir home;
   const char* old = std::getenv("HOME");
@@ -49,6 +52,21 @@ TEST(Directory, DrivesAreRootHomeAndVolumesAndAFolderLiesOnTheLongest) {
   EXPECT_EQ(DriveOf(home.path() + "x", drives), "/");
   EXPECT_EQ(DriveOf("/usr", drives), "/");
 }
+#else
+TEST(Directory, DrivesAreTheDriveLettersAndAFolderLiesOnItsOwn) {
+  std::vector<std::string> drives = ListDrives();
+  ASSERT_FALSE(drives.empty());
+  for (const std::string& d : drives) {
+    ASSERT_EQ(d.size(), 3u) << d;
+    EXPECT_TRUE(d[0] >= 'A' && d[0] <= 'Z' && d.substr(1) == ":\\") << d;
+  }
+  EXPECT_TRUE(std::is_sorted(drives.begin(), drives.end()));
+  std::string here = CurrentDirectory();
+  std::string drive = DriveOf(here, drives);
+  EXPECT_EQ(drive, here.substr(0, 3));
+  EXPECT_NE(std::find(drives.begin(), drives.end(), drive), drives.end()) << "the current folder's drive is listed";
+}
+#endif
 
 struct Dlg : ::testing::Test {
   TempDir dir;
@@ -76,7 +94,7 @@ TEST_F(Dlg, LoadShowsTheCurrentDirectoryAndKeepsThePresetName) {
   EXPECT_EQ(dlg.name, "cat.GWM");
   std::vector<FolderEntry> entries = FolderEntries(dlg);
   ASSERT_GE(entries.size(), 2u);
-  EXPECT_EQ(entries.front().label, "/");
+  EXPECT_EQ(entries.front().label, kNativePathStyle == PathStyle::Windows ? dlg.folder.substr(0, 3) : "/");
   EXPECT_TRUE(entries[entries.size() - 2].current);
   EXPECT_EQ(entries.back().label, "sub");
   EXPECT_EQ(entries.back().depth, entries[entries.size() - 2].depth + 1);
@@ -85,8 +103,8 @@ TEST_F(Dlg, LoadShowsTheCurrentDirectoryAndKeepsThePresetName) {
 TEST_F(Dlg, MovingFolderMakesItCurrentAndPutsThePatternInTheNameBox) {
   std::string start = dlg.folder;
   FileDlgFolderChange(t.app, dlg, "sub");
-  EXPECT_EQ(dlg.folder, start + "/sub");
-  EXPECT_EQ(CurrentDirectory(), start + "/sub");
+  EXPECT_EQ(dlg.folder, start + kPathSeparator + "sub");
+  EXPECT_EQ(CurrentDirectory(), start + kPathSeparator + "sub");
   EXPECT_EQ(dlg.name, "*.gwm;*.gwc");
   EXPECT_EQ(dlg.files, std::vector<std::string>{"x.gwc"});
   FileDlgNameChange(t.app, dlg, "y.gwm");
@@ -95,8 +113,8 @@ TEST_F(Dlg, MovingFolderMakesItCurrentAndPutsThePatternInTheNameBox) {
   t.Answer("ok");
   FileDlgFolderChange(t.app, dlg, "nowhere");
   EXPECT_NE(t.TakeOutput().find("MSG title=\"エラーdirFileDlg"), std::string::npos);
-  EXPECT_EQ(dlg.folder, start + "/sub");
-  EXPECT_EQ(CurrentDirectory(), start + "/sub");
+  EXPECT_EQ(dlg.folder, start + kPathSeparator + "sub");
+  EXPECT_EQ(CurrentDirectory(), start + kPathSeparator + "sub");
 }
 
 TEST_F(Dlg, ADriveChangeMovesTheFolderButNotCurFolder) {

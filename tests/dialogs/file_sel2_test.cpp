@@ -2,6 +2,7 @@
 
 #include "dialogs/FileSel2.h"
 #include "platform/Cp932.h"
+#include "platform/scripted/ScriptText.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -63,7 +64,7 @@ TEST_F(List, AnUnreadableFileIsListedWithoutDetailsAndOkReportsIt) {
   CmdClick(t.app, dlg, 0);
   EXPECT_TRUE(dlg.open);
   std::string out = t.TakeOutput();
-  EXPECT_NE(out.find("MSG title=\"エラーCmdbad.gwm" + dlg.folder + "\""), std::string::npos) << out;
+  EXPECT_NE(out.find("MSG title=" + Quote("エラーCmdbad.gwm" + dlg.folder)), std::string::npos) << out;
   EXPECT_EQ(t.app.puzzle.XSize, 0);
 }
 

@@ -15,6 +15,8 @@ using test::WriteFileBytes;
 
 const std::string kPuzzle = "t\r\n\r\n 1  1  1  1 \r\n9 1515151515151515\r\n 11\r\n 11\r\n";
 
+// Windows keeps names in UTF-16, which the program reads as UTF-8: there such a name cannot arise.
+#ifndef _WIN32
 TEST(ForeignNames, BothDialogsOpenANameThatIsNotUtf8) {
   for (const std::string name : {"\xE9.gwm", "caf\xE9.gwm", "\xC3.gwm", "\xE3\x81.gwm"}) {
     TempDir dir;
@@ -44,6 +46,7 @@ TEST(ForeignNames, BothDialogsOpenANameThatIsNotUtf8) {
     EXPECT_EQ(byList.app.puzzle.Title, byDialog.app.puzzle.Title);
   }
 }
+#endif
 
 }  // namespace
 }  // namespace gw

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -10,6 +12,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "state/FileTestSupport.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -19,14 +22,7 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const FileError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using test::ErrorOf;
 
 TEST(TextReader, LinesEndInCrLfLfOrCr) {
   auto r = TextReader::FromBytes("one\r\ntwo\nthree\rfour");
@@ -145,6 +141,9 @@ TEST(TextWriter, RefusesTextCodePage932CannotHold) {
   EXPECT_EQ(ErrorOf([&] { w.WriteLine("emoji \xF0\x9F\x98\x80"); }), kErrTypeMismatch);
 }
 
+// The file size limit of a child process is how a write fails half-way on POSIX; the Windows
+// build's own failure (a replace the system refuses) is in native_files_test.cpp.
+#ifndef _WIN32
 TEST(TextWriter, AFailedWriteKeepsTheOldFile) {
   TempDir dir;
   WriteFileBytes(dir.File("keep.gwm"), "old content\r\n");
@@ -174,6 +173,7 @@ TEST(TextWriter, AFailedWriteKeepsTheOldFile) {
   for (auto& e : std::filesystem::directory_iterator(dir.path())) files += e.is_regular_file();
   EXPECT_EQ(files, 1) << "a temporary file was left behind";
 }
+#endif
 
 TEST(TextWriter, AMissingFolderIsAnError) {
   TempDir dir;

@@ -21,18 +21,32 @@ struct EnvVar {
     const char* old = std::getenv(name);
     had = old != nullptr;
     if (had) saved = old;
+    Set(value);
+  }
+  ~EnvVar() { Set(had ? saved.c_str() : nullptr); }
+  void Set(const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value ? value : "");  // an empty value removes it
+#else
     if (value) setenv(name, value, 1);
     else unsetenv(name);
-  }
-  ~EnvVar() {
-    if (had) setenv(name, saved.c_str(), 1);
-    else unsetenv(name);
+#endif
   }
   const char* name;
   bool had = false;
   std::string saved;
 };
 
+#ifdef _WIN32
+TEST(UserFolder, LiesInTheApplicationData) {
+  {
+    EnvVar data("APPDATA", "C:\\Users\\u\\AppData\\Roaming");
+    EXPECT_EQ(UserPuzzleFolder(), "C:\\Users\\u\\AppData\\Roaming\\Gridwick\\puzzles");
+  }
+  EnvVar none("APPDATA", nullptr);
+  EXPECT_EQ(UserPuzzleFolder(), "");
+}
+#else
 TEST(UserFolder, LiesUnderTheDataHomeOrTheHomeFolder) {
   struct Case {
     const char* dataHome;
@@ -51,6 +65,7 @@ TEST(UserFolder, LiesUnderTheDataHomeOrTheHomeFolder) {
     EXPECT_EQ(UserPuzzleFolder(), c.folder) << (c.dataHome ? c.dataHome : "(unset)");
   }
 }
+#endif
 
 TEST(UserFolder, IsMadeAndSeededOnceAndThenLeftAsThePlayerLeftIt) {
   TempDir dir;

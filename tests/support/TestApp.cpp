@@ -1,13 +1,12 @@
 #include "support/TestApp.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <random>
 
 #include "mainwnd/MainWnd.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 
 namespace gw::test {
 
@@ -57,29 +56,38 @@ void SetColHints(App& app, int x, std::vector<int> numbers, int color) {
   }
 }
 
+// A new folder of a random name in the system's temporary folder, made current; its path is the
+// one the program itself sees (CurrentDirectory), so tests compare like with like.
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "gwtest.XXXXXX").string();
-  path_ = ::mkdtemp(pattern.data());
-  previous_ = std::filesystem::current_path().string();
-  std::filesystem::current_path(path_);
+  previous_ = CurrentDirectory();
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  std::filesystem::path base = std::filesystem::temp_directory_path();
+  std::filesystem::path dir;
+  do dir = base / ("gwtest." + std::to_string(random() % 1000000000));
+  while (!std::filesystem::create_directory(dir));
+  std::u8string name = dir.u8string();
+  ChangeDirectory(std::string(name.begin(), name.end()));
+  path_ = CurrentDirectory();
 }
 
 TempDir::~TempDir() {
   std::error_code ec;
-  std::filesystem::current_path(previous_, ec);
-  std::filesystem::remove_all(path_, ec);
+  try {
+    ChangeDirectory(previous_);
+  } catch (const FileError&) {
+  }
+  std::filesystem::remove_all(std::filesystem::u8path(path_), ec);
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream all;
-  all << in.rdbuf();
-  return all.str();
+  try {
+    return ReadWholeFile(path);
+  } catch (const FileError&) {
+    return "";
+  }
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+void WriteFileBytes(const std::string& path, const std::string& bytes) { WriteWholeFile(path, bytes); }
 
 }  // namespace gw::test

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "App.h"
+#include "platform/FileSystem.h"
 #include "platform/scripted/ScriptedPlatform.h"
 
 namespace gw::test {
@@ -36,7 +37,7 @@ class TempDir {
   TempDir();
   ~TempDir();
   const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  std::string File(const std::string& name) const { return path_ + kPathSeparator + name; }
 
  private:
   std::string path_;

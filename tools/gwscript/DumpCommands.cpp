@@ -139,7 +139,8 @@ void Dump(Runner& r, const ScriptLine& line) {
 void Snapshot(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
   r.app();
-  if (!r.mirror().Snapshot(line.words[1].text)) throw ScriptError("cannot write " + line.words[1].text);
+  if (!r.mirror()) throw ScriptError("snapshot needs the Qt image surface, which this build of gwscript was made without");
+  if (!r.mirror()->Snapshot(line.words[1].text)) throw ScriptError("cannot write " + line.words[1].text);
 }
 
 void Draw(Runner& r, const ScriptLine& line) {

@@ -1,31 +1,33 @@
 // put, puthex, cat, hexdump, ls, rm, mkdir, cd: the files a scenario works with.
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "Runner.h"
 #include "platform/Cp932.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 
 namespace gw {
 namespace {
 
 std::string ReadBytes(const std::string& name, bool& found) {
-  std::ifstream in(name, std::ios::binary);
-  found = static_cast<bool>(in);
-  std::ostringstream all;
-  if (found) all << in.rdbuf();
-  return all.str();
+  found = KindOf(name) == EntryKind::File;
+  if (!found) return "";
+  try {
+    return ReadWholeFile(name);
+  } catch (const FileError&) {
+    found = false;
+    return "";
+  }
 }
 
 void WriteBytes(const std::string& name, const std::string& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out) throw ScriptError("cannot write " + name);
+  try {
+    WriteWholeFile(name, bytes);
+  } catch (const FileError&) {
+    throw ScriptError("cannot write " + name);
+  }
 }
 
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
@@ -122,34 +124,27 @@ void HexDump(Runner& r, const ScriptLine& line) {
 }
 
 void Ls(Runner& r, const ScriptLine&) {
-  std::vector<std::string> names;
-  if (DIR* dir = ::opendir(".")) {
-    while (dirent* e = ::readdir(dir)) {
-      std::string n = e->d_name;
-      if (n != "." && n != "..") names.push_back(n);
-    }
-    ::closedir(dir);
-  }
+  std::vector<std::string> names = FolderNames(".").value_or(std::vector<std::string>{});
   std::sort(names.begin(), names.end());
   r.out() << "LS";
   for (const std::string& n : names) r.out() << " " << n;
   r.out() << "\n";
 }
 
-void Rm(Runner&, const ScriptLine& line) {
+// Runs a file operation of the system; its failure ends the script with `why` and the name.
+template <typename Operation>
+void FileStep(const ScriptLine& line, const char* why, Operation operation) {
   NeedWords(line, 2);
-  if (::unlink(line.words[1].text.c_str()) != 0) throw ScriptError("cannot remove " + line.words[1].text);
+  try {
+    operation(line.words[1].text);
+  } catch (const FileError&) {
+    throw ScriptError(why + line.words[1].text);
+  }
 }
 
-void Mkdir(Runner&, const ScriptLine& line) {
-  NeedWords(line, 2);
-  if (::mkdir(line.words[1].text.c_str(), 0777) != 0) throw ScriptError("cannot make " + line.words[1].text);
-}
-
-void Cd(Runner&, const ScriptLine& line) {
-  NeedWords(line, 2);
-  if (::chdir(line.words[1].text.c_str()) != 0) throw ScriptError("cannot change to " + line.words[1].text);
-}
+void Rm(Runner&, const ScriptLine& line) { FileStep(line, "cannot remove ", RemoveFile); }
+void Mkdir(Runner&, const ScriptLine& line) { FileStep(line, "cannot make ", MakeFolder); }
+void Cd(Runner&, const ScriptLine& line) { FileStep(line, "cannot change to ", ChangeDirectory); }
 
 }  // namespace
 

@@ -1,9 +1,7 @@
 #pragma once
-#include <map>
 #include <memory>
 #include <string>
 
-#include "platform/qt/ImageSurface.h"
 #include "platform/scripted/ScriptedPlatform.h"
 
 namespace gw {
@@ -12,13 +10,12 @@ namespace gw {
 // drawing reaches them too, so a snapshot shows the window's picture as the real window would.
 class Mirror {
  public:
-  explicit Mirror(ScriptedPlatform& ui);
+  virtual ~Mirror() = default;
   // Writes the main window's picture with the palette boxes in place; false when it cannot.
-  bool Snapshot(const std::string& path);
-
- private:
-  ScriptedPlatform& ui_;
-  std::map<SurfaceId, std::unique_ptr<ImageSurface>> images_;
+  virtual bool Snapshot(const std::string& path) = 0;
 };
+
+// The Qt image surfaces (QtMirror.cpp); nothing in a build without Qt (NoMirror.cpp).
+std::unique_ptr<Mirror> MakeMirror(ScriptedPlatform& ui);
 
 }  // namespace gw

@@ -1,5 +1,7 @@
 #include "PathFilter.h"
 
+#include "platform/FileSystem.h"
+
 namespace gw {
 namespace {
 
@@ -30,16 +32,56 @@ int PathFilter::sync() {
   return target_->pubsync();
 }
 
+// The start folder as the runner prints it: as it is, and inside a quoted text, where each "\" is
+// written "\\".
+std::vector<std::string> PathFilter::Spellings() const {
+  std::string quoted;
+  for (char c : start_) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  if (quoted == start_) return {start_};
+  return {quoted, start_};
+}
+
+// After the start folder, the rest of the path is written with "/" between its parts on every
+// system ("./sub/a.gwm"), whichever separator the system printed ("\", written "\\" in quotes).
+size_t PathFilter::CopyRest(const std::string& separator, size_t at, std::string& out) const {
+  while (at < line_.size()) {
+    if (line_.compare(at, separator.size(), separator) == 0) {
+      out += '/';
+      at += separator.size();
+    } else if (ContinuesName(line_[at]) || line_[at] == ' ' || line_[at] == '/') {
+      out += line_[at++];
+    } else {
+      break;
+    }
+  }
+  return at;
+}
+
 void PathFilter::FlushLine() {
   std::string out = line_;
   if (relative_ && start_.size() > 1) {
     out.clear();
+    std::vector<std::string> spellings = Spellings();
     size_t at = 0;
-    for (size_t hit; (hit = line_.find(start_, at)) != std::string::npos;) {
-      size_t end = hit + start_.size();
-      bool whole = end >= line_.size() || !ContinuesName(line_[end]);
-      out += line_.substr(at, hit - at) + (whole ? "." : start_);
-      at = end;
+    while (at < line_.size()) {
+      size_t hit = std::string::npos;
+      const std::string* found = nullptr;
+      for (const std::string& s : spellings) {
+        size_t h = line_.find(s, at);
+        if (h < hit) hit = h, found = &s;
+      }
+      if (!found) break;
+      size_t end = hit + found->size();
+      out += line_.substr(at, hit - at);
+      if (end < line_.size() && ContinuesName(line_[end])) {
+        out += *found;  // only a part of a longer name
+        at = end;
+        continue;
+      }
+      out += ".";
+      std::string separator = found->size() == start_.size() ? std::string(1, kPathSeparator)
+                                                             : std::string(2, kPathSeparator);
+      at = CopyRest(separator, end, out);
     }
     out += line_.substr(at);
   }

@@ -2,12 +2,15 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 namespace gw {
 
 // An addition to the runner: the command `paths relative` prints every path under the folder the
 // run started in relative to it ("." for the folder itself, "./sub/a.gwm" below it), so that
 // expected outputs do not hold the temporary folder a scenario runs in. `paths absolute` ends it.
+// The part after the folder is written with "/" on every system, so one expected output serves
+// Windows too.
 class PathFilter : public std::streambuf {
  public:
   PathFilter(std::ostream& target, std::string startFolder);
@@ -21,6 +24,8 @@ class PathFilter : public std::streambuf {
 
  private:
   void FlushLine();
+  std::vector<std::string> Spellings() const;
+  size_t CopyRest(const std::string& separator, size_t at, std::string& out) const;
 
   std::streambuf* target_;
   std::string start_;

@@ -9,7 +9,7 @@
 namespace gw {
 
 Runner::Runner(std::ostream& out, std::vector<std::string> lines)
-    : out_(out), lines_(std::move(lines)), ui_(out), mirror_(std::make_unique<Mirror>(ui_)) {
+    : out_(out), lines_(std::move(lines)), ui_(out), mirror_(MakeMirror(ui_)) {
   RegisterFileCommands(*this);
   RegisterActionCommands(*this);
   RegisterAnswerCommands(*this);
@@ -38,7 +38,7 @@ void Runner::EndProgram() {
   if (Running()) MainWndClosed(*app_);
 }
 
-Mirror& Runner::mirror() { return *mirror_; }
+Mirror* Runner::mirror() { return mirror_.get(); }
 
 std::vector<std::string> Runner::TakeBlock() {
   std::vector<std::string> block;

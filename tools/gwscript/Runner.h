@@ -42,8 +42,8 @@ class Runner {
   void EndProgram();
   // The lines after the current one up to a line holding only "." (consumed).
   std::vector<std::string> TakeBlock();
-  // Real images behind the scripted surfaces, for snapshots.
-  Mirror& mirror();
+  // Real images behind the scripted surfaces, for snapshots; null in a build without Qt.
+  Mirror* mirror();
 
  private:
   void Execute(const ScriptLine& line);

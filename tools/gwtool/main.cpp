@@ -11,14 +11,15 @@
 //                       3 unreadable, 4 unknown (5 a bad command line); with several files the
 //                       highest.
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "App.h"
 #include "Check.h"
 #include "FormatCommands.h"
+#include "platform/Console.h"
 #include "platform/FileError.h"
+#include "platform/Utf8.h"
 #include "platform/scripted/ScriptText.h"
 #include "solver/AutoSolve.h"
 #include "state/PuzzleFiles.h"
@@ -29,9 +30,8 @@ namespace {
 
 enum Exit { kSolved = 0, kBlanksLeft = 1, kContradiction = 2, kUnreadable = 3, kUsage = 4 };
 
-bool EndsWithNoCase(const std::string& s, const char* tail) {
-  size_t n = std::strlen(tail);
-  return s.size() >= n && strncasecmp(s.c_str() + s.size() - n, tail, n) == 0;
+bool EndsWithNoCase(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && EqualsIgnoringCase(s.substr(s.size() - tail.size()), tail);
 }
 
 // Reads the puzzle for play; false (with the reason on standard error) when it cannot be read.
@@ -81,30 +81,32 @@ int Solve(const std::string& path) {
 }  // namespace gw
 
 int main(int argc, char** argv) {
-  if (argc >= 3 && std::strcmp(argv[1], "check") == 0) {
-    int status = gw::CheckCommand(std::vector<std::string>(argv + 2, argv + argc));
+  gw::UseBinaryStandardStreams();
+  std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
+  if (args.size() >= 3 && args[1] == "check") {
+    int status = gw::CheckCommand(std::vector<std::string>(args.begin() + 2, args.end()));
     if (status >= 0) return status;
     std::fprintf(stderr, "usage: gwtool check [--limit SECONDS] [--quiet] FILE...\n");
     return 5;
   }
-  if (argc >= 2 && std::strcmp(argv[1], "convert") == 0) {
-    int status = gw::ConvertCommand(std::vector<std::string>(argv + 2, argv + argc));
+  if (args.size() >= 2 && args[1] == "convert") {
+    int status = gw::ConvertCommand(std::vector<std::string>(args.begin() + 2, args.end()));
     if (status >= 0) return status;
     std::fprintf(stderr, "usage: gwtool convert IN OUT\n");
-    return 4;
+    return gw::kUsage;
   }
-  if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) {
-    int status = gw::GenerateCommand(std::vector<std::string>(argv + 2, argv + argc));
+  if (args.size() >= 2 && args[1] == "generate") {
+    int status = gw::GenerateCommand(std::vector<std::string>(args.begin() + 2, args.end()));
     if (status >= 0) return status;
     std::fprintf(stderr, "usage: gwtool generate --size WxH --colors N --difficulty line|probe|search "
                          "[--seed S] [--limit SECONDS] OUT\n");
-    return 4;
+    return gw::kUsage;
   }
-  if (argc != 3 || std::strcmp(argv[1], "solve") != 0) {
+  if (args.size() != 3 || args[1] != "solve") {
     std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--quiet] FILE...\n"
                          "       gwtool convert IN OUT\n       gwtool generate --size WxH --colors N "
                          "--difficulty line|probe|search [--seed S] OUT\n");
     return gw::kUsage;
   }
-  return gw::Solve(argv[2]);
+  return gw::Solve(args[2]);
 }

@@ -1,13 +1,25 @@
-#include "Mirror.h"
-
-#include "platform/qt/BoardOverlay.h"
-
 #include <QPainter>
 #include <cmath>
+#include <map>
+
+#include "Mirror.h"
+#include "platform/qt/BoardOverlay.h"
+#include "platform/qt/ImageSurface.h"
 
 namespace gw {
+namespace {
 
-Mirror::Mirror(ScriptedPlatform& ui) : ui_(ui) {
+class QtMirror : public Mirror {
+ public:
+  explicit QtMirror(ScriptedPlatform& ui);
+  bool Snapshot(const std::string& path) override;
+
+ private:
+  ScriptedPlatform& ui_;
+  std::map<SurfaceId, std::unique_ptr<ImageSurface>> images_;
+};
+
+QtMirror::QtMirror(ScriptedPlatform& ui) : ui_(ui) {
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) {
     QColor background = id == SurfaceId::Main ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::white);
     auto box = id == SurfaceId::Main ? ImageSurface::TextBox::UnitSquare : ImageSurface::TextBox::Natural;
@@ -23,7 +35,7 @@ Mirror::Mirror(ScriptedPlatform& ui) : ui_(ui) {
   });
 }
 
-bool Mirror::Snapshot(const std::string& path) {
+bool QtMirror::Snapshot(const std::string& path) {
   QImage shot = images_[SurfaceId::Main]->image().copy();
   QPainter p(&shot);
   for (int i = 0; i < 2; ++i) {
@@ -34,7 +46,11 @@ bool Mirror::Snapshot(const std::string& path) {
   }
   PaintBoardOverlay(p, *images_[SurfaceId::Main], ui_.Overlay());
   p.end();
-  return shot.save(QString::fromStdString(path), "PNG");
+  return shot.save(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), "PNG");
 }
+
+}  // namespace
+
+std::unique_ptr<Mirror> MakeMirror(ScriptedPlatform& ui) { return std::make_unique<QtMirror>(ui); }
 
 }  // namespace gw

@@ -1,0 +1,45 @@
+#pragma once
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gw {
+
+// The system's own file operations, one implementation per system (NativeFiles_posix.cpp,
+// NativeFiles_win.cpp). Names are UTF-8 on every system; on Windows they are turned into UTF-16
+// at this boundary, so a name in any script reaches the file system intact. Failures are
+// FileError values with the numbers the user is shown.
+
+enum class EntryKind { Missing, File, Folder, Other };
+EntryKind KindOf(const std::string& path);
+
+// The bytes of a file (53 when there is none, 75 when it is a folder).
+std::string ReadWholeFile(const std::string& path);
+// The steps of FileReplacement (FileReplace.h), which replaces files in one step each:
+// - A new file in `target`'s folder under a short name of its own starting with "." (the dialogs
+//   leave such names out), holding `bytes`, on the disk, with `target`'s permissions when it
+//   exists. Its name; nothing is left behind when it fails.
+std::string WriteTemporaryBeside(const std::string& target, const std::string& bytes);
+// - The permission error (70) when `target` exists and the user may not write it: putting a new
+//   file in its place would go around its protection.
+void RefuseWriteProtected(const std::string& target);
+// - A second name for the existing `target`, so that its content can be put back; empty when none
+//   can be made.
+std::string SecondName(const std::string& target);
+// - `from` renamed to `to`, replacing it in one step: 0, or the error number.
+int MoveOver(const std::string& from, const std::string& to);
+// - A file removed if it can be, for clearing up after a failure.
+void RemoveQuietly(const std::string& path);
+// Creates or empties the file and writes `bytes` into it, as a plain write does.
+void WriteWholeFile(const std::string& path, const std::string& bytes);
+void RemoveFile(const std::string& path);
+void MakeFolder(const std::string& path);
+
+// The names in a folder without "." and ".."; nothing when it cannot be read.
+std::optional<std::vector<std::string>> FolderNames(const std::string& folder);
+
+// Today's calendar fields by the local clock.
+std::tm LocalTimeNow();
+
+}  // namespace gw
