@@ -13,6 +13,8 @@
 #include "formats/OlsakFormat.h"
 #include "formats/WebpbnXml.h"
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
+#include "platform/NativeFiles.h"
 
 namespace gw {
 namespace {
@@ -22,7 +24,7 @@ bool HasExt(const std::string& path, const char* ext) {
   return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
 }
 
-// Foreign files are small; anything much bigger is not a puzzle and is not read into memory.
+// Foreign files are small; anything much bigger is not a puzzle.
 constexpr std::uintmax_t kMaxFileBytes = 4 << 20;
 
 }  // namespace
@@ -52,41 +54,18 @@ std::string FormatForeign(ForeignFormat f, const PuzzleData& p) {
   throw FormatError("この形式では書き出せません。");
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::error_code ec;
-  auto size = std::filesystem::file_size(path, ec);
-  if (ec) throw FileError(ec.value() == ENOENT ? kErrFileNotFound : FileErrorFromErrno(ec.value()));
-  if (size > kMaxFileBytes) throw FormatError("ファイルが大きすぎます。");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError(FileErrorFromErrno(errno));
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
+// Foreign files go through the same safe replacement as the program's own: a failed write keeps
+// the old file, and a write-protected one is refused.
 void ReplaceFile(const std::string& path, const std::string& bytes) {
-  std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError(FileErrorFromErrno(errno));
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.flush();
-    if (!out) {
-      int err = errno;
-      std::remove(temp.c_str());
-      throw FileError(FileErrorFromErrno(err));
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    throw FileError(FileErrorFromErrno(ec.value()));
-  }
+  FileReplacement replacement;
+  replacement.Add(path, bytes);
+  replacement.Commit();
 }
 
 PuzzleData ReadForeignFile(const std::string& path) {
-  return ParseForeign(ForeignFormatOf(path), ReadWholeFile(path));
+  std::string bytes = ReadWholeFile(path);
+  if (bytes.size() > kMaxFileBytes) throw FormatError("ファイルが大きすぎます。");
+  return ParseForeign(ForeignFormatOf(path), bytes);
 }
 
 void WriteForeignFile(const std::string& path, const PuzzleData& p) {

@@ -19,10 +19,10 @@ std::string FormatForeign(ForeignFormat f, const PuzzleData& p);
 
 // Reads a whole file; FileError when it cannot be read, FormatError when it is refused.
 PuzzleData ReadForeignFile(const std::string& path);
-// Writes the file in one step (a temporary file renamed over it); FileError on failure.
+// Writes the file in one step (a temporary file put in its place); FileError on failure.
 void WriteForeignFile(const std::string& path, const PuzzleData& p);
 
-std::string ReadWholeFile(const std::string& path);
+// Replaces a file safely (platform/FileReplace.h); FileError on failure.
 void ReplaceFile(const std::string& path, const std::string& bytes);
 
 // The puzzle as the engine takes it (colours beyond nine are the caller's to refuse).
