@@ -1,48 +1,63 @@
 #include "formats/WebpbnXml.h"
 
-#if GW_HAVE_LIBXML2
-#include <libxml/parser.h>
-#include <libxml/tree.h>
+#if GW_HAVE_PUGIXML
+#include <pugixml.hpp>
 #endif
 
+#include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "formats/TextParse.h"
 
 namespace gw {
 
-#if GW_HAVE_LIBXML2
+#if GW_HAVE_PUGIXML
 namespace {
 
-using DocPtr = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
+using pugi::xml_node;
 
-bool Named(const xmlNode* n, const char* name) {
-  return n->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(n->name), name) == 0;
+bool Named(xml_node n, const char* name) {
+  return n.type() == pugi::node_element && std::strcmp(n.name(), name) == 0;
 }
 
-int LineOf(const xmlNode* n) { return int(xmlGetLineNo(n)); }
+// The parser keeps byte offsets, not lines; a refusal names the line, counted in the text read.
+class LineCounter {
+ public:
+  explicit LineCounter(const std::string& text) : text_(text) {}
+  int AtOffset(ptrdiff_t offset) const {
+    if (offset < 0) return 0;
+    size_t end = std::min(size_t(offset), text_.size());
+    return 1 + int(std::count(text_.begin(), text_.begin() + ptrdiff_t(end), '\n'));
+  }
+  int Of(xml_node n) const { return AtOffset(n.offset_debug()); }
 
-std::string Attr(const xmlNode* n, const char* name, const std::string& fallback = "") {
-  xmlChar* v = xmlGetProp(n, reinterpret_cast<const xmlChar*>(name));
-  if (!v) return fallback;
-  std::string s(reinterpret_cast<const char*>(v));
-  xmlFree(v);
+ private:
+  const std::string& text_;
+};
+
+std::string Attr(xml_node n, const char* name, const std::string& fallback = "") {
+  pugi::xml_attribute a = n.attribute(name);
+  return a ? std::string(a.value()) : fallback;
+}
+
+// All the text inside the element, its descendants' included, as one string.
+void AppendText(xml_node n, std::string& out) {
+  for (xml_node c = n.first_child(); c; c = c.next_sibling()) {
+    if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) out += c.value();
+    else if (c.type() == pugi::node_element) AppendText(c, out);
+  }
+}
+
+std::string Text(xml_node n) {
+  std::string s;
+  AppendText(n, s);
   return s;
 }
 
-std::string Text(const xmlNode* n) {
-  xmlChar* v = xmlNodeGetContent(n);
-  if (!v) return "";
-  std::string s(reinterpret_cast<const char*>(v));
-  xmlFree(v);
-  return s;
-}
-
-const xmlNode* FirstChild(const xmlNode* n, const char* name) {
-  for (const xmlNode* c = n->children; c; c = c->next)
+xml_node FirstChild(xml_node n, const char* name) {
+  for (xml_node c = n.first_child(); c; c = c.next_sibling())
     if (Named(c, name)) return c;
-  return nullptr;
+  return {};
 }
 
 struct ColorNames {
@@ -56,26 +71,26 @@ struct ColorNames {
 
 // The background first, then every other declared colour in the order of the file; a puzzle
 // that declares none is black on white.
-ColorNames ReadColors(const xmlNode* puzzle, PuzzleData& p) {
+ColorNames ReadColors(xml_node puzzle, PuzzleData& p, const LineCounter& at) {
   std::string background = Attr(puzzle, "backgroundcolor", "white");
   ColorNames names;
   p.colors.push_back({background, MakeRgb(255, 255, 255), '.'});
   names.names.push_back(background);
-  for (const xmlNode* c = puzzle->children; c; c = c->next) {
+  for (xml_node c = puzzle.first_child(); c; c = c.next_sibling()) {
     if (!Named(c, "color")) continue;
     std::string name = Attr(c, "name");
     PuzzleColor colour{name, 0, 0};
     std::string ch = Attr(c, "char");
     if (ch.size() == 1) colour.symbol = ch[0];
     if (!ParseHex(Trim(Text(c)), colour.rgb))
-      throw FormatError("色 " + name + " の値が読めません。", LineOf(c));
+      throw FormatError("色 " + name + " の値が読めません。", at.Of(c));
     if (name == background) {
       p.colors[0] = colour;
       continue;
     }
-    if (names.Find(name) >= 0) throw FormatError("色 " + name + " が二度あります。", LineOf(c));
+    if (names.Find(name) >= 0) throw FormatError("色 " + name + " が二度あります。", at.Of(c));
     if (int(p.colors.size()) > kMaxFormatColors)
-      throw FormatError("色が多すぎます。", LineOf(c));
+      throw FormatError("色が多すぎます。", at.Of(c));
     p.colors.push_back(colour);
     names.names.push_back(name);
   }
@@ -86,27 +101,29 @@ ColorNames ReadColors(const xmlNode* puzzle, PuzzleData& p) {
   return names;
 }
 
-ClueLine ReadLine(const xmlNode* line, const ColorNames& names, const std::string& fallback) {
+ClueLine ReadLine(xml_node line, const ColorNames& names, const std::string& fallback,
+                  const LineCounter& at) {
   ClueLine runs;
-  for (const xmlNode* c = line->children; c; c = c->next) {
+  for (xml_node c = line.first_child(); c; c = c.next_sibling()) {
     if (!Named(c, "count")) continue;
     int length = 0;
     if (!ParseCount(Trim(Text(c)), length))
-      throw FormatError("ヒントの数字が読めません。", LineOf(c));
+      throw FormatError("ヒントの数字が読めません。", at.Of(c));
     std::string name = Attr(c, "color", fallback);
     int color = names.Find(name);
-    if (color <= 0) throw FormatError("知らない色 " + name + " のヒントがあります。", LineOf(c));
+    if (color <= 0) throw FormatError("知らない色 " + name + " のヒントがあります。", at.Of(c));
     if (length > 0) runs.push_back({length, color});
   }
   return runs;
 }
 
-std::vector<ClueLine> ReadClues(const xmlNode* clues, const ColorNames& names, const std::string& fallback) {
+std::vector<ClueLine> ReadClues(xml_node clues, const ColorNames& names, const std::string& fallback,
+                                const LineCounter& at) {
   std::vector<ClueLine> lines;
-  for (const xmlNode* c = clues->children; c; c = c->next) {
+  for (xml_node c = clues.first_child(); c; c = c.next_sibling()) {
     if (!Named(c, "line")) continue;
-    if (int(lines.size()) >= kMaxFormatSize) throw FormatError("ヒントの行が多すぎます。", LineOf(c));
-    lines.push_back(ReadLine(c, names, fallback));
+    if (int(lines.size()) >= kMaxFormatSize) throw FormatError("ヒントの行が多すぎます。", at.Of(c));
+    lines.push_back(ReadLine(c, names, fallback, at));
   }
   return lines;
 }
@@ -119,19 +136,19 @@ int ColorOfSymbol(const PuzzleData& p, char ch) {
 
 // The picture between bars, one row a line. A cell the file leaves open ("?" or a choice in
 // brackets) means the file holds no full solution.
-void ReadSolution(const xmlNode* puzzle, PuzzleData& p) {
-  for (const xmlNode* s = puzzle->children; s; s = s->next) {
+void ReadSolution(xml_node puzzle, PuzzleData& p, const LineCounter& at) {
+  for (xml_node s = puzzle.first_child(); s; s = s.next_sibling()) {
     if (!Named(s, "solution")) continue;
     std::string type = Attr(s, "type", "goal");
     if (type != "goal" && type != "solution") continue;
-    const xmlNode* image = FirstChild(s, "image");
+    xml_node image = FirstChild(s, "image");
     if (!image) continue;
     std::vector<std::vector<int>> rows;
     for (const std::string& raw : SplitLines(Text(image))) {
       std::string line = Trim(raw);
       if (line.empty()) continue;
       if (line.size() < 2 || line.front() != '|' || line.back() != '|')
-        throw FormatError("答えの絵の行は | で囲んでください。", LineOf(image));
+        throw FormatError("答えの絵の行は | で囲んでください。", at.Of(image));
       std::vector<int> row;
       for (size_t i = 1; i + 1 < line.size(); ++i) {
         int c = ColorOfSymbol(p, line[i]);
@@ -139,49 +156,50 @@ void ReadSolution(const xmlNode* puzzle, PuzzleData& p) {
         row.push_back(c);
       }
       rows.push_back(row);
-      if (int(rows.size()) > kMaxFormatSize) throw FormatError("答えの絵が大きすぎます。", LineOf(image));
+      if (int(rows.size()) > kMaxFormatSize) throw FormatError("答えの絵が大きすぎます。", at.Of(image));
     }
     p.solution = rows;
     return;
   }
 }
 
-const xmlNode* FindPuzzle(const xmlNode* root) {
+xml_node FindPuzzle(xml_node root) {
   if (Named(root, "puzzle")) return root;
   if (!Named(root, "puzzleset")) throw FormatError("puzzleset の XML ではありません。");
-  const xmlNode* puzzle = FirstChild(root, "puzzle");
+  xml_node puzzle = FirstChild(root, "puzzle");
   if (!puzzle) throw FormatError("XML にパズルがありません。");
   return puzzle;
 }
 
 // The file may name a DTD to check against but must not define entities: they could expand
 // without bound, and nothing of a puzzle needs them.
-void RefuseEntities(const xmlDoc* doc) {
-  if (doc->intSubset && doc->intSubset->entities)
-    throw FormatError("XML の中で実体が定義されています。このファイルは読めません。");
+void RefuseEntities(const pugi::xml_document& doc) {
+  for (xml_node n = doc.first_child(); n; n = n.next_sibling())
+    if (n.type() == pugi::node_doctype && std::strstr(n.value(), "<!ENTITY"))
+      throw FormatError("XML の中で実体が定義されています。このファイルは読めません。");
 }
 
-PuzzleData FromDocument(const xmlDoc* doc) {
+PuzzleData FromDocument(const pugi::xml_document& doc, const LineCounter& at) {
   RefuseEntities(doc);
-  const xmlNode* root = xmlDocGetRootElement(doc);
+  xml_node root = doc.document_element();
   if (!root) throw FormatError("XML にパズルがありません。");
-  const xmlNode* puzzle = FindPuzzle(root);
+  xml_node puzzle = FindPuzzle(root);
   std::string type = Attr(puzzle, "type", "grid");
   if (type != "grid") throw FormatError("格子でないパズル（" + type + "）は読めません。");
   PuzzleData p;
-  if (const xmlNode* t = FirstChild(puzzle, "title")) p.title = CleanText(Trim(Text(t)));
-  if (const xmlNode* a = FirstChild(puzzle, "author")) p.author = CleanText(Trim(Text(a)));
-  ColorNames names = ReadColors(puzzle, p);
+  if (xml_node t = FirstChild(puzzle, "title")) p.title = CleanText(Trim(Text(t)));
+  if (xml_node a = FirstChild(puzzle, "author")) p.author = CleanText(Trim(Text(a)));
+  ColorNames names = ReadColors(puzzle, p, at);
   std::string fallback = Attr(puzzle, "defaultcolor", names.Find("black") > 0 ? "black" : names.names[1]);
   bool haveRows = false, haveCols = false;
-  for (const xmlNode* c = puzzle->children; c; c = c->next) {
+  for (xml_node c = puzzle.first_child(); c; c = c.next_sibling()) {
     if (!Named(c, "clues")) continue;
     std::string kind = Attr(c, "type");
-    if (kind == "rows") { p.rows = ReadClues(c, names, fallback); haveRows = true; }
-    else if (kind == "columns") { p.cols = ReadClues(c, names, fallback); haveCols = true; }
-    else throw FormatError("clues の type は rows か columns です。", LineOf(c));
+    if (kind == "rows") { p.rows = ReadClues(c, names, fallback, at); haveRows = true; }
+    else if (kind == "columns") { p.cols = ReadClues(c, names, fallback, at); haveCols = true; }
+    else throw FormatError("clues の type は rows か columns です。", at.Of(c));
   }
-  ReadSolution(puzzle, p);
+  ReadSolution(puzzle, p, at);
   if (haveRows && haveCols) {
     p.height = int(p.rows.size());
     p.width = int(p.cols.size());
@@ -199,26 +217,17 @@ PuzzleData FromDocument(const xmlDoc* doc) {
   return p;
 }
 
-void IgnoreXmlMessage(void*, const char*, ...) {}
-
 }  // namespace
 
 PuzzleData ReadWebpbnXml(const std::string& text) {
-  // The refusal carries the reason; libxml2 is not to print its own on standard error.
-  static const bool quiet = [] {
-    xmlSetGenericErrorFunc(nullptr, IgnoreXmlMessage);
-    return true;
-  }();
-  (void)quiet;
-  // No network, no external DTD, no entity substitution: the file is read as it stands.
-  const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-  DocPtr doc(xmlReadMemory(text.data(), int(text.size()), "puzzle.xml", nullptr, options), &xmlFreeDoc);
-  if (!doc) {
-    const xmlError* err = xmlGetLastError();
-    int line = err ? err->line : 0;
-    throw FormatError("XML として読めません。", line);
-  }
-  return FromDocument(doc.get());
+  // Whitespace is kept so that a picture's text reads as written; the DOCTYPE is kept to be
+  // checked for entity definitions. Nothing is fetched: the file is read as it stands.
+  const unsigned options = pugi::parse_default | pugi::parse_doctype | pugi::parse_ws_pcdata;
+  pugi::xml_document doc;
+  LineCounter at(text);
+  pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size(), options);
+  if (!parsed) throw FormatError("XML として読めません。", at.AtOffset(parsed.offset));
+  return FromDocument(doc, at);
 }
 
 #else

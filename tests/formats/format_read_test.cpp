@@ -71,6 +71,7 @@ TEST(FormatRead, MalformedFilesAreRefusedNamingTheLine) {
       {ForeignFormat::Non, "width 1\nheight 1\nrows\n1234\ncolumns\n1\n", 4},
       {ForeignFormat::Xml, "<puzzleset><puzzle>", 1},
       {ForeignFormat::Xml, "<other/>", 0},
+      {ForeignFormat::Xml, "<puzzleset>\n<puzzle>\n<title>a</titel>\n</puzzle></puzzleset>", 3},
       {ForeignFormat::Xml, "<puzzleset><puzzle><clues type=\"rows\"><line><count>x</count></line></clues>\n"
                            "</puzzle></puzzleset>", 1},
       {ForeignFormat::Xml, "<puzzleset><puzzle>\n<clues type=\"rows\"><line>\n<count color=\"red\">1</count>"
