@@ -230,7 +230,11 @@ PuzzleData ReadWebpbnXml(const std::string& text) {
   return FromDocument(doc, at);
 }
 
+bool WebpbnXmlReadable() { return true; }
+
 #else
+
+bool WebpbnXmlReadable() { return false; }
 
 PuzzleData ReadWebpbnXml(const std::string&) { throw FormatError("この版のグリッドウィックは XML のパズルを読めません。"); }
 

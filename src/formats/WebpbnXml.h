@@ -9,6 +9,8 @@ namespace gw {
 
 // The first puzzle of the set; throws FormatError.
 PuzzleData ReadWebpbnXml(const std::string& text);
+// False in a build without the XML library (the Windows cross-build), whose reader refuses every file.
+bool WebpbnXmlReadable();
 std::string WriteWebpbnXml(const PuzzleData& p);
 
 }  // namespace gw

@@ -6,9 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "formats/ForeignFiles.h"
 #include "formats/PuzzleData.h"
+#include "formats/WebpbnXml.h"
 
 namespace gw::test {
+
+// Whether this build reads the format (a build without the XML library refuses XML files).
+inline bool Readable(ForeignFormat f) { return f != ForeignFormat::Xml || WebpbnXmlReadable(); }
+inline bool ReadableFile(const std::string& name) { return Readable(ForeignFormatOf(name)); }
 
 inline const std::filesystem::path kSourceDir = GW_SOURCE_DIR;
 inline const std::filesystem::path kFormatFiles = kSourceDir / "tests" / "formats" / "files";

@@ -34,6 +34,7 @@ TEST(FormatRead, HandWrittenFilesOfEveryFormat) {
        false, ""},
   };
   for (const Expected& e : cases) {
+    if (!ReadableFile(e.file)) continue;
     PuzzleData p = ReadForeignFile((kFormatFiles / e.file).string());
     EXPECT_EQ(p.width, e.width) << e.file;
     EXPECT_EQ(p.height, e.height) << e.file;
@@ -46,6 +47,7 @@ TEST(FormatRead, HandWrittenFilesOfEveryFormat) {
 }
 
 TEST(FormatRead, TheSolutionOfAnXmlFileIsItsPicture) {
+  if (!WebpbnXmlReadable()) GTEST_SKIP() << "this build reads no XML";
   PuzzleData p = ReadForeignFile((kFormatFiles / "cross-solution.xml").string());
   std::vector<std::vector<int>> expected = {{1, 2, 1}, {1, 1, 1}, {1, 2, 1}};
   EXPECT_EQ(p.solution, expected);
@@ -89,6 +91,7 @@ TEST(FormatRead, MalformedFilesAreRefusedNamingTheLine) {
       {ForeignFormat::Olsak, "nothing at all\n", 0},
   };
   for (const Refusal& r : cases) {
+    if (!Readable(r.format)) continue;
     try {
       ParseForeign(r.format, r.text);
       ADD_FAILURE() << "accepted: " << r.text;

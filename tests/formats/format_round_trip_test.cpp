@@ -64,6 +64,7 @@ TEST(FormatRoundTrip, EveryTestPuzzleThroughEveryWritableFormat) {
     // The known solution must give the hints the .gwm holds: the bridge read them right.
     ASSERT_NO_THROW(CheckPuzzle(data)) << entry.path();
     for (ForeignFormat f : {ForeignFormat::Xml, ForeignFormat::Non}) {
+      if (!Readable(f)) continue;
       PuzzleData back = ParseForeign(f, FormatForeign(f, data));
       ExpectSame(data, back, entry.path().filename().string());
     }
@@ -96,6 +97,7 @@ TEST(FormatRoundTrip, RandomPicturesOfEverySizeAndColourCount) {
     // Titles of every kind: quotes and markup, line ends, bytes that are not UTF-8.
     p.title = trial % 3 == 0 ? "題名 \"引用\" & <印>" : trial % 3 == 1 ? "" : "a\nb\xff\xc3(\x01\xed\xa0\x80z";
     for (ForeignFormat f : {ForeignFormat::Xml, ForeignFormat::Non}) {
+      if (!Readable(f)) continue;
       PuzzleData back = ParseForeign(f, FormatForeign(f, p));
       EXPECT_EQ(back.title, CleanText(p.title));
       back.title = p.title;
