@@ -1,6 +1,5 @@
 #include "formats/AnyPuzzleFile.h"
 
-#include <strings.h>
 
 #include <cstring>
 
@@ -16,10 +15,7 @@ namespace {
 enum class Own { None, Gwm, Gwc, Gwk, Gwa };
 
 Own OwnFormatOf(const std::string& path) {
-  auto has = [&](const char* ext) {
-    size_t n = std::strlen(ext);
-    return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
-  };
+  auto has = [&](const char* ext) { return HasExt(path, ext); };
   if (has(".gwm")) return Own::Gwm;
   if (has(".gwc")) return Own::Gwc;
   if (has(".gwk")) return Own::Gwk;

@@ -1,7 +1,5 @@
 #include "formats/ForeignFiles.h"
 
-#include <strings.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,19 +13,19 @@
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"
 #include "platform/NativeFiles.h"
+#include "platform/Utf8.h"
 
 namespace gw {
 namespace {
-
-bool HasExt(const std::string& path, const char* ext) {
-  size_t n = std::strlen(ext);
-  return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
-}
 
 // Foreign files are small; anything much bigger is not a puzzle.
 constexpr std::uintmax_t kMaxFileBytes = 4 << 20;
 
 }  // namespace
+
+bool HasExt(const std::string& path, const std::string& ext) {
+  return path.size() > ext.size() && EqualsIgnoringCase(path.substr(path.size() - ext.size()), ext);
+}
 
 ForeignFormat ForeignFormatOf(const std::string& path) {
   if (HasExt(path, ".xml") || HasExt(path, ".pbn")) return ForeignFormat::Xml;

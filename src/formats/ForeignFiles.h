@@ -22,6 +22,9 @@ PuzzleData ReadForeignFile(const std::string& path);
 // Writes the file in one step (a temporary file put in its place); FileError on failure.
 void WriteForeignFile(const std::string& path, const PuzzleData& p);
 
+// Whether the name ends in `ext` (".xml"), in any case.
+bool HasExt(const std::string& path, const std::string& ext);
+
 // Replaces a file safely (platform/FileReplace.h); FileError on failure.
 void ReplaceFile(const std::string& path, const std::string& bytes);
 
