@@ -12,21 +12,21 @@ void Rate(Engine& engine, Analysis& result) {
     result.solutions = 0;
     return;
   }
-  if (engine.Undecided() == 0) {
-    result.difficulty = Difficulty::kLine;
-  } else {
-    int best;
-    if (!engine.ProbeToFixpoint(ProbeMode::kRemoveOnly, &best)) {
-      result.solutions = 0;
-      return;
-    }
-    result.difficulty = engine.Undecided() == 0 ? Difficulty::kProbe : Difficulty::kSearch;
-  }
-  // From here the search finds the one board of a line or probe puzzle at its first node.
+  const bool lineSolved = engine.Undecided() == 0;
+  // The count comes before the rating: most puzzles that line reasoning leaves open have
+  // several solutions, and for them probing every cell to rate a unique one would be wasted.
   int count = 0;
   engine.CountSolutions(result.boards, count);
   result.solutions = count;
-  if (count != 1) result.difficulty = Difficulty::kNone;
+  if (count != 1) return;
+  if (lineSolved) {
+    result.difficulty = Difficulty::kLine;
+    return;
+  }
+  // The search leaves the state narrowed only by refuted values and what follows from them,
+  // which probing removes as well, so probing from here ends where it ends from line solving.
+  const bool probed = engine.ProbeToFixpoint() && engine.Undecided() == 0;
+  result.difficulty = probed ? Difficulty::kProbe : Difficulty::kSearch;
 }
 
 }  // namespace

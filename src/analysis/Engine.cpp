@@ -45,17 +45,16 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
     }
   const size_t n = static_cast<size_t>(width_) * height_;
   cells_.assign(n, used);
+  undecided_ = IsSingle(used) ? 0 : static_cast<int>(n);
   queued_.assign(lines_.size(), 0);
   queue_.reserve(lines_.size());
   line_.resize(std::max(width_, height_));
   cache_.Reset(std::max(width_, height_), kCacheSlotsPerLine * lines_.size(), kCacheBytes);
-  trialStamp_.assign(n, 0);
-  cellStamp_.assign(n, 0);
-  agreeCount_.assign(n, 0);
-  agreeMask_.assign(n, 0);
   impliedStamp_.assign(n, 0);
-  near_.assign(n, 0);
   implied_.assign(n, 0);
+  seen_.assign(n, 0);
+  tried_.assign(n, 0);
+  candidates_.reserve(n);
   QueueAllLines();
 }
 
@@ -67,8 +66,17 @@ void Engine::QueueAllLines() {
     }
 }
 
+void Engine::LoadCells(const std::vector<CellSet>& cells) {
+  cells_ = cells;
+  trail_.clear();
+  undecided_ = 0;
+  for (CellSet c : cells_) undecided_ += !IsSingle(c);
+  ++stateId_;
+}
+
 void Engine::Set(int i, CellSet value) {
   trail_.emplace_back(i, cells_[i]);
+  undecided_ += IsSingle(cells_[i]) - IsSingle(value);
   cells_[i] = value;
 }
 
@@ -145,7 +153,9 @@ bool Engine::Propagate() {
 
 void Engine::Undo(size_t mark) {
   while (trail_.size() > mark) {
-    cells_[trail_.back().first] = trail_.back().second;
+    const auto [i, old] = trail_.back();
+    undecided_ += IsSingle(cells_[i]) - IsSingle(old);
+    cells_[i] = old;
     trail_.pop_back();
   }
   // Lines queued by a trial that failed half-way belong to the state just taken back.
@@ -160,28 +170,19 @@ int Engine::FirstUndecided() const {
   return -1;
 }
 
-int Engine::Undecided() const {
-  int count = 0;
-  for (CellSet c : cells_) count += !IsSingle(c);
-  return count;
-}
-
-int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
+int Engine::ProbeCell(int i, long long* score) {
   const CellSet values = cells_[i];
   CellSet refuted = 0;
   int survivors = 0;
-  ++cellId_;
-  touched_.clear();
-  long long fewest = -1;
-  bool skipped = false;
+  long long most = 0;
   for (CellSet rest = values; rest; rest &= rest - 1) {
     const CellSet bit = rest & -rest;
+    const int value = std::countr_zero(static_cast<unsigned>(bit));
     // A value an earlier trial in this same state decided cannot fail: that trial's outcome
     // is a consistent state inside this one's.
     if (impliedStamp_[i] == stateId_ && (implied_[i] & bit)) {
       ++survivors;
-      skipped = true;
-      changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = 0;
+      changesOf_[value] = 0;
       continue;
     }
     const size_t mark = Mark();
@@ -192,47 +193,18 @@ int Engine::ProbeCell(int i, ProbeMode mode, long long* score) {
       continue;
     }
     ++survivors;
-    long long changed = static_cast<long long>(trail_.size() - mark);
-    changesOf_[std::countr_zero(static_cast<unsigned>(bit))] = changed;
-    fewest = fewest < 0 ? changed : std::min(fewest, changed);
+    if (undecided_ == 0) NoteSolution();
+    changesOf_[value] = static_cast<long long>(trail_.size() - mark);
+    most = std::max(most, changesOf_[value]);
     NoteImplied(mark);
-    if (mode == ProbeMode::kMerge) {
-      ++trialId_;
-      for (size_t t = mark; t < trail_.size(); ++t) {
-        int j = trail_[t].first;
-        if (trialStamp_[j] == trialId_) continue;
-        trialStamp_[j] = trialId_;
-        if (cellStamp_[j] != cellId_) {
-          cellStamp_[j] = cellId_;
-          agreeCount_[j] = 0;
-          agreeMask_[j] = 0;
-          touched_.push_back(j);
-        }
-        ++agreeCount_[j];
-        agreeMask_[j] |= cells_[j];
-      }
-    }
     Undo(mark);
   }
-  *score = fewest;
+  *score = most;
   if (survivors == 0) return -1;
-  int narrowed = 0;
-  if (refuted) {
-    ++stateId_;
-    if (!(Narrow(i, static_cast<CellSet>(~refuted)) && Propagate())) return -1;
-    ++narrowed;
-  }
-  // Agreement needs every surviving trial.
-  if (mode == ProbeMode::kMerge && survivors > 1 && !skipped) {
-    for (int j : touched_) {
-      if (agreeCount_[j] != survivors || (cells_[j] & agreeMask_[j]) == cells_[j]) continue;
-      ++stateId_;
-      if (!Narrow(j, agreeMask_[j])) return -1;
-      ++narrowed;
-    }
-    if (narrowed && !Propagate()) return -1;
-  }
-  return narrowed;
+  if (!refuted) return 0;
+  ++stateId_;
+  if (!(Narrow(i, static_cast<CellSet>(~refuted)) && Propagate())) return -1;
+  return 1;
 }
 
 void Engine::NoteImplied(size_t mark) {
@@ -247,33 +219,32 @@ void Engine::NoteImplied(size_t mark) {
   }
 }
 
-int Engine::ProbeRound(ProbeMode mode, int* bestCell) {
+int Engine::ProbeRound() {
   ++stateId_;  // the state may have changed since the last round
   int narrowed = 0;
-  long long bestScore = -1;
-  *bestCell = -1;
   for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
     if (IsSingle(cells_[i])) continue;
-    if (onlyNear_ && !near_[i]) continue;
     long long score;
-    int r = ProbeCell(i, mode, &score);
+    const int r = ProbeCell(i, &score);
     if (r < 0) return -1;
     narrowed += r;
-    if (r == 0 && score > bestScore) {
-      bestScore = score;
-      *bestCell = i;
-      std::copy(std::begin(changesOf_), std::end(changesOf_), std::begin(bestChanges_));
-    }
   }
   return narrowed;
 }
 
-bool Engine::ProbeToFixpoint(ProbeMode mode, int* bestCell) {
+bool Engine::ProbeToFixpoint() {
   for (;;) {
-    int r = ProbeRound(mode, bestCell);
+    const int r = ProbeRound();
     if (r < 0) return false;
     if (r == 0) return true;
   }
+}
+
+void Engine::NoteSolution() {
+  Board board = CurrentBoard();
+  for (const Board& m : met_)
+    if (m.cells == board.cells) return;
+  if (met_.size() < 2) met_.push_back(std::move(board));
 }
 
 Board Engine::CurrentBoard() const {

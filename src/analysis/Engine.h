@@ -19,12 +19,7 @@ struct Stopped {
   bool cancelled = false;
 };
 
-enum class BranchOrder { kFewestFirst, kInOrder, kMostFirst };
-
-enum class ProbeMode {
-  kRemoveOnly,  // only values refuted outright are removed
-  kMerge,       // also what every surviving trial of a cell agrees on
-};
+enum class BranchOrder { kMostFirst, kFewestFirst, kInOrder };
 
 class Engine {
  public:
@@ -35,7 +30,9 @@ class Engine {
   bool valid() const { return valid_; }
   int width() const { return width_; }
   int height() const { return height_; }
-  std::vector<CellSet>& cells() { return cells_; }
+  const std::vector<CellSet>& cells() const { return cells_; }
+  // Starts again from the given values of every cell (as many as the board has).
+  void LoadCells(const std::vector<CellSet>& cells);
 
   // Narrows cell i to the values in mask and queues its row and column; false when none is left.
   bool Narrow(int i, CellSet mask);
@@ -45,22 +42,20 @@ class Engine {
   size_t Mark() const { return trail_.size(); }
   // Takes back every change since the mark.
   void Undo(size_t mark);
-  int Undecided() const;
+  int Undecided() const { return undecided_; }
   int FirstUndecided() const;
 
-  // One round of single-cell trials over every undecided cell: -1 on a contradiction, otherwise
-  // how many cells it narrowed. bestCell gets the undecided cell whose least decisive trial
-  // decided the most (-1 when none was tried), the cell to branch on.
-  int ProbeRound(ProbeMode mode, int* bestCell);
+  // One round of single-cell trials over every undecided cell, removing the values refuted:
+  // -1 on a contradiction, otherwise how many cells it narrowed.
+  int ProbeRound();
   // Probing rounds until one narrows nothing; false on a contradiction.
-  bool ProbeToFixpoint(ProbeMode mode, int* bestCell);
+  bool ProbeToFixpoint();
 
-  // Counts solutions from the current state, stopping at two; found boards go to `found`.
+  // Counts solutions from the current state, stopping at two; found boards go to `found`. The
+  // state it leaves may be narrowed by trials, never beyond what probing removes.
   void CountSolutions(std::vector<Board>& found, int& count);
   // Search nodes of the first run of CountSolutions; each further run may take twice as many.
-  // Most searches end within the first; the rare one that does not is where another order of
-  // the branches helps.
-  static constexpr long long kFirstNodeLimit = 512;
+  static constexpr long long kFirstNodeLimit = 64;
   void SetFirstNodeLimit(long long nodes) { firstNodeLimit_ = nodes; }
 
   long long lines = 0;
@@ -72,22 +67,30 @@ class Engine {
   void Set(int i, CellSet value);
   void CheckBudget();
   Board CurrentBoard() const;
-  // One depth-first run; throws OutOfNodes past nodeLimit_. `since`: the trail mark before the
-  // branch that led here (kRoot at the root).
-  static constexpr size_t kRoot = static_cast<size_t>(-1);
-  void Search(std::vector<Board>& found, int& count, size_t since = kRoot);
-  void MarkNearCells(size_t since);
-  CellSet NextValue(CellSet rest, const long long* changes) const;
-  // Probes cell i; -1 contradiction, else cells narrowed. score: the fewest changes among its trials.
-  int ProbeCell(int i, ProbeMode mode, long long* score);
+  // Keeps the current (complete) board among the solutions met, if it is a new one.
+  void NoteSolution();
+  // Probes cell i; -1 contradiction, else cells narrowed. score: the most cells one of its
+  // trials decided.
+  int ProbeCell(int i, long long* score);
   // Records the values a successful trial (since the mark) decided, as values known to survive.
   void NoteImplied(size_t mark);
+
+  // One depth-first run; throws past nodeLimit_. `since`: the trail mark before the branch that
+  // led here (kRoot at the root).
+  static constexpr size_t kRoot = static_cast<size_t>(-1);
+  void Search(int& count, size_t since = kRoot);
+  int ProbeNear(size_t since, int* best);
+  void CollectNextTo(size_t from);
+  void CollectHemmedIn();
+  long long Shaken(long long score);
+  CellSet NextValue(CellSet rest, const long long* changes) const;
 
   int width_ = 0;
   int height_ = 0;
   bool valid_ = true;
   std::vector<LineRuns> lines_;  // rows 0..height-1, then columns
   std::vector<CellSet> cells_;
+  int undecided_ = 0;  // cells with more than one value left (or none)
   std::vector<std::pair<std::int32_t, CellSet>> trail_;
   std::vector<int> queue_;
   size_t queueHead_ = 0;
@@ -95,29 +98,26 @@ class Engine {
   LineSolver solver_;
   LineCache cache_;
   std::vector<CellSet> line_;  // the cells of the line being solved
-
-  // What the surviving trials of one cell agree on (merge mode).
-  std::vector<std::uint32_t> trialStamp_;
-  std::vector<std::uint32_t> cellStamp_;
-  std::vector<int> agreeCount_;
-  std::vector<CellSet> agreeMask_;
-  std::vector<int> touched_;
-  std::uint32_t trialId_ = 0;
-  std::uint32_t cellId_ = 0;
+  std::vector<Board> met_;     // distinct solutions met so far, at most two
 
   // Values known to survive a trial in the current state (stateId_ changes with the state).
   std::vector<std::uint32_t> impliedStamp_;
   std::vector<CellSet> implied_;
   std::uint32_t stateId_ = 1;
 
-  // The search's order of branches and its node limit in the current run, and the cells each
-  // value of the cell last probed (and of the best cell of a round) decided.
-  BranchOrder order_ = BranchOrder::kInOrder;
+  // The search: its order of branches, its node limit in the current run, whether its choices
+  // are shaken (and by what), the cells a trial sequence looks at, and the cells each value of
+  // the cell last probed (and of the cell chosen to branch on) decided.
+  BranchOrder order_ = BranchOrder::kMostFirst;
   long long nodeLimit_ = 0;
-  bool nearRun_ = false;   // this run probes only near_ cells below the root
-  bool onlyNear_ = false;  // the round being run does
-  std::vector<unsigned char> near_;
   long long firstNodeLimit_ = kFirstNodeLimit;
+  bool shaken_ = false;
+  std::uint64_t random_ = 1;
+  std::vector<int> candidates_;
+  std::vector<std::uint32_t> seen_;
+  std::uint32_t seenId_ = 0;
+  std::vector<std::uint32_t> tried_;
+  std::uint32_t triedId_ = 0;
   long long changesOf_[kMaxColors + 1] = {};
   long long bestChanges_[kMaxColors + 1] = {};
 

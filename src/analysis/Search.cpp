@@ -1,5 +1,6 @@
 // The search for solutions beyond what probing decides: depth first, counting up to two, run
-// again with a growing node limit and other branch orders when a run does not finish.
+// again with a growing node limit, another branch order and slightly shaken choices when a run
+// does not finish.
 #include <algorithm>
 #include <bit>
 
@@ -10,11 +11,15 @@ namespace {
 
 struct OutOfNodes {};
 
+// How much a shaken run may raise a cell's score, in percent: enough to change close choices,
+// too little to prefer a clearly worse cell.
+constexpr std::uint64_t kShakePercent = 20;
+
 }  // namespace
 
-// The value to try next among `rest`: with kFewestFirst the one whose trial decided the fewest
-// cells (the least constrained branch, the likeliest to hold a solution), with kMostFirst the
-// one that decided the most, with kInOrder the lowest.
+// The value to try next among `rest`: with kMostFirst the one whose trial decided the most cells
+// (the shortest way to a complete board), with kFewestFirst the one that decided the fewest (the
+// least constrained branch), with kInOrder the lowest.
 CellSet Engine::NextValue(CellSet rest, const long long* changes) const {
   CellSet pick = rest & -rest;
   if (order_ == BranchOrder::kInOrder) return pick;
@@ -27,88 +32,146 @@ CellSet Engine::NextValue(CellSet rest, const long long* changes) const {
   return pick;
 }
 
-void Engine::MarkNearCells(size_t since) {
-  // Cells with two decided neighbours (the edge counts as decided) or next to a cell the last
-  // branch decided: where a trial most likely meets a contradiction.
+void Engine::CollectNextTo(size_t from) {
+  // The undecided cells beside those changed since `from`, where a trial most likely meets a
+  // contradiction, in board order so that a run does not depend on the trail's order.
+  candidates_.clear();
+  ++seenId_;
+  const int n = static_cast<int>(cells_.size());
+  auto add = [&](int j) {
+    if (seen_[j] == seenId_ || IsSingle(cells_[j])) return;
+    seen_[j] = seenId_;
+    candidates_.push_back(j);
+  };
+  for (size_t t = from; t < trail_.size(); ++t) {
+    const int j = trail_[t].first, x = j % width_;
+    if (x > 0) add(j - 1);
+    if (x + 1 < width_) add(j + 1);
+    if (j >= width_) add(j - width_);
+    if (j + width_ < n) add(j + width_);
+  }
+  std::sort(candidates_.begin(), candidates_.end());
+}
+
+void Engine::CollectHemmedIn() {
+  // The undecided cells not tried yet in this sequence with at least two decided neighbours
+  // (the edge counts as decided).
+  candidates_.clear();
   auto decided = [&](int x, int y) {
     return x < 0 || y < 0 || x >= width_ || y >= height_ || IsSingle(cells_[y * width_ + x]);
   };
   for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x)
-      near_[y * width_ + x] = decided(x - 1, y) + decided(x + 1, y) + decided(x, y - 1) + decided(x, y + 1) >= 2;
-  for (size_t t = since; t < trail_.size(); ++t) {
-    const int j = trail_[t].first, x = j % width_, y = j / width_;
-    if (x > 0) near_[j - 1] = 1;
-    if (x + 1 < width_) near_[j + 1] = 1;
-    if (y > 0) near_[j - width_] = 1;
-    if (y + 1 < height_) near_[j + width_] = 1;
+    for (int x = 0; x < width_; ++x) {
+      const int i = y * width_ + x;
+      if (IsSingle(cells_[i]) || tried_[i] == triedId_) continue;
+      if (decided(x - 1, y) + decided(x + 1, y) + decided(x, y - 1) + decided(x, y + 1) >= 2)
+        candidates_.push_back(i);
+    }
+}
+
+long long Engine::Shaken(long long score) {
+  if (!shaken_) return score;
+  random_ ^= random_ << 13;
+  random_ ^= random_ >> 7;
+  random_ ^= random_ << 17;
+  return score * static_cast<long long>(100 + random_ % kShakePercent) / 100;
+}
+
+int Engine::ProbeNear(size_t since, int* best) {
+  // Trials in sequences, first beside what changed since `from`, then where decided cells hem
+  // a cell in. The first value refuted ends a sequence, and the next starts beside what its
+  // removal decided. A sequence that refutes nothing names the cell to branch on: the one with
+  // the most decisive trial. Probing every cell at every node finds more, but costs more than
+  // the branches it saves.
+  size_t from = since == kRoot ? 0 : since;
+  int narrowed = 0;
+  for (;;) {
+    ++stateId_;  // a branch or a removal may have changed the state
+    ++triedId_;
+    long long bestScore = -1;
+    *best = -1;
+    bool refuted = false;
+    for (int tier = 0; tier < 2 && !refuted; ++tier) {
+      if (tier == 0) {
+        CollectNextTo(from);
+      } else {
+        CollectHemmedIn();
+      }
+      for (int i : candidates_) {
+        tried_[i] = triedId_;
+        const size_t before = Mark();
+        long long score;
+        const int r = ProbeCell(i, &score);
+        if (r < 0) return -1;
+        if (r > 0) {
+          narrowed += r;
+          from = before;
+          refuted = true;
+          break;
+        }
+        score = Shaken(score);
+        if (score > bestScore) {
+          bestScore = score;
+          *best = i;
+          std::copy(std::begin(changesOf_), std::end(changesOf_), std::begin(bestChanges_));
+        }
+      }
+    }
+    if (!refuted) return narrowed;
   }
 }
 
-void Engine::Search(std::vector<Board>& found, int& count, size_t since) {
+void Engine::Search(int& count, size_t since) {
   if (++nodes > nodeLimit_) throw OutOfNodes{};
-  // One round of trials per node: repeating it until nothing changes costs more than the
-  // branches it saves. In a run that probes near the last branch only, the root still probes
-  // every cell.
   int best;
-  onlyNear_ = nearRun_ && since != kRoot;
-  if (onlyNear_) MarkNearCells(since);
-  const int narrowed = ProbeRound(ProbeMode::kMerge, &best);
-  onlyNear_ = false;
-  if (narrowed < 0) return;
-  if (best >= 0 && IsSingle(cells_[best])) best = -1;  // decided later in the round
+  if (ProbeNear(since, &best) < 0 || met_.size() >= 2) return;
   if (best < 0) {
     best = FirstUndecided();
     std::fill(std::begin(bestChanges_), std::end(bestChanges_), 0);
   }
   if (best < 0) {
     ++count;
-    if (found.size() < 2) found.push_back(CurrentBoard());
+    NoteSolution();
     return;
   }
   long long changes[kMaxColors + 1];
   std::copy(std::begin(bestChanges_), std::end(bestChanges_), std::begin(changes));
-  for (CellSet rest = cells_[best]; rest && count < 2;) {
+  for (CellSet rest = cells_[best]; rest && count < 2 && met_.size() < 2;) {
     const CellSet bit = NextValue(rest, changes);
     rest &= static_cast<CellSet>(~bit);
     const size_t mark = Mark();
-    if (Narrow(best, bit) && Propagate()) Search(found, count, mark);
+    if (Narrow(best, bit) && Propagate()) Search(count, mark);
     Undo(mark);
   }
 }
 
 void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // A depth-first search that takes a wrong turn early can spend long in a subtree without a
-  // solution, and which turn is wrong differs with the order of the branches and with the cells
-  // probed. So the search runs again and again with a node limit that doubles, changing the
-  // order every other run and between probing every cell and probing near the last branch in
-  // between; the solutions of unfinished runs are kept (each is a real one). Two different
-  // ones, or one finished run, give the verdict.
-  static const BranchOrder kOrders[] = {BranchOrder::kFewestFirst, BranchOrder::kInOrder,
-                                        BranchOrder::kMostFirst};
+  // solution, and which turn is wrong differs with the order of the branches and with the cell
+  // chosen. So the search runs again and again with a node limit that doubles, another order
+  // each time and, after the first run, scores shaken a little so that close choices go
+  // another way. Solutions met anywhere, in unfinished runs and inside trials too, are kept
+  // (each is a real one): two different ones, or one finished run, give the verdict.
+  static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
+                                        BranchOrder::kInOrder};
   const size_t root = Mark();
   long long limit = firstNodeLimit_;
   for (int run = 0;; ++run, limit *= 2) {
-    order_ = kOrders[(run / 2) % 3];
-    nearRun_ = run % 2 == 1;
+    order_ = kOrders[run % 3];
+    shaken_ = run > 0;
+    random_ = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(run + 1);
     nodeLimit_ = nodes + limit;
-    std::vector<Board> runFound;
     int runCount = 0;
     bool finished = true;
     try {
-      Search(runFound, runCount);
+      Search(runCount);
     } catch (const OutOfNodes&) {
       finished = false;
       Undo(root);
-      ++stateId_;
     }
-    for (Board& b : runFound) {
-      bool known = false;
-      for (const Board& f : found) known = known || f.cells == b.cells;
-      if (!known && found.size() < 2) found.push_back(std::move(b));
-    }
-    if (found.size() >= 2 || finished) {
-      count = finished ? runCount : 2;
+    if (met_.size() >= 2 || finished) {
+      count = std::min(2, std::max(runCount, static_cast<int>(met_.size())));
+      found = met_;
       return;
     }
   }

@@ -11,7 +11,7 @@ bool Load(Engine& engine, const Candidates& cells) {
   if (!engine.valid() || cells.width != engine.width() || cells.height != engine.height() ||
       cells.cells.size() != engine.cells().size())
     return false;
-  engine.cells() = cells.cells;
+  engine.LoadCells(cells.cells);
   return true;
 }
 
@@ -58,8 +58,7 @@ CellSet RefutedValues(const Puzzle& puzzle, const Candidates& cells, int x, int 
 bool ProbeCells(const Puzzle& puzzle, Candidates& cells) {
   Engine engine(puzzle, nullptr);
   if (!Load(engine, cells)) return false;
-  int best;
-  bool ok = engine.Propagate() && engine.ProbeToFixpoint(ProbeMode::kRemoveOnly, &best);
+  bool ok = engine.Propagate() && engine.ProbeToFixpoint();
   cells.cells = engine.cells();
   return ok;
 }

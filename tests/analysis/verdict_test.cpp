@@ -2,6 +2,7 @@
 // plain re-reading of its definition built on the enumerated line fillings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <random>
 
@@ -42,8 +43,26 @@ class PlainRater {
     return Decided() ? Difficulty::kProbe : Difficulty::kSearch;
   }
 
+  // Solutions up to `cap` by the plainest search: line reasoning, then each value of the first
+  // undecided cell in turn.
+  int Count(int cap) { return Count(cells_, cap); }
+
+
  private:
   static bool Single(CellSet c) { return (c & (c - 1)) == 0; }
+  int Count(std::vector<CellSet> cells, int cap) const {
+    if (!Propagate(cells)) return 0;
+    auto open = std::find_if(cells.begin(), cells.end(), [](CellSet c) { return !Single(c); });
+    if (open == cells.end()) return 1;
+    int count = 0;
+    for (int v = 0; v <= kMaxColors && count < cap; ++v) {
+      if (!(*open & (1 << v))) continue;
+      std::vector<CellSet> trial = cells;
+      trial[open - cells.begin()] = CellSet(1 << v);
+      count += Count(std::move(trial), cap - count);
+    }
+    return count;
+  }
   bool Decided() const {
     for (CellSet c : cells_)
       if (!Single(c)) return false;
@@ -152,6 +171,32 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
   EXPECT_GT(bySolutions[2], 30);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kLine)], 30);
   EXPECT_GT(byDifficulty[static_cast<int>(Difficulty::kProbe)], 0);
+}
+
+// Boards too big to enumerate, where the search branches and restarts: the count against the
+// plainest search, the class against the plain rating, and every board against the hints.
+TEST(Verdict, AgreesWithAPlainSearchOnBiggerPuzzles) {
+  std::mt19937 rng(77);
+  int bySolutions[3] = {}, searched = 0;
+  for (int round = 0; round < 100; ++round) {
+    const int w = 7 + round % 3, colors = 1 + round % 3 / 2;
+    Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.4 + 0.05 * (round % 5)));
+    if (round % 4 == 0) Disturb(rng, p, colors);
+    PlainRater plain(p, colors);
+    const int want = plain.Count(2);
+    Analysis a = Analyze(p);
+    ASSERT_EQ(a.solutions, want) << "round " << round;
+    ASSERT_EQ(a.boards.size(), static_cast<size_t>(want)) << "round " << round;
+    for (const Board& b : a.boards) ASSERT_TRUE(SamePuzzle(brute::PuzzleOf(ToRows(b)), p));
+    if (want == 2) EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
+    if (want == 1) EXPECT_EQ(a.difficulty, PlainRater(p, colors).Rate()) << "round " << round;
+    ++bySolutions[want];
+    searched += a.nodes > 1;
+  }
+  EXPECT_GT(bySolutions[0], 5);
+  EXPECT_GT(bySolutions[1], 10);
+  EXPECT_GT(bySolutions[2], 10);
+  EXPECT_GT(searched, 5);
 }
 
 // The search restarts with a doubled node limit and another branch order when a run does not
