@@ -49,7 +49,10 @@ Engine::Engine(const Puzzle& puzzle, const Budget* budget)
   queued_.assign(lines_.size(), 0);
   queue_.reserve(lines_.size());
   line_.resize(std::max(width_, height_));
-  cache_.Reset(std::max(width_, height_), kCacheSlotsPerLine * lines_.size(), kCacheBytes);
+  // A line whose every cell's values fit a few bits, all of them one word, is cached packed.
+  const int bits = std::bit_width(static_cast<unsigned>(used));
+  cellBits_ = std::max(width_, height_) * bits <= 64 ? bits : 0;
+  SizeCaches(kCacheSlotsPerLine, kCacheBytes);
   impliedStamp_.assign(n, 0);
   implied_.assign(n, 0);
   seen_.assign(n, 0);
@@ -103,38 +106,73 @@ void Engine::CheckBudget() {
   if (spent > budget_->seconds) throw Stopped{false};
 }
 
+void Engine::SizeCaches(size_t slotsPerLine, size_t bytes) {
+  if (cellBits_) {
+    packed_.Reset(slotsPerLine * lines_.size(), bytes);
+  } else {
+    cache_.Reset(std::max(width_, height_), slotsPerLine * lines_.size(), bytes);
+  }
+}
+
+bool Engine::SolveRuns(int l, CellSet* line, int n) {
+  const LineRuns& runs = lines_[l];
+  return solver_.Solve(runs.data(), static_cast<int>(runs.size()), line, n);
+}
+
 bool Engine::SolveLineAt(int l) {
   if (++lines % kClockEvery == 0) CheckBudget();
-  if (lines == kGrowCacheAfter)
-    cache_.Reset(std::max(width_, height_), kGrownSlotsPerLine * lines_.size(), kGrownCacheBytes);
+  if (lines == kGrowCacheAfter) SizeCaches(kGrownSlotsPerLine, kGrownCacheBytes);
   const bool isRow = l < height_;
   const int n = isRow ? width_ : height_;
   const int first = isRow ? l * width_ : l - height_;
   const int step = isRow ? 1 : width_;
+  // Narrows cell i of the line; only the crossing line learns something new, this one is solved.
+  auto narrow = [&](int i, CellSet value) {
+    if (value == 0) return false;
+    Set(first + i * step, value);
+    const int cross = isRow ? height_ + i : i;
+    if (!queued_[cross]) {
+      queued_[cross] = 1;
+      queue_.push_back(cross);
+    }
+    return true;
+  };
   CellSet* line = line_.data();
+  if (cellBits_) {
+    std::uint64_t key = 0;
+    for (int i = 0; i < n; ++i)
+      key |= static_cast<std::uint64_t>(cells_[first + i * step]) << (i * cellBits_);
+    bool fits;
+    std::uint64_t answer;
+    if (!packed_.Find(l, key, &fits, &answer)) {
+      for (int i = 0; i < n; ++i) line[i] = cells_[first + i * step];
+      fits = SolveRuns(l, line, n);
+      answer = 0;
+      for (int i = 0; fits && i < n; ++i)
+        answer |= static_cast<std::uint64_t>(line[i]) << (i * cellBits_);
+      packed_.Store(l, key, fits, answer);
+    }
+    if (!fits) return false;
+    const std::uint64_t cellMask = (std::uint64_t{1} << cellBits_) - 1;
+    for (std::uint64_t diff = key ^ answer; diff;) {
+      const int i = std::countr_zero(diff) / cellBits_;
+      diff &= ~(cellMask << (i * cellBits_));
+      if (!narrow(i, static_cast<CellSet>((answer >> (i * cellBits_)) & cellMask))) return false;
+    }
+    return true;
+  }
   for (int i = 0; i < n; ++i) line[i] = cells_[first + i * step];
   std::uint64_t hash;
   int known = cache_.Find(l, line, n, &hash);
   if (known < 0) {
     CellSet before[kMaxSide];
     std::copy(line, line + n, before);
-    const LineRuns& runs = lines_[l];
-    known = solver_.Solve(runs.data(), static_cast<int>(runs.size()), line, n) ? 1 : 0;
+    known = SolveRuns(l, line, n) ? 1 : 0;
     cache_.Store(l, before, line, n, known == 1, hash);
   }
   if (known == 0) return false;
-  for (int i = 0; i < n; ++i) {
-    int at = first + i * step;
-    if (line[i] == cells_[at]) continue;
-    if (line[i] == 0) return false;
-    Set(at, line[i]);
-    // Only the crossing line learns something new; this one is solved.
-    int cross = isRow ? height_ + i : i;
-    if (!queued_[cross]) {
-      queued_[cross] = 1;
-      queue_.push_back(cross);
-    }
-  }
+  for (int i = 0; i < n; ++i)
+    if (line[i] != cells_[first + i * step] && !narrow(i, line[i])) return false;
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/LineCache.h"
 #include "analysis/LineSolver.h"
+#include "analysis/PackedLineCache.h"
 
 namespace gw::analysis {
 
@@ -55,7 +56,7 @@ class Engine {
   // state it leaves may be narrowed by trials, never beyond what probing removes.
   void CountSolutions(std::vector<Board>& found, int& count);
   // Search nodes of the first run of CountSolutions; each further run may take twice as many.
-  static constexpr long long kFirstNodeLimit = 64;
+  static constexpr long long kFirstNodeLimit = 128;
   void SetFirstNodeLimit(long long nodes) { firstNodeLimit_ = nodes; }
 
   long long lines = 0;
@@ -64,6 +65,8 @@ class Engine {
 
  private:
   bool SolveLineAt(int line);
+  bool SolveRuns(int line, CellSet* cells, int n);
+  void SizeCaches(size_t slotsPerLine, size_t bytes);
   void Set(int i, CellSet value);
   void CheckBudget();
   Board CurrentBoard() const;
@@ -97,6 +100,8 @@ class Engine {
   std::vector<unsigned char> queued_;
   LineSolver solver_;
   LineCache cache_;
+  PackedLineCache packed_;
+  int cellBits_ = 0;  // bits a cell takes in a packed line; 0 when a line does not fit a word
   std::vector<CellSet> line_;  // the cells of the line being solved
   std::vector<Board> met_;     // distinct solutions met so far, at most two
 

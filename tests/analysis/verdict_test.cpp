@@ -188,8 +188,12 @@ TEST(Verdict, AgreesWithAPlainSearchOnBiggerPuzzles) {
     ASSERT_EQ(a.solutions, want) << "round " << round;
     ASSERT_EQ(a.boards.size(), static_cast<size_t>(want)) << "round " << round;
     for (const Board& b : a.boards) ASSERT_TRUE(SamePuzzle(brute::PuzzleOf(ToRows(b)), p));
-    if (want == 2) EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
-    if (want == 1) EXPECT_EQ(a.difficulty, PlainRater(p, colors).Rate()) << "round " << round;
+    if (want == 2) {
+      EXPECT_NE(a.boards[0].cells, a.boards[1].cells) << "round " << round;
+    }
+    if (want == 1) {
+      EXPECT_EQ(a.difficulty, PlainRater(p, colors).Rate()) << "round " << round;
+    }
     ++bySolutions[want];
     searched += a.nodes > 1;
   }
