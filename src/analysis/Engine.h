@@ -78,10 +78,13 @@ class Engine {
   // Records the values a successful trial (since the mark) decided, as values known to survive.
   void NoteImplied(size_t mark);
 
-  // One depth-first run; throws past nodeLimit_. `since`: the trail mark before the branch that
-  // led here (kRoot at the root).
+  // One depth-first run; throws past nodeLimit_.
+  void Search(int& count);
+  // Probes a node of the search and pushes the branch it chooses; false when the node is a
+  // solution or a dead end. `since`: the trail mark before the branch that led here (kRoot at
+  // the root).
   static constexpr size_t kRoot = static_cast<size_t>(-1);
-  void Search(int& count, size_t since = kRoot);
+  bool EnterNode(int& count, size_t since);
   int ProbeNear(size_t since, int* best);
   void CollectNextTo(size_t from);
   void CollectHemmedIn();
@@ -118,6 +121,13 @@ class Engine {
   long long firstNodeLimit_ = kFirstNodeLimit;
   bool shaken_ = false;
   std::uint64_t random_ = 1;
+  struct Branch {
+    int cell;
+    CellSet rest;  // values not tried yet
+    size_t mark;   // the trail before the value being tried
+    long long changes[kMaxColors + 1];
+  };
+  std::vector<Branch> branches_;
   std::vector<int> candidates_;
   std::vector<std::uint32_t> seen_;
   std::uint32_t seenId_ = 0;

@@ -121,10 +121,10 @@ int Engine::ProbeNear(size_t since, int* best) {
   }
 }
 
-void Engine::Search(int& count, size_t since) {
+bool Engine::EnterNode(int& count, size_t since) {
   if (++nodes > nodeLimit_) throw OutOfNodes{};
   int best;
-  if (ProbeNear(since, &best) < 0 || met_.size() >= 2) return;
+  if (ProbeNear(since, &best) < 0 || met_.size() >= 2) return false;
   if (best < 0) {
     best = FirstUndecided();
     std::fill(std::begin(bestChanges_), std::end(bestChanges_), 0);
@@ -132,15 +132,32 @@ void Engine::Search(int& count, size_t since) {
   if (best < 0) {
     ++count;
     NoteSolution();
-    return;
+    return false;
   }
-  long long changes[kMaxColors + 1];
-  std::copy(std::begin(bestChanges_), std::end(bestChanges_), std::begin(changes));
-  for (CellSet rest = cells_[best]; rest && count < 2 && met_.size() < 2;) {
-    const CellSet bit = NextValue(rest, changes);
-    rest &= static_cast<CellSet>(~bit);
-    const size_t mark = Mark();
-    if (Narrow(best, bit) && Propagate()) Search(count, mark);
+  Branch branch{best, cells_[best], 0, {}};
+  std::copy(std::begin(bestChanges_), std::end(bestChanges_), std::begin(branch.changes));
+  branches_.push_back(branch);
+  return true;
+}
+
+void Engine::Search(int& count) {
+  // Depth first, on a stack of its own: a big board may go deeper than the thread's stack.
+  // A branch whose values are all tried takes back the value of the branch above it.
+  branches_.clear();
+  EnterNode(count, kRoot);
+  while (!branches_.empty()) {
+    Branch& branch = branches_.back();
+    if (branch.rest == 0 || count >= 2 || met_.size() >= 2) {
+      branches_.pop_back();
+      if (!branches_.empty()) Undo(branches_.back().mark);
+      continue;
+    }
+    const CellSet bit = NextValue(branch.rest, branch.changes);
+    branch.rest &= static_cast<CellSet>(~bit);
+    branch.mark = Mark();
+    const int cell = branch.cell;
+    const size_t mark = branch.mark;
+    if (Narrow(cell, bit) && Propagate() && EnterNode(count, mark)) continue;
     Undo(mark);
   }
 }
