@@ -31,6 +31,29 @@ CASES = [
     ("rand20-mono-h394", 20, 20, 1, 0.45, 394),
 ]
 
+# Pictures given cell by cell: name, colours, rows ('.' empty, '1'..'9' a colour).
+FIXED = [
+    # A unique puzzle that probing leaves open (class `search`): the one such picture among
+    # 20,000 random 15 x 15 monochrome pictures at 50 % ink drawn by the engine's tests.
+    ("rand15-mono-search", 1, [
+        "..1.11...111...",
+        ".111111...11.1.",
+        "1.......11.1...",
+        "1......1111....",
+        "..1...11..1..11",
+        ".111..11.1..1..",
+        "11111...1...11.",
+        ".1111....111..1",
+        ".1.11.11.....1.",
+        "1..1111..1.1.1.",
+        ".11.11...11.1.1",
+        "1.1.1.111...1..",
+        "11.1.1..1....11",
+        "11111.11..1.11.",
+        "..11.1.1..1....",
+    ]),
+]
+
 # Colour-table entries for puzzle colours 1..9 (a palette entry of 15 marks a free colour).
 TABLE = [0, 12, 9, 10, 14, 13, 11, 4, 2]
 
@@ -87,8 +110,11 @@ def neutral(pic, colours):
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
-    for name, w, h, colours, ink, seed in CASES:
-        pic = picture(w, h, colours, ink, seed)
+    cases = [(name, colours, picture(w, h, colours, ink, seed))
+             for name, w, h, colours, ink, seed in CASES]
+    cases += [(name, colours, [[int(c) if c != "." else 0 for c in row] for row in rows])
+              for name, colours, rows in FIXED]
+    for name, colours, pic in cases:
         with open(os.path.join(folder, name + ".gwm"), "wb") as f:
             f.write(gwm(name, pic, colours))
         with open(os.path.join(folder, name + ".txt"), "w") as f:

@@ -2,10 +2,12 @@
 # Runs `gwtool check` on every test puzzle: the verdict and difficulty must be the class INDEX.tsv
 # gives (line, probe, or two solutions for multiple) and a unique puzzle's board its known
 # solution. Then the output forms: a picture file, several files, --quiet, a missing file.
-# usage: check_verdicts.sh GWTOOL PUZZLE_FOLDER SAMPLE_FOLDER  (GW_EMULATOR, when set, runs GWTOOL)
+# usage: check_verdicts.sh GWTOOL PUZZLE_FOLDER SAMPLE_FOLDER BENCH_PUZZLE_FOLDER
+# (GW_EMULATOR, when set, runs GWTOOL)
 gwtool=$1
 dir=$2
 samples=$3
+bench=$4
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -31,6 +33,12 @@ DIFFICULTY=$class" ;;
   echo "$name" >> "$work/seen"
 done < "$work/index"
 [ "$(wc -l < "$work/seen")" -ge 20 ] || fail "too few puzzles checked"
+
+# The one unique puzzle of our own that only search settles, and its picture.
+${GW_EMULATOR:-} "$gwtool" check "$bench/rand15-mono-search.gwm" > "$work/out"
+[ "$(head -n 2 "$work/out" | tr '\n' ' ')" = "SOLUTIONS=1 DIFFICULTY=search " ] || fail "search class: $(head -n 2 "$work/out")"
+grep -E '^[.0-9]+$' "$bench/rand15-mono-search.txt" | tr . - > "$work/want"
+sed -n '3,$p' "$work/out" | grep -E '^[-0-9]+$' | diff -q "$work/want" - > /dev/null || fail "search class: board"
 
 # A picture is checked through the hints it gives; several files: FILE= blocks, the highest status.
 ${GW_EMULATOR:-} "$gwtool" check --quiet "$samples/tulip.gwk" > "$work/out"
