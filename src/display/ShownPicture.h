@@ -18,4 +18,9 @@ void NoteMark(App& app, int cx, int cy);
 // drawn: the same picture for a fraction of the work.
 void RedrawBoard(App& app);
 
+// Draws what SetCell and ToggleHintMark left undrawn while app.layout.DrawingDeferred was set, so
+// that the picture shows the state again (a full repaint when the picture was lost meanwhile);
+// Dirty stays as it is. Nothing unless deferred, nor while DrawingHeld (a trial).
+void CatchUpPicture(App& app);
+
 }  // namespace gw

@@ -77,6 +77,35 @@ TEST_F(SolverWindow, LiveSolveEndsOnThePictureOfAFreshPaint) {
       << "strips, crosses or trial cells left behind on the window";
 }
 
+// The cells are drawn in batches just before the window shows itself: whenever it does (but in a
+// trial, whose guesses are never shown), the board shows every cell as the state has it.
+TEST_F(SolverWindow, EveryFrameShowsEveryCellDecidedSoFar) {
+  Open("wilk-data047");
+  QtPlatform freshUi;
+  App fresh(freshUi);
+  int compared = 0, decided = 0;
+  ui.onProgress = [&](int) {
+    if (app.layout.DrawingHeld) return;
+    ImageSurface& live = ui.Image(SurfaceId::Main);
+    ImageSurface& painted = freshUi.Image(SurfaceId::Main);
+    painted.Resize(live.LogicalSize(), live.PixelRatio());
+    painted.SetOuterSize(live.OuterSize());
+    fresh.puzzle = app.puzzle;
+    fresh.colors = app.colors;
+    PaintBoard(fresh);
+    const PuzzleState& p = app.puzzle;
+    QRect cells = live.DeviceRect(p.XHintCount + 1, p.YHintCount + 1, p.XHintCount + p.XSize + 1,
+                                  p.YHintCount + p.YSize + 1);
+    ASSERT_EQ(live.image().copy(cells), painted.image().copy(cells)) << "frame " << ui.progress;
+    ++compared;
+    for (int y = 1; y <= p.YSize; ++y)
+      for (int x = 1; x <= p.XSize; ++x) decided += p.Grid[x][y] != 0;
+  };
+  Solve();
+  EXPECT_GT(compared, 50);
+  EXPECT_GT(decided, 0);
+}
+
 TEST_F(SolverWindow, ScreenshotsHalfWayAndAtTheEnd) {
   QString shots = qEnvironmentVariable("GW_SHOT_DIR");
   if (shots.isEmpty() || QGuiApplication::platformName() != "xcb")
