@@ -26,6 +26,7 @@ ImageSurface::ImageSurface(QColor background, TextBox textBox)
       textBox_(textBox),
       masks_(QFont(kMinchoFont)) {
   image_.fill(background_);
+  bounds_ = image_.rect();
   ApplyFontSize();
 }
 
@@ -35,8 +36,10 @@ void ImageSurface::Resize(QSize size, qreal ratio) {
   image_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio_);
   image_.fill(background_);
+  bounds_ = image_.rect();
+  lastBox_.valid = false;
   clearHeld_ = false;
-  held_ = {};
+  held_.clear();
   noted_.clear();
   left_ = top_ = 0;
   width_ = image_.width() / ratio_ * kTwipsPerPixel;
@@ -54,7 +57,7 @@ QSize ImageSurface::LogicalSize() const {
 }
 
 QPointF ImageSurface::ToDevice(double x, double y) const {
-  return QPointF((x - left_) * image_.width() / width_, (y - top_) * image_.height() / height_);
+  return QPointF((x - left_) * bounds_.width() / width_, (y - top_) * bounds_.height() / height_);
 }
 
 QPointF ImageSurface::ToUser(QPointF logical) const {
@@ -68,6 +71,14 @@ QPoint ImageSurface::DevicePoint(double x, double y) const {
 }
 
 QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const {
+  // A cell is drawn as two or four boxes in a row, all the same.
+  if (lastBox_.valid && x1 == lastBox_.x1 && y1 == lastBox_.y1 && x2 == lastBox_.x2 && y2 == lastBox_.y2)
+    return lastBox_.rect;
+  lastBox_ = {true, x1, y1, x2, y2, Rounded(x1, y1, x2, y2)};
+  return lastBox_.rect;
+}
+
+QRect ImageSurface::Rounded(double x1, double y1, double x2, double y2) const {
   QPoint a = DevicePoint(std::min(x1, x2), std::min(y1, y2));
   QPoint b = DevicePoint(std::max(x1, x2), std::max(y1, y2));
   int right = std::max(b.x(), a.x() + 1), bottom = std::max(b.y(), a.y() + 1);
@@ -75,7 +86,7 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
 }
 
 void ImageSurface::Clear() {
-  held_ = {};  // wiped anyway
+  held_.clear();  // wiped anyway
   noted_.clear();
   clearHeld_ = true;
 }
@@ -114,16 +125,56 @@ void ImageSurface::Draw(const Noted& n) const {
 
 void ImageSurface::Settle() const {
   SettleNoted();
-  HeldXor h = held_;
-  held_ = {};
-  if (h.rgb == 0) return;  // the pair cancelled itself out, or nothing is held
-  if (h.kind == HeldXor::kRect) FillPixels(h.rect, h.rgb, true);
-  else if (h.kind == HeldXor::kSlant) SlantPixels(h.a, h.b, h.rgb, true);
+  DrawHeld();
+}
+
+void ImageSurface::Hold(const HeldXor& h) {
+  std::size_t from = held_.size() > kHeldLookBack ? held_.size() - kHeldLookBack : 0;
+  for (std::size_t i = held_.size(); i-- > from;)
+    if (held_[i].SameShape(h)) {
+      held_[i].rgb ^= h.rgb;
+      return;
+    }
+  if (held_.size() == kHeldMax) DrawHeld();
+  held_.push_back(h);
+}
+
+// Exclusive-or drawings commute, so the held ones may be made in any order: boxes held one after
+// another that span the same rows (cells of a board row, drawn in reading order) one image row at
+// a time, so that memory is walked in its own order.
+void ImageSurface::DrawHeld() const {
+  if (held_.empty()) return;
+  const QRect& bounds = bounds_;
+  Rows rows = Pixels();
+  auto band = [](const HeldXor& h) { return std::pair(h.rect.top(), h.rect.bottom()); };
+  for (std::size_t i = 0; i < held_.size();) {
+    const HeldXor& h = held_[i];
+    if (h.kind == HeldXor::kSlant) {
+      if (h.rgb != 0) SlantPixels(h.a, h.b, h.rgb, true);
+      ++i;
+      continue;
+    }
+    std::size_t end = i + 1;
+    while (end < held_.size() && held_[end].kind == HeldXor::kRect && band(held_[end]) == band(h)) ++end;
+    int top = std::max(h.rect.top(), bounds.top()), bottom = std::min(h.rect.bottom(), bounds.bottom());
+    for (int y = top; y <= bottom; ++y) {
+      QRgb* row = rows[y];
+      for (std::size_t k = i; k < end; ++k) {
+        const HeldXor& box = held_[k];
+        int left = std::max(box.rect.left(), 0), right = std::min(box.rect.right(), bounds.right());
+        // A pair that cancelled itself out (drawn twice in the same colour) changes nothing.
+        if (box.rgb == 0) continue;
+        for (int x = left; x <= right; ++x) row[x] ^= box.rgb;
+      }
+    }
+    i = end;
+  }
+  held_.clear();
 }
 
 // Exclusive-or keeps the alpha byte, as Qt's raster operation on this format does.
 void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
-  QRect clip = r.intersected(image_.rect());
+  QRect clip = r.intersected(bounds_);
   if (clip.isEmpty()) return;
   int width = clip.width();
   Rows rows = Pixels();
@@ -139,13 +190,13 @@ void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const 
 // Slanted lines pixel by pixel (Bresenham), both ends included: one pixel wide, hard-edged, and
 // the same pixels every time, so an exclusive-or pair restores them.
 void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const {
-  bool inside = image_.rect().contains(a) && image_.rect().contains(b);
+  bool inside = bounds_.contains(a) && bounds_.contains(b);
   int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
   int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
   int err = dx + dy;
   Rows rows = Pixels();
   for (int x = a.x(), y = a.y();;) {
-    if (inside || image_.rect().contains(x, y)) {
+    if (inside || bounds_.contains(x, y)) {
       QRgb& px = rows[y][x];
       px = exclusiveOr ? px ^ rgb : kOpaque | rgb;
     }
@@ -158,12 +209,8 @@ void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) c
 
 void ImageSurface::Fill(const QRect& r, QRgb rgb) {
   if (mode_ == DrawMode::Xor) {
-    if (held_.kind == HeldXor::kRect && held_.rect == r) {
-      held_.rgb ^= rgb;
-      return;
-    }
-    Settle();
-    held_ = {HeldXor::kRect, r, {}, {}, rgb};
+    SettleNoted();
+    Hold({HeldXor::kRect, r, {}, {}, rgb});
     return;
   }
   if (Note({Noted::kFill, r, {}, {}, rgb})) return;
@@ -173,12 +220,8 @@ void ImageSurface::Fill(const QRect& r, QRgb rgb) {
 
 void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
   if (mode_ == DrawMode::Xor) {
-    if (held_.kind == HeldXor::kSlant && held_.a == a && held_.b == b) {
-      held_.rgb ^= rgb;
-      return;
-    }
-    Settle();
-    held_ = {HeldXor::kSlant, {}, a, b, rgb};
+    SettleNoted();
+    Hold({HeldXor::kSlant, {}, a, b, rgb});
     return;
   }
   if (Note({Noted::kSlant, {}, a, b, rgb})) return;
@@ -187,6 +230,7 @@ void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
 }
 
 void ImageSurface::SetScale(double left, double top, double width, double height) {
+  lastBox_.valid = false;
   left_ = left;
   top_ = top;
   width_ = width == 0 ? 1 : width;
@@ -210,7 +254,7 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
 void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   constexpr int kStep = 8;
   auto mod = [](int v) { return (v % kStep + kStep) % kStep; };
-  QRect clip = r.intersected(image_.rect());
+  QRect clip = r.intersected(bounds_);
   if (clip.isEmpty()) return;
   Rows rows = Pixels();
   for (int y = clip.top(); y <= clip.bottom(); ++y) {

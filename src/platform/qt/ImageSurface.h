@@ -24,8 +24,10 @@ constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c 
 // right/bottom edge: boxes that share an edge never share a pixel. Lines are one device pixel
 // wide, without antialiasing, end points included.
 //
-// Everything is written straight into the pixels. Two exclusive-or drawings of the same shape in
-// a row (a cell's white, then its colour) are made as one pass with the two colours combined. The
+// Everything is written straight into the pixels. Exclusive-or boxes and slanted lines are held
+// back (a few dozen at most) and made together: drawings of the same shape close together (a
+// cell's white, then its colour; a cell's old value off, then its new one on) as one pass with
+// their colours combined, boxes of one band of rows (a row of cells) row by row. The
 // drawings in copy mode that follow a clear (a repaint's background, hint areas, grid and numbers)
 // are only noted until something else is drawn; when they are the same as the last time, the
 // picture they made then is copied instead of drawing them again. Reading the image (image())
@@ -75,13 +77,21 @@ class ImageSurface : public Surface {
   double TextHeight(const std::string& text) override;
 
  private:
-  // An exclusive-or drawing held back, to be combined with an identical next one.
+  // An exclusive-or drawing held back, to be combined with identical ones that follow.
   struct HeldXor {
-    enum Kind { kNone, kRect, kSlant } kind = kNone;
+    enum Kind { kRect, kSlant } kind = kRect;
     QRect rect;
     QPoint a, b;
     QRgb rgb = 0;
+    bool SameShape(const HeldXor& o) const {
+      return kind == o.kind && (kind == kRect ? rect == o.rect : a == o.a && b == o.b);
+    }
   };
+  // How many exclusive-or drawings are held back at most: enough for a row of cells to be drawn
+  // band by band, few enough that what is drawn stays in the cache.
+  static constexpr std::size_t kHeldMax = 64;
+  // How far back an identical drawing is looked for: the four lines of a cell's two crosses.
+  static constexpr std::size_t kHeldLookBack = 4;
   // A drawing noted after a clear, in device pixels.
   struct Noted {
     enum Kind { kFill, kSlant, kOutline, kHatch, kText } kind;
@@ -92,9 +102,11 @@ class ImageSurface : public Surface {
     bool operator==(const Noted&) const = default;
   };
 
-  // Makes the held-back drawings: the ones noted since the clear, then the exclusive-or one.
+  // Makes the held-back drawings: the ones noted since the clear, then the exclusive-or ones.
   void Settle() const;
   void SettleNoted() const;
+  void DrawHeld() const;
+  void Hold(const HeldXor& h);
   void Draw(const Noted& n) const;
   // Notes a drawing while the clear is held back; false when it must be drawn now.
   bool Note(const Noted& n);
@@ -115,10 +127,19 @@ class ImageSurface : public Surface {
   };
   Rows Pixels() const { return {image_.bits(), image_.bytesPerLine()}; }
   void ApplyFontSize();
+  QRect Rounded(double x1, double y1, double x2, double y2) const;
 
   mutable QImage image_;
+  QRect bounds_;  // image_.rect(), kept here: QImage's size getters are calls into the library
+  // The last box rounded, by its user coordinates.
+  struct LastBox {
+    bool valid = false;
+    double x1, y1, x2, y2;
+    QRect rect;
+  };
+  mutable LastBox lastBox_;
   mutable bool clearHeld_ = false;
-  mutable HeldXor held_;
+  mutable std::vector<HeldXor> held_;
   // The drawings noted since the held-back clear; the last such list made and its picture.
   mutable std::vector<Noted> noted_, madeNoted_;
   mutable QImage made_;
