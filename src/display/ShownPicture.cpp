@@ -85,7 +85,7 @@ void DrawDifferences(App& app) {
     for (int x = 1; x <= p.XSize; ++x) {
       int now = shown.cells[x][y];
       if (now == p.Grid[x][y]) continue;
-      DrawCell(app, x, y, now);  // off, then the state's value on
+      if (now != 0) DrawCell(app, x, y, now);  // off, then the state's value on
       DrawCell(app, x, y, p.Grid[x][y]);
     }
   for (int cx = 0; cx < kMarkSpan; ++cx)
@@ -147,14 +147,17 @@ void CatchUpPicture(App& app) {
   l.DrawingDeferred = true;
 }
 
-void RedrawBoard(App& app) {
+namespace {
+
+// RedrawBoard up to the cells and crosses: false when the picture only differs in those.
+bool RedrawAllButDifferences(App& app) {
   const ShownPicture& shown = app.layout.shown;
   if (!shown.valid || shown.fingerprint != PictureFingerprint(app)) {
     LayoutBoard(app);
     DrawGrid(app);
     DrawHints(app);
     DrawCells(app);
-    return;
+    return true;
   }
   BoardLayout& l = app.layout;
   if (InBoard(app.puzzle, l.HoverCol, l.HoverRow)) {
@@ -163,7 +166,18 @@ void RedrawBoard(App& app) {
   }
   l.HoverCol = 0;
   l.HoverRow = 0;
-  DrawDifferences(app);
+  return false;
+}
+
+}  // namespace
+
+void RedrawBoard(App& app) {
+  if (!RedrawAllButDifferences(app)) DrawDifferences(app);
+}
+
+void RedrawBoardDeferred(App& app) {
+  RedrawAllButDifferences(app);
+  app.layout.DrawingDeferred = true;
 }
 
 }  // namespace gw

@@ -68,9 +68,8 @@ SolveOutcome RunAutoSolve(App& app) {
   app.solver.SolverRunning = 1;
   app.solver.LinePicks = 0;
   p.SolveState = 1;
-  RedrawBoard(app);
-  // Cells and crosses are drawn when the window shows them (ShowSolveProgress) and at the end.
-  app.layout.DrawingDeferred = true;
+  // Cells and crosses are drawn when the window shows itself and at the end.
+  RedrawBoardDeferred(app);
 
   InitialPass(app, OverlapRule, RowPending, ColPending);
   InitialPass(app, EdgeRule, RowPending, ColPending);
