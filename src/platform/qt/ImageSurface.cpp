@@ -129,45 +129,21 @@ void ImageSurface::Settle() const {
 }
 
 void ImageSurface::Hold(const HeldXor& h) {
-  std::size_t from = held_.size() > kHeldLookBack ? held_.size() - kHeldLookBack : 0;
-  for (std::size_t i = held_.size(); i-- > from;)
-    if (held_[i].SameShape(h)) {
-      held_[i].rgb ^= h.rgb;
+  for (HeldXor& same : held_)
+    if (same.SameShape(h)) {
+      same.rgb ^= h.rgb;
       return;
     }
   if (held_.size() == kHeldMax) DrawHeld();
   held_.push_back(h);
 }
 
-// Exclusive-or drawings commute, so the held ones may be made in any order: boxes held one after
-// another that span the same rows (cells of a board row, drawn in reading order) one image row at
-// a time, so that memory is walked in its own order.
+// Exclusive-or drawings commute, so the held ones may be made in any order.
 void ImageSurface::DrawHeld() const {
-  if (held_.empty()) return;
-  const QRect& bounds = bounds_;
-  Rows rows = Pixels();
-  auto band = [](const HeldXor& h) { return std::pair(h.rect.top(), h.rect.bottom()); };
-  for (std::size_t i = 0; i < held_.size();) {
-    const HeldXor& h = held_[i];
-    if (h.kind == HeldXor::kSlant) {
-      if (h.rgb != 0) SlantPixels(h.a, h.b, h.rgb, true);
-      ++i;
-      continue;
-    }
-    std::size_t end = i + 1;
-    while (end < held_.size() && held_[end].kind == HeldXor::kRect && band(held_[end]) == band(h)) ++end;
-    int top = std::max(h.rect.top(), bounds.top()), bottom = std::min(h.rect.bottom(), bounds.bottom());
-    for (int y = top; y <= bottom; ++y) {
-      QRgb* row = rows[y];
-      for (std::size_t k = i; k < end; ++k) {
-        const HeldXor& box = held_[k];
-        int left = std::max(box.rect.left(), 0), right = std::min(box.rect.right(), bounds.right());
-        // A pair that cancelled itself out (drawn twice in the same colour) changes nothing.
-        if (box.rgb == 0) continue;
-        for (int x = left; x <= right; ++x) row[x] ^= box.rgb;
-      }
-    }
-    i = end;
+  for (const HeldXor& h : held_) {
+    if (h.rgb == 0) continue;  // drawn twice in the same colour: it cancelled itself out
+    if (h.kind == HeldXor::kRect) FillPixels(h.rect, h.rgb, true);
+    else SlantPixels(h.a, h.b, h.rgb, true);
   }
   held_.clear();
 }

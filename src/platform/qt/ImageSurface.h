@@ -25,9 +25,9 @@ constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c 
 // wide, without antialiasing, end points included.
 //
 // Everything is written straight into the pixels. Exclusive-or boxes and slanted lines are held
-// back (a few dozen at most) and made together: drawings of the same shape close together (a
-// cell's white, then its colour; a cell's old value off, then its new one on) as one pass with
-// their colours combined, boxes of one band of rows (a row of cells) row by row. The
+// back (a few at most), and drawings of the same shape close together (a cell's white, then its
+// colour; a cell's old value off, then its new one on; the two lines of a cross each drawn twice)
+// are made as one pass with their colours combined. The
 // drawings in copy mode that follow a clear (a repaint's background, hint areas, grid and numbers)
 // are only noted until something else is drawn; when they are the same as the last time, the
 // picture they made then is copied instead of drawing them again. Reading the image (image())
@@ -87,11 +87,9 @@ class ImageSurface : public Surface {
       return kind == o.kind && (kind == kRect ? rect == o.rect : a == o.a && b == o.b);
     }
   };
-  // How many exclusive-or drawings are held back at most: enough for a row of cells to be drawn
-  // band by band, few enough that what is drawn stays in the cache.
-  static constexpr std::size_t kHeldMax = 64;
-  // How far back an identical drawing is looked for: the four lines of a cell's two crosses.
-  static constexpr std::size_t kHeldLookBack = 4;
+  // How many exclusive-or drawings are held back at most, each looked at for an identical one:
+  // the lines of a cell's two crosses (one put off, one on) and a box.
+  static constexpr std::size_t kHeldMax = 4;
   // A drawing noted after a clear, in device pixels.
   struct Noted {
     enum Kind { kFill, kSlant, kOutline, kHatch, kText } kind;
