@@ -37,7 +37,7 @@ void ImageSurface::Resize(QSize size, qreal ratio) {
   image_.setDevicePixelRatio(ratio_);
   image_.fill(background_);
   bounds_ = image_.rect();
-  lastBox_.valid = false;
+  ForgetRounded();
   clearHeld_ = false;
   held_.clear();
   noted_.clear();
@@ -66,19 +66,20 @@ QPointF ImageSurface::ToUser(QPointF logical) const {
 }
 
 QPoint ImageSurface::DevicePoint(double x, double y) const {
+  // A cell's box and crosses have four corners between them, each rounded again and again.
+  for (const RoundedPoint& r : rounded_)
+    if (r.valid && r.x == x && r.y == y) return r.device;
   QPointF d = ToDevice(x, y);
-  return QPoint(Snap(d.x()), Snap(d.y()));
+  RoundedPoint& r = rounded_[nextRounded_++ % rounded_.size()];
+  r = {true, x, y, QPoint(Snap(d.x()), Snap(d.y()))};
+  return r.device;
+}
+
+void ImageSurface::ForgetRounded() {
+  for (RoundedPoint& r : rounded_) r.valid = false;
 }
 
 QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const {
-  // A cell is drawn as two or four boxes in a row, all the same.
-  if (lastBox_.valid && x1 == lastBox_.x1 && y1 == lastBox_.y1 && x2 == lastBox_.x2 && y2 == lastBox_.y2)
-    return lastBox_.rect;
-  lastBox_ = {true, x1, y1, x2, y2, Rounded(x1, y1, x2, y2)};
-  return lastBox_.rect;
-}
-
-QRect ImageSurface::Rounded(double x1, double y1, double x2, double y2) const {
   QPoint a = DevicePoint(std::min(x1, x2), std::min(y1, y2));
   QPoint b = DevicePoint(std::max(x1, x2), std::max(y1, y2));
   int right = std::max(b.x(), a.x() + 1), bottom = std::max(b.y(), a.y() + 1);
@@ -206,7 +207,7 @@ void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
 }
 
 void ImageSurface::SetScale(double left, double top, double width, double height) {
-  lastBox_.valid = false;
+  ForgetRounded();
   left_ = left;
   top_ = top;
   width_ = width == 0 ? 1 : width;

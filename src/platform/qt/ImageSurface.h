@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QImage>
+#include <array>
 #include <vector>
 
 #include "platform/Surface.h"
@@ -125,17 +126,19 @@ class ImageSurface : public Surface {
   };
   Rows Pixels() const { return {image_.bits(), image_.bytesPerLine()}; }
   void ApplyFontSize();
-  QRect Rounded(double x1, double y1, double x2, double y2) const;
+  // The scale changed: the points rounded so far round differently.
+  void ForgetRounded();
 
   mutable QImage image_;
   QRect bounds_;  // image_.rect(), kept here: QImage's size getters are calls into the library
-  // The last box rounded, by its user coordinates.
-  struct LastBox {
+  // The last points rounded to device pixels, by their user coordinates.
+  struct RoundedPoint {
     bool valid = false;
-    double x1, y1, x2, y2;
-    QRect rect;
+    double x = 0, y = 0;
+    QPoint device;
   };
-  mutable LastBox lastBox_;
+  mutable std::array<RoundedPoint, 4> rounded_;
+  mutable std::size_t nextRounded_ = 0;
   mutable bool clearHeld_ = false;
   mutable std::vector<HeldXor> held_;
   // The drawings noted since the held-back clear; the last such list made and its picture.
