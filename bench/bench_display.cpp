@@ -58,6 +58,19 @@ void BM_SetCell(benchmark::State& state) {
 }
 BENCHMARK(BM_SetCell)->Arg(0)->Arg(1)->Arg(2)->ArgName("mark");
 
+// Every cell of the board drawn in one batch and the picture read, as a live solve does at its
+// end (each iteration draws the cells on or off again).
+void BM_DrawAllCells(benchmark::State& state) {
+  Board b;
+  ImageSurface& image = b.ui.Image(SurfaceId::Main);
+  for (auto _ : state) {
+    DrawCells(b.app);
+    benchmark::DoNotOptimize(image.image().constBits());
+  }
+  state.SetLabel("400 cells");
+}
+BENCHMARK(BM_DrawAllCells)->Unit(benchmark::kMicrosecond);
+
 void BM_FullRepaint20x20(benchmark::State& state) {
   Board b;
   for (auto _ : state) PaintBoard(b.app);

@@ -66,6 +66,10 @@ struct BoardLayout {
   // proof by contradiction, which put back every cell and tick they change, so the picture is
   // right again when they end and need not flicker through their guesses.
   bool DrawingHeld = false;
+  // While set (the automatic solve), SetCell and ToggleHintMark change the state without drawing
+  // too, and CatchUpPicture draws what changed just before the window shows itself: a cell
+  // decided and a cross put on and taken off again between two frames cost no drawing but one.
+  bool DrawingDeferred = false;
 
   // The whole-unit mouse position number input last saw while moving.
   int LastMouseX = -1000;

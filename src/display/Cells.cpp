@@ -59,7 +59,7 @@ int SetCell(App& app, int x, int y, int value) {
   if (cell == value) return 0;
   int old = cell;
   cell = value;
-  if (!app.layout.DrawingHeld) {
+  if (!app.layout.DrawingHeld && !app.layout.DrawingDeferred) {
     DrawCell(app, x, y, old);
     DrawCell(app, x, y, value);
   }

@@ -45,7 +45,7 @@ void ToggleHintMark(App& app, int dx, int dy) {
   const PuzzleState& p = app.puzzle;
   double cx = p.XHintCount + dx, cy = p.YHintCount + dy;
   app.puzzle.Dirty = 1;
-  if (app.layout.DrawingHeld) return;
+  if (app.layout.DrawingHeld || app.layout.DrawingDeferred) return;
   NoteMark(app, static_cast<int>(cx), static_cast<int>(cy));
   Surface& s = app.ui.GetSurface(SurfaceId::Main);
   Rgb white = TableColor(app, kWhiteColor);

@@ -12,15 +12,19 @@ namespace {
 static_assert(sizeof(ShownPicture::cells) / sizeof(ShownPicture::cells[0]) == kCap);
 constexpr int kMarkSpan = sizeof(ShownPicture::marks) / sizeof(ShownPicture::marks[0]);
 
-// A 64-bit mix (splitmix64's finaliser) over the values a full repaint reads besides the cells
-// and the check planes, one value a step.
+// A 64-bit mix over the values a full repaint reads besides the cells and the check planes, one
+// value a step. Each step is a bijection of the state and the value, so two sequences that differ
+// in one value always end differently. It runs at the start of every automatic solve: one
+// multiplication and shift a step, and a hint's number and colour as one value.
 struct Fingerprint {
   std::uint64_t h = 0x9E3779B97F4A7C15ull;
   void Add(std::int64_t v) {
-    std::uint64_t z = h ^ static_cast<std::uint64_t>(v);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    h = z ^ (z >> 31);
+    std::uint64_t z = (h ^ static_cast<std::uint64_t>(v)) * 0xBF58476D1CE4E5B9ull;
+    h = z ^ (z >> 29);
+  }
+  void Add(const int* hint) {
+    std::uint64_t number = static_cast<std::uint32_t>(hint[kHintNumber]);
+    Add(static_cast<std::int64_t>(number << 32 | static_cast<std::uint32_t>(hint[kHintColor])));
   }
   void Add(double v) {
     std::int64_t bits;
@@ -35,11 +39,10 @@ std::uint64_t PictureFingerprint(App& app) {
   for (int v : {p.Mode, p.XSize, p.YSize, p.XHintCount, p.YHintCount, p.MarkStyle, p.CurColor})
     f.Add(std::int64_t{v});
   for (int a = 0; a < kCap; ++a)
-    for (int b = 0; b < kCap; ++b)
-      for (int plane : {kHintNumber, kHintColor}) {
-        f.Add(std::int64_t{p.RowHints[a][b][plane]});
-        f.Add(std::int64_t{p.ColHints[a][b][plane]});
-      }
+    for (int b = 0; b < kCap; ++b) {
+      f.Add(p.RowHints[a][b]);
+      f.Add(p.ColHints[a][b]);
+    }
   for (int k = 0; k <= 9; ++k) f.Add(std::int64_t{p.Palette[k]});
   for (Rgb c : app.colors.ColorTable) f.Add(std::int64_t{c});
   const Surface& s = app.ui.GetSurface(SurfaceId::Main);
@@ -82,7 +85,7 @@ void DrawDifferences(App& app) {
     for (int x = 1; x <= p.XSize; ++x) {
       int now = shown.cells[x][y];
       if (now == p.Grid[x][y]) continue;
-      DrawCell(app, x, y, now);  // off, then the state's value on
+      if (now != 0) DrawCell(app, x, y, now);  // off, then the state's value on
       DrawCell(app, x, y, p.Grid[x][y]);
     }
   for (int cx = 0; cx < kMarkSpan; ++cx)
@@ -131,14 +134,30 @@ void NoteMark(App& app, int cx, int cy) {
   app.layout.shown.marks[cx][cy] = !app.layout.shown.marks[cx][cy];
 }
 
-void RedrawBoard(App& app) {
+void CatchUpPicture(App& app) {
+  BoardLayout& l = app.layout;
+  // A trial's cells are never shown: the picture stays as it was before the trial.
+  if (!l.DrawingDeferred || l.DrawingHeld) return;
+  int dirty = app.puzzle.Dirty;
+  l.DrawingDeferred = false;
+  // While drawing is deferred only cells and ticks change, which the difference covers.
+  if (l.shown.valid) DrawDifferences(app);
+  else PaintBoard(app);
+  app.puzzle.Dirty = dirty;
+  l.DrawingDeferred = true;
+}
+
+namespace {
+
+// RedrawBoard up to the cells and crosses: false when the picture only differs in those.
+bool RedrawAllButDifferences(App& app) {
   const ShownPicture& shown = app.layout.shown;
   if (!shown.valid || shown.fingerprint != PictureFingerprint(app)) {
     LayoutBoard(app);
     DrawGrid(app);
     DrawHints(app);
     DrawCells(app);
-    return;
+    return true;
   }
   BoardLayout& l = app.layout;
   if (InBoard(app.puzzle, l.HoverCol, l.HoverRow)) {
@@ -147,7 +166,18 @@ void RedrawBoard(App& app) {
   }
   l.HoverCol = 0;
   l.HoverRow = 0;
-  DrawDifferences(app);
+  return false;
+}
+
+}  // namespace
+
+void RedrawBoard(App& app) {
+  if (!RedrawAllButDifferences(app)) DrawDifferences(app);
+}
+
+void RedrawBoardDeferred(App& app) {
+  RedrawAllButDifferences(app);
+  app.layout.DrawingDeferred = true;
 }
 
 }  // namespace gw

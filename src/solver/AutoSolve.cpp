@@ -42,6 +42,12 @@ void EndRun(App& app) {
   app.solver.SolverRunning = 0;
 }
 
+// The board as the solve left it, drawn before the closing message shows the window again.
+void ShowSolvedPicture(App& app) {
+  CatchUpPicture(app);
+  app.layout.DrawingDeferred = false;
+}
+
 }  // namespace
 
 SolveOutcome RunAutoSolve(App& app) {
@@ -62,7 +68,8 @@ SolveOutcome RunAutoSolve(App& app) {
   app.solver.SolverRunning = 1;
   app.solver.LinePicks = 0;
   p.SolveState = 1;
-  RedrawBoard(app);
+  // Cells and crosses are drawn when the window shows itself and at the end.
+  RedrawBoardDeferred(app);
 
   InitialPass(app, OverlapRule, RowPending, ColPending);
   InitialPass(app, EdgeRule, RowPending, ColPending);
@@ -70,6 +77,7 @@ SolveOutcome RunAutoSolve(App& app) {
   PropagateLines(app, RowPending, ColPending);
   if (app.solver.Contradiction == 1) {
     EndRun(app);
+    ShowSolvedPicture(app);
     Msg(app, std::string("矛盾が発生しました。") + CR + "  x 座標 = " + NumText(RowPending[0]) + CR +
                  "  y 座標 = " + NumText(ColPending[0]));
     outcome.contradiction = true;
@@ -78,6 +86,7 @@ SolveOutcome RunAutoSolve(App& app) {
   outcome.contradiction = !ProveByContradiction(app, outcome.probes, RowPending, ColPending);
   EndRun(app);
   EraseHintChecks(app);
+  ShowSolvedPicture(app);
   std::string closing = outcome.probes == 0 ? std::string("ノーマルで解けましたね。")
                                             : "背理法を" + NumText(outcome.probes) + " 回使いました。";
   Msg(app, closing + CR + "OKキーを押してください。");

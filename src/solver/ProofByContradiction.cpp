@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "display/Draw.h"
+#include "display/ShownPicture.h"
 #include "mainwnd/Messages.h"
 #include "platform/Convert.h"
 #include "solver/LineCache.h"
@@ -53,6 +54,7 @@ bool Settle(App& app, int x, int y, int v, PendingArray& RowPending, PendingArra
   PropagateLines(app, RowPending, ColPending);
   if (app.solver.Contradiction != 1) return true;
   app.ui.SetPointer(Pointer::Normal);
+  CatchUpPicture(app);  // the message shows the window
   Msg(app, "矛盾(" + NumText(RowPending[0]) + NumText(ColPending[0]) + ")");
   return false;
 }

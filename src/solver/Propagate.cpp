@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/Draw.h"
+#include "display/ShownPicture.h"
 #include "mainwnd/HintCheck.h"
 #include "solver/LineCache.h"
 #include "solver/LineRules.h"
@@ -104,6 +105,7 @@ bool SolvePicked(Queue& q, Line l) {
   StoreChecked(q, l, false);
   if (shown) {
     // The window shows itself now: with the line's highlight on and its new cells drawn.
+    CatchUpPicture(app);
     app.ui.ShowDrawingProgress();
     Highlight(app, l);
   }

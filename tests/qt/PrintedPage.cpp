@@ -10,21 +10,12 @@
 namespace gw::test {
 namespace {
 
-constexpr double kDpi = 300;
+constexpr double kDpi = kPageDpi;
 
 bool Near(QRgb c, int r, int g, int b) {
   return std::abs(qRed(c) - r) < 60 && std::abs(qGreen(c) - g) < 60 && std::abs(qBlue(c) - b) < 60;
 }
 bool Dark(QRgb c) { return qGray(c) < 128; }
-
-// The bounding box of the pixels near the colour.
-QRect Find(const QImage& page, int r, int g, int b) {
-  QRect box;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x)
-      if (Near(page.pixel(x, y), r, g, b)) box |= QRect(x, y, 1, 1);
-  return box;
-}
 
 // How many dark pixels a scanline holds around x.
 int DarkRun(const QImage& page, int x, int y) {
@@ -42,6 +33,14 @@ int LineWidth(const QImage& page, int x, int y) {
 }
 
 }  // namespace
+
+QRect Find(const QImage& page, int r, int g, int b) {
+  QRect box;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (Near(page.pixel(x, y), r, g, b)) box |= QRect(x, y, 1, 1);
+  return box;
+}
 
 void MakePrintablePuzzle(App& app) {
   MakeBoard(app, 10, 10, 2, 2);

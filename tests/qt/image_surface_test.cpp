@@ -159,8 +159,9 @@ TEST(ImageSurface, TextIsOpaqueInEitherModeAndDrawnInMincho) {
 }
 
 // On a surface whose texts sit in unit squares (the board's hint slots), whatever the font does,
-// the ink stays a tenth of the size, at least one pixel, inside the square, and one-digit numbers
-// stay where the font puts them.
+// the ink stays a tenth of the size, at least one pixel, inside the square (texts of two
+// characters a sixth across, so that they stand apart), and one-digit numbers stay where the font
+// puts them.
 TEST(ImageSurface, TextsKeepTheirInkInsideTheirUnitSquareWithAMargin) {
   for (int pixels = 6; pixels <= 48; pixels += 3) {
     for (const char* text : {"88", "11", "A0", "20", " 7"}) {
@@ -170,12 +171,13 @@ TEST(ImageSurface, TextsKeepTheirInkInsideTheirUnitSquareWithAMargin) {
       s.SetFontSize(pixels * 0.75);
       s.PrintText(1, 0, text, kRed);
       int margin = std::max(1, pixels / 10);
+      int across = text[0] == ' ' ? margin : std::max(1, pixels / 6);
       QRect ink;
       for (int y = 0; y < s.image().height(); ++y)
         for (int x = 0; x < s.image().width(); ++x)
           if (s.image().pixel(x, y) == Q(kRed)) ink |= QRect(x, y, 1, 1);
       ASSERT_FALSE(ink.isEmpty()) << text << " at " << pixels;
-      QRect inside = QRect(pixels, 0, pixels, pixels).adjusted(margin, margin, -margin, -margin);
+      QRect inside = QRect(pixels, 0, pixels, pixels).adjusted(across, margin, -across, -margin);
       EXPECT_TRUE(inside.contains(ink)) << text << " at " << pixels;
       if (text[0] == ' ') EXPECT_GE(ink.left(), pixels + pixels / 2 - margin) << pixels;
     }

@@ -13,6 +13,7 @@
 #include "PrintedPage.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintPage.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -43,6 +44,87 @@ TEST_F(QtPrinterPage, APdfFileHoldsThePuzzleAndItsTitleLines) {
   QString text = test::PdfText(pdf);
   EXPECT_TRUE(text.contains("「ねこのしっぽ」 ( neko.GWM )")) << text.toStdString();
   EXPECT_TRUE(text.contains("グリッドウィック")) << text.toStdString();
+}
+
+// Where the page is red, antialiased edges included (the board's black lines blend to grey).
+bool Reddish(QRgb c) { return qRed(c) - qGreen(c) > 40 && qRed(c) - qBlue(c) > 40; }
+
+// A page of hints in red, one and two digits and "A0" side by side: every slot holds its number's
+// ink, kept off the slot's edges and so off its neighbours' and the lines; two characters keep
+// a wider gap at their sides, one digit its place right of the middle.
+TEST_F(QtPrinterPage, PrintedHintsKeepInsideTheirSlotsWithAGap) {
+  test::MakeBoard(t.app, 10, 10, 4, 4);
+  PuzzleState& p = t.app.puzzle;
+  p.Palette[2] = 12;
+  p.Palette[3] = 10;
+  p.Grid[10][10] = 3;  // the only green: it places the board
+  for (int line = 1; line <= 10; ++line) {
+    test::SetRowHints(t.app, line, line % 2 ? std::vector<int>{1, 11, 13, 11} : std::vector<int>{100, 20, 88, 7}, 2);
+    test::SetColHints(t.app, line, line % 2 ? std::vector<int>{100, 20, 88, 7} : std::vector<int>{1, 11, 13, 11}, 2);
+  }
+  t.app.wnd.ColorPrinter = 1;
+  QTemporaryDir dir;
+  QString pdf = dir.filePath("hints.pdf");
+  ASSERT_TRUE(printer.BeginPdf(pdf.toStdString())) << printer.LastError();
+  Print();
+  ASSERT_TRUE(printer.End()) << printer.LastError();
+  if (!test::HavePdfTools()) GTEST_SKIP() << "pdftoppm is not installed";
+  QImage page = test::RenderPdf(pdf);
+  ASSERT_FALSE(page.isNull());
+  const double cell = test::kTestCellMm * test::kPageDpi / 25.4;
+  QRect green = test::Find(page, 0, 255, 0);
+  ASSERT_TRUE(green.isValid());
+  const double left = green.left() - 9 * cell, top = green.top() - 9 * cell;
+  struct Slot {
+    double x, y;  // top-left corner in cells from the board's corner
+    int number;
+  };
+  std::vector<Slot> hintSlots;
+  for (int line = 1; line <= 10; ++line)
+    for (int s = 1; s <= 4; ++s) {
+      hintSlots.push_back({double(s - 5), double(line - 1), p.RowHints[s][line][kHintNumber]});
+      hintSlots.push_back({double(line - 1), double(s - 5), p.ColHints[line][s][kHintNumber]});
+    }
+  for (const Slot& slot : hintSlots) {
+    QRectF box(left + slot.x * cell, top + slot.y * cell, cell, cell);
+    // The slot with half a cell of its neighbours round it: ink there that is not well inside
+    // the slot belongs to no slot or runs into the next.
+    QRect scan = box.adjusted(-cell / 2, -cell / 2, cell / 2, cell / 2).toAlignedRect();
+    double gapLeft = cell, gapRight = cell, gapTop = cell, gapBottom = cell;
+    int inked = 0;
+    for (int y = scan.top(); y <= scan.bottom(); ++y)
+      for (int x = scan.left(); x <= scan.right(); ++x) {
+        if (!Reddish(page.pixel(x, y)) || !box.contains(x + 0.5, y + 0.5)) continue;
+        ++inked;
+        gapLeft = std::min(gapLeft, x - box.left());
+        gapRight = std::min(gapRight, box.right() - (x + 1));
+        gapTop = std::min(gapTop, y - box.top());
+        gapBottom = std::min(gapBottom, box.bottom() - (y + 1));
+      }
+    std::string at = "slot " + std::to_string(int(slot.x)) + "," + std::to_string(int(slot.y)) +
+                     " hint " + std::to_string(slot.number);
+    ASSERT_GT(inked, 20) << at;
+    bool wide = slot.number >= 10;
+    // A tenth of the font's em from the top and bottom; a sixth across for two characters
+    // (less a pixel or two for the rendering's rounding and the thick lines' half width).
+    EXPECT_GE(std::min(gapTop, gapBottom), 3) << at;
+    EXPECT_GE(std::min(gapLeft, gapRight), wide ? 0.95 * cell / 6 - 2 : 3) << at;
+    if (!wide) EXPECT_GT(gapLeft, cell / 4) << at << ": a single digit stands right of the middle";
+  }
+  // Ink outside every slot would be a number that ran out of its own.
+  QRectF hints(left - 4 * cell, top - 4 * cell, 14 * cell, 14 * cell);
+  int stray = 0;
+  QPoint first;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      if (!Reddish(page.pixel(x, y))) continue;
+      QPointF c(x + 0.5, y + 0.5);
+      bool inRowHints = c.x() < left && c.y() > top;
+      bool inColHints = c.y() < top && c.x() > left;
+      if (hints.contains(c) && (inRowHints || inColHints)) continue;
+      if (stray++ == 0) first = QPoint(x, y);
+    }
+  EXPECT_EQ(stray, 0) << "red outside the hint areas, first at " << first.x() << "," << first.y();
 }
 
 TEST_F(QtPrinterPage, APdfInAMissingFolderFailsWithItsReason) {

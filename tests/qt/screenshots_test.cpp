@@ -87,6 +87,25 @@ TEST_F(Screenshots, CustomiseDialog) {
   Shot("main-after-cust.png");
 }
 
+// A 15 × 15 board full of two-digit hints ("1 11 13 11 1" must not read as 11113111), named
+// after the display scale (QT_SCALE_FACTOR) it was taken at.
+TEST_F(Screenshots, TwoDigitHints) {
+  test::MakeBoard(app, 15, 15, 5, 5);
+  app.puzzle.Mode = kModePlay;
+  app.puzzle.Palette[2] = 12;
+  for (int line = 1; line <= 15; ++line) {
+    std::vector<int> ones{1, 11, 13, 11, 1}, tens{12, 20, 100};
+    test::SetRowHints(app, line, line % 2 ? ones : tens, 1 + line % 3 / 2);
+    test::SetColHints(app, line, line % 2 ? tens : ones, 1 + line % 3 / 2);
+  }
+  for (int i = 1; i <= 15; ++i) app.puzzle.Grid[i][i] = 1;
+  w.resize(640, 560);
+  QTest::qWait(300);
+  MainWndPaint(app);
+  w.update();
+  Shot(QString("two-digit-hints-scale%1.png").arg(w.devicePixelRatioF()));
+}
+
 TEST_F(Screenshots, PrintDialogAndThePdfOfferWithoutAPrinter) {
   test::WhenModal<DialogView>([&](DialogView& v) {
     Shot("insatu-open.png");

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
@@ -75,6 +76,57 @@ TEST_F(SolverWindow, LiveSolveEndsOnThePictureOfAFreshPaint) {
   PaintBoard(app);
   EXPECT_TRUE(solved == ui.Image(SurfaceId::Main).image())
       << "strips, crosses or trial cells left behind on the window";
+}
+
+// A second solve starts from the solved picture: the cells that end as they are shown are never
+// drawn again, those that differ are, and the picture is again that of a fresh paint. Answered
+// both ways: the board kept (cells changed behind the picture's back; a contradiction, maybe),
+// and cleared.
+TEST_F(SolverWindow, ASecondSolveEndsOnThePictureOfAFreshPaint) {
+  Open("sgt-pattern-20x20-s7");
+  Solve();
+  for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    app.puzzle.Grid[3][4] = 0;  // changed without drawing
+    app.puzzle.Grid[7][2] = -1;
+    app.puzzle.Grid[20][20] = 0;
+    test::WhenModal<QMessageBox>([&](QMessageBox& ask) {
+      test::WhenModal<QMessageBox>([](QMessageBox& closing) { closing.accept(); });
+      ask.button(answer)->click();
+    });
+    AutoSolve(app);
+    QImage solved = ui.Image(SurfaceId::Main).image().copy();
+    PaintBoard(app);
+    EXPECT_TRUE(solved == ui.Image(SurfaceId::Main).image()) << "answer " << answer;
+  }
+}
+
+// The cells are drawn in batches just before the window shows itself: whenever it does (but in a
+// trial, whose guesses are never shown), the board shows every cell as the state has it.
+TEST_F(SolverWindow, EveryFrameShowsEveryCellDecidedSoFar) {
+  Open("wilk-data047");
+  QtPlatform freshUi;
+  App fresh(freshUi);
+  int compared = 0, decided = 0;
+  ui.onProgress = [&](int) {
+    if (app.layout.DrawingHeld) return;
+    ImageSurface& live = ui.Image(SurfaceId::Main);
+    ImageSurface& painted = freshUi.Image(SurfaceId::Main);
+    painted.Resize(live.LogicalSize(), live.PixelRatio());
+    painted.SetOuterSize(live.OuterSize());
+    fresh.puzzle = app.puzzle;
+    fresh.colors = app.colors;
+    PaintBoard(fresh);
+    const PuzzleState& p = app.puzzle;
+    QRect cells = live.DeviceRect(p.XHintCount + 1, p.YHintCount + 1, p.XHintCount + p.XSize + 1,
+                                  p.YHintCount + p.YSize + 1);
+    ASSERT_EQ(live.image().copy(cells), painted.image().copy(cells)) << "frame " << ui.progress;
+    ++compared;
+    for (int y = 1; y <= p.YSize; ++y)
+      for (int x = 1; x <= p.XSize; ++x) decided += p.Grid[x][y] != 0;
+  };
+  Solve();
+  EXPECT_GT(compared, 50);
+  EXPECT_GT(decided, 0);
 }
 
 TEST_F(SolverWindow, ScreenshotsHalfWayAndAtTheEnd) {

@@ -139,6 +139,7 @@ TEST(LineCache, SolvesGiveTheSameOutputWithAndWithoutIt) {
     std::mt19937 copy = rng;
     RandomPuzzle(rng, with.app);
     RandomPuzzle(copy, without.app);
+    with.app.solver.CacheTrialLines = true;
     without.app.solver.CacheTrialLines = false;
     for (TestApp* t : {&with, &without})
       for (int i = 0; i < 2; ++i) t->ui.QueueAnswer(ScriptStep{{"ok"}, 0, true, false});

@@ -26,6 +26,7 @@ ImageSurface::ImageSurface(QColor background, TextBox textBox)
       textBox_(textBox),
       masks_(QFont(kMinchoFont)) {
   image_.fill(background_);
+  bounds_ = image_.rect();
   ApplyFontSize();
 }
 
@@ -35,8 +36,10 @@ void ImageSurface::Resize(QSize size, qreal ratio) {
   image_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio_);
   image_.fill(background_);
+  bounds_ = image_.rect();
+  ForgetRounded();
   clearHeld_ = false;
-  held_ = {};
+  held_.clear();
   noted_.clear();
   left_ = top_ = 0;
   width_ = image_.width() / ratio_ * kTwipsPerPixel;
@@ -54,7 +57,7 @@ QSize ImageSurface::LogicalSize() const {
 }
 
 QPointF ImageSurface::ToDevice(double x, double y) const {
-  return QPointF((x - left_) * image_.width() / width_, (y - top_) * image_.height() / height_);
+  return QPointF((x - left_) * bounds_.width() / width_, (y - top_) * bounds_.height() / height_);
 }
 
 QPointF ImageSurface::ToUser(QPointF logical) const {
@@ -63,8 +66,17 @@ QPointF ImageSurface::ToUser(QPointF logical) const {
 }
 
 QPoint ImageSurface::DevicePoint(double x, double y) const {
+  // A cell's box and crosses have four corners between them, each rounded again and again.
+  for (const RoundedPoint& r : rounded_)
+    if (r.valid && r.x == x && r.y == y) return r.device;
   QPointF d = ToDevice(x, y);
-  return QPoint(Snap(d.x()), Snap(d.y()));
+  RoundedPoint& r = rounded_[nextRounded_++ % rounded_.size()];
+  r = {true, x, y, QPoint(Snap(d.x()), Snap(d.y()))};
+  return r.device;
+}
+
+void ImageSurface::ForgetRounded() {
+  for (RoundedPoint& r : rounded_) r.valid = false;
 }
 
 QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const {
@@ -75,7 +87,7 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
 }
 
 void ImageSurface::Clear() {
-  held_ = {};  // wiped anyway
+  held_.clear();  // wiped anyway
   noted_.clear();
   clearHeld_ = true;
 }
@@ -114,16 +126,32 @@ void ImageSurface::Draw(const Noted& n) const {
 
 void ImageSurface::Settle() const {
   SettleNoted();
-  HeldXor h = held_;
-  held_ = {};
-  if (h.rgb == 0) return;  // the pair cancelled itself out, or nothing is held
-  if (h.kind == HeldXor::kRect) FillPixels(h.rect, h.rgb, true);
-  else if (h.kind == HeldXor::kSlant) SlantPixels(h.a, h.b, h.rgb, true);
+  DrawHeld();
+}
+
+void ImageSurface::Hold(const HeldXor& h) {
+  for (HeldXor& same : held_)
+    if (same.SameShape(h)) {
+      same.rgb ^= h.rgb;
+      return;
+    }
+  if (held_.size() == kHeldMax) DrawHeld();
+  held_.push_back(h);
+}
+
+// Exclusive-or drawings commute, so the held ones may be made in any order.
+void ImageSurface::DrawHeld() const {
+  for (const HeldXor& h : held_) {
+    if (h.rgb == 0) continue;  // drawn twice in the same colour: it cancelled itself out
+    if (h.kind == HeldXor::kRect) FillPixels(h.rect, h.rgb, true);
+    else SlantPixels(h.a, h.b, h.rgb, true);
+  }
+  held_.clear();
 }
 
 // Exclusive-or keeps the alpha byte, as Qt's raster operation on this format does.
 void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
-  QRect clip = r.intersected(image_.rect());
+  QRect clip = r.intersected(bounds_);
   if (clip.isEmpty()) return;
   int width = clip.width();
   Rows rows = Pixels();
@@ -139,13 +167,13 @@ void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const 
 // Slanted lines pixel by pixel (Bresenham), both ends included: one pixel wide, hard-edged, and
 // the same pixels every time, so an exclusive-or pair restores them.
 void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const {
-  bool inside = image_.rect().contains(a) && image_.rect().contains(b);
+  bool inside = bounds_.contains(a) && bounds_.contains(b);
   int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
   int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
   int err = dx + dy;
   Rows rows = Pixels();
   for (int x = a.x(), y = a.y();;) {
-    if (inside || image_.rect().contains(x, y)) {
+    if (inside || bounds_.contains(x, y)) {
       QRgb& px = rows[y][x];
       px = exclusiveOr ? px ^ rgb : kOpaque | rgb;
     }
@@ -158,12 +186,8 @@ void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) c
 
 void ImageSurface::Fill(const QRect& r, QRgb rgb) {
   if (mode_ == DrawMode::Xor) {
-    if (held_.kind == HeldXor::kRect && held_.rect == r) {
-      held_.rgb ^= rgb;
-      return;
-    }
-    Settle();
-    held_ = {HeldXor::kRect, r, {}, {}, rgb};
+    SettleNoted();
+    Hold({HeldXor::kRect, r, {}, {}, rgb});
     return;
   }
   if (Note({Noted::kFill, r, {}, {}, rgb})) return;
@@ -173,12 +197,8 @@ void ImageSurface::Fill(const QRect& r, QRgb rgb) {
 
 void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
   if (mode_ == DrawMode::Xor) {
-    if (held_.kind == HeldXor::kSlant && held_.a == a && held_.b == b) {
-      held_.rgb ^= rgb;
-      return;
-    }
-    Settle();
-    held_ = {HeldXor::kSlant, {}, a, b, rgb};
+    SettleNoted();
+    Hold({HeldXor::kSlant, {}, a, b, rgb});
     return;
   }
   if (Note({Noted::kSlant, {}, a, b, rgb})) return;
@@ -187,6 +207,7 @@ void ImageSurface::Slant(QPoint a, QPoint b, QRgb rgb) {
 }
 
 void ImageSurface::SetScale(double left, double top, double width, double height) {
+  ForgetRounded();
   left_ = left;
   top_ = top;
   width_ = width == 0 ? 1 : width;
@@ -210,7 +231,7 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
 void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   constexpr int kStep = 8;
   auto mod = [](int v) { return (v % kStep + kStep) % kStep; };
-  QRect clip = r.intersected(image_.rect());
+  QRect clip = r.intersected(bounds_);
   if (clip.isEmpty()) return;
   Rows rows = Pixels();
   for (int y = clip.top(); y <= clip.bottom(); ++y) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QImage>
+#include <array>
 #include <vector>
 
 #include "platform/Surface.h"
@@ -24,8 +25,10 @@ constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c 
 // right/bottom edge: boxes that share an edge never share a pixel. Lines are one device pixel
 // wide, without antialiasing, end points included.
 //
-// Everything is written straight into the pixels. Two exclusive-or drawings of the same shape in
-// a row (a cell's white, then its colour) are made as one pass with the two colours combined. The
+// Everything is written straight into the pixels. Exclusive-or boxes and slanted lines are held
+// back (a few at most), and drawings of the same shape close together (a cell's white, then its
+// colour; a cell's old value off, then its new one on; the two lines of a cross each drawn twice)
+// are made as one pass with their colours combined. The
 // drawings in copy mode that follow a clear (a repaint's background, hint areas, grid and numbers)
 // are only noted until something else is drawn; when they are the same as the last time, the
 // picture they made then is copied instead of drawing them again. Reading the image (image())
@@ -75,13 +78,19 @@ class ImageSurface : public Surface {
   double TextHeight(const std::string& text) override;
 
  private:
-  // An exclusive-or drawing held back, to be combined with an identical next one.
+  // An exclusive-or drawing held back, to be combined with identical ones that follow.
   struct HeldXor {
-    enum Kind { kNone, kRect, kSlant } kind = kNone;
+    enum Kind { kRect, kSlant } kind = kRect;
     QRect rect;
     QPoint a, b;
     QRgb rgb = 0;
+    bool SameShape(const HeldXor& o) const {
+      return kind == o.kind && (kind == kRect ? rect == o.rect : a == o.a && b == o.b);
+    }
   };
+  // How many exclusive-or drawings are held back at most, each looked at for an identical one:
+  // the lines of a cell's two crosses (one put off, one on) and a box.
+  static constexpr std::size_t kHeldMax = 4;
   // A drawing noted after a clear, in device pixels.
   struct Noted {
     enum Kind { kFill, kSlant, kOutline, kHatch, kText } kind;
@@ -92,9 +101,11 @@ class ImageSurface : public Surface {
     bool operator==(const Noted&) const = default;
   };
 
-  // Makes the held-back drawings: the ones noted since the clear, then the exclusive-or one.
+  // Makes the held-back drawings: the ones noted since the clear, then the exclusive-or ones.
   void Settle() const;
   void SettleNoted() const;
+  void DrawHeld() const;
+  void Hold(const HeldXor& h);
   void Draw(const Noted& n) const;
   // Notes a drawing while the clear is held back; false when it must be drawn now.
   bool Note(const Noted& n);
@@ -115,10 +126,21 @@ class ImageSurface : public Surface {
   };
   Rows Pixels() const { return {image_.bits(), image_.bytesPerLine()}; }
   void ApplyFontSize();
+  // The scale changed: the points rounded so far round differently.
+  void ForgetRounded();
 
   mutable QImage image_;
+  QRect bounds_;  // image_.rect(), kept here: QImage's size getters are calls into the library
+  // The last points rounded to device pixels, by their user coordinates.
+  struct RoundedPoint {
+    bool valid = false;
+    double x = 0, y = 0;
+    QPoint device;
+  };
+  mutable std::array<RoundedPoint, 4> rounded_;
+  mutable std::size_t nextRounded_ = 0;
   mutable bool clearHeld_ = false;
-  mutable HeldXor held_;
+  mutable std::vector<HeldXor> held_;
   // The drawings noted since the held-back clear; the last such list made and its picture.
   mutable std::vector<Noted> noted_, madeNoted_;
   mutable QImage made_;

@@ -26,17 +26,17 @@ QString ShownText(const std::string& text) {
 
 QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {
   // The board prints only hint numbers, each at the top-left corner of its slot.
-  images_[SurfaceId::Main] =
-      std::make_shared<ImageSurface>(QColor(0xF0, 0xF0, 0xF0), ImageSurface::TextBox::UnitSquare);
-  images_[SurfaceId::Pic0] = std::make_shared<ImageSurface>(QColor(Qt::white));
-  images_[SurfaceId::Pic1] = std::make_shared<ImageSurface>(QColor(Qt::white));
-  images_[SurfaceId::CustPic] = std::make_shared<ImageSurface>(QColor(Qt::white));
+  images_[int(SurfaceId::Main)] =
+      std::make_unique<ImageSurface>(QColor(0xF0, 0xF0, 0xF0), ImageSurface::TextBox::UnitSquare);
+  images_[int(SurfaceId::Pic0)] = std::make_unique<ImageSurface>(QColor(Qt::white));
+  images_[int(SurfaceId::Pic1)] = std::make_unique<ImageSurface>(QColor(Qt::white));
+  images_[int(SurfaceId::CustPic)] = std::make_unique<ImageSurface>(QColor(Qt::white));
   sinceShown_.start();
 }
 
 QtPlatform::~QtPlatform() = default;
 
-ImageSurface& QtPlatform::Image(SurfaceId id) { return *images_[id]; }
+ImageSurface& QtPlatform::Image(SurfaceId id) { return *images_[static_cast<int>(id)]; }
 
 MsgResult QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              int defaultButton, const std::string& title) {

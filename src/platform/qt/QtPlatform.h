@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QMap>
 #include <QString>
+#include <array>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -66,7 +67,8 @@ class QtPlatform : public Platform {
  private:
   App* app_ = nullptr;
   MainWindow* window_ = nullptr;
-  QMap<SurfaceId, std::shared_ptr<ImageSurface>> images_;
+  // By SurfaceId: every cell drawn looks its surface up.
+  std::array<std::unique_ptr<ImageSurface>, 4> images_;
   TwipsRect pics_[2];
   QMap<Dialog*, QDialog*> views_;
   bool keyPreview_ = false;

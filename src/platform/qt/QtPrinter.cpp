@@ -98,7 +98,7 @@ void QtPrinter::Text(double x, double y, Rgb color, const std::string& text) {
   // digits of a hint do not run into the next slot's.
   QRectF ink = metrics.tightBoundingRect(t);
   double em = font_.pointSizeF() * printer_->resolution() / 72;
-  TextFit fit = FitInk(ink.left(), ink.right(), metrics.horizontalAdvance(t), TextMargin(em));
+  TextFit fit = FitInk(ink.left(), ink.right(), metrics.horizontalAdvance(t), TextMarginAcross(em, text));
   painter_->save();
   painter_->translate(Device(x) + fit.shift, Device(y) + metrics.ascent());
   painter_->scale(fit.scale, 1);

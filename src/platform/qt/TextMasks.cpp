@@ -39,10 +39,10 @@ QImage Draw(const QFont& font, const QString& text, QSize box, int pad, TextFit 
   return canvas;
 }
 
-bool Fits(const QRect& ink, int pad, QSize box, double margin) {
+bool Fits(const QRect& ink, int pad, QSize box, double across, double down) {
   QRect r = ink.translated(-pad, -pad);
-  return r.left() >= margin && r.right() + 1 <= box.width() - margin && r.top() >= margin &&
-         r.bottom() + 1 <= box.height() - margin;
+  return r.left() >= across && r.right() + 1 <= box.width() - across && r.top() >= down &&
+         r.bottom() + 1 <= box.height() - down;
 }
 
 }  // namespace
@@ -77,11 +77,12 @@ TextMask TextMasks::Render(const QString& text, QSize box) const {
   QRect ink = Ink(canvas);
   if (fitted && !ink.isEmpty()) {
     // Rasterising the narrowed outline may land a pixel off: narrow a pixel more until it fits.
-    double margin = std::floor(TextMargin(font_.pixelSize()));
+    double marginAcross = std::floor(TextMarginAcross(font_.pixelSize(), text.toStdString()));
+    double marginDown = std::floor(TextMargin(font_.pixelSize()));
     QRect r = ink.translated(-pad, -pad);
-    for (int extra = 0; extra < 4 && !Fits(ink, pad, box, margin); ++extra) {
-      TextFit across = FitInk(r.left(), r.right() + 1, box.width(), margin + extra);
-      TextFit down = FitInk(r.top(), r.bottom() + 1, box.height(), margin + extra);
+    for (int extra = 0; extra < 4 && !Fits(ink, pad, box, marginAcross, marginDown); ++extra) {
+      TextFit across = FitInk(r.left(), r.right() + 1, box.width(), marginAcross + extra);
+      TextFit down = FitInk(r.top(), r.bottom() + 1, box.height(), marginDown + extra);
       canvas = Draw(font_, text, box, pad, across, down);
       ink = Ink(canvas);
     }
