@@ -41,7 +41,9 @@ TEST_F(Progress, EveryEmptyMarkIsAStarAndReadsBackAsMinusOne) {
   EXPECT_EQ(p().Grid[1][2], -1);
   for (int x : {1, 3})
     for (int y : {1, 2})
-      if (!(x == 1 && y == 2)) EXPECT_EQ(p().Grid[x][y], written.Grid[x][y]) << x << "," << y;
+      if (!(x == 1 && y == 2)) {
+        EXPECT_EQ(p().Grid[x][y], written.Grid[x][y]) << x << "," << y;
+      }
   EXPECT_EQ(p().Grid[2][2], 9);
   EXPECT_EQ(p().RowHints[2][1][kHintCheck], -1);
   EXPECT_EQ(p().RowHints[1][1][kHintCheck], 0);
