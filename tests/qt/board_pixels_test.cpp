@@ -11,6 +11,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TestApp.h"
+#include "ShownWindow.h"
 
 namespace gw {
 namespace {
@@ -23,9 +24,7 @@ struct Window {
   MainWindow w{ui, app};
 
   Window() {
-    ui.SetWindow(&w);
-    w.show();
-    MainWndLoad(app);
+    test::ShowMainWindow(ui, w, app);
     Settle();
   }
   void Settle() {

@@ -11,6 +11,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TestApp.h"
+#include "ShownWindow.h"
 
 namespace gw {
 namespace {
@@ -21,10 +22,7 @@ struct Keys : ::testing::Test {
   MainWindow w{ui, app};
 
   void SetUp() override {
-    ui.SetWindow(&w);
-    w.resize(760, 620);
-    w.show();
-    MainWndLoad(app);
+    test::ShowMainWindow(ui, w, app, {760, 620});
     test::MakeBoard(app, 5, 4, 2, 2);
     app.puzzle.Palette[2] = 12;
     app.puzzle.AutoCheck = 0;

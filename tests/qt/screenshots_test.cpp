@@ -22,6 +22,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TestApp.h"
+#include "ShownWindow.h"
 
 namespace gw {
 namespace {
@@ -44,9 +45,7 @@ struct Screenshots : ::testing::Test {
     QApplication::setFont(QFont(kMinchoFont, 10));
     if (japanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
       QApplication::installTranslator(&japanese);
-    ui.SetWindow(&w);
-    w.show();
-    MainWndLoad(app);
+    test::ShowMainWindow(ui, w, app);
     test::MakePrintablePuzzle(app);
     app.puzzle.Palette[4] = 17;
     app.puzzle.Grid[2][1] = 4;

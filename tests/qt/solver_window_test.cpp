@@ -19,6 +19,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "solver/AutoSolve.h"
 #include "state/PuzzleFiles.h"
+#include "ShownWindow.h"
 
 namespace gw {
 namespace {
@@ -45,10 +46,7 @@ struct SolverWindow : ::testing::Test {
   MainWindow w{ui, app};
 
   void Open(const std::string& name) {
-    ui.SetWindow(&w);
-    w.resize(900, 700);
-    w.show();
-    MainWndLoad(app);
+    test::ShowMainWindow(ui, w, app, {900, 700});
     ReadHintPuzzle(app, (kPuzzles / (name + ".gwm")).string());
     QTest::qWait(100);
     MainWndPaint(app);

@@ -16,6 +16,7 @@
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TestApp.h"
+#include "ShownWindow.h"
 
 namespace gw {
 namespace {
@@ -26,10 +27,7 @@ struct Window {
   MainWindow w{ui, app};
 
   explicit Window(int mode) {
-    ui.SetWindow(&w);
-    w.resize(700, 560);
-    w.show();
-    MainWndLoad(app);
+    test::ShowMainWindow(ui, w, app, {700, 560});
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     app.puzzle.Mode = mode;
     test::MakeBoard(app, 7, 6, 3, 3);

@@ -17,6 +17,7 @@
 #include "mainwnd/UniqueCheck.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
+#include "ShownWindow.h"
 
 namespace gw {
 namespace {
@@ -28,10 +29,7 @@ struct UniqueCheckWindow : ::testing::Test {
 
   // Image input mode with a blank picture of this size, shown.
   void NewPicture(int size) {
-    ui.SetWindow(&w);
-    w.resize(900, 700);
-    w.show();
-    MainWndLoad(app);
+    test::ShowMainWindow(ui, w, app, {900, 700});
     PuzzleState& p = app.puzzle;
     p.Mode = kModeImage;
     p.XSize = p.YSize = size;
