@@ -71,9 +71,47 @@ TEST(ImageSurface, EveryShapeDrawnTwiceInXorRestoresEveryPixelAtAnyScale) {
       s.Line(x1, y1, x2, y1, kRed);
       s.Box(x1, y1, x2, y2, kTeal);
       s.HatchBox(x1, y1, x2, y2, kRed, MakeRgb(128, 0, 0));
-      if (pass == 0) EXPECT_NE(s.image(), before) << "round " << round;
+      if (pass == 0) {
+        EXPECT_NE(s.image(), before) << "round " << round;
+      }
     }
     EXPECT_EQ(s.image(), before) << "round " << round;
+  }
+}
+
+// Held, combined and joined exclusive-or boxes against flipping each box's own pixels one by one:
+// rows and columns of cells, each filled in white and then a colour (or once), with crosses drawn
+// twice in between, at scales where cells are wide, one pixel, or thinner than a pixel.
+TEST(ImageSurface, HeldAndJoinedXorBoxesFlipExactlyTheirOwnPixels) {
+  std::mt19937 random(17);
+  std::uniform_real_distribution<double> unit(0, 1);
+  const Rgb colours[] = {kWhite, kRed, kTeal, MakeRgb(0, 0, 128)};
+  for (int round = 0; round < 300; ++round) {
+    WhiteSurface s(QSize(90 + round % 50, 70), round % 3 == 2 ? 1.5 : 1);
+    s.SetScale(unit(random) * 2 - 1, unit(random) * 2 - 1, 4 + unit(random) * (round % 4 ? 20 : 200),
+               4 + unit(random) * 20);
+    s.SetDrawMode(DrawMode::Xor);
+    QImage expected = s.image().copy();
+    auto flip = [&](QRect r, Rgb c) {
+      r &= expected.rect();
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+          expected.setPixel(x, y, expected.pixel(x, y) ^ ToQRgb(c));
+    };
+    for (int step = 0; step < 40; ++step) {
+      int cx = static_cast<int>(unit(random) * 6), cy = static_cast<int>(unit(random) * 4);
+      if (step % 2) std::swap(cx, cy);  // along a row, then down a column
+      Rgb c = colours[static_cast<int>(unit(random) * 4)];
+      if (unit(random) < 0.7) {
+        s.FillBox(cx, cy, cx + 1, cy + 1, kWhite);
+        flip(s.DeviceRect(cx, cy, cx + 1, cy + 1), kWhite);
+      }
+      s.FillBox(cx, cy, cx + 1, cy + 1, c);
+      flip(s.DeviceRect(cx, cy, cx + 1, cy + 1), c);
+      if (unit(random) < 0.2)
+        for (int twice = 0; twice < 2; ++twice) s.Line(cx + 1, cy, cx, cy + 1, c);
+    }
+    ASSERT_EQ(s.image(), expected) << "round " << round;
   }
 }
 
@@ -179,7 +217,9 @@ TEST(ImageSurface, TextsKeepTheirInkInsideTheirUnitSquareWithAMargin) {
       ASSERT_FALSE(ink.isEmpty()) << text << " at " << pixels;
       QRect inside = QRect(pixels, 0, pixels, pixels).adjusted(across, margin, -across, -margin);
       EXPECT_TRUE(inside.contains(ink)) << text << " at " << pixels;
-      if (text[0] == ' ') EXPECT_GE(ink.left(), pixels + pixels / 2 - margin) << pixels;
+      if (text[0] == ' ') {
+        EXPECT_GE(ink.left(), pixels + pixels / 2 - margin) << pixels;
+      }
     }
   }
 }

@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace gw {
 namespace {
@@ -27,6 +29,7 @@ ImageSurface::ImageSurface(QColor background, TextBox textBox)
       masks_(QFont(kMinchoFont)) {
   image_.fill(background_);
   bounds_ = image_.rect();
+  ForgetRounded();
   ApplyFontSize();
 }
 
@@ -39,7 +42,7 @@ void ImageSurface::Resize(QSize size, qreal ratio) {
   bounds_ = image_.rect();
   ForgetRounded();
   clearHeld_ = false;
-  held_.clear();
+  heldCount_ = 0;
   noted_.clear();
   left_ = top_ = 0;
   width_ = image_.width() / ratio_ * kTwipsPerPixel;
@@ -65,21 +68,52 @@ QPointF ImageSurface::ToUser(QPointF logical) const {
   return QPointF(left_ + d.x() * width_ / image_.width(), top_ + d.y() * height_ / image_.height());
 }
 
-QPoint ImageSurface::DevicePoint(double x, double y) const {
-  // A cell's box and crosses have four corners between them, each rounded again and again.
-  for (const RoundedPoint& r : rounded_)
-    if (r.valid && r.x == x && r.y == y) return r.device;
-  QPointF d = ToDevice(x, y);
-  RoundedPoint& r = rounded_[nextRounded_++ % rounded_.size()];
-  r = {true, x, y, QPoint(Snap(d.x()), Snap(d.y()))};
-  return r.device;
+namespace {
+
+// The entry of a coordinate in its axis's table.
+std::size_t RoundedSlot(double v, int bits) {
+  std::uint64_t b;
+  std::memcpy(&b, &v, sizeof b);
+  return static_cast<std::size_t>((b * 0x9E3779B97F4A7C15ull) >> (64 - bits));
 }
 
+template <class Axis>
+int Rounded(Axis& axis, double v, double origin, double pixels, double units) {
+  std::size_t i = RoundedSlot(v, Axis::kBits);
+  if (axis.value[i] == v) return axis.device[i];
+  int device = Snap((v - origin) * pixels / units);
+  axis.value[i] = v;
+  axis.device[i] = device;
+  return device;
+}
+
+}  // namespace
+
+int ImageSurface::DeviceX(double x) const {
+  return Rounded(roundedX_, x, left_, bounds_.width(), width_);
+}
+
+int ImageSurface::DeviceY(double y) const {
+  return Rounded(roundedY_, y, top_, bounds_.height(), height_);
+}
+
+QPoint ImageSurface::DevicePoint(double x, double y) const { return QPoint(DeviceX(x), DeviceY(y)); }
+
 void ImageSurface::ForgetRounded() {
-  for (RoundedPoint& r : rounded_) r.valid = false;
+  lastBox_ = LastBox{};
+  roundedX_.value.fill(std::numeric_limits<double>::quiet_NaN());
+  roundedY_.value.fill(std::numeric_limits<double>::quiet_NaN());
 }
 
 QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const {
+  // A cell is filled in white and then in its colour: the same box twice in a row.
+  LastBox& last = lastBox_;
+  if (last.x1 == x1 && last.y1 == y1 && last.x2 == x2 && last.y2 == y2) return last.device;
+  last = {x1, y1, x2, y2, BoxPixels(x1, y1, x2, y2)};
+  return last.device;
+}
+
+QRect ImageSurface::BoxPixels(double x1, double y1, double x2, double y2) const {
   QPoint a = DevicePoint(std::min(x1, x2), std::min(y1, y2));
   QPoint b = DevicePoint(std::max(x1, x2), std::max(y1, y2));
   int right = std::max(b.x(), a.x() + 1), bottom = std::max(b.y(), a.y() + 1);
@@ -87,7 +121,7 @@ QRect ImageSurface::DeviceRect(double x1, double y1, double x2, double y2) const
 }
 
 void ImageSurface::Clear() {
-  held_.clear();  // wiped anyway
+  heldCount_ = 0;  // wiped anyway
   noted_.clear();
   clearHeld_ = true;
 }
@@ -129,34 +163,69 @@ void ImageSurface::Settle() const {
   DrawHeld();
 }
 
+namespace {
+
+// Two boxes side by side in one band of rows, or one above the other in one band of columns:
+// together they are one box.
+bool Adjoin(const QRect& a, const QRect& b) {
+  if (a.top() == b.top() && a.bottom() == b.bottom())
+    return a.right() + 1 == b.left() || b.right() + 1 == a.left();
+  if (a.left() == b.left() && a.right() == b.right())
+    return a.bottom() + 1 == b.top() || b.bottom() + 1 == a.top();
+  return false;
+}
+
+}  // namespace
+
 void ImageSurface::Hold(const HeldXor& h) {
-  for (HeldXor& same : held_)
-    if (same.SameShape(h)) {
-      same.rgb ^= h.rgb;
+  for (std::size_t i = 0; i < heldCount_; ++i)
+    if (held_[i].SameShape(h)) {
+      held_[i].rgb ^= h.rgb;
+      JoinHeld(i);
       return;
     }
-  if (held_.size() == kHeldMax) DrawHeld();
-  held_.push_back(h);
+  if (heldCount_ == kHeldMax) DrawHeld();
+  held_[heldCount_++] = h;
+}
+
+// A box whose colour a second drawing completed (a cell's white and colour make one flip) joins
+// a held box of the same flip beside it: a row of painted cells becomes one pass over its rows.
+// Exclusive-or boxes that never share a pixel flip the same pixels together as apart.
+void ImageSurface::JoinHeld(std::size_t i) {
+  HeldXor& h = held_[i];
+  if (h.kind != HeldXor::kRect) return;
+  for (std::size_t j = 0; j < heldCount_; ++j) {
+    HeldXor& other = held_[j];
+    if (j == i || other.kind != HeldXor::kRect || other.rgb != h.rgb || !Adjoin(other.rect, h.rect))
+      continue;
+    other.rect |= h.rect;
+    held_[i] = held_[--heldCount_];
+    return;
+  }
 }
 
 // Exclusive-or drawings commute, so the held ones may be made in any order.
 void ImageSurface::DrawHeld() const {
-  for (const HeldXor& h : held_) {
+  for (std::size_t i = 0; i < heldCount_; ++i) {
+    const HeldXor& h = held_[i];
     if (h.rgb == 0) continue;  // drawn twice in the same colour: it cancelled itself out
     if (h.kind == HeldXor::kRect) FillPixels(h.rect, h.rgb, true);
     else SlantPixels(h.a, h.b, h.rgb, true);
   }
-  held_.clear();
+  heldCount_ = 0;
 }
 
 // Exclusive-or keeps the alpha byte, as Qt's raster operation on this format does.
 void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
-  QRect clip = r.intersected(bounds_);
-  if (clip.isEmpty()) return;
-  int width = clip.width();
+  // The image's rectangle starts at the origin. Clipped here, not by QRect's out-of-line
+  // intersection: this runs for every cell drawn.
+  int left = std::max(r.left(), 0), right = std::min(r.right(), bounds_.right());
+  int top = std::max(r.top(), 0), bottom = std::min(r.bottom(), bounds_.bottom());
+  if (left > right || top > bottom) return;
+  int width = right - left + 1;
   Rows rows = Pixels();
-  for (int y = clip.top(); y <= clip.bottom(); ++y) {
-    QRgb* row = rows[y] + clip.left();
+  for (int y = top; y <= bottom; ++y) {
+    QRgb* row = rows[y] + left;
     if (exclusiveOr)
       for (int x = 0; x < width; ++x) row[x] ^= rgb;
     else
@@ -164,24 +233,42 @@ void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const 
   }
 }
 
-// Slanted lines pixel by pixel (Bresenham), both ends included: one pixel wide, hard-edged, and
-// the same pixels every time, so an exclusive-or pair restores them.
-void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const {
-  bool inside = bounds_.contains(a) && bounds_.contains(b);
+namespace {
+
+// The pixels of a slanted line from a to b (Bresenham), both ends included: one pixel wide,
+// hard-edged, and the same pixels every time, so an exclusive-or pair restores them.
+template <class Visit>
+void WalkSlant(QPoint a, QPoint b, Visit visit) {
   int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
   int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
   int err = dx + dy;
-  Rows rows = Pixels();
   for (int x = a.x(), y = a.y();;) {
-    if (inside || bounds_.contains(x, y)) {
-      QRgb& px = rows[y][x];
-      px = exclusiveOr ? px ^ rgb : kOpaque | rgb;
-    }
+    visit(x, y);
     if (x == b.x() && y == b.y()) break;
     int e2 = 2 * err;
     if (e2 >= dy) err += dy, x += sx;
     if (e2 <= dx) err += dx, y += sy;
   }
+}
+
+}  // namespace
+
+void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) const {
+  Rows rows = Pixels();
+  QRgb solid = kOpaque | rgb;
+  auto inside = [this](int x, int y) {
+    return x >= 0 && y >= 0 && x <= bounds_.right() && y <= bounds_.bottom();
+  };
+  // With both ends inside, every pixel between is: the usual case, a cell's cross, goes
+  // unchecked.
+  if (inside(a.x(), a.y()) && inside(b.x(), b.y())) {
+    if (exclusiveOr) WalkSlant(a, b, [&](int x, int y) { rows[y][x] ^= rgb; });
+    else WalkSlant(a, b, [&](int x, int y) { rows[y][x] = solid; });
+    return;
+  }
+  WalkSlant(a, b, [&](int x, int y) {
+    if (inside(x, y)) rows[y][x] = exclusiveOr ? rows[y][x] ^ rgb : solid;
+  });
 }
 
 void ImageSurface::Fill(const QRect& r, QRgb rgb) {

@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QImage>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "platform/Surface.h"
@@ -28,7 +29,8 @@ constexpr QRgb ToQRgb(Rgb c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c 
 // Everything is written straight into the pixels. Exclusive-or boxes and slanted lines are held
 // back (a few at most), and drawings of the same shape close together (a cell's white, then its
 // colour; a cell's old value off, then its new one on; the two lines of a cross each drawn twice)
-// are made as one pass with their colours combined. The
+// are made as one pass with their colours combined, and boxes side by side that flip by the same
+// colour (a row of cells painted alike) as one box. The
 // drawings in copy mode that follow a clear (a repaint's background, hint areas, grid and numbers)
 // are only noted until something else is drawn; when they are the same as the last time, the
 // picture they made then is copied instead of drawing them again. Reading the image (image())
@@ -106,6 +108,7 @@ class ImageSurface : public Surface {
   void SettleNoted() const;
   void DrawHeld() const;
   void Hold(const HeldXor& h);
+  void JoinHeld(std::size_t i);
   void Draw(const Noted& n) const;
   // Notes a drawing while the clear is held back; false when it must be drawn now.
   bool Note(const Noted& n);
@@ -126,21 +129,33 @@ class ImageSurface : public Surface {
   };
   Rows Pixels() const { return {image_.bits(), image_.bytesPerLine()}; }
   void ApplyFontSize();
-  // The scale changed: the points rounded so far round differently.
+  // The scale changed: the coordinates rounded so far round differently.
   void ForgetRounded();
+  // One coordinate to its device pixel, on each axis.
+  int DeviceX(double x) const;
+  int DeviceY(double y) const;
 
   mutable QImage image_;
   QRect bounds_;  // image_.rect(), kept here: QImage's size getters are calls into the library
-  // The last points rounded to device pixels, by their user coordinates.
-  struct RoundedPoint {
-    bool valid = false;
-    double x = 0, y = 0;
-    QPoint device;
+  // Coordinates rounded to device pixels, by axis and by their exact value: a cell's edges come
+  // back for every cell of its row or column, and its mark's corners for every drawing of the
+  // mark. Direct-mapped on the value's bits; an empty entry holds NaN, which equals nothing.
+  struct RoundedAxis {
+    static constexpr int kBits = 7;
+    std::array<double, 1 << kBits> value;
+    std::array<int, 1 << kBits> device;
   };
-  mutable std::array<RoundedPoint, 4> rounded_;
-  mutable std::size_t nextRounded_ = 0;
+  mutable RoundedAxis roundedX_, roundedY_;
+  QRect BoxPixels(double x1, double y1, double x2, double y2) const;
+  // The last box rounded, by its user coordinates (NaN: none).
+  struct LastBox {
+    double x1 = std::numeric_limits<double>::quiet_NaN(), y1 = 0, x2 = 0, y2 = 0;
+    QRect device;
+  };
+  mutable LastBox lastBox_;
   mutable bool clearHeld_ = false;
-  mutable std::vector<HeldXor> held_;
+  mutable std::array<HeldXor, kHeldMax> held_;
+  mutable std::size_t heldCount_ = 0;
   // The drawings noted since the held-back clear; the last such list made and its picture.
   mutable std::vector<Noted> noted_, madeNoted_;
   mutable QImage made_;
