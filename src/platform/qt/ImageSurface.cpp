@@ -178,7 +178,8 @@ bool Adjoin(const QRect& a, const QRect& b) {
 }  // namespace
 
 void ImageSurface::Hold(const HeldXor& h) {
-  for (std::size_t i = 0; i < heldCount_; ++i)
+  // The newest first: a cell's colour follows its white at once.
+  for (std::size_t i = heldCount_; i-- > 0;)
     if (held_[i].SameShape(h)) {
       held_[i].rgb ^= h.rgb;
       JoinHeld(i);
