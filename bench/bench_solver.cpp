@@ -94,19 +94,26 @@ struct Window : QtPlatform {
   void Show() { Image(SurfaceId::Main).image(); }
 };
 
+// The program's window at 1024 × 768, started and shown.
+struct ShownWindow {
+  Window ui;
+  App app{ui};
+  MainWindow window{ui, app};
+  ShownWindow() {
+    ui.SetWindow(&window);
+    window.resize(1024, 768);
+    window.show();
+    MainWndLoad(app);
+    QApplication::processEvents();
+  }
+  ~ShownWindow() { ui.SetWindow(nullptr); }
+};
+
 void BM_SolveDrawn(benchmark::State& state, std::string name, bool opened) {
   PuzzleState read = ReadPuzzle(name);
-  Window ui;
-  App app(ui);
-  MainWindow window(ui, app);
-  ui.SetWindow(&window);
-  window.resize(1024, 768);
-  window.show();
-  MainWndLoad(app);
-  QApplication::processEvents();
-  if (state.range(0) == 0) ui.SetWindow(nullptr);
-  SolveRepeatedly(state, app, ui, read, opened);
-  ui.SetWindow(nullptr);
+  ShownWindow w;
+  if (state.range(0) == 0) w.ui.SetWindow(nullptr);
+  SolveRepeatedly(state, w.app, w.ui, read, opened);
 }
 
 double Median(std::vector<double> v) {
@@ -121,14 +128,9 @@ double Median(std::vector<double> v) {
 // microseconds, drawn ÷ undrawn, and drawn ÷ warm undrawn. The iteration's time is all three.
 void BM_SolveDrawnRatio(benchmark::State& state, std::string name) {
   PuzzleState read = ReadPuzzle(name);
-  Window ui;
-  App app(ui);
-  MainWindow window(ui, app);
-  ui.SetWindow(&window);
-  window.resize(1024, 768);
-  window.show();
-  MainWndLoad(app);
-  QApplication::processEvents();
+  ShownWindow shown;
+  Window& ui = shown.ui;
+  App& app = shown.app;
   Quiet quiet;
   App plain(quiet);
   std::vector<double> drawn, undrawn, warm;
@@ -159,7 +161,6 @@ void BM_SolveDrawnRatio(benchmark::State& state, std::string name) {
     quiet.Forget();
     drawnFirst = !drawnFirst;
   }
-  ui.SetWindow(nullptr);
   double d = Median(drawn), u = Median(undrawn), w = Median(warm);
   state.counters["drawn_us"] = d;
   state.counters["undrawn_us"] = u;
