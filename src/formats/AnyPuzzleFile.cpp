@@ -1,8 +1,5 @@
 #include "formats/AnyPuzzleFile.h"
 
-
-#include <cstring>
-
 #include "analysis/Analysis.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
@@ -15,11 +12,10 @@ namespace {
 enum class Own { None, Gwm, Gwc, Gwk, Gwa };
 
 Own OwnFormatOf(const std::string& path) {
-  auto has = [&](const char* ext) { return HasExt(path, ext); };
-  if (has(".gwm")) return Own::Gwm;
-  if (has(".gwc")) return Own::Gwc;
-  if (has(".gwk")) return Own::Gwk;
-  if (has(".gwa")) return Own::Gwa;
+  if (HasExt(path, ".gwm")) return Own::Gwm;
+  if (HasExt(path, ".gwc")) return Own::Gwc;
+  if (HasExt(path, ".gwk")) return Own::Gwk;
+  if (HasExt(path, ".gwa")) return Own::Gwa;
   return Own::None;
 }
 

@@ -1,9 +1,5 @@
 #include "mainwnd/ToolsCommands.h"
 
-#include <strings.h>
-
-#include <cstring>
-
 #include "analysis/Analysis.h"
 #include "display/Draw.h"
 #include "formats/ForeignFiles.h"
@@ -33,11 +29,6 @@ const std::vector<std::string> kExportFilters = {
     "問題用紙の絵 SVG (*.svg)", "答えの絵 PNG (*.png)", "答えの絵 SVG (*.svg)",
 };
 const char* const kExportExt[] = {".xml", ".non", ".png", ".svg", ".png", ".svg"};
-
-bool HasExt(const std::string& path, const char* ext) {
-  size_t n = std::strlen(ext);
-  return path.size() > n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
-}
 
 bool IsImagePath(const std::string& path) {
   for (const char* ext : {".png", ".jpg", ".jpeg", ".bmp", ".gif"})

@@ -77,11 +77,12 @@ std::size_t RoundedSlot(double v, int bits) {
   return static_cast<std::size_t>((b * 0x9E3779B97F4A7C15ull) >> (64 - bits));
 }
 
-template <class Axis>
-int Rounded(Axis& axis, double v, double origin, double pixels, double units) {
+// The device pixel of v on an axis, rounded from `unrounded()` the first time it is asked for.
+template <class Axis, class Unrounded>
+int Rounded(Axis& axis, double v, Unrounded unrounded) {
   std::size_t i = RoundedSlot(v, Axis::kBits);
   if (axis.value[i] == v) return axis.device[i];
-  int device = Snap((v - origin) * pixels / units);
+  int device = Snap(unrounded());
   axis.value[i] = v;
   axis.device[i] = device;
   return device;
@@ -90,11 +91,11 @@ int Rounded(Axis& axis, double v, double origin, double pixels, double units) {
 }  // namespace
 
 int ImageSurface::DeviceX(double x) const {
-  return Rounded(roundedX_, x, left_, bounds_.width(), width_);
+  return Rounded(roundedX_, x, [&] { return ToDevice(x, top_).x(); });
 }
 
 int ImageSurface::DeviceY(double y) const {
-  return Rounded(roundedY_, y, top_, bounds_.height(), height_);
+  return Rounded(roundedY_, y, [&] { return ToDevice(left_, y).y(); });
 }
 
 QPoint ImageSurface::DevicePoint(double x, double y) const { return QPoint(DeviceX(x), DeviceY(y)); }
