@@ -78,7 +78,7 @@ long long Engine::Shaken(long long score) {
 }
 
 int Engine::ProbeNear(size_t since, int* best) {
-  // Trials in sequences, first beside what changed since `from`, then where decided cells hem
+  // Trials in sequences, first beside what changed since `since`, then where decided cells hem
   // a cell in. The first value refuted ends a sequence, and the next starts beside what its
   // removal decided. A sequence that refutes nothing names the cell to branch on: the one with
   // the most decisive trial. Probing every cell at every node finds more, but costs more than
