@@ -4,9 +4,11 @@
 #include "display/PaletteBar.h"
 #include "history/EditHistory.h"
 #include "mainwnd/ImageEdit.h"
+#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/NumberInput.h"
 #include "mainwnd/PlayInput.h"
 #include "mainwnd/PlayKeys.h"
+#include "platform/FileSystem.h"
 #include "settings/Settings.h"
 
 namespace gw {
@@ -32,12 +34,12 @@ void ApplyModeMenus(App& app) {
   ui.SetKeyPreview(m == kModeNumber);
   // Items of the added menus are enabled by the features behind them as each is built.
   SyncEditMenu(app);
-  for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
+  for (int i = 0; i < 7; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
   ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
   ui.EnableMenuItem(MenuId::Tools, 1, m == kModePlay);
   ui.EnableMenuItem(MenuId::Tools, 2, m == kModePlay);
-  // Import, export and new puzzles work in every mode.
-  for (int i = 3; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
+  // Import, export, new puzzles and the library work in every mode.
+  for (int i = 3; i < 7; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
 }
 
 void MainWndLoad(App& app) {
@@ -50,6 +52,7 @@ void MainWndLoad(App& app) {
     ApplyModeMenus(app);
     LoadSettings(app);
   }
+  if (app.wnd.startFolder.empty()) app.wnd.startFolder = CurrentDirectory();
   TwipsSize screen = app.ui.ScreenSize();
   app.ui.SetWindowGeometry(TwipsRect{0, 0, screen.width, 0.95 * screen.height});
 }
@@ -57,6 +60,7 @@ void MainWndLoad(App& app) {
 void MainWndPaint(App& app) { PaintBoard(app); }
 
 void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
+  NotePlayActivity(app);
   // A press begins one undoable step, which the drag after it goes on.
   BeginStroke(app);
   switch (app.puzzle.Mode) {
@@ -85,6 +89,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {
+  NotePlayActivity(app);
   if (app.puzzle.Mode == kModePlay) {
     PlayKeyDown(app, keyCode, shift);
     return;
@@ -103,6 +108,8 @@ void MainWndKeyPress(App& app, int charCode) {
 }
 
 void MainWndClosed(App& app) { app.wnd.running = false; }
+
+void MainWndActivated(App& app, bool active) { NoteWindowActive(app, active); }
 
 void PicMouseDown(App& app, int index, int button, int /*shift*/, double /*x*/, double y) {
   if (index == 1) PaletteMouseDown(app, button, y);

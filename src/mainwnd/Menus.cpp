@@ -4,6 +4,7 @@
 #include "history/EditHistory.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
+#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/ToolsCommands.h"
 #include "mainwnd/Judge.h"
 #include "mainwnd/MainWnd.h"
@@ -30,7 +31,7 @@ const std::vector<MenuDef>& MenuBar() {
       {MenuId::Cust, "Cust", "色変更(&C)", {"色のｶｽﾀﾏｲｽﾞ(&C)", "指定色マス消去(&D)"}},
       {MenuId::Tools, "Tools", "ツール(&T)",
        {"一意性チェック(&U)", "ミスチェック(&M)", "ヒント(&H)", "インポート(&I)...", "エクスポート(&E)...",
-        "新しい問題を作る(&N)..."}},
+        "新しい問題を作る(&N)...", "ライブラリ(&L)"}},
       {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
   };
   return kBar;
@@ -44,6 +45,7 @@ const std::vector<MenuShortcut>& MenuShortcuts() {
       {MenuId::File, 9, false, {"Ctrl+Q"}},
       {MenuId::Edit, 0, false, {"Ctrl+Z"}},
       {MenuId::Edit, 1, false, {"Ctrl+Y", "Ctrl+Shift+Z"}},
+      {MenuId::Tools, 6, false, {"Ctrl+L"}},
       {MenuId::File, 0, true, {"F1"}},
   };
   return kKeys;
@@ -136,6 +138,7 @@ void ToolsMenu(App& app, int index) {
     case 3: ImportCommand(app); break;
     case 4: ExportCommand(app); break;
     case 5: NewPuzzleCommand(app); break;
+    case 6: LibraryCommand(app); break;
     default: break;
   }
 }
@@ -161,6 +164,7 @@ void RunMenuItem(App& app, MenuId menu, int index) {
 }  // namespace
 
 void MenuClick(App& app, MenuId menu, int index) {
+  NotePlayActivity(app);
   RunCommand(app, RoleOf(menu, index), [&] { RunMenuItem(app, menu, index); });
 }
 

@@ -1,5 +1,7 @@
 #include "mainwnd/ToolsCommands.h"
 
+#include <optional>
+
 #include "analysis/Analysis.h"
 #include "display/Draw.h"
 #include "formats/ForeignFiles.h"
@@ -81,18 +83,41 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   PaintBoard(app);
 }
 
-// A puzzle opens for play, or as hints in number input mode.
-void OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path) {
+// A puzzle opens for play, or as hints in number input mode; true when it opened.
+bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode) {
   std::string why = WhyNotHeld(d);
   if (!why.empty()) {
     Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
-    return;
+    return false;
   }
   ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m)) return;
-  int mode = app.puzzle.Mode == kModeNumber ? kModeNumber : kModePlay;
+  if (!ConfirmAndApplyColors(app, d, m)) return false;
   HintsToState(d, m, app.puzzle);
   ShowOpened(app, mode, path);
+  return true;
+}
+
+// A foreign puzzle file read whole, or its refusal told; nothing else changes.
+std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path) {
+  try {
+    return ReadForeignFile(path);
+  } catch (const FormatError& e) {
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+  } catch (const FileError& e) {
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+  }
+  return std::nullopt;
+}
+
+bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || HasExt(path, ".gwc"); }
+
+// The program's own hint puzzle, opened as ファイルを開く opens it, stored game offered.
+bool OpenOwnPuzzle(App& app, const std::string& path) {
+  if (app.puzzle.Mode != kModePlay) {
+    app.puzzle.Mode = kModePlay;
+    ApplyModeMenus(app);
+  }
+  return OpenPathForPlay(app, FolderOf(path), FileNameOf(path));
 }
 
 void ImportImageFile(App& app, const std::string& path) {
@@ -167,6 +192,14 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   return text;
 }
 
+bool OpenPuzzleForPlay(App& app, const std::string& path) {
+  // A save the player asked for that did not write keeps the game: nothing is opened over it.
+  if (!OfferProgressSave(app)) return false;
+  if (IsOwnHintPath(path)) return OpenOwnPuzzle(app, path);
+  std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
+  return d && OpenImportedPuzzle(app, *d, path, kModePlay);
+}
+
 void ImportCommand(App& app) {
   SystemFileChoice choice = app.ui.ChooseSystemFile(false, kImportTitle, kImportFilters);
   if (choice.path.empty()) return;
@@ -175,17 +208,8 @@ void ImportCommand(App& app) {
     ImportImageFile(app, choice.path);
     return;
   }
-  PuzzleData d;
-  try {
-    d = ReadForeignFile(choice.path);
-  } catch (const FormatError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
-    return;
-  } catch (const FileError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
-    return;
-  }
-  OpenImportedPuzzle(app, d, choice.path);
+  std::optional<PuzzleData> d = ReadForeignOrTell(app, choice.path);
+  if (d) OpenImportedPuzzle(app, *d, choice.path, app.puzzle.Mode == kModeNumber ? kModeNumber : kModePlay);
 }
 
 void ExportCommand(App& app) {

@@ -3,6 +3,7 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/FileSel2.h"
 #include "display/Draw.h"
+#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/Messages.h"
 #include "mainwnd/Sizein.h"
 #include "mainwnd/StorableText.h"
@@ -118,6 +119,7 @@ bool WriteProgressOf(App& app) {
     Msg(app, "自動解析を行なったので途中セーブはできません。");
     return false;
   }
+  if (KeepsProgressInLibrary(app)) return SaveProgressInLibrary(app);
   std::string progress = CompanionPath(p, "GWP");
   if (FileExists(progress) &&
       Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
@@ -125,6 +127,7 @@ bool WriteProgressOf(App& app) {
     return false;
   try {
     WriteProgress(app, progress);
+    NoteProgressSaved(app);
     return true;
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SaveProgress");
@@ -198,11 +201,11 @@ void NewHintPuzzle(App& app) {
 
 void NewPicture(App& app) { NewBoard(app, 3, "NoName.GWK"); }
 
-void OpenForPlay(App& app, int kind) {
+namespace {
+
+// A hint puzzle just read for play: drawn with its checks cleared, a stored game offered.
+void ShowOpenedForPlay(App& app) {
   PuzzleState& p = app.puzzle;
-  if (kind == 2) RunFileSel2(app);
-  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
-  if (!Opened(p)) return;
   p.CurColor = 1;
   LayoutBoard(app);
   DrawGrid(app);
@@ -215,6 +218,28 @@ void OpenForPlay(App& app, int kind) {
     return;
   }
   OfferStoredProgress(app, progress);
+}
+
+}  // namespace
+
+void OpenForPlay(App& app, int kind) {
+  if (kind == 2) RunFileSel2(app);
+  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
+  if (Opened(app.puzzle)) ShowOpenedForPlay(app);
+}
+
+bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name) {
+  PuzzleState& p = app.puzzle;
+  p.DialogCancelled = 0;
+  try {
+    OpenPuzzleFile(app, folder, name);
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "OpenForPlay");
+    return false;
+  }
+  if (!Opened(p)) return false;
+  ShowOpenedForPlay(app);
+  return true;
 }
 
 void OpenHintPuzzle(App& app) {

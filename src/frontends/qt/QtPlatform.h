@@ -13,6 +13,7 @@ class QProgressDialog;
 
 namespace gw {
 
+class LibraryView;
 class MainWindow;
 class QtPrinter;
 
@@ -63,6 +64,9 @@ class QtPlatform : public Platform {
   void BeginLongWork(const std::string& text) override;
   bool LongWorkCancelled() override;
   void EndLongWork() override;
+  void ShowLibrary() override;
+  std::string ChooseFolder(const std::string& title) override;
+  LibraryView* library() const { return library_.get(); }
 
  private:
   App* app_ = nullptr;
@@ -81,6 +85,7 @@ class QtPlatform : public Platform {
   QElapsedTimer longWork_;
   int progressDelayMs_ = 500;
   std::unique_ptr<QProgressDialog> progress_;
+  std::unique_ptr<LibraryView> library_;
 };
 
 // Message box texts break lines at CR; Qt breaks them at LF.

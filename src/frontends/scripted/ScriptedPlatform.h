@@ -68,6 +68,8 @@ class ScriptedPlatform : public Platform {
   // Called whenever a surface gets a new size, so that a mirror image can follow it.
   void SetResizeHook(std::function<void(SurfaceId, TwipsSize)> hook) { resizeHook_ = std::move(hook); }
   std::ostream& out() { return out_; }
+  // The play timer's clock: it moves only when the script says (`clock +SECONDS`).
+  void AdvanceClock(double seconds) { clock_ += seconds; }
   // The cells the window highlights over the board now.
   const std::vector<OverlayCell>& Overlay() const { return overlay_; }
 
@@ -103,6 +105,9 @@ class ScriptedPlatform : public Platform {
   void BeginLongWork(const std::string& text) override;
   bool LongWorkCancelled() override;
   void EndLongWork() override;
+  // Prints SHOW Library; the script looks inside with the `library` commands.
+  void ShowLibrary() override;
+  double Clock() override { return clock_; }
 
  private:
   std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
@@ -130,6 +135,7 @@ class ScriptedPlatform : public Platform {
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
   ScriptedPrinter printer_;
   std::string today_;
+  double clock_ = 1000;
   std::function<void(SurfaceId, TwipsSize)> resizeHook_;
 };
 

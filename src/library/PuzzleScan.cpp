@@ -1,0 +1,127 @@
+#include "library/PuzzleScan.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "App.h"
+#include "formats/AnyPuzzleFile.h"
+#include "formats/ForeignFiles.h"
+#include "library/PathText.h"
+#include "frontends/quiet/QuietPlatform.h"
+#include "platform/FileError.h"
+
+namespace gw {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return s;
+}
+
+long long StampTime(const fs::directory_entry& e, std::error_code& ec) {
+  return static_cast<long long>(e.last_write_time(ec).time_since_epoch().count());
+}
+
+// The file as plain data. The program's own formats are read by their readers into an App of
+// their own, so that the one in the window is never touched (and this may run on any thread).
+PuzzleData ReadPuzzleData(const std::string& path) {
+  QuietPlatform quiet;
+  App scratch(quiet);
+  return ReadAnyPuzzle(scratch, path);
+}
+
+Rating RatingOf(analysis::Difficulty d) {
+  switch (d) {
+    case analysis::Difficulty::kLine: return Rating::Line;
+    case analysis::Difficulty::kProbe: return Rating::Probe;
+    case analysis::Difficulty::kSearch: return Rating::Search;
+    default: return Rating::None;
+  }
+}
+
+void TakeData(const PuzzleData& d, PuzzleFacts& f, analysis::Puzzle& puzzle) {
+  f.title = d.title;
+  f.author = d.author;
+  f.width = d.width;
+  f.height = d.height;
+  for (int k = 1; k <= d.ColorCount(); ++k) f.palette.push_back(d.colors[k].rgb);
+  if (d.ColorCount() <= analysis::kMaxColors) puzzle = EnginePuzzle(d);
+  else f.solutions = analysis::kUnknown;
+}
+
+}  // namespace
+
+bool IsPuzzleFileName(const std::string& name) {
+  for (const char* ext : {".gwm", ".gwc", ".xml", ".non", ".g"})
+    if (HasExt(name, ext)) return true;
+  return false;
+}
+
+FolderListing ListFolder(const std::string& folder) {
+  FolderListing out;
+  std::error_code ec;
+  fs::directory_iterator it(PathOf(folder), ec), end;
+  if (ec) {
+    out.readable = false;
+    return out;
+  }
+  for (; it != end; it.increment(ec)) {
+    if (ec) break;
+    const fs::directory_entry& e = *it;
+    std::string name = PathText(e.path().filename());
+    out.lowerNames.insert(Lower(name));
+    std::error_code fileEc;
+    if (!IsPuzzleFileName(name) || !e.is_regular_file(fileEc)) continue;
+    FileStamp s;
+    s.path = PathText(e.path());
+    s.size = static_cast<long long>(e.file_size(fileEc));
+    s.mtime = StampTime(e, fileEc);
+    out.puzzles.push_back(std::move(s));
+  }
+  std::sort(out.puzzles.begin(), out.puzzles.end(),
+            [](const FileStamp& a, const FileStamp& b) { return a.path < b.path; });
+  return out;
+}
+
+PuzzleFacts ReadFacts(const FileStamp& stamp, analysis::Puzzle& puzzle) {
+  PuzzleFacts f;
+  f.stamp = stamp;
+  puzzle = {};
+  if (stamp.size > kMaxPuzzleFileBytes) {
+    f.error = "ファイルが大きすぎます（" + std::to_string(stamp.size / 1024) + " KB）。";
+    return f;
+  }
+  try {
+    TakeData(ReadPuzzleData(stamp.path), f, puzzle);
+  } catch (const FormatError& e) {
+    f.error = e.what();
+  } catch (const FileError& e) {
+    f.error = e.what();
+  } catch (const std::exception&) {
+    f.error = "このファイルは読めません。";
+  }
+  if (f.error.empty() && (f.width < 1 || f.height < 1)) f.error = "盤の大きさがありません。";
+  if (!f.error.empty()) f.solutions = kNotAnalysed;
+  return f;
+}
+
+void AnalyseFacts(PuzzleFacts& f, const analysis::Puzzle& puzzle, const std::atomic<bool>* cancel) {
+  if (!f.Readable() || puzzle.width < 1) return;
+  analysis::Budget budget;
+  budget.seconds = kAnalysisSeconds;
+  budget.cancel = cancel;
+  analysis::Analysis a = analysis::Analyze(puzzle, budget);
+  if (a.cancelled) return;
+  f.solutions = a.solutions;
+  f.rating = a.solutions == 1 ? RatingOf(a.difficulty) : Rating::None;
+  f.cells.clear();
+  if (a.solutions != 1) return;
+  const analysis::Board& b = a.boards[0];
+  f.cells.reserve(b.cells.size());
+  for (std::uint8_t v : b.cells) f.cells += char('0' + v);
+}
+
+}  // namespace gw
