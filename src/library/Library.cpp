@@ -3,15 +3,10 @@
 #include <set>
 
 #include "library/PuzzleScan.h"
+#include "platform/Utf8.h"
 
 namespace gw {
 namespace {
-
-std::string LowerAscii(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return s;
-}
 
 // Companion files are named after the puzzle's name up to its first ".", as the puzzle list finds
 // them.

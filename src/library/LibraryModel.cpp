@@ -4,14 +4,10 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/Utf8.h"
+
 namespace gw {
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return s;
-}
 
 bool Loaded(const PuzzleFacts& f) { return f.Readable() && f.width > 0; }
 
@@ -32,10 +28,10 @@ bool Passes(const LibraryEntry& e, const LibraryFilter& f) {
   if (f.colors && (!Loaded(e.facts) || (e.facts.Colors() > 1 ? 2 : 1) != f.colors)) return false;
   if (f.rating && RatingClass(e.facts) != f.rating) return false;
   if (f.text.empty()) return true;
-  std::string needle = Lower(f.text);
-  return Lower(e.facts.title).find(needle) != std::string::npos ||
-         Lower(e.facts.author).find(needle) != std::string::npos ||
-         Lower(e.name).find(needle) != std::string::npos;
+  std::string needle = LowerAscii(f.text);
+  return LowerAscii(e.facts.title).find(needle) != std::string::npos ||
+         LowerAscii(e.facts.author).find(needle) != std::string::npos ||
+         LowerAscii(e.name).find(needle) != std::string::npos;
 }
 
 // The value a column sorts by: numbers where the column holds numbers, else its text.
@@ -55,7 +51,7 @@ double DateNumber(const std::string& d) {
 // Numbers that tie are ordered by title.
 SortKey KeyOf(const LibraryEntry& e, int column) {
   const PuzzleFacts& f = e.facts;
-  std::string title = Lower(f.title.empty() ? e.name : f.title);
+  std::string title = LowerAscii(f.title.empty() ? e.name : f.title);
   switch (column) {
     case kColPicture:
     case kColSize: return {double(f.width) * f.height + f.width / 1000.0, title};
@@ -66,8 +62,8 @@ SortKey KeyOf(const LibraryEntry& e, int column) {
     case kColBest: return {e.record.bestSeconds > 0 ? e.record.bestSeconds : 1e12, title};
     case kColSolved: return {double(e.record.timesSolved), title};
     case kColLast: return {DateNumber(e.record.lastPlayed), title};
-    case kColAuthor: return {0, Lower(f.author) + "\t" + title};
-    case kColFile: return {0, Lower(e.name)};
+    case kColAuthor: return {0, LowerAscii(f.author) + "\t" + title};
+    case kColFile: return {0, LowerAscii(e.name)};
     default: return {0, title};
   }
 }

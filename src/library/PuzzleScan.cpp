@@ -9,17 +9,12 @@
 #include "library/PathText.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "platform/FileError.h"
+#include "platform/Utf8.h"
 
 namespace gw {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return s;
-}
 
 long long StampTime(const fs::directory_entry& e, std::error_code& ec) {
   return static_cast<long long>(e.last_write_time(ec).time_since_epoch().count());
@@ -72,7 +67,7 @@ FolderListing ListFolder(const std::string& folder) {
     if (ec) break;
     const fs::directory_entry& e = *it;
     std::string name = PathText(e.path().filename());
-    out.lowerNames.insert(Lower(name));
+    out.lowerNames.insert(LowerAscii(name));
     std::error_code fileEc;
     if (!IsPuzzleFileName(name) || !e.is_regular_file(fileEc)) continue;
     FileStamp s;
