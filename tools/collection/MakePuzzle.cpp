@@ -11,6 +11,9 @@ std::string AuthorLine(const Entry& e) { return "グリッドウィック（元�
 Made MakePuzzle(const Entry& e, const ImagePixels& image, double seconds) {
   Made made;
   made.puzzle = QuantizeImage(image, {e.longSide, e.colors});
+  // The conversion gives the shape's own colour; a monochrome puzzle is played in black, where a
+  // pale shape (a grey rabbit, a white cloud) would hardly show against the board.
+  if (made.puzzle.ColorCount() == 1) made.puzzle.colors[1].rgb = MakeRgb(0, 0, 0);
   made.puzzle.title = e.title;
   made.puzzle.author = AuthorLine(e);
   analysis::Budget budget;

@@ -24,28 +24,33 @@ void Replace(std::string& text, const std::string& key, const std::string& by) {
   if (at != std::string::npos) text.replace(at, key.size(), by);
 }
 
+// A two-row table: the kinds along the top, how many puzzles of each below.
+std::string CountTable(const std::string& what, const std::vector<std::pair<std::string, int>>& counts) {
+  std::string head = "| " + what + " |", rule = "|---|", values = "| puzzles |";
+  for (const auto& [label, n] : counts) {
+    head += " " + label + " |";
+    rule += "---|";
+    values += " " + std::to_string(n) + " |";
+  }
+  return head + "\n" + rule + "\n" + values + "\n";
+}
+
 }  // namespace
 
 std::string MakeUpSummary(const std::vector<Row>& rows) {
-  std::map<std::string, int> bands;
+  std::map<std::string, int> bands, levels;
   std::map<int, int> colors;
-  std::map<std::string, int> levels;
   for (const Row& r : rows) {
     ++bands[SizeBand(std::max(r.width, r.height))];
     ++colors[r.colors];
     ++levels[DifficultyName(r.difficulty)];
   }
-  std::string out = "puzzles: " + std::to_string(rows.size()) + "\n\n";
-  out += "| by | counts |\n|---|---|\n";
-  out += "| size (longer side) | ";
-  for (const char* b : {"5–10", "11–15", "16–20", "21–30", "31–40"})
-    out += std::string(b) + ": " + std::to_string(bands[b]) + "  ";
-  out += "|\n| colours | ";
-  for (auto [n, count] : colors) out += ColorWords(n) + ": " + std::to_string(count) + "  ";
-  out += "|\n| difficulty | ";
-  for (const char* d : {"line", "probe", "search"}) out += std::string(d) + ": " + std::to_string(levels[d]) + "  ";
-  out += "|\n";
-  return out;
+  std::vector<std::pair<std::string, int>> bandCounts, colorCounts, levelCounts;
+  for (const char* b : {"5–10", "11–15", "16–20", "21–30", "31–40"}) bandCounts.push_back({b, bands[b]});
+  for (auto [n, count] : colors) colorCounts.push_back({ColorWords(n), count});
+  for (const char* d : {"line", "probe", "search"}) levelCounts.push_back({d, levels[d]});
+  return std::to_string(rows.size()) + " puzzles.\n\n" + CountTable("longer side", bandCounts) + "\n" +
+         CountTable("colours", colorCounts) + "\n" + CountTable("difficulty", levelCounts);
 }
 
 std::string PuzzleTable(const std::vector<Row>& rows) {

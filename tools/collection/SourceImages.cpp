@@ -70,7 +70,8 @@ bool FetchImage(const Entry& e, const SourceFolders& from, const std::string& pn
     error = e.source + ": nothing opaque was drawn";
     return false;
   }
-  if (!image.save(QString::fromStdString(pngPath), "PNG")) {
+  // The highest compression: the images are kept in the repository.
+  if (!image.save(QString::fromStdString(pngPath), "PNG", 0)) {
     error = pngPath + ": cannot be written";
     return false;
   }

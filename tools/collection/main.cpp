@@ -26,6 +26,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gwcollect: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: gwcollect fetch|make|try ... (see tools/collection/README.md)\n");
+  std::fprintf(stderr, "usage: gwcollect fetch|make|try ... (see collection/README.md)\n");
   return 2;
 }
