@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "App.h"
-#include "QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"
 #include "formats/PuzzleGenerator.h"

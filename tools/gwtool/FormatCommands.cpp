@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "App.h"
-#include "QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
