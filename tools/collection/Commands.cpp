@@ -11,7 +11,7 @@
 #include "Readme.h"
 #include "SourceImages.h"
 #include "formats/ForeignFiles.h"
-#include "platform/qt/QtImages.h"
+#include "frontends/qt/QtImages.h"
 
 namespace gw::collection {
 namespace {

@@ -24,6 +24,10 @@ gwcollect="$build/gwcollect"
 [ -x "$gwcollect" ] || { echo "make_collection.sh: $gwcollect is missing: build the target gwcollect" >&2; exit 1; }
 
 if [ "$fetch" = yes ]; then
+  for p in tango-icon-theme fonts-noto-color-emoji; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+      { echo "make_collection.sh: --fetch needs the package $p (apt-get install $p)" >&2; exit 1; }
+  done
   rm -f "$here"/images/*.png
   "$gwcollect" fetch "$here/catalog.tsv" "$here/images"
 fi
