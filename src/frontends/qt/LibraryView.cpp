@@ -126,8 +126,9 @@ LibraryView::LibraryView(App& app, MainWindow* main)
   table_->verticalHeader()->setDefaultSectionSize(kThumbPixels + 4);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setColumnWidth(kColPicture, kThumbPixels + 8);
-  table_->setColumnWidth(kColTitle, 220);
+  table_->setWordWrap(false);
+  const int widths[kColumnCount] = {kThumbPixels + 8, 200, 220, 70, 40, 70, 60, 90, 80, 50, 110, 120};
+  for (int c = 0; c < kColumnCount; ++c) table_->setColumnWidth(c, widths[c]);
   table_->installEventFilter(this);
 
   auto* bottom = new QHBoxLayout;
