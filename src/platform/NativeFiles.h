@@ -29,7 +29,7 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
 std::string FollowLinks(const std::string& path);
 // - The permission error (70) when `target` exists and the user may not write it, or it has no
 //   write permission for anyone (even for the superuser): putting a new file in its place would go
-//   around its protection. 75 when it exists and is no regular file (a device, a folder).
+//   around its protection. 75 when it is a device or anything else that is neither file nor folder.
 void RefuseWriteProtected(const std::string& target);
 // - A second name for the existing `target`, so that its content can be put back; empty when none
 //   can be made.

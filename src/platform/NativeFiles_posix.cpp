@@ -105,7 +105,8 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit) {
   std::string bytes;
   char buf[65536];
   while (bytes.size() <= limit) {
-    ssize_t n = ::read(fd, buf, std::min(sizeof buf, limit + 1 - bytes.size()));
+    size_t room = limit - bytes.size();  // one byte more than this shows the file is too large
+    ssize_t n = ::read(fd, buf, room >= sizeof buf ? sizeof buf : room + 1);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);
@@ -151,9 +152,9 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
 void RefuseWriteProtected(const std::string& target) {
   struct stat st {};
   if (::stat(target.c_str(), &st) != 0) return;
-  // Only regular files are replaced: renaming over a device such as /dev/full would "write" to
-  // nothing and report success.
-  if (!S_ISREG(st.st_mode)) throw FileError(kErrPathAccess);
+  // A device such as /dev/full is never replaced: renaming over it would "write" to nothing and
+  // report success. (A folder in the way fails when it is renamed over, like any failed step.)
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) throw FileError(kErrPathAccess);
   // The superuser passes every access check, so a file nobody may write is told by its bits.
   if ((st.st_mode & 0222) == 0) throw FileError(kErrPermission);
   if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowErrno(errno);

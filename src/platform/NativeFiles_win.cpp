@@ -90,7 +90,8 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit) {
   char buf[65536];
   DWORD got = 0;
   do {
-    DWORD want = DWORD(std::min<std::size_t>(sizeof buf, limit + 1 - bytes.size()));
+    std::size_t room = limit - bytes.size();  // one byte more than this shows the file is too large
+    DWORD want = DWORD(room >= sizeof buf ? sizeof buf : room + 1);
     if (!::ReadFile(file.h, buf, want, &got, nullptr)) throw FileError(kErrPathAccess);
     bytes.append(buf, got);
   } while (got > 0 && bytes.size() <= limit);
