@@ -10,7 +10,7 @@
 
 #include "App.h"
 #include "Arguments.h"
-#include "QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"
 #include "formats/PuzzleGenerator.h"

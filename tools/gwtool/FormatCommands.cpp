@@ -6,7 +6,7 @@
 
 #include "App.h"
 #include "Arguments.h"
-#include "QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"

@@ -10,10 +10,10 @@
 #include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"
-#include "platform/scripted/ScriptText.h"
+#include "frontends/scripted/ScriptText.h"
 #include "solver/AutoSolve.h"
 #include "state/PuzzleFiles.h"
-#include "QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 
 namespace gw {
 namespace {
