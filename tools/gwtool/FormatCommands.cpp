@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "App.h"
+#include "formats/EngineInput.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"

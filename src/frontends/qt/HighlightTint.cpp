@@ -1,23 +1,27 @@
-#include "frontends/qt/BoardOverlay.h"
+#include "frontends/qt/HighlightTint.h"
 
 namespace gw {
+namespace {
 
-void PaintBoardOverlay(QPainter& painter, const ImageSurface& main, const std::vector<OverlayCell>& cells) {
-  if (cells.empty()) return;
-  painter.save();
-  // A see-through fill keeps the cell's own colour readable under it; the frame makes the cell
-  // stand out on any colour, light or dark.
-  const QColor fill(255, 40, 120, 110);
-  const QColor frame(200, 0, 80);
-  for (const OverlayCell& c : cells) {
-    QRect r = main.DeviceRect(c.left, c.top, c.left + 1, c.top + 1);
-    painter.fillRect(r, fill);
+QColor ColourOf(Rgb c, int alpha = 255) { return QColor(RedOf(c), GreenOf(c), BlueOf(c), alpha); }
+
+}  // namespace
+
+void PaintHighlightTint(QPainter& painter, const ImageSurface& main, const std::vector<HighlightMark>& marks) {
+  bool saved = false;
+  for (const HighlightMark& m : marks) {
+    const HighlightStyle& style = StyleOf(m.kind);
+    if (!style.tint) continue;
+    if (!saved) painter.save();
+    saved = true;
+    QRect r = main.DeviceRect(m.x1, m.y1, m.x2, m.y2);
+    painter.fillRect(r, ColourOf(style.fill, style.alpha));
     int inset = r.width() >= 12 ? 2 : 1;
-    painter.setPen(QPen(frame, inset));
+    painter.setPen(QPen(ColourOf(style.frame), inset));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(inset, inset, -inset, -inset));
   }
-  painter.restore();
+  if (saved) painter.restore();
 }
 
 }  // namespace gw

@@ -2,13 +2,13 @@
 #include <QPainter>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "display/Highlight.h"
 #include "frontends/qt/ImageSurface.h"
 
 namespace gw {
 
-// Paints the highlight of these cells over the board image of `main` (device pixels of painter
-// and image are the same).
-void PaintBoardOverlay(QPainter& painter, const ImageSurface& main, const std::vector<OverlayCell>& cells);
+// Paints the tinted marks of the board's highlight over the board image of `main` (device pixels
+// of painter and image are the same), in the colours the highlight's scheme gives their kind.
+void PaintHighlightTint(QPainter& painter, const ImageSurface& main, const std::vector<HighlightMark>& marks);
 
 }  // namespace gw
