@@ -1,4 +1,4 @@
-#include "mainwnd/HintCheck.h"
+#include "display/HintCheck.h"
 
 #include "display/Draw.h"
 
