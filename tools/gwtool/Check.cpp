@@ -23,6 +23,7 @@ enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUnknown
 
 struct CheckOptions {
   double limit = 60;
+  long long learnAfter = analysis::kLearnAfterNodes;
   bool quiet = false;
   std::vector<std::string> files;
 };
@@ -79,8 +80,8 @@ int Report(const analysis::Analysis& a, bool quiet) {
       if (i > 0) std::printf("\n");
       PrintBoard(a.boards[i]);
     }
-    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld\n", a.lines, a.probes, a.nodes,
-                a.elapsedUs);
+    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld CONFLICTS=%lld LEARNED=%lld\n", a.lines,
+                a.probes, a.nodes, a.elapsedUs, a.conflicts, a.learned);
   }
   switch (a.solutions) {
     case 1: return kUnique;
@@ -98,6 +99,10 @@ bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
       char* end = nullptr;
       o.limit = std::strtod(args[++i].c_str(), &end);
       if (*end != '\0' || !(o.limit > 0)) return false;
+    } else if (args[i] == "--learn-after" && i + 1 < args.size()) {
+      char* end = nullptr;
+      o.learnAfter = std::strtoll(args[++i].c_str(), &end, 10);
+      if (*end != '\0' || end == args[i].c_str()) return false;
     } else if (args[i].starts_with("--")) {
       return false;
     } else {
@@ -120,6 +125,7 @@ int CheckCommand(const std::vector<std::string>& args) {
     if (ReadForCheck(path, puzzle)) {
       analysis::Budget budget;
       budget.seconds = o.limit;
+      budget.learnAfterNodes = o.learnAfter;
       status = Report(analysis::Analyze(puzzle, budget), o.quiet);
     }
     std::fflush(stdout);

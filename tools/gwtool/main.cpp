@@ -5,7 +5,7 @@
 //                       (. blank, - empty, 1..9 colours), PROBES=n and PICKS=n (lines solved).
 //                       Exit status: 0 solved, 1 cells left blank, 2 contradiction, 3 the file
 //                       cannot be read, 4 a bad command line.
-//   gwtool check [--limit SECONDS] [--quiet] FILE...
+//   gwtool check [--limit SECONDS] [--learn-after NODES] [--quiet] FILE...
 //                       counts the solutions of each puzzle (a picture through its hints) and
 //                       rates a unique one; see Check.h. Exit status: 0 unique, 1 several, 2 none,
 //                       3 unreadable, 4 unknown (5 a bad command line); with several files the
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   if (args.size() >= 3 && args[1] == "check") {
     int status = gw::CheckCommand(std::vector<std::string>(args.begin() + 2, args.end()));
     if (status >= 0) return status;
-    std::fprintf(stderr, "usage: gwtool check [--limit SECONDS] [--quiet] FILE...\n");
+    std::fprintf(stderr, "usage: gwtool check [--limit SECONDS] [--learn-after NODES] [--quiet] FILE...\n");
     return 5;
   }
   if (args.size() >= 2 && args[1] == "convert") {
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     return gw::kUsage;
   }
   if (args.size() != 3 || args[1] != "solve") {
-    std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--quiet] FILE...\n"
+    std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--learn-after NODES] [--quiet] FILE...\n"
                          "       gwtool convert IN OUT\n       gwtool generate --size WxH --colors N "
                          "--difficulty line|probe|search [--seed S] OUT\n");
     return gw::kUsage;

@@ -1,0 +1,90 @@
+// The search that learns from its conflicts: where line solving, probing and a short plain search
+// leave cells open, CaDiCaL decides the rest from the puzzle's clauses, and is asked again with
+// every solution found forbidden until it finds none or two are known. Built only with CaDiCaL.
+#if GW_HAVE_CADICAL
+#include <cadical.hpp>
+
+#include "analysis/Engine.h"
+#include "analysis/LineClauses.h"
+
+namespace gw::analysis {
+namespace {
+
+// How often (in the solver's calls) the clock and the cancel flag are read, and the caller
+// polled: the solver asks many times a millisecond.
+constexpr long long kClockEvery = 256;
+constexpr long long kPollEvery = 16384;
+
+class BudgetStop : public CaDiCaL::Terminator {
+ public:
+  explicit BudgetStop(const Engine& engine) : engine_(engine) {}
+  bool terminate() override {
+    if (stop_) return true;
+    if (++calls_ % kClockEvery != 0) return false;
+    stop_ = engine_.Exhausted(calls_ % kPollEvery == 0);
+    return stop_.has_value();
+  }
+  const std::optional<Stopped>& stop() const { return stop_; }
+
+ private:
+  const Engine& engine_;
+  long long calls_ = 0;
+  std::optional<Stopped> stop_;
+};
+
+// Every conflict leaves one learned clause: counting the clauses counts the conflicts.
+class ConflictCount : public CaDiCaL::Learner {
+ public:
+  bool learning(int) override {
+    ++count;
+    return false;
+  }
+  void learn(int) override {}
+  long long count = 0;
+};
+
+constexpr int kSatisfiable = 10;
+constexpr int kUnsatisfiable = 20;
+
+Board ModelBoard(CaDiCaL::Solver& solver, const BoardClauses& clauses, int width, int height) {
+  Board board{width, height, std::vector<std::uint8_t>(static_cast<size_t>(width) * height)};
+  for (size_t i = 0; i < board.cells.size(); ++i)
+    for (int v = 0; v < BoardClauses::kValues; ++v) {
+      const int var = clauses.CellVar(static_cast<int>(i), v);
+      if (var && solver.val(var) > 0) board.cells[i] = static_cast<std::uint8_t>(v);
+    }
+  return board;
+}
+
+}  // namespace
+
+void Engine::CountByLearning(int& count) {
+  const BoardClauses clauses(width_, height_, lines_, cells_);
+  CaDiCaL::Solver solver;
+  BudgetStop stop(*this);
+  ConflictCount counter;
+  solver.connect_terminator(&stop);
+  solver.connect_learner(&counter);
+  for (int lit : clauses.cnf().literals) solver.add(lit);
+  size_t forbidden = 0;
+  int result = kSatisfiable;
+  while (met_.size() < 2 && result == kSatisfiable) {
+    // Solutions met so far, by the plain search or here, are forbidden before asking again.
+    for (; forbidden < met_.size(); ++forbidden) {
+      for (int lit : clauses.Forbidding(met_[forbidden])) solver.add(lit);
+      solver.add(0);
+    }
+    result = solver.solve();
+    if (result == kSatisfiable) met_.push_back(ModelBoard(solver, clauses, width_, height_));
+  }
+  conflicts += counter.count;
+  learned += solver.redundant();
+  solver.disconnect_terminator();
+  solver.disconnect_learner();
+  if (stop.stop()) throw *stop.stop();
+  if (result != kSatisfiable && result != kUnsatisfiable) throw Stopped{false};
+  count = static_cast<int>(met_.size());
+}
+
+}  // namespace gw::analysis
+#endif
