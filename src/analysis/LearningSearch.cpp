@@ -10,10 +10,10 @@
 namespace gw::analysis {
 namespace {
 
-// How often (in the solver's calls) the clock and the cancel flag are read, and the caller
-// polled: the solver asks many times a millisecond.
-constexpr long long kClockEvery = 256;
-constexpr long long kPollEvery = 16384;
+// How often (in the solver's calls, about one per conflict) the clock and the cancel flag are
+// read, and the caller polled.
+constexpr long long kClockEvery = 8;
+constexpr long long kPollEvery = 128;
 
 class BudgetStop : public CaDiCaL::Terminator {
  public:
