@@ -96,41 +96,33 @@ void BoardClauses::AddLine(const LineRuns& runs, int first, int step, int n) {
   // The first and last place of each run, from the room the others take.
   std::vector<int> lo(k), hi(k);
   for (int j = 0; j < k; ++j) lo[j] = j == 0 ? 0 : lo[j - 1] + runs[j - 1].length + gap(j - 1);
-  for (int j = k - 1; j >= 0; --j) hi[j] = j == k - 1 ? n - runs[j].length : hi[j + 1] - runs[j].length - gap(j);
+  for (int j = k - 1; j >= 0; --j)
+    hi[j] = j == k - 1 ? n - runs[j].length : hi[j + 1] - runs[j].length - gap(j);
   std::vector<Ladder> ladders;
   ladders.reserve(k);
   for (int j = 0; j < k; ++j) {
-    if (hi[j] < lo[j]) {
-      cnf_.Add({});
-      return;
-    }
     ladders.push_back(Starts(runs[j], lo[j], hi[j], first, step, n));
     AddLadder(ladders.back());
+    if (ladders.back().at.empty()) return;  // no solution: the empty clause says so
   }
-  auto cell = [&](int x, int v) { return CellVar(first + x * step, v); };
   for (int j = 0; j < k; ++j) {
     const Ladder& l = ladders[j];
-    if (l.at.empty()) return;
     // Run j+1 has started by its place only if run j started early enough before it.
     if (j + 1 < k)
       for (size_t t = 0; t < ladders[j + 1].at.size(); ++t)
         cnf_.Add({-ladders[j + 1].by[t], l.ByCell(ladders[j + 1].at[t] - l.length - gap(j))});
     // A run covers cell x when it has started by x but not by x - length.
-    for (int x = l.at.front(); x < l.at.back() + l.length; ++x) {
-      const int covering = l.ByCell(x);
-      const int colour = cell(x, l.color);
-      const int before = l.ByCell(x - l.length);
-      if (colour == 0) {
-        cnf_.Add({-covering, before});
-      } else {
-        cnf_.Add({-covering, before, colour});
-      }
-    }
+    for (int x = l.at.front(); x < l.at.back() + l.length; ++x)
+      cnf_.Add({-l.ByCell(x), l.ByCell(x - l.length), CellVar(first + x * step, l.color)});
   }
+  AddCover(ladders, first, step, n);
+}
+
+void BoardClauses::AddCover(const std::vector<Ladder>& ladders, int first, int step, int n) {
   // A coloured cell lies under a run of its colour.
   for (int x = 0; x < n; ++x)
     for (int v = 1; v < kValues; ++v) {
-      const int var = cell(x, v);
+      const int var = CellVar(first + x * step, v);
       if (!var) continue;
       cnf_.literals.push_back(-var);
       for (const Ladder& l : ladders) {
@@ -145,7 +137,8 @@ void BoardClauses::AddLine(const LineRuns& runs, int first, int step, int n) {
 std::vector<int> BoardClauses::Forbidding(const Board& board) const {
   std::vector<int> clause;
   for (size_t i = 0; i < cells_.size(); ++i)
-    if (!std::has_single_bit(static_cast<unsigned>(cells_[i]))) clause.push_back(-CellVar(static_cast<int>(i), board.cells[i]));
+    if (!std::has_single_bit(static_cast<unsigned>(cells_[i])))
+      clause.push_back(-CellVar(static_cast<int>(i), board.cells[i]));
   return clause;
 }
 

@@ -37,6 +37,7 @@ class BoardClauses {
   void AddLine(const LineRuns& runs, int first, int step, int n);
   Ladder Starts(const Run& run, int lo, int hi, int first, int step, int n) const;
   void AddLadder(Ladder& ladder);
+  void AddCover(const std::vector<Ladder>& ladders, int first, int step, int n);
 
   int width_;
   int height_;
