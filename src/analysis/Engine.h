@@ -88,8 +88,9 @@ class Engine {
   // Whether the plain search, `spent` nodes into the count, hands over to the one that learns.
   bool LearnsAfter(long long spent) const;
   // Counts the solutions from the current state with the search that learns (built only where
-  // CaDiCaL is), the solutions met so far included.
-  void CountByLearning(int& count);
+  // CaDiCaL is), the solutions met so far included; false, counting nothing, for a board too big
+  // for it.
+  bool CountByLearning(int& count);
   // One depth-first run; throws past nodeLimit_.
   void Search(int& count);
   // Probes a node of the search and pushes the branch it chooses; false when the node is a

@@ -179,11 +179,14 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   const size_t root = Mark();
   const long long first = nodes;
   long long limit = firstNodeLimit_;
+  bool handedOver = false;
   for (int run = 0;; ++run, limit *= 2) {
-    if (LearnsAfter(nodes - first)) {
-      CountByLearning(count);
-      found = met_;
-      return;
+    if (!handedOver && LearnsAfter(nodes - first)) {
+      handedOver = true;
+      if (CountByLearning(count)) {
+        found = met_;
+        return;
+      }
     }
     order_ = kOrders[run % 3];
     shaken_ = run > 0;
