@@ -1,10 +1,12 @@
 // The search that learns from its conflicts: where line solving, probing and a short plain search
 // leave cells open, CaDiCaL decides the rest from the puzzle's clauses, and is asked again with
-// every solution found forbidden until it finds none or two are known. Built only with CaDiCaL.
+// every solution found forbidden until it finds none or two are known. A build without CaDiCaL
+// has none, and its plain search goes on.
+#include "analysis/Engine.h"
+
 #if GW_HAVE_CADICAL
 #include <cadical.hpp>
 
-#include "analysis/Engine.h"
 #include "analysis/LineClauses.h"
 
 namespace gw::analysis {
@@ -94,5 +96,9 @@ bool Engine::CountByLearning(int& count) {
   return true;
 }
 
+}  // namespace gw::analysis
+#else
+namespace gw::analysis {
+bool Engine::CountByLearning(int&) { return false; }
 }  // namespace gw::analysis
 #endif
