@@ -13,9 +13,9 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/UserFolder.h"
-#include "platform/qt/ImageSurface.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/ImageSurface.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 
 namespace {
 

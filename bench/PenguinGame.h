@@ -4,7 +4,7 @@
 
 #include "App.h"
 #include "display/Draw.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
 #include "state/PuzzleFiles.h"
 

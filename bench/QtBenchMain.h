@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "platform/qt/ImageSurface.h"
+#include "frontends/qt/ImageSurface.h"
 
 namespace gw {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../tools/gwtool/QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"

@@ -8,7 +8,7 @@
 
 #include "App.h"
 #include "display/Draw.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
 
 namespace gw {

@@ -13,12 +13,12 @@
 #include <vector>
 #include <string>
 
-#include "../tools/gwtool/QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 #include "solver/AutoSolve.h"
 #include "state/PuzzleFiles.h"
 

@@ -17,8 +17,6 @@ endfunction()
 function(gw_core_sources out)
   file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
   foreach(dir IN LISTS GW_CORE_DIRS)
-    # platform/ itself is core (interfaces, text files, conversions); its qt/ and scripted/
-    # subfolders are the two implementations and are built as separate libraries.
     file(GLOB found CONFIGURE_DEPENDS
          ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
     list(APPEND files ${found})
@@ -30,7 +28,7 @@ endfunction()
 # Fails the build (not only the configure step) when a core file includes a Qt header, so that a
 # core file edited after configuring is caught too.
 function(gw_forbid_gui_includes target)
-  set(list_file ${CMAKE_BINARY_DIR}/core_sources.txt)
+  set(list_file ${CMAKE_BINARY_DIR}/${target}_sources.txt)
   string(REPLACE ";" "\n" content "${ARGN}")
   file(WRITE ${list_file} "${content}\n")
   add_custom_target(${target}_include_check

@@ -9,7 +9,7 @@
 #include <random>
 #include <thread>
 
-#include "../tools/gwtool/QuietPlatform.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
 #include "BruteForce.h"
 #include "analysis/Analysis.h"

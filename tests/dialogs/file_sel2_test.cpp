@@ -2,7 +2,7 @@
 
 #include "dialogs/FileSel2.h"
 #include "platform/Cp932.h"
-#include "platform/scripted/ScriptText.h"
+#include "frontends/scripted/ScriptText.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -4,8 +4,8 @@
 #include <QSize>
 
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 
 namespace gw::test {
 

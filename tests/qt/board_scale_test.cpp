@@ -8,7 +8,7 @@
 
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
 #include "support/TestApp.h"
 

@@ -13,10 +13,10 @@
 
 #include "DialogDriver.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/CustWidgets.h"
-#include "platform/qt/DialogView.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/CustWidgets.h"
+#include "frontends/qt/DialogView.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 #include "settings/Cust.h"
 #include "support/TestApp.h"
 

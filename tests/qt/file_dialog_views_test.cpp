@@ -14,8 +14,8 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/FileSel2.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/DialogView.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/DialogView.h"
+#include "frontends/qt/QtPlatform.h"
 #include "state/FileCommands.h"
 #include "support/TestApp.h"
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <set>
 
-#include "platform/qt/ImageSurface.h"
+#include "frontends/qt/ImageSurface.h"
 
 namespace gw {
 namespace {

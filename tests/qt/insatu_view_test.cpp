@@ -9,8 +9,8 @@
 
 #include "DialogDriver.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/DialogView.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/DialogView.h"
+#include "frontends/qt/QtPlatform.h"
 #include "print/Insatu.h"
 #include "support/TestApp.h"
 

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "platform/qt/ImageSurface.h"
+#include "frontends/qt/ImageSurface.h"
 
 int main(int argc, char** argv) {
   gw::InstallFontSubstitutions();

@@ -11,7 +11,7 @@
 #include <QThread>
 
 #include "PrintedPage.h"
-#include "platform/qt/QtPrinter.h"
+#include "frontends/qt/QtPrinter.h"
 #include "print/PrintPage.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"

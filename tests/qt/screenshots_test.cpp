@@ -18,9 +18,9 @@
 #include "DialogDriver.h"
 #include "PrintedPage.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/qt/DialogView.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/DialogView.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

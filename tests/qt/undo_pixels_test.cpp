@@ -13,8 +13,8 @@
 #include "mainwnd/Overlay.h"
 #include "mainwnd/PlayInput.h"
 #include "mainwnd/PlayKeys.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

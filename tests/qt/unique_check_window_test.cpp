@@ -15,8 +15,8 @@
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/UniqueCheck.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "frontends/qt/MainWindow.h"
+#include "frontends/qt/QtPlatform.h"
 #include "ShownWindow.h"
 
 namespace gw {

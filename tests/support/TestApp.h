@@ -4,7 +4,7 @@
 
 #include "App.h"
 #include "platform/FileSystem.h"
-#include "platform/scripted/ScriptedPlatform.h"
+#include "frontends/scripted/ScriptedPlatform.h"
 
 namespace gw::test {
 

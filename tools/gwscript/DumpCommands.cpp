@@ -3,7 +3,7 @@
 
 #include "Mirror.h"
 #include "Runner.h"
-#include "platform/scripted/ScriptText.h"
+#include "frontends/scripted/ScriptText.h"
 
 namespace gw {
 namespace {

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/scripted/ScriptedPlatform.h"
+#include "frontends/scripted/ScriptedPlatform.h"
 
 namespace gw {
 

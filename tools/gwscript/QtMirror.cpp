@@ -3,8 +3,8 @@
 #include <map>
 
 #include "Mirror.h"
-#include "platform/qt/BoardOverlay.h"
-#include "platform/qt/ImageSurface.h"
+#include "frontends/qt/BoardOverlay.h"
+#include "frontends/qt/ImageSurface.h"
 
 namespace gw {
 namespace {

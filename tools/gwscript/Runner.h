@@ -8,7 +8,7 @@
 
 #include "App.h"
 #include "Script.h"
-#include "platform/scripted/ScriptedPlatform.h"
+#include "frontends/scripted/ScriptedPlatform.h"
 
 namespace gw {
 

@@ -14,8 +14,8 @@
 #ifdef GW_WITH_QT
 #include <QGuiApplication>
 
-#include "platform/qt/ImageSurface.h"
-#include "platform/qt/QtImages.h"
+#include "frontends/qt/ImageSurface.h"
+#include "frontends/qt/QtImages.h"
 #endif
 
 namespace {

@@ -9,7 +9,8 @@
 #include <memory>
 
 #include "App.h"
-#include "QuietPlatform.h"
+#include "Arguments.h"
+#include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"
 #include "formats/PuzzleGenerator.h"
@@ -19,7 +20,7 @@
 namespace gw {
 namespace {
 
-enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUnknown = 4 };
+enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUndecided = 4 };
 
 struct CheckOptions {
   double limit = 60;
@@ -46,12 +47,12 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
     else if (HasExt(path, ".gwc")) ReadMonoHintPuzzle(*app, path);
     else ReadHintPuzzle(*app, path);
   } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s (line %d)\n", path.c_str(), e.what(), e.line());
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return false;
   }
   if (app->puzzle.LoadRefused) {
     for (const std::string& text : ui.messages) std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), text.c_str());
-    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: cannot be read\n", path.c_str());
+    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: 読めません。\n", path.c_str());
     return false;
   }
   out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
@@ -83,10 +84,11 @@ int Report(const analysis::Analysis& a, bool quiet) {
     std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld CONFLICTS=%lld LEARNED=%lld\n", a.lines,
                 a.probes, a.nodes, a.elapsedUs, a.conflicts, a.learned);
   }
+  // The engine's "unknown" is its own value; the exit status says it as 4, never as a count.
   switch (a.solutions) {
     case 1: return kUnique;
     case 0: return kNone;
-    case kUnknown: return kUnknown;
+    case kUnknown: return kUndecided;
     default: return kSeveral;
   }
 }
@@ -96,13 +98,10 @@ bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
     if (args[i] == "--quiet") {
       o.quiet = true;
     } else if (args[i] == "--limit" && i + 1 < args.size()) {
-      char* end = nullptr;
-      o.limit = std::strtod(args[++i].c_str(), &end);
-      if (*end != '\0' || !(o.limit > 0)) return false;
+      if (!ParseSeconds(args[++i], o.limit)) return false;
     } else if (args[i] == "--learn-after" && i + 1 < args.size()) {
-      char* end = nullptr;
-      o.learnAfter = std::strtoll(args[++i].c_str(), &end, 10);
-      if (*end != '\0' || end == args[i].c_str()) return false;
+      // Negative: never; past a billion nodes the plain search would run for days anyway.
+      if (!ParseWhole(args[++i], -1, 1000000000, o.learnAfter)) return false;
     } else if (args[i].starts_with("--")) {
       return false;
     } else {

@@ -1,0 +1,230 @@
+#include "frontends/qt/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "mainwnd/MainWnd.h"
+#include "mainwnd/Menus.h"
+#include "frontends/qt/BoardOverlay.h"
+#include "frontends/qt/QtPlatform.h"
+
+namespace gw {
+namespace {
+
+int ButtonCode(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return kLeftButton;
+    case Qt::RightButton: return kRightButton;
+    case Qt::MiddleButton: return kMiddleButton;
+    default: return 0;
+  }
+}
+
+int HeldButtons(Qt::MouseButtons held) {
+  return (held & Qt::LeftButton ? kLeftButton : 0) | (held & Qt::RightButton ? kRightButton : 0) |
+         (held & Qt::MiddleButton ? kMiddleButton : 0);
+}
+
+QRectF PicRect(const TwipsRect& r) {
+  return QRectF(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+                r.height / kTwipsPerPixel);
+}
+
+int ArrowCode(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Left: return kKeyLeft;
+    case Qt::Key_Up: return kKeyUp;
+    case Qt::Key_Right: return kKeyRight;
+    case Qt::Key_Down: return kKeyDown;
+    default: return 0;
+  }
+}
+
+// The key codes of keyboard play (Qt's codes of the digits and X are their characters already).
+int KeyCodeOf(int qtKey) {
+  if (int arrow = ArrowCode(qtKey)) return arrow;
+  if (qtKey >= Qt::Key_1 && qtKey <= Qt::Key_9) return qtKey;
+  switch (qtKey) {
+    case Qt::Key_Space: return kKeySpace;
+    case Qt::Key_Delete: return kKeyDelete;
+    case Qt::Key_X: return kKeyX;
+    default: return 0;
+  }
+}
+
+QList<QKeySequence> KeySequences(const std::vector<std::string>& keys) {
+  QList<QKeySequence> list;
+  for (const std::string& k : keys) list << QKeySequence::fromString(QString::fromStdString(k));
+  return list;
+}
+
+}  // namespace
+
+BoardView::BoardView(QtPlatform& ui, App& app, QWidget* parent) : QWidget(parent), ui_(ui), app_(app) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another scale: the picture is made anew at the new pixel ratio.
+  if (ui_.Image(SurfaceId::Main).PixelRatio() != devicePixelRatioF()) Remake();
+  QPainter p(this);
+  // The images carry the screen's pixel ratio: each of their pixels is one of the screen's.
+  p.drawImage(QPointF(0, 0), ui_.Image(SurfaceId::Main).image());
+  for (int i = 0; i < 2; ++i) {
+    QRectF r = PicRect(ui_.PicGeometry(i));
+    if (r.width() > 0 && r.height() > 0)
+      p.drawImage(r.topLeft(), ui_.Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1).image());
+  }
+  PaintBoardOverlay(p, ui_.Image(SurfaceId::Main), ui_.Overlay());
+}
+
+void BoardView::resizeEvent(QResizeEvent*) {
+  Remake();
+  update();
+}
+
+void BoardView::Remake() {
+  ImageSurface& main = ui_.Image(SurfaceId::Main);
+  main.Resize(size(), devicePixelRatioF());
+  QSize outer = window()->frameGeometry().size();
+  main.SetOuterSize({outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel});
+  // A size change redraws everything from the state (and ends any highlight over it).
+  ui_.SetBoardOverlay({});
+  MainWndPaint(app_);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  int button = ButtonCode(event->button());
+  if (button == 0) return;
+  ui_.SetBoardOverlay({});
+  QPointF pos = event->position();
+  for (int i = 0; i < 2; ++i) {
+    QRectF r = PicRect(ui_.PicGeometry(i));
+    if (!r.contains(pos)) continue;
+    ImageSurface& pic = ui_.Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1);
+    QPointF u = pic.ToUser(pos - r.topLeft());
+    PicMouseDown(app_, i, button, 0, u.x(), u.y());
+    update();
+    return;
+  }
+  QPointF u = ui_.Image(SurfaceId::Main).ToUser(pos);
+  MainWndMouseDown(app_, button, 0, u.x(), u.y());
+  update();
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+  QPointF u = ui_.Image(SurfaceId::Main).ToUser(event->position());
+  if (event->buttons() != Qt::NoButton) ui_.SetBoardOverlay({});  // a drag is an action
+  MainWndMouseMove(app_, HeldButtons(event->buttons()), 0, u.x(), u.y());
+  update();
+}
+
+// Keys outside number input mode (whose key preview takes them first): keyboard play.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  int code = KeyCodeOf(event->key());
+  if (code == 0 || ui_.KeyPreview() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // A held Space or X would paint and clear the same cell by turns; only arrows repeat.
+  bool arrow = code >= kKeyLeft && code <= kKeyDown;
+  if (event->isAutoRepeat() && !arrow) return;
+  ui_.SetBoardOverlay({});
+  MainWndKeyDown(app_, code, event->modifiers() & Qt::ShiftModifier ? kShiftDown : 0);
+  update();
+}
+
+MainWindow::MainWindow(QtPlatform& ui, App& app) : ui_(ui), app_(app), board_(new BoardView(ui, app, this)) {
+  setCentralWidget(board_);
+  BuildMenus();
+  qApp->installEventFilter(this);
+}
+
+void MainWindow::BuildMenus() {
+  for (const MenuDef& def : MenuBar()) {
+    QMenu* menu = menuBar()->addMenu(QString::fromStdString(def.caption));
+    for (int i = 0; i < static_cast<int>(def.items.size()); ++i) {
+      if (def.items[i] == "-") {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(QString::fromStdString(def.items[i]));
+      MenuId id = def.id;
+      connect(action, &QAction::triggered, this, [this, id, i] {
+        ui_.SetBoardOverlay({});
+        MenuClick(app_, id, i);
+        board_->update();
+      });
+      items_[{static_cast<int>(id), i}] = action;
+    }
+  }
+  QAction* help = menuBar()->addAction(QString::fromStdString(kHelpCaption));
+  connect(help, &QAction::triggered, this, [this] { HelpClick(app_); });
+  // A disabled action takes no shortcut: each key works exactly while its item does.
+  for (const MenuShortcut& s : MenuShortcuts()) {
+    QAction* action = s.help ? help : items_.value({static_cast<int>(s.menu), s.index});
+    if (action) action->setShortcuts(KeySequences(s.keys));
+  }
+}
+
+void MainWindow::SetOuterGeometry(const TwipsRect& rect) {
+  QRect frame = frameGeometry(), inner = geometry();
+  int dw = frame.width() - inner.width(), dh = frame.height() - inner.height();
+  int w = static_cast<int>(std::lround(rect.width / kTwipsPerPixel));
+  int h = static_cast<int>(std::lround(rect.height / kTwipsPerPixel));
+  move(static_cast<int>(rect.left / kTwipsPerPixel), static_cast<int>(rect.top / kTwipsPerPixel));
+  resize(std::max(200, w - dw), std::max(150, h - dh));
+}
+
+void MainWindow::EnableItem(MenuId menu, int index, bool enabled) {
+  if (QAction* a = items_.value({static_cast<int>(menu), index})) a->setEnabled(enabled);
+}
+
+void MainWindow::RepaintBoardNow() { board_->repaint(); }
+
+// The key preview of number input mode: keys reach the board before any focused control, but only
+// keys typed in this window (not in a dialog over it).
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  // The help command stands on the menu bar itself: its access key runs it at once, as the
+  // access key of a menu opens that menu.
+  if (key->key() == Qt::Key_H && key->modifiers() == Qt::AltModifier) {
+    HelpClick(app_);
+    return true;
+  }
+  if (!ui_.KeyPreview()) return false;
+  if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;  // menu keys
+  bool handled = false;
+  if (int code = ArrowCode(key->key())) {
+    MainWndKeyDown(app_, code);
+    handled = true;
+  }
+  QString text = key->text();
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) text = QString(QChar(kCharEnter));
+  if (text.size() == 1 && !handled) {
+    MainWndKeyPress(app_, text[0].unicode());
+    handled = true;
+  }
+  if (handled) {
+    ui_.SetBoardOverlay({});
+    board_->update();
+  }
+  return handled;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  MainWndClosed(app_);
+  event->accept();
+}
+
+}  // namespace gw

@@ -1,0 +1,67 @@
+#include "frontends/qt/QtImages.h"
+
+#include <QFont>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+namespace gw {
+
+ImageLoad DecodeImageFile(const std::string& path, ImagePixels& out) {
+  QImageReader reader(QString::fromStdString(path));
+  // A board has at most 20 cells a side in the window (99 in files): 400 pixels a side leave at
+  // least four for each cell.
+  constexpr int kMaxSide = 400;
+  QSize size = reader.size();  // from the header: nothing is decoded yet
+  if (size.isValid() && !ImageSizeAllowed(size.width(), size.height())) return ImageLoad::TooLarge;
+  if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
+    reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+  QImage image = reader.read();
+  if (image.isNull()) return ImageLoad::Unreadable;
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  out.width = image.width();
+  out.height = image.height();
+  out.rgb.resize(size_t(out.width) * out.height);
+  out.alpha.resize(out.rgb.size());
+  for (int y = 0; y < out.height; ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < out.width; ++x) {
+      size_t i = size_t(y) * out.width + x;
+      out.rgb[i] = MakeRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+      out.alpha[i] = std::uint8_t(qAlpha(line[x]));
+    }
+  }
+  return ImageLoad::Read;
+}
+
+bool WriteSheetPng(const SheetDrawing& sheet, const std::string& path) {
+  QImage image(sheet.width, sheet.height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  auto color = [](Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); };
+  for (const SheetShape& s : sheet.shapes) {
+    switch (s.kind) {
+      case SheetShape::Fill:
+        p.fillRect(QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)), color(s.color));
+        break;
+      case SheetShape::Line:
+        p.setPen(QPen(color(s.color), s.width));
+        p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
+        break;
+      case SheetShape::Text: {
+        QFont font;
+        font.setPixelSize(int(s.width));
+        p.setFont(font);
+        p.setPen(color(s.color));
+        QRectF box(s.x1 - 2 * s.width, s.y1 - s.width, 4 * s.width, 2 * s.width);
+        p.drawText(box, Qt::AlignCenter, QString::fromStdString(s.text));
+        break;
+      }
+    }
+  }
+  p.end();
+  return image.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace gw

@@ -1,0 +1,136 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "frontends/scripted/ScriptedPrinter.h"
+#include "frontends/scripted/ScriptedSurface.h"
+
+namespace gw {
+
+// Raised when a script cannot go on (a box with no answer queued, a step that makes no sense);
+// the runner reports it as "ERROR line N: WHY".
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One queued answer: a message box word, an input box reply, or one step of a dialog.
+struct ScriptStep {
+  std::vector<std::string> words;
+  int line = 0;
+  bool optional = false;
+  bool cancel = false;  // reply: Cancel was pressed
+};
+
+std::string DialogName(DialogKind kind);
+
+// The platform behind gwscript and the tests: every box and dialog takes its answers from queues
+// filled by the script, and everything the user would see is printed as one line.
+class ScriptedPlatform : public Platform {
+ public:
+  explicit ScriptedPlatform(std::ostream& out);
+
+  // --- what the script queues --------------------------------------------------------------
+  void QueueAnswer(ScriptStep step) { answers_.push_back(std::move(step)); }
+  void QueueReply(ScriptStep step) { replies_.push_back(std::move(step)); }
+  void QueueDialogStep(DialogKind kind, ScriptStep step) { steps_[kind].push_back(std::move(step)); }
+  // The desktop file dialog's answer: words {PATH [FILTER]}, or cancel.
+  void QueueSystemFile(ScriptStep step) { files_.push_back(std::move(step)); }
+  // Images are decoded and PNG pages written by whoever runs the script (it has the toolkit);
+  // without them an image cannot be read and a PNG is only reported.
+  void SetImageDecoder(std::function<ImageLoad(const std::string&, ImagePixels&)> decode) { decode_ = std::move(decode); }
+  void SetPngWriter(std::function<bool(const SheetDrawing&, const std::string&)> write) { writePng_ = std::move(write); }
+  // `progress cancel`: キャンセル pressed in the next box of a long piece of work.
+  void QueueProgressAnswer(ScriptStep step) { progressAnswers_.push_back(std::move(step)); }
+  // The line of the first answer still queued that was not optional, if any.
+  std::optional<int> RequiredLeftover() const;
+
+  // --- the program's window ----------------------------------------------------------------
+  // A new program starts: caption, menus, pointer, sizes as before the first load.
+  void ResetWindow();
+  App& app() const;
+  bool MenuEnabled(MenuId menu, int index) const;
+  bool KeyPreview() const { return keyPreview_; }
+  const std::string& Caption() const { return caption_; }
+  ScriptedSurface& Scripted(SurfaceId id) { return *surfaces_.at(id); }
+  TwipsRect PicGeometry(int index) const { return pics_[index == 0 ? 0 : 1]; }
+  TwipsRect WindowGeometry() const { return window_; }
+  void SetDrawEcho(bool on);
+  void SetToday(std::string today) { today_ = std::move(today); }
+  // Called whenever a surface gets a new size, so that a mirror image can follow it.
+  void SetResizeHook(std::function<void(SurfaceId, TwipsSize)> hook) { resizeHook_ = std::move(hook); }
+  std::ostream& out() { return out_; }
+  // The cells the window highlights over the board now.
+  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
+
+  // --- Platform ----------------------------------------------------------------------------
+  void Bind(App& app) override { app_ = &app; }
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
+                   const std::string& title) override;
+  InputResult InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& preset) override;
+  void ShowModal(Dialog& dialog) override;
+  void CloseDialog(Dialog& dialog) override;
+  TwipsSize ScreenSize() override;
+  void SetWindowGeometry(const TwipsRect& rect) override;
+  void SetCaption(const std::string& caption) override;
+  void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void SetKeyPreview(bool on) override { keyPreview_ = on; }
+  void SetPointer(Pointer pointer) override;
+  Surface& GetSurface(SurfaceId id) override { return *surfaces_.at(id); }
+  void SetPicGeometry(int index, const TwipsRect& rect) override;
+  Printer& GetPrinter() override { return printer_; }
+  void ShowDrawingProgress() override {}
+  // Every drawing is printed, so every frame counts as shown.
+  bool DrawingProgressDue() override { return true; }
+  void CloseMainWindow() override;
+  std::string Today() override;
+  SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
+                                    const std::vector<std::string>& filters) override;
+  ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
+  bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
+  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override { overlay_ = cells; }
+  // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
+  // after a fixed amount of it, so a script sees the box exactly when the work is long.
+  void BeginLongWork(const std::string& text) override;
+  bool LongWorkCancelled() override;
+  void EndLongWork() override;
+
+ private:
+  std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
+  void Resize(SurfaceId id, TwipsSize client, TwipsSize outer);
+
+  std::ostream& out_;
+  App* app_ = nullptr;
+  std::deque<ScriptStep> answers_;
+  std::deque<ScriptStep> replies_;
+  std::map<DialogKind, std::deque<ScriptStep>> steps_;
+  std::deque<ScriptStep> files_;
+  std::function<ImageLoad(const std::string&, ImagePixels&)> decode_;
+  std::function<bool(const SheetDrawing&, const std::string&)> writePng_;
+  std::deque<ScriptStep> progressAnswers_;
+  std::vector<OverlayCell> overlay_;
+  std::string longWorkText_;
+  bool progressShown_ = false;
+
+  std::string caption_;
+  Pointer pointer_ = Pointer::Normal;
+  bool keyPreview_ = false;
+  std::map<std::pair<int, int>, bool> menus_;
+  TwipsRect window_;
+  TwipsRect pics_[2];
+  std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
+  ScriptedPrinter printer_;
+  std::string today_;
+  std::function<void(SurfaceId, TwipsSize)> resizeHook_;
+};
+
+}  // namespace gw
