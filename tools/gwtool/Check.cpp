@@ -24,6 +24,7 @@ enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUndecid
 
 struct CheckOptions {
   double limit = 60;
+  long long learnAfter = analysis::kLearnAfterNodes;
   bool quiet = false;
   std::vector<std::string> files;
 };
@@ -80,8 +81,8 @@ int Report(const analysis::Analysis& a, bool quiet) {
       if (i > 0) std::printf("\n");
       PrintBoard(a.boards[i]);
     }
-    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld\n", a.lines, a.probes, a.nodes,
-                a.elapsedUs);
+    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld CONFLICTS=%lld LEARNED=%lld\n", a.lines,
+                a.probes, a.nodes, a.elapsedUs, a.conflicts, a.learned);
   }
   // The engine's "unknown" is its own value; the exit status says it as 4, never as a count.
   switch (a.solutions) {
@@ -98,6 +99,9 @@ bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
       o.quiet = true;
     } else if (args[i] == "--limit" && i + 1 < args.size()) {
       if (!ParseSeconds(args[++i], o.limit)) return false;
+    } else if (args[i] == "--learn-after" && i + 1 < args.size()) {
+      // Negative: never; past a billion nodes the plain search would run for days anyway.
+      if (!ParseWhole(args[++i], -1, 1000000000, o.learnAfter)) return false;
     } else if (args[i].starts_with("--")) {
       return false;
     } else {
@@ -120,6 +124,7 @@ int CheckCommand(const std::vector<std::string>& args) {
     if (ReadForCheck(path, puzzle)) {
       analysis::Budget budget;
       budget.seconds = o.limit;
+      budget.learnAfterNodes = o.learnAfter;
       status = Report(analysis::Analyze(puzzle, budget), o.quiet);
     }
     std::fflush(stdout);
