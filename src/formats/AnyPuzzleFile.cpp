@@ -4,7 +4,7 @@
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
-#include "mainwnd/StorableText.h"
+#include "state/StorableText.h"
 #include "platform/TextFile.h"
 #include "state/PuzzleFiles.h"
 
