@@ -5,7 +5,7 @@
 #include "display/Draw.h"
 #include "Messages.h"
 #include "dialogs/Sizein.h"
-#include "mainwnd/StorableText.h"
+#include "state/StorableText.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"

@@ -1,6 +1,7 @@
 #include "mainwnd/MainWnd.h"
 
 #include "Messages.h"
+#include "dialogs/Modecg.h"
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
 #include "commands/Commands.h"
@@ -12,34 +13,6 @@
 #include "settings/Settings.h"
 
 namespace gw {
-
-std::string ModeSuffix(int mode) {
-  switch (mode) {
-    case kModePlay: return " : プレイモード";
-    case kModeNumber: return " : 数字入力モード";
-    case kModeImage: return " : 画像入力モード";
-    default: return "";
-  }
-}
-
-void ApplyModeMenus(App& app) {
-  int m = app.puzzle.Mode;
-  Platform& ui = app.ui;
-  EnableCommand(ui, Command::New, m != kModePlay);
-  EnableCommand(ui, Command::StartOver, m != kModeNumber);
-  EnableCommand(ui, Command::InvertImage, m == kModeImage);
-  EnableCommand(ui, Command::ScrollImage, m == kModeImage);
-  EnableCommand(ui, Command::Judge, m == kModePlay);
-  EnableCommand(ui, Command::AutoSolve, m == kModePlay);
-  ui.SetKeyPreview(m == kModeNumber);
-  // Items of the added menus are enabled by the features behind them as each is built.
-  SyncEditMenu(app);
-  EnableCommand(ui, Command::UniquenessCheck, true);  // every mode
-  EnableCommand(ui, Command::MistakeCheck, m == kModePlay);
-  EnableCommand(ui, Command::Hint, m == kModePlay);
-  // Import, export and new puzzles work in every mode.
-  for (Command c : {Command::Import, Command::Export, Command::NewPuzzle}) EnableCommand(ui, c, true);
-}
 
 void MainWndLoad(App& app) {
   PuzzleState& p = app.puzzle;

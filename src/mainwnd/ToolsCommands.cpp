@@ -1,6 +1,7 @@
 #include "mainwnd/ToolsCommands.h"
 
 #include "analysis/Analysis.h"
+#include "dialogs/Modecg.h"
 #include "display/Draw.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"

@@ -74,8 +74,8 @@ ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out), printer_(out)
 }
 
 App& ScriptedPlatform::app() const {
-  if (!app_) throw ScriptError("the program is not running");
-  return *app_;
+  if (!BoundApp()) throw ScriptError("the program is not running");
+  return *BoundApp();
 }
 
 std::optional<int> ScriptedPlatform::RequiredLeftover() const {
@@ -95,11 +95,10 @@ std::optional<int> ScriptedPlatform::RequiredLeftover() const {
 void ScriptedPlatform::ResetWindow() {
   caption_.clear();
   pointer_ = Pointer::Normal;
-  ForgetWindowFacts();
   menus_.clear();
   window_ = TwipsRect{};
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) Resize(id, {}, {});
-  app_ = nullptr;
+  ForgetWindow();
 }
 
 bool ScriptedPlatform::MenuEnabled(MenuId menu, int index) const {
