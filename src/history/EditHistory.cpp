@@ -1,5 +1,6 @@
 #include "history/EditHistory.h"
 
+#include "display/LiveHints.h"
 #include "history/Replay.h"
 #include "mainwnd/Overlay.h"
 
@@ -46,6 +47,7 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
     command();
   }
   SyncEditMenu(app);
+  FollowLiveHints(app);
 }
 
 void BeginStroke(App& app) {

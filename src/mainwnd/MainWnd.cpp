@@ -1,6 +1,7 @@
 #include "mainwnd/MainWnd.h"
 
 #include "display/Draw.h"
+#include "display/LiveHints.h"
 #include "display/PaletteBar.h"
 #include "history/EditHistory.h"
 #include "mainwnd/ImageEdit.h"
@@ -38,6 +39,8 @@ void ApplyModeMenus(App& app) {
   ui.EnableMenuItem(MenuId::Tools, 2, m == kModePlay);
   // Import, export and new puzzles work in every mode.
   for (int i = 3; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
+  ui.EnableMenuItem(MenuId::Tools, kLiveHintsItem, true);
+  ui.EnableMenuItem(MenuId::Tools, kExactTicksItem, true);
 }
 
 void MainWndLoad(App& app) {
@@ -49,6 +52,7 @@ void MainWndLoad(App& app) {
     app.ui.SetCaption(p.AppCaption + ModeSuffix(p.Mode));
     ApplyModeMenus(app);
     LoadSettings(app);
+    ShowOptionTicks(app);
   }
   TwipsSize screen = app.ui.ScreenSize();
   app.ui.SetWindowGeometry(TwipsRect{0, 0, screen.width, 0.95 * screen.height});
@@ -69,6 +73,7 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   NoteStroke(app);
+  FollowLiveHints(app);
 }
 
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
@@ -82,6 +87,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   if (drag) NoteStroke(app);
+  if (drag) FollowLiveHints(app);
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {

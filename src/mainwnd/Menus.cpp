@@ -13,6 +13,7 @@
 #include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
+#include "settings/Options.h"
 #include "solver/AutoSolve.h"
 #include "state/FileCommands.h"
 
@@ -30,7 +31,7 @@ const std::vector<MenuDef>& MenuBar() {
       {MenuId::Cust, "Cust", "色変更(&C)", {"色のｶｽﾀﾏｲｽﾞ(&C)", "指定色マス消去(&D)"}},
       {MenuId::Tools, "Tools", "ツール(&T)",
        {"一意性チェック(&U)", "ミスチェック(&M)", "ヒント(&H)", "インポート(&I)...", "エクスポート(&E)...",
-        "新しい問題を作る(&N)..."}},
+        "新しい問題を作る(&N)...", "-", "描きながらヒントを表示(&L)", "ヒントを厳密にチェック(&X)"}},
       {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
   };
   return kBar;
@@ -136,6 +137,8 @@ void ToolsMenu(App& app, int index) {
     case 3: ImportCommand(app); break;
     case 4: ExportCommand(app); break;
     case 5: NewPuzzleCommand(app); break;
+    case kLiveHintsItem:
+    case kExactTicksItem: ToggleOption(app, index); break;
     default: break;
   }
 }

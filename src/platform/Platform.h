@@ -93,6 +93,9 @@ class Platform {
 
   // --- added features; platforms without a window may leave them as they are ----------------
 
+  // Shows or takes away the tick beside a menu item that turns an option on and off.
+  virtual void CheckMenuItem(MenuId, int /*index*/, bool /*checked*/) {}
+
   // Highlights these cells over the board without drawing into it; the window takes the
   // highlight away at the next action on it or the next repaint. An empty list removes it.
   virtual void SetBoardOverlay(const std::vector<OverlayCell>&) {}

@@ -65,6 +65,13 @@ void DumpMenus(Runner& r, App&) {
           << " keypreview=" << (r.ui().KeyPreview() ? "on" : "off") << "\n";
 }
 
+// An addition to the runner: the options of the tools menu, as held and as their items' ticks.
+void DumpOptions(Runner& r, App& app) {
+  auto tick = [&](int i) { return r.ui().MenuChecked(MenuId::Tools, i) ? "ticked" : "unticked"; };
+  r.out() << "OPTIONS LiveHints=" << app.options.liveHints << " " << tick(kLiveHintsItem)
+          << " ExactTicks=" << app.options.exactTicks << " " << tick(kExactTicksItem) << "\n";
+}
+
 void DumpCursor(Runner& r, App& app) {
   const BoardLayout& l = app.layout;
   r.out() << "CURSOR side=" << l.CursorSide << " x=" << l.CursorX << " y=" << l.CursorY
@@ -130,6 +137,7 @@ void Dump(Runner& r, const ScriptLine& line) {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
       {"history", DumpHistory}, {"keycursor", DumpKeyCursor}, {"overlay", DumpOverlay},
+      {"options", DumpOptions},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

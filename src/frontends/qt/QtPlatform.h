@@ -42,6 +42,7 @@ class QtPlatform : public Platform {
   void SetWindowGeometry(const TwipsRect& rect) override;
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void CheckMenuItem(MenuId menu, int index, bool checked) override;
   void SetKeyPreview(bool on) override { keyPreview_ = on; }
   void SetPointer(Pointer pointer) override;
   Surface& GetSurface(SurfaceId id) override { return Image(id); }

@@ -58,6 +58,7 @@ class ScriptedPlatform : public Platform {
   void ResetWindow();
   App& app() const;
   bool MenuEnabled(MenuId menu, int index) const;
+  bool MenuChecked(MenuId menu, int index) const;
   bool KeyPreview() const { return keyPreview_; }
   const std::string& Caption() const { return caption_; }
   ScriptedSurface& Scripted(SurfaceId id) { return *surfaces_.at(id); }
@@ -83,6 +84,7 @@ class ScriptedPlatform : public Platform {
   void SetWindowGeometry(const TwipsRect& rect) override;
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void CheckMenuItem(MenuId menu, int index, bool checked) override;
   void SetKeyPreview(bool on) override { keyPreview_ = on; }
   void SetPointer(Pointer pointer) override;
   Surface& GetSurface(SurfaceId id) override { return *surfaces_.at(id); }
@@ -125,6 +127,7 @@ class ScriptedPlatform : public Platform {
   Pointer pointer_ = Pointer::Normal;
   bool keyPreview_ = false;
   std::map<std::pair<int, int>, bool> menus_;
+  std::map<std::pair<int, int>, bool> checks_;
   TwipsRect window_;
   TwipsRect pics_[2];
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
