@@ -133,6 +133,12 @@ std::string Num(double v) {
   return text;
 }
 
+std::string Num2(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", v);
+  return text;
+}
+
 // Texts are the only place a file's own words reach the SVG.
 std::string Escaped(const std::string& text) {
   std::string out;
@@ -145,15 +151,20 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
+// A bold sans-serif digit is about seven tenths of an em wide.
+constexpr double kBoldDigit = 0.7;
+
 std::string SvgText(const SheetShape& sh) {
-  // The number's width is only capped: a digit narrower than the cap keeps its own.
-  std::string fit = sh.fit > 0 ? "\" textLength=\"" + Num(std::min(sh.fit, TextWidth(sh.text, sh.width))) +
-                                     "\" lengthAdjust=\"spacingAndGlyphs"
-                               : "";
-  return "<text x=\"" + Num(sh.x1) + "\" y=\"" + Num(sh.y1) + "\" font-size=\"" + Num(sh.width) + "\" fill=\"" +
-         Color(sh.color) + fit +
-         "\" font-family=\"sans-serif\" font-weight=\"bold\" text-anchor=\"middle\" dominant-baseline=\"central\">" +
-         Escaped(sh.text) + "</text>\n";
+  // The baseline sits below the centre by half a digit's height, and a number wider than its fit
+  // is narrowed by a transform, placed from its start: not every renderer centres a text by its
+  // own rule for the middle of a line, nor anchors a scaled one at its middle.
+  double wide = kBoldDigit * sh.width * double(sh.text.size());
+  std::string at = "x=\"" + Num(sh.x1) + "\" y=\"" + Num(sh.y1 + 0.36 * sh.width) + "\" text-anchor=\"middle\"";
+  if (sh.fit > 0 && wide > sh.fit)
+    at = "x=\"" + Num(-wide / 2) + "\" y=\"" + Num(0.36 * sh.width) + "\" transform=\"translate(" + Num(sh.x1) + " " +
+         Num(sh.y1) + ") scale(" + Num2(sh.fit / wide) + " 1)\"";
+  return "<text " + at + " font-size=\"" + Num(sh.width) + "\" fill=\"" + Color(sh.color) +
+         "\" font-family=\"sans-serif\" font-weight=\"bold\">" + Escaped(sh.text) + "</text>\n";
 }
 
 }  // namespace
