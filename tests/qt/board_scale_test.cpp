@@ -17,27 +17,41 @@ namespace {
 
 constexpr qreal kRatios[] = {1, 1.5, 2};
 
+// 15 × 15 with hints of two digits everywhere: "1 11 13 11 1" and "A0 20 88" in red.
+void TwoDigitsEverywhere(App& app) {
+  test::MakeBoard(app, 15, 15, 5, 5);
+  for (int line = 1; line <= 15; ++line) {
+    test::SetRowHints(app, line, line % 2 ? std::vector<int>{1, 11, 13, 11, 1} : std::vector<int>{100, 20, 88}, 2);
+    test::SetColHints(app, line, line % 2 ? std::vector<int>{100, 20, 88} : std::vector<int>{1, 11, 13, 11, 1}, 2);
+  }
+}
+
 struct Board {
   QtPlatform ui;
   App app{ui};
 
-  explicit Board(QSize size = {640, 480}, qreal ratio = 1) {
+  explicit Board(QSize size = {640, 480}, qreal ratio = 1, void (*hints)(App&) = TwoDigitsEverywhere) {
     ImageSurface& image = ui.Image(SurfaceId::Main);
     image.Resize(size, ratio);
     image.SetOuterSize({(size.width() + 16) * kTwipsPerPixel, (size.height() + 60) * kTwipsPerPixel});
     LoadSettings(app);
-    // 15 × 15 with hints of two digits everywhere: "1 11 13 11 1" and "A0 20 88" in red.
-    test::MakeBoard(app, 15, 15, 5, 5);
+    hints(app);
     app.puzzle.Mode = kModePlay;
     app.puzzle.Palette[2] = 12;
-    for (int line = 1; line <= 15; ++line) {
-      test::SetRowHints(app, line, line % 2 ? std::vector<int>{1, 11, 13, 11, 1} : std::vector<int>{100, 20, 88}, 2);
-      test::SetColHints(app, line, line % 2 ? std::vector<int>{100, 20, 88} : std::vector<int>{1, 11, 13, 11, 1}, 2);
-    }
     PaintBoard(app);
   }
   ImageSurface& surface() { return ui.Image(SurfaceId::Main); }
   const QImage& image() { return surface().image(); }
+  // The columns the red ink of the unit square at (x, y) spans; empty when it has none.
+  std::pair<int, int> InkSpan(int x, int y, int& slotWidth) {
+    QRect slot = surface().DeviceRect(x, y, x + 1, y + 1);
+    slotWidth = slot.width();
+    int left = slot.right() + 1, right = slot.left() - 1;
+    for (int py = slot.top(); py <= slot.bottom(); ++py)
+      for (int px = slot.left(); px <= slot.right(); ++px)
+        if (image().pixel(px, py) == qRgb(255, 0, 0)) left = std::min(left, px), right = std::max(right, px);
+    return {left, right};
+  }
 };
 
 TEST(BoardScale, ExclusiveOrPairsRestoreEveryDevicePixelAtEveryScale) {
@@ -119,42 +133,22 @@ TEST(BoardScale, TwoDigitHintsStayInsideTheirSlotsWithAGapAtEveryScale) {
 // as one number ("3" beside "13" as 313, "2 3 11 4" as 2 311 4): between the ink of any two
 // neighbouring hints, across the row hints and from column to column, lies at least a third of
 // a slot, at every scale; and a one-digit hint stands where it always stood.
-struct MixedBoard {
-  QtPlatform ui;
-  App app{ui};
-  MixedBoard(int columns, QSize size, qreal ratio) {
-    ImageSurface& image = ui.Image(SurfaceId::Main);
-    image.Resize(size, ratio);
-    image.SetOuterSize({(size.width() + 16) * kTwipsPerPixel, (size.height() + 60) * kTwipsPerPixel});
-    LoadSettings(app);
-    test::MakeBoard(app, columns, 20, 4, 2);
-    app.puzzle.Mode = kModePlay;
-    app.puzzle.Palette[2] = 12;
-    const std::vector<int> rows[] = {{2, 3, 11, 4}, {3, 13}, {5, 15}, {13, 3}, {1, 11, 1, 10}, {9, 8, 7, 6}};
-    for (int y = 1; y <= 20; ++y) test::SetRowHints(app, y, rows[y % 6], 2);
-    const std::vector<int> cols[] = {{3}, {13}, {5, 15}, {1}, {12, 4}, {7, 1}};
-    for (int x = 1; x <= columns; ++x) test::SetColHints(app, x, cols[x % 6], 2);
-    PaintBoard(app);
-  }
-  // The red pixels of the unit square at (x, y), as the columns their ink spans.
-  std::pair<int, int> InkSpan(int x, int y, int& slotWidth) {
-    QRect slot = ui.Image(SurfaceId::Main).DeviceRect(x, y, x + 1, y + 1);
-    slotWidth = slot.width();
-    int left = slot.right() + 1, right = slot.left() - 1;
-    const QImage& img = ui.Image(SurfaceId::Main).image();
-    for (int py = slot.top(); py <= slot.bottom(); ++py)
-      for (int px = slot.left(); px <= slot.right(); ++px)
-        if (img.pixel(px, py) == qRgb(255, 0, 0)) left = std::min(left, px), right = std::max(right, px);
-    return {left, right};
-  }
-};
+template <int Columns>
+void MixedHints(App& app) {
+  test::MakeBoard(app, Columns, 20, 4, 2);
+  const std::vector<int> rows[] = {{2, 3, 11, 4}, {3, 13}, {5, 15}, {13, 3}, {1, 11, 1, 10}, {9, 8, 7, 6}};
+  for (int y = 1; y <= 20; ++y) test::SetRowHints(app, y, rows[y % 6], 2);
+  const std::vector<int> cols[] = {{3}, {13}, {5, 15}, {1}, {12, 4}, {7, 1}};
+  for (int x = 1; x <= Columns; ++x) test::SetColHints(app, x, cols[x % 6], 2);
+}
 
 TEST(BoardScale, NeighbouringHintsKeepAThirdOfASlotBetweenTheirInkAtEveryScale) {
   int pairs = 0;
   for (qreal ratio : kRatios)
-    for (int columns : {5, 15, 20})
+    for (auto hints : {MixedHints<5>, MixedHints<15>, MixedHints<20>})
       for (QSize size : {QSize(640, 480), QSize(1280, 1000)}) {
-        MixedBoard b(columns, size, ratio);
+        Board b(size, ratio, hints);
+        const int columns = b.app.puzzle.XSize;
         const PuzzleState& p = b.app.puzzle;
         const BoardLayout& l = b.app.layout;
         auto check = [&](int x1, int y1, int x2, int y2) {
