@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -121,6 +122,16 @@ TEST_F(Screenshots, MixedHints) {
     w.update();
     Shot(QString("mixed-hints-%1-scale%2.png").arg(columns).arg(w.devicePixelRatioF()));
   }
+}
+
+// The tools menu with one of its options on: the item carries its tick.
+TEST_F(Screenshots, ToolsMenuWithAnOptionOn) {
+  Choose("ヒントを厳密にチェック(&X)");
+  EXPECT_TRUE(app.options.exactTicks);
+  for (QMenu* menu : w.menuBar()->findChildren<QMenu*>())
+    if (menu->title() == "ツール(&T)") menu->popup(w.mapToGlobal(QPoint(300, 30)));
+  Shot("tools-menu-option-on.png");
+  Choose("ヒントを厳密にチェック(&X)");
 }
 
 TEST_F(Screenshots, PrintDialogAndThePdfOfferWithoutAPrinter) {
