@@ -48,7 +48,8 @@ std::vector<int> NumberList(const std::string& text) {
 
 ImagePixels Decode(const std::string& path) {
   ImagePixels image;
-  if (!DecodeImageFile(path, image)) throw std::runtime_error(path + ": cannot be decoded");
+  if (DecodeImageFile(path, image) != ImageLoad::Read)
+    throw std::runtime_error(path + ": cannot be decoded");
   return image;
 }
 
