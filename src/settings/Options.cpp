@@ -1,9 +1,10 @@
 #include "settings/Options.h"
 
 #include "App.h"
+#include "commands/Commands.h"
 #include "display/Draw.h"
 #include "display/LiveHints.h"
-#include "mainwnd/HintCheck.h"
+#include "display/HintCheck.h"
 #include "settings/Settings.h"
 
 namespace gw {
@@ -12,12 +13,12 @@ namespace {
 struct OptionKey {
   const char* name;
   bool Options::*flag;
-  int item;
+  Command command;
 };
 
 constexpr OptionKey kKeys[] = {
-    {"LiveHints", &Options::liveHints, kLiveHintsItem},
-    {"ExactTicks", &Options::exactTicks, kExactTicksItem},
+    {"LiveHints", &Options::liveHints, Command::LiveHints},
+    {"ExactTicks", &Options::exactTicks, Command::ExactTicks},
 };
 
 // A play-mode board ticks by the rule now chosen: every line is checked again.
@@ -46,12 +47,13 @@ std::vector<std::string> OptionLines(const Options& options) {
 }
 
 void ShowOptionTicks(App& app) {
-  for (const OptionKey& key : kKeys) app.ui.CheckMenuItem(MenuId::Tools, key.item, app.options.*key.flag);
+  for (const OptionKey& key : kKeys)
+    if (std::optional<MenuPlace> at = PlaceOf(key.command)) app.ui.CheckMenuItem(at->menu, at->index, app.options.*key.flag);
 }
 
-void ToggleOption(App& app, int item) {
+void ToggleOption(App& app, Command command) {
   for (const OptionKey& key : kKeys) {
-    if (key.item != item) continue;
+    if (key.command != command) continue;
     bool& flag = app.options.*key.flag;
     flag = !flag;
     ShowOptionTicks(app);

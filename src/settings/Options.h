@@ -17,9 +17,7 @@ struct Options {
   bool exactTicks = false;
 };
 
-// The tools menu's option items, by their index in that menu.
-inline constexpr int kLiveHintsItem = 7;
-inline constexpr int kExactTicksItem = 8;
+enum class Command;
 
 // Reads one "Name=value" line of the settings file into the options; other lines are ignored.
 void ReadOptionLine(Options& options, const std::string& line);
@@ -30,6 +28,6 @@ std::vector<std::string> OptionLines(const Options& options);
 void ShowOptionTicks(App& app);
 // The menu item: turns the option over, shows it, keeps it in the settings file and redraws
 // what it changes.
-void ToggleOption(App& app, int item);
+void ToggleOption(App& app, Command command);
 
 }  // namespace gw

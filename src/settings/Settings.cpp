@@ -1,8 +1,8 @@
 #include "settings/Settings.h"
 
 #include "display/Colors.h"
+#include "Messages.h"
 #include "settings/Options.h"
-#include "mainwnd/Messages.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"

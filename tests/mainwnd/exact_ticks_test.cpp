@@ -7,8 +7,8 @@
 #include <random>
 
 #include "analysis/BruteForce.h"
-#include "mainwnd/ExactTicks.h"
-#include "mainwnd/HintCheck.h"
+#include "display/ExactTicks.h"
+#include "display/HintCheck.h"
 #include "support/TestApp.h"
 
 namespace gw::test {

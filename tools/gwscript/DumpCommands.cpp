@@ -3,6 +3,8 @@
 
 #include "Mirror.h"
 #include "Runner.h"
+#include "commands/Commands.h"
+#include "display/Highlight.h"
 #include "frontends/scripted/ScriptText.h"
 
 namespace gw {
@@ -67,9 +69,12 @@ void DumpMenus(Runner& r, App&) {
 
 // An addition to the runner: the options of the tools menu, as held and as their items' ticks.
 void DumpOptions(Runner& r, App& app) {
-  auto tick = [&](int i) { return r.ui().MenuChecked(MenuId::Tools, i) ? "ticked" : "unticked"; };
-  r.out() << "OPTIONS LiveHints=" << app.options.liveHints << " " << tick(kLiveHintsItem)
-          << " ExactTicks=" << app.options.exactTicks << " " << tick(kExactTicksItem) << "\n";
+  auto tick = [&](Command c) {
+    std::optional<MenuPlace> at = PlaceOf(c);
+    return at && r.ui().MenuChecked(at->menu, at->index) ? "ticked" : "unticked";
+  };
+  r.out() << "OPTIONS LiveHints=" << app.options.liveHints << " " << tick(Command::LiveHints)
+          << " ExactTicks=" << app.options.exactTicks << " " << tick(Command::ExactTicks) << "\n";
 }
 
 void DumpCursor(Runner& r, App& app) {
@@ -114,8 +119,7 @@ void DumpTotals(Runner& r, App& app) {
 
 // OVERLAY then one line per row: 1 for a highlighted cell, 0 otherwise; OVERLAY none without one.
 void DumpOverlay(Runner& r, App& app) {
-  const std::vector<OverlayCell>& cells = r.ui().Overlay();
-  if (cells.empty()) {
+  if (app.layout.Highlight.empty()) {
     r.out() << "OVERLAY none\n";
     return;
   }
@@ -123,8 +127,7 @@ void DumpOverlay(Runner& r, App& app) {
   r.out() << "OVERLAY\n";
   for (int y = 1; y <= p.YSize; ++y) {
     for (int x = 1; x <= p.XSize; ++x) {
-      bool lit = std::any_of(cells.begin(), cells.end(), [&](const OverlayCell& c) { return c.x == x && c.y == y; });
-      r.out() << (x > 1 ? " " : "") << (lit ? 1 : 0);
+      r.out() << (x > 1 ? " " : "") << (Highlighted(app, x, y) ? 1 : 0);
     }
     r.out() << "\n";
   }

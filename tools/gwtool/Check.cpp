@@ -12,7 +12,7 @@
 #include "Arguments.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
-#include "analysis/FromPuzzleState.h"
+#include "formats/EngineInput.h"
 #include "formats/PuzzleGenerator.h"
 #include "platform/FileError.h"
 #include "state/PuzzleFiles.h"
@@ -54,7 +54,7 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
     if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: 読めません。\n", path.c_str());
     return false;
   }
-  out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
+  out = picture ? PicturePuzzle(app->puzzle) : HintPuzzle(app->puzzle);
   return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "mainwnd/HintCheck.h"
+#include "display/HintCheck.h"
 #include "support/TestApp.h"
 
 namespace gw::test {

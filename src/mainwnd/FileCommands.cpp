@@ -1,10 +1,10 @@
-#include "state/FileCommands.h"
+#include "mainwnd/FileCommands.h"
 
 #include "dialogs/FileDlg.h"
 #include "dialogs/FileSel2.h"
 #include "display/Draw.h"
-#include "mainwnd/Messages.h"
-#include "mainwnd/Sizein.h"
+#include "Messages.h"
+#include "dialogs/Sizein.h"
 #include "mainwnd/StorableText.h"
 #include "mainwnd/UniqueCheck.h"
 #include "platform/FileError.h"

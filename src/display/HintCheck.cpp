@@ -1,7 +1,7 @@
-#include "mainwnd/HintCheck.h"
+#include "display/HintCheck.h"
 
 #include "display/Draw.h"
-#include "mainwnd/ExactTicks.h"
+#include "display/ExactTicks.h"
 
 // The check is deliberately weak: it reads a line from each end only up to the first blank cell
 // and ticks each hint whose count of cells it has seen there, without asking whether the run is

@@ -1,6 +1,6 @@
-#include "solver/LineCache.h"
+#include "solver/WorkLineCache.h"
 
-#include "solver/SolveLine.h"
+#include "solver/SolveWorkLine.h"
 #include "solver/WorkLine.h"
 
 namespace gw {
@@ -10,7 +10,7 @@ bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 }  // namespace
 
-bool LineCache::MakeKey(const SolverState& s, Key& key) {
+bool WorkLineCache::MakeKey(const SolverState& s, Key& key) {
   int L = s.LineCells[0], n = s.LineHints[0][0];
   if (!InRange(L, 0, kMaxSize) || !InRange(n, 0, kMaxSize)) return false;
   key.fill(0);
@@ -39,11 +39,11 @@ bool LineCache::MakeKey(const SolverState& s, Key& key) {
   return true;
 }
 
-void LineCache::Solve(App& app) {
+void WorkLineCache::Solve(App& app) {
   SolverState& s = app.solver;
   Key key;
   if (!MakeKey(s, key)) {
-    SolveLine(app);
+    SolveWorkLine(app);
     return;
   }
   int L = s.LineCells[0];
@@ -58,7 +58,7 @@ void LineCache::Solve(App& app) {
     return;
   }
   ++misses_;
-  SolveLine(app);
+  SolveWorkLine(app);
   Result r{};
   for (int i = 1; i <= L; ++i) r.cells[i - 1] = static_cast<std::int8_t>(s.LineCells[i]);
   r.steps = s.SolveSteps;

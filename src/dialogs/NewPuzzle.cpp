@@ -1,11 +1,11 @@
-#include "mainwnd/NewPuzzle.h"
+#include "dialogs/NewPuzzle.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
 #include "formats/PuzzleGenerator.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 
 namespace gw {
 

@@ -1,4 +1,4 @@
-#include "mainwnd/Modecg.h"
+#include "dialogs/Modecg.h"
 
 #include "mainwnd/MainWnd.h"
 

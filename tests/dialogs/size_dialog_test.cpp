@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwnd/Sizein.h"
+#include "dialogs/Sizein.h"
 #include "support/TestApp.h"
 
 namespace gw {

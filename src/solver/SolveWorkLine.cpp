@@ -1,4 +1,4 @@
-#include "solver/SolveLine.h"
+#include "solver/SolveWorkLine.h"
 
 #include <algorithm>
 
@@ -10,10 +10,10 @@ namespace {
 bool IsFilled(int code) { return code >= 1 && code <= 9; }
 
 // Cells a..b (1-based, a <= b + 1).
-CellSet Span(int a, int b) {
+CellBits Span(int a, int b) {
   if (b < a) return 0;
-  CellSet upToB = b >= 32 ? ~CellSet{0} : (CellSet{1} << b) - 1;
-  return upToB & ~((CellSet{1} << (a - 1)) - 1);
+  CellBits upToB = b >= 32 ? ~CellBits{0} : (CellBits{1} << b) - 1;
+  return upToB & ~((CellBits{1} << (a - 1)) - 1);
 }
 
 // Narrows the open range of run k to lo..hi, marking the starts it loses impossible.
@@ -71,13 +71,13 @@ void StartAccumulation(const SolverState& s, LineTables& t) {
   t.fresh = t.seenEmpty = t.undecided = 0;
   std::fill(t.seenColour, t.seenColour + 10, 0);
   for (int i = 1; i <= WorkLength(s); ++i)
-    if (s.LineCells[i] == 0) t.fresh |= CellSet{1} << (i - 1);
+    if (s.LineCells[i] == 0) t.fresh |= CellBits{1} << (i - 1);
   CollectColours(s, t);
 }
 
 void DecodeCells(SolverState& s, const LineTables& t) {
   for (int i = 1; i <= WorkLength(s); ++i) {
-    CellSet bit = CellSet{1} << (i - 1);
+    CellBits bit = CellBits{1} << (i - 1);
     if (t.seenEmpty & bit) s.LineCells[i] = -1;
     for (int j = 0; j < t.colourCount; ++j)
       if (t.seenColour[t.colours[j]] & bit) s.LineCells[i] = t.colours[j];
@@ -193,7 +193,7 @@ void PlaceHint(App& app, LineTables& t, int k) {
     if (b != L && borderAfter) ++b;
     // Of consecutive tried starts whose windows lie wholly in undecidable cells, only the first
     // can teach anything new.
-    CellSet window = Span(a, b);
+    CellBits window = Span(a, b);
     if ((t.undecided & window) == window) {
       if (prevAll99) continue;
       prevAll99 = true;
@@ -209,17 +209,17 @@ void EvaluatePlacement(App& app, LineTables& t) {
   SolverState& s = app.solver;
   int n = WorkRuns(s);
   // The placement, one set of cells per colour; colour 0 (a malformed hint) leaves a cell blank.
-  CellSet byColour[10] = {};
-  CellSet covered = 0;
+  CellBits byColour[10] = {};
+  CellBits covered = 0;
   for (int k = 1; k <= n; ++k) {
     int len = RunLength(s, k);
     if (len <= 0) continue;
-    CellSet run = Span(t.HintStart[k], t.HintStart[k] + len - 1);
+    CellBits run = Span(t.HintStart[k], t.HintStart[k] + len - 1);
     byColour[RunColour(s, k)] |= run;
     covered |= run;
   }
   s.Contradiction = 0;
-  CellSet differs = t.seenEmpty & (covered & ~byColour[0]);
+  CellBits differs = t.seenEmpty & (covered & ~byColour[0]);
   for (int j = 0; j < t.colourCount; ++j) {
     int c = t.colours[j];
     differs |= t.seenColour[c] & ~byColour[c];
@@ -229,7 +229,7 @@ void EvaluatePlacement(App& app, LineTables& t) {
   t.fresh &= byColour[0];
   t.undecided |= differs;
   t.seenEmpty &= ~differs;
-  CellSet seen = t.seenEmpty | t.undecided;
+  CellBits seen = t.seenEmpty | t.undecided;
   for (int j = 0; j < t.colourCount; ++j) {
     t.seenColour[t.colours[j]] &= ~differs;
     seen |= t.seenColour[t.colours[j]];
@@ -239,7 +239,7 @@ void EvaluatePlacement(App& app, LineTables& t) {
   for (int k = 1; k <= n; ++k) t.StartTable[k][t.HintStart[k]] = 1;
 }
 
-void SolveLine(App& app) {
+void SolveWorkLine(App& app) {
   SolverState& s = app.solver;
   int L = WorkLength(s), n = WorkRuns(s);
   LineTables t;

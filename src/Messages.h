@@ -5,6 +5,9 @@
 
 namespace gw {
 
+// The application's title: a message box's title when it is given none, and on printed pages.
+inline constexpr const char* kAppCaption = "グリッドウィック";
+
 // The line break inside a message box text.
 inline constexpr const char* CR = "\r";
 

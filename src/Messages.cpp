@@ -1,4 +1,4 @@
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 
 namespace gw {
 

@@ -8,12 +8,12 @@
 
 namespace gw {
 
-// Results of SolveLine by everything it reads: the line's length and cells, its runs, and for each
+// Results of SolveWorkLine by everything it reads: the line's length and cells, its runs, and for each
 // colour of its runs which cells the crossing lines can no longer give that colour. A trial of the
 // proof by contradiction mostly re-solves lines other trials have solved already; a hit gives the
 // same cells, Contradiction, EnumDone and SolveSteps as solving again, so the order of lines and
 // every result stay as they were.
-class LineCache {
+class WorkLineCache {
  public:
   // Solves the work line of app.solver, from the cache when the same line was solved before.
   void Solve(App& app);

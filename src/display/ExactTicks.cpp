@@ -1,4 +1,4 @@
-#include "mainwnd/ExactTicks.h"
+#include "display/ExactTicks.h"
 
 #include <span>
 

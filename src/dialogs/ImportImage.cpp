@@ -1,8 +1,9 @@
-#include "mainwnd/ImportImage.h"
+#include "dialogs/ImportImage.h"
 
 #include <algorithm>
 
 #include "analysis/Analysis.h"
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/ImageQuantize.h"
 #include "formats/PuzzleGenerator.h"

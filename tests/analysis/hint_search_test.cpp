@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "mainwnd/HintSearch.h"
+#include "analysis/HintSearch.h"
 #include "mainwnd/PlayTools.h"
 #include "support/TestApp.h"
 
@@ -199,7 +199,7 @@ TEST(PlayTools, TheHintNamesTheCellOfATrialAndLeavesTheGameAsItWas) {
   t.TakeOutput();
   t.Answer("ok");
   ShowHint(t.app);
-  EXPECT_EQ(t.app.layout.Overlay.size(), 1u);  // the cell, no line
+  EXPECT_EQ(t.app.layout.Highlight.size(), 1u);  // the cell, no line
   t.Answer("ok");
   MistakeCheck(t.app);
   std::string out = t.TakeOutput();
@@ -209,7 +209,7 @@ TEST(PlayTools, TheHintNamesTheCellOfATrialAndLeavesTheGameAsItWas) {
   EXPECT_EQ(std::memcmp(before->Grid, t.app.puzzle.Grid, sizeof before->Grid), 0);
   EXPECT_EQ(std::memcmp(before->RowHints, t.app.puzzle.RowHints, sizeof before->RowHints), 0);
   EXPECT_EQ(t.app.puzzle.SolveState, before->SolveState);
-  EXPECT_TRUE(t.app.layout.Overlay.empty());  // nothing wrong to show; the hint's cell is gone
+  EXPECT_TRUE(t.app.layout.Highlight.empty());  // nothing wrong to show; the hint's cell is gone
 }
 
 TEST(HintSearch, ABoardThatBreaksALineAndAFullBoardAreTold) {

@@ -5,9 +5,9 @@
 #include <random>
 
 #include "solver/AutoSolve.h"
-#include "solver/LineCache.h"
+#include "solver/WorkLineCache.h"
 #include "solver/LineHelpers.h"
-#include "solver/SolveLine.h"
+#include "solver/SolveWorkLine.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -43,14 +43,14 @@ void RandomLine(std::mt19937& rng, App& app) {
       if (pick(0, 11) == 0) app.solver.LineCrossTotals[c][i] = 0;
 }
 
-TEST(LineCache, EveryLineMetAgainGivesWhatSolvingItAfreshGives) {
+TEST(WorkLineCache, EveryLineMetAgainGivesWhatSolvingItAfreshGives) {
   std::mt19937 rng(1407);
   TestApp fresh, cached;
-  LineCache cache;
+  WorkLineCache cache;
   for (int iter = 0; iter < 40000; ++iter) {
     RandomLine(rng, fresh.app);
     cached.app.solver = fresh.app.solver;
-    SolveLine(fresh.app);
+    SolveWorkLine(fresh.app);
     cache.Solve(cached.app);
     ASSERT_EQ(Read(cached.app), Read(fresh.app)) << "line " << iter;
   }
@@ -59,9 +59,9 @@ TEST(LineCache, EveryLineMetAgainGivesWhatSolvingItAfreshGives) {
   EXPECT_GT(cache.misses(), 2000);
 }
 
-TEST(LineCache, OnlyTheCrossingTotalsOfTheRunsColoursTellLinesApart) {
+TEST(WorkLineCache, OnlyTheCrossingTotalsOfTheRunsColoursTellLinesApart) {
   TestApp t;
-  LineCache cache;
+  WorkLineCache cache;
   auto solve = [&](int colour, int cell) {
     SetWorkLine(t.app, Cells("?????"), {{3, 1}});
     t.app.solver.LineCrossTotals[colour][cell] = 0;
@@ -76,9 +76,9 @@ TEST(LineCache, OnlyTheCrossingTotalsOfTheRunsColoursTellLinesApart) {
   EXPECT_EQ(cache.misses(), 2);
 }
 
-TEST(LineCache, LinesOutsideTheCodesItHoldsAreSolvedButNotKept) {
+TEST(WorkLineCache, LinesOutsideTheCodesItHoldsAreSolvedButNotKept) {
   TestApp t;
-  LineCache cache;
+  WorkLineCache cache;
   for (int round = 0; round < 2; ++round) {
     SetWorkLine(t.app, Cells("???"), {{2, 12}});  // a colour beyond the palette: no placement
     cache.Solve(t.app);
@@ -131,7 +131,7 @@ void RandomPuzzle(std::mt19937& rng, App& app) {
 }
 
 // Whole solves with the cache and without it: the same board, messages, probes and lines.
-TEST(LineCache, SolvesGiveTheSameOutputWithAndWithoutIt) {
+TEST(WorkLineCache, SolvesGiveTheSameOutputWithAndWithoutIt) {
   std::mt19937 rng(2014);
   int probed = 0;
   for (int iter = 0; iter < 300; ++iter) {

@@ -1,4 +1,4 @@
-#include "mainwnd/HintSearch.h"
+#include "analysis/HintSearch.h"
 
 #include <bit>
 #include <optional>

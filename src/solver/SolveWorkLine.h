@@ -6,9 +6,9 @@
 namespace gw {
 
 // Cells of the work line as bits: bit i - 1 stands for cell i.
-using CellSet = std::uint32_t;
+using CellBits = std::uint32_t;
 
-// The tables of one SolveLine call.
+// The tables of one SolveWorkLine call.
 struct LineTables {
   // StartTable[k][j]: -1 run k cannot start at j, 0 it may, 1 it starts there in a placement found.
   int StartTable[kCap][kCap];
@@ -24,10 +24,10 @@ struct LineTables {
   // What the placements found so far give each blank cell, one set per accumulation code: none
   // yet (0), empty in all of them (-10), colour c in all of them (10 × c), differing (99). The
   // codes are decoded into the work line when the enumeration ends.
-  CellSet fresh;
-  CellSet seenEmpty;
-  CellSet seenColour[10];
-  CellSet undecided;
+  CellBits fresh;
+  CellBits seenEmpty;
+  CellBits seenColour[10];
+  CellBits undecided;
   // The distinct colours 1..9 of the line's runs.
   int colours[10];
   int colourCount;
@@ -36,9 +36,9 @@ struct LineTables {
 // Solves the work line in place: keeps a blank cell's value when every placement of the runs that
 // agrees with the known cells gives it that value. Contradiction = 1 when there is no placement;
 // SolveSteps counts the PlaceHint steps.
-void SolveLine(App& app);
+void SolveWorkLine(App& app);
 
-// The parts of SolveLine, in the order it runs them.
+// The parts of SolveWorkLine, in the order it runs them.
 void InitStartTable(App& app, LineTables& t);
 void FilterStartsByCounts(App& app, LineTables& t);
 void FilterStartsByCells(App& app, LineTables& t);

@@ -1,8 +1,8 @@
-#include "mainwnd/Sizein.h"
+#include "dialogs/Sizein.h"
 
 #include <algorithm>
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 
 namespace gw {

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "state/FileCommands.h"
+#include "mainwnd/FileCommands.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 #include "support/Unprivileged.h"
