@@ -64,7 +64,9 @@ void ApplyModeMenus(App& app) {
   EnableCommand(ui, Command::MistakeCheck, m == kModePlay);
   EnableCommand(ui, Command::Hint, m == kModePlay);
   // Import, export and new puzzles work in every mode.
-  for (Command c : {Command::Import, Command::Export, Command::NewPuzzle}) EnableCommand(ui, c, true);
+  for (Command c : {Command::Import, Command::Export, Command::NewPuzzle, Command::LiveHints,
+                    Command::ExactTicks})
+    EnableCommand(ui, c, true);
 }
 
 }  // namespace gw

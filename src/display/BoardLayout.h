@@ -68,6 +68,8 @@ struct BoardLayout {
   int LastMouseY = -1000;
 
   ShownPicture shown;
+  // The picture's own hints as the hint areas last showed them (image input with live hints).
+  std::vector<int> LiveHintsShown;
 };
 
 // ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.

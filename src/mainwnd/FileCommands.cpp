@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "dialogs/Sizein.h"
 #include "state/StorableText.h"
+#include "mainwnd/UniqueCheck.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -145,6 +146,7 @@ bool WriteHintPuzzleOf(App& app) {
 // SaveFile writes the picture together with its companion hint file; after a declined overwrite
 // neither is written, as the companion would replace the hints of another picture.
 bool WritePictureOf(App& app) {
+  if (app.options.liveHints && !PictureSettlesOrSaveAnyway(app)) return false;
   AskTitleAndAnswer(app);
   FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
   return app.puzzle.DialogCancelled != 1 && dlg.saved;

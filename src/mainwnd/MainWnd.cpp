@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "dialogs/Modecg.h"
 #include "display/Draw.h"
+#include "display/LiveHints.h"
 #include "display/PaletteBar.h"
 #include "commands/Commands.h"
 #include "history/EditHistory.h"
@@ -23,6 +24,7 @@ void MainWndLoad(App& app) {
     app.ui.SetCaption(p.AppCaption + ModeSuffix(p.Mode));
     ApplyModeMenus(app);
     LoadSettings(app);
+    ShowOptionTicks(app);
   }
   TwipsSize screen = app.ui.ScreenSize();
   app.ui.SetWindowGeometry(TwipsRect{0, 0, screen.width, 0.95 * screen.height});
@@ -43,6 +45,7 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   NoteStroke(app);
+  FollowLiveHints(app);
 }
 
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
@@ -56,6 +59,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   if (drag) NoteStroke(app);
+  if (drag) FollowLiveHints(app);
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {

@@ -100,6 +100,8 @@ class Platform {
 
   // The tint of the board's highlight (display/Highlight.h) changed: the window paints it anew.
   virtual void HighlightChanged() {}
+  // Shows or takes away the tick beside a menu item that turns an option on and off.
+  virtual void CheckMenuItem(MenuId, int /*index*/, bool /*checked*/) {}
   // A long piece of work: BeginLongWork before it, LongWorkCancelled now and then while it runs
   // (the window may show a box with キャンセル and take its events; true once it was pressed),
   // EndLongWork after it.

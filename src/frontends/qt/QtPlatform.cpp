@@ -116,6 +116,10 @@ void QtPlatform::EnableMenuItem(MenuId menu, int index, bool enabled) {
   if (window_) window_->EnableItem(menu, index, enabled);
 }
 
+void QtPlatform::CheckMenuItem(MenuId menu, int index, bool checked) {
+  if (window_) window_->CheckItem(menu, index, checked);
+}
+
 void QtPlatform::SetPointer(Pointer pointer) {
   bool busy = pointer == Pointer::Busy;
   if (busy == busy_) return;

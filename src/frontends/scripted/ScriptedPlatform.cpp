@@ -96,6 +96,7 @@ void ScriptedPlatform::ResetWindow() {
   caption_.clear();
   pointer_ = Pointer::Normal;
   menus_.clear();
+  checks_.clear();
   window_ = TwipsRect{};
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) Resize(id, {}, {});
   ForgetWindow();
@@ -202,6 +203,15 @@ void ScriptedPlatform::SetCaption(const std::string& caption) {
 
 void ScriptedPlatform::EnableMenuItem(MenuId menu, int index, bool enabled) {
   menus_[{static_cast<int>(menu), index}] = enabled;
+}
+
+void ScriptedPlatform::CheckMenuItem(MenuId menu, int index, bool checked) {
+  checks_[{static_cast<int>(menu), index}] = checked;
+}
+
+bool ScriptedPlatform::MenuChecked(MenuId menu, int index) const {
+  auto it = checks_.find({static_cast<int>(menu), index});
+  return it != checks_.end() && it->second;
 }
 
 void ScriptedPlatform::SetPointer(Pointer pointer) {

@@ -58,6 +58,7 @@ class ScriptedPlatform : public Platform {
   void ResetWindow();
   App& app() const;
   bool MenuEnabled(MenuId menu, int index) const;
+  bool MenuChecked(MenuId menu, int index) const;
   const std::string& Caption() const { return caption_; }
   ScriptedSurface& Scripted(SurfaceId id) { return *surfaces_.at(id); }
   TwipsRect WindowGeometry() const { return window_; }
@@ -85,6 +86,7 @@ class ScriptedPlatform : public Platform {
   // A fixed screen of 1280 x 1024 pixels; caption, menus and pointer are kept for the dumps.
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void CheckMenuItem(MenuId menu, int index, bool checked) override;
   void SetPointer(Pointer pointer) override;
   TwipsSize ScreenSize() override;
   void SetWindowGeometry(const TwipsRect& rect) override;
@@ -122,6 +124,7 @@ class ScriptedPlatform : public Platform {
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
   std::map<std::pair<int, int>, bool> menus_;
+  std::map<std::pair<int, int>, bool> checks_;
   TwipsRect window_;
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
   ScriptedPrinter printer_;
