@@ -7,6 +7,7 @@
 #include "history/History.h"
 #include "library/PlayClock.h"
 #include "platform/Platform.h"
+#include "settings/Options.h"
 #include "solver/SolverState.h"
 #include "state/PuzzleState.h"
 
@@ -38,6 +39,7 @@ struct App {
   Colors colors;
   SolverState solver;
   WindowState wnd;
+  Options options;
   History history;
   // Made when the library is first used (ツール > ライブラリ, or a record to keep).
   std::shared_ptr<LibraryWindow> library;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "display/Highlight.h"
 #include "platform/Rgb.h"
 
 namespace gw {
@@ -20,15 +21,6 @@ struct ShownPicture {
   std::int8_t cells[21][21] = {};
   // Check crosses shown, by the square's top-left corner in board units.
   bool marks[41][41] = {};
-};
-
-// An exclusive-or drawing over the board that is no part of the puzzle (the mistakes found, a
-// hint's line and cells): a hatched box, or a frame of bands `band` units wide. Drawn with the
-// colour that turns white into the colour meant.
-struct OverlayMark {
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  double band = 0;
-  Rgb xorColour = 0;
 };
 
 // The window's layout values and the positions the input code keeps (all board units).
@@ -56,8 +48,8 @@ struct BoardLayout {
   int KeyRow = 1;
   bool KeyCursorShown = false;
 
-  // What the overlay shows now; a repaint wipes it.
-  std::vector<OverlayMark> Overlay;
+  // What the board's highlight shows now (display/Highlight.h).
+  std::vector<HighlightMark> Highlight;
 
   // The value a mouse drag writes; shared by play and image input.
   int DragValue = 0;
@@ -76,6 +68,8 @@ struct BoardLayout {
   int LastMouseY = -1000;
 
   ShownPicture shown;
+  // The picture's own hints as the hint areas last showed them (image input with live hints).
+  std::vector<int> LiveHintsShown;
 };
 
 // ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.

@@ -3,6 +3,7 @@
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/Highlight.h"
 #include "display/PaletteBar.h"
 #include "display/ShownPicture.h"
 #include "platform/Convert.h"
@@ -66,9 +67,9 @@ void LayoutBoard(App& app) {
 
   s.SetDrawMode(DrawMode::Copy);
   s.Clear();
-  // The clear wipes the keyboard cursor's frame and the overlay: nothing may take them off again.
+  // The clear wipes the keyboard cursor's frame and the highlight: nothing may take them off again.
   app.layout.KeyCursorShown = false;
-  app.layout.Overlay.clear();
+  EndHighlight(app, HighlightEnd::Repaint);
   s.SetScale(0, 0, scale.width, scale.height);
   Rgb hatch = TableColor(app, ModeHatchIndex(p.Mode));
   s.HatchBox(0, 0, scale.width, scale.height, hatch, hatch);

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "App.h"
-#include "formats/AnyPuzzleFile.h"
+#include "formats/EngineInput.h"
+#include "formats/PuzzleKinds.h"
 #include "formats/ForeignFiles.h"
 #include "library/PathText.h"
-#include "frontends/quiet/QuietPlatform.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"
 
@@ -20,12 +20,11 @@ long long StampTime(const fs::directory_entry& e, std::error_code& ec) {
   return static_cast<long long>(e.last_write_time(ec).time_since_epoch().count());
 }
 
-// The file as plain data. The program's own formats are read by their readers into an App of
-// their own, so that the one in the window is never touched (and this may run on any thread).
-PuzzleData ReadPuzzleData(const std::string& path) {
-  QuietPlatform quiet;
-  App scratch(quiet);
-  return ReadAnyPuzzle(scratch, path);
+// The file as plain data, its colours from a fresh colour table: the reads are pure parses, so
+// the puzzle in the window is never touched (and this may run on any thread).
+PuzzleData ReadScannedPuzzle(const std::string& path) {
+  static const Colors kFreshColors;
+  return ReadPuzzleData(path, kFreshColors.ColorTable);
 }
 
 Rating RatingOf(analysis::Difficulty d) {
@@ -50,9 +49,9 @@ void TakeData(const PuzzleData& d, PuzzleFacts& f, analysis::Puzzle& puzzle) {
 }  // namespace
 
 bool IsPuzzleFileName(const std::string& name) {
-  for (const char* ext : {".gwm", ".gwc", ".xml", ".non", ".g"})
-    if (HasExt(name, ext)) return true;
-  return false;
+  // Pictures are drawn, not played.
+  const PuzzleFileKind* kind = PuzzleKindOf(name);
+  return kind && !kind->picture;
 }
 
 FolderListing ListFolder(const std::string& folder) {
@@ -90,7 +89,7 @@ PuzzleFacts ReadFacts(const FileStamp& stamp, analysis::Puzzle& puzzle) {
     return f;
   }
   try {
-    TakeData(ReadPuzzleData(stamp.path), f, puzzle);
+    TakeData(ReadScannedPuzzle(stamp.path), f, puzzle);
   } catch (const FormatError& e) {
     f.error = e.what();
   } catch (const FileError& e) {

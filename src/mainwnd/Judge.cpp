@@ -2,8 +2,8 @@
 #include "mainwnd/Judge.h"
 
 #include "display/Draw.h"
-#include "mainwnd/Messages.h"
-#include "mainwnd/StorableText.h"
+#include "Messages.h"
+#include "state/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"

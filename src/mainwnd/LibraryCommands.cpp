@@ -6,7 +6,7 @@
 #include "formats/ForeignFiles.h"
 #include "history/EditHistory.h"
 #include "library/PathText.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "mainwnd/ToolsCommands.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"

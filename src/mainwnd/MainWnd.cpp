@@ -1,7 +1,11 @@
 #include "mainwnd/MainWnd.h"
 
+#include "Messages.h"
+#include "dialogs/Modecg.h"
 #include "display/Draw.h"
+#include "display/LiveHints.h"
 #include "display/PaletteBar.h"
+#include "commands/Commands.h"
 #include "history/EditHistory.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/LibraryCommands.h"
@@ -13,35 +17,6 @@
 
 namespace gw {
 
-std::string ModeSuffix(int mode) {
-  switch (mode) {
-    case kModePlay: return " : プレイモード";
-    case kModeNumber: return " : 数字入力モード";
-    case kModeImage: return " : 画像入力モード";
-    default: return "";
-  }
-}
-
-void ApplyModeMenus(App& app) {
-  int m = app.puzzle.Mode;
-  Platform& ui = app.ui;
-  ui.EnableMenuItem(MenuId::File, 0, m != kModePlay);
-  ui.EnableMenuItem(MenuId::Option, 0, m != kModeNumber);
-  ui.EnableMenuItem(MenuId::Option, 1, m == kModeImage);
-  ui.EnableMenuItem(MenuId::Option, 2, m == kModeImage);
-  ui.EnableMenuItem(MenuId::Option, 5, m == kModePlay);
-  ui.EnableMenuItem(MenuId::Option, 7, m == kModePlay);
-  ui.SetKeyPreview(m == kModeNumber);
-  // Items of the added menus are enabled by the features behind them as each is built.
-  SyncEditMenu(app);
-  for (int i = 0; i < 7; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
-  ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
-  ui.EnableMenuItem(MenuId::Tools, 1, m == kModePlay);
-  ui.EnableMenuItem(MenuId::Tools, 2, m == kModePlay);
-  // Import, export, new puzzles and the library work in every mode.
-  for (int i = 3; i < 7; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
-}
-
 void MainWndLoad(App& app) {
   PuzzleState& p = app.puzzle;
   p.AppCaption = kAppCaption;
@@ -51,6 +26,7 @@ void MainWndLoad(App& app) {
     app.ui.SetCaption(p.AppCaption + ModeSuffix(p.Mode));
     ApplyModeMenus(app);
     LoadSettings(app);
+    ShowOptionTicks(app);
   }
   if (app.wnd.startFolder.empty()) app.wnd.startFolder = CurrentDirectory();
   TwipsSize screen = app.ui.ScreenSize();
@@ -73,6 +49,7 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   NoteStroke(app);
+  FollowLiveHints(app);
 }
 
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
@@ -86,6 +63,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   if (drag) NoteStroke(app);
+  if (drag) FollowLiveHints(app);
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {

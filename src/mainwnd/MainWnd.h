@@ -14,8 +14,6 @@ enum PlayKeyCode { kKeySpace = 32, kKeyDelete = 46, kKeyX = 88, kKey1 = 49, kKey
 // The shift argument of key and mouse events: a sum of these.
 enum ShiftState { kShiftDown = 1, kCtrlDown = 2, kAltDown = 4 };
 
-inline constexpr const char* kAppCaption = "グリッドウィック";
-
 // The events of the main window. Positions are in board units.
 void MainWndLoad(App& app);
 void MainWndPaint(App& app);
@@ -31,9 +29,5 @@ void MainWndActivated(App& app, bool active);
 // A press in the palette box Pic(index); y in the box's own units.
 void PicMouseDown(App& app, int index, int button, int shift, double x, double y);
 
-// Caption suffix of each mode (" : プレイモード" …).
-std::string ModeSuffix(int mode);
-// Enables the six mode-dependent menu items and the key preview for the current mode.
-void ApplyModeMenus(App& app);
 
 }  // namespace gw

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "display/Colors.h"
+#include "display/Highlight.h"
 #include "display/PaletteBar.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/Overlay.h"
 
 namespace gw {
 namespace {

@@ -3,17 +3,19 @@
 #include <optional>
 
 #include "analysis/Analysis.h"
+#include "dialogs/Modecg.h"
 #include "display/Draw.h"
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
 #include "formats/PuzzleSheet.h"
-#include "mainwnd/ImportImage.h"
+#include "dialogs/ImportImage.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/Messages.h"
-#include "mainwnd/NewPuzzle.h"
+#include "Messages.h"
+#include "dialogs/NewPuzzle.h"
 #include "platform/FileError.h"
 #include "settings/Settings.h"
-#include "state/FileCommands.h"
+#include "mainwnd/FileCommands.h"
 #include "state/Paths.h"
 
 namespace gw {

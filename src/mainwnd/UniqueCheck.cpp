@@ -1,7 +1,10 @@
 #include "mainwnd/UniqueCheck.h"
 
+#include <algorithm>
+
 #include "App.h"
-#include "analysis/FromPuzzleState.h"
+#include "display/Highlight.h"
+#include "formats/EngineInput.h"
 
 namespace gw {
 namespace {
@@ -18,6 +21,16 @@ std::string DifficultyText(analysis::Difficulty d) {
   }
 }
 
+// The automatic solve reasons its own way, weaker on colour lines and without the deeper search:
+// on a colour puzzle or one only search settles, its count of trials may tell another story.
+bool SolveMayDiffer(const analysis::Analysis& a) {
+  if (a.difficulty == analysis::Difficulty::kSearch) return true;
+  if (a.boards.empty()) return false;
+  const std::vector<std::uint8_t>& cells = a.boards[0].cells;
+  auto first = std::find_if(cells.begin(), cells.end(), [](std::uint8_t v) { return v != 0; });
+  return std::any_of(first, cells.end(), [&](std::uint8_t v) { return v != 0 && v != *first; });
+}
+
 std::string BadLineText(const analysis::Puzzle& puzzle) {
   auto bad = analysis::FindLineThatCannotFit(puzzle);
   if (!bad) return "";
@@ -26,23 +39,21 @@ std::string BadLineText(const analysis::Puzzle& puzzle) {
 }
 
 // The cells where the two boards differ, as the window's highlight.
-std::vector<OverlayCell> Differences(const App& app, const analysis::Board& a, const analysis::Board& b) {
-  std::vector<OverlayCell> cells;
-  const PuzzleState& p = app.puzzle;
+std::vector<HighlightMark> Differences(const App& app, const analysis::Board& a, const analysis::Board& b) {
+  std::vector<HighlightMark> cells;
   for (int y = 0; y < a.height && y < b.height; ++y)
     for (int x = 0; x < a.width && x < b.width; ++x)
-      if (a.At(x, y) != b.At(x, y))
-        cells.push_back(OverlayCell{x + 1, y + 1, double(p.XHintCount + x + 1), double(p.YHintCount + y + 1)});
+      if (a.At(x, y) != b.At(x, y)) cells.push_back(CellMark(app, HighlightKind::Ambiguity, x + 1, y + 1));
   return cells;
 }
 
 // What to highlight after a verdict of several solutions: in number input the cells two
 // solutions disagree on, in image input the cells a solution other than the picture changes.
-std::vector<OverlayCell> Highlight(const App& app, const analysis::Analysis& a) {
+std::vector<HighlightMark> Highlight(const App& app, const analysis::Analysis& a) {
   if (a.solutions != 2 || a.boards.size() < 2) return {};
   if (app.puzzle.Mode == kModeNumber) return Differences(app, a.boards[0], a.boards[1]);
   if (app.puzzle.Mode != kModeImage) return {};
-  const analysis::Board picture = analysis::PictureBoard(app.puzzle);
+  const analysis::Board picture = PictureBoard(app.puzzle);
   const analysis::Board& other = a.boards[0].cells == picture.cells ? a.boards[1] : a.boards[0];
   return Differences(app, picture, other);
 }
@@ -64,7 +75,9 @@ analysis::Analysis RunCheck(App& app, const analysis::Puzzle& puzzle) {
 
 std::string VerdictText(const analysis::Analysis& a, int mode, const std::string& badLine) {
   switch (a.solutions) {
-    case 1: return "解は一つだけです。" + kBreak + DifficultyText(a.difficulty);
+    case 1:
+      return "解は一つだけです。" + kBreak + DifficultyText(a.difficulty) +
+             (SolveMayDiffer(a) ? kBreak + "※「自動で解く」は独自の手順で一歩ずつ解くため、これより多く仮定を使うことがあります。" : "");
     case 0: return "解がありません。" + (badLine.empty() ? "" : kBreak + badLine);
     case analysis::kUnknown:
       return a.cancelled ? "判定を取りやめました。" : "時間内に判定できませんでした。";
@@ -82,11 +95,23 @@ void UniquenessCheck(App& app) {
     return;
   }
   const analysis::Puzzle puzzle =
-      p.Mode == kModeImage ? analysis::PicturePuzzle(p) : analysis::HintPuzzle(p);
+      p.Mode == kModeImage ? PicturePuzzle(p) : HintPuzzle(p);
   const analysis::Analysis a = RunCheck(app, puzzle);
-  app.ui.SetBoardOverlay(Highlight(app, a));
+  ShowTint(app, Highlight(app, a));
   std::string badLine = a.solutions == 0 ? BadLineText(puzzle) : "";
   app.ui.MsgBox(VerdictText(a, p.Mode, badLine), MsgButtons::Ok, MsgIcon::None, 1, kTitle);
+}
+
+bool PictureSettlesOrSaveAnyway(App& app) {
+  const analysis::Analysis a = RunCheck(app, PicturePuzzle(app.puzzle));
+  if (a.solutions == 1) return true;
+  ShowTint(app, Highlight(app, a));
+  std::string text = a.solutions == analysis::kUnknown
+                         ? "この絵のヒントで解が一つに決まるかどうか、判定できませんでした。"
+                         : "この絵のヒントでは、解が一つに決まりません。" + kBreak +
+                               "色の付いたマスは、この絵と別の解とで変わるマスです。";
+  text += kBreak + "それでも保存しますか？";
+  return app.ui.MsgBox(text, MsgButtons::YesNo, MsgIcon::Question, 2, "保存") == MsgResult::Yes;
 }
 
 }  // namespace gw

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "print/PrintJob.h"
 

@@ -5,7 +5,7 @@
 
 namespace gw {
 
-class LineCache;
+class WorkLineCache;
 
 // The hint check's remaining colour totals and the solver's work line.
 struct SolverState {
@@ -28,7 +28,7 @@ struct SolverState {
   long LinePicks = 0;
   // While set, the propagation solves its lines through this cache (the trials of the proof by
   // contradiction, which mostly meet lines solved before).
-  LineCache* lineCache = nullptr;
+  WorkLineCache* lineCache = nullptr;
   // Whether the trials use that cache. Off: measured against solving every line afresh (15
   // interleaved runs of every test puzzle), it gained nothing beyond the noise on the puzzles
   // with trials and was slower on some, its key costing about what solving a line does.

@@ -3,7 +3,7 @@
 #include "mainwnd/Help.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
-#include "mainwnd/Modecg.h"
+#include "dialogs/Modecg.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -100,9 +100,9 @@ TEST(Menus, CaptionsAndSeparatorsAsTheMenuBarShowsThem) {
                                                 "ツール(&T)", "About(&A)"}));
   ASSERT_EQ(bar.size(), 6u);
   EXPECT_EQ(bar[0].items.size(), 10u);
-  EXPECT_EQ(bar[0].items[9], "終了(&X)");
-  EXPECT_EQ(bar[2].items[7], "自動で解く(&A)");
-  EXPECT_EQ(bar[5].items[0], "バージョン情報");
+  EXPECT_EQ(bar[0].items[9].caption, "終了(&X)");
+  EXPECT_EQ(bar[2].items[7].caption, "自動で解く(&A)");
+  EXPECT_EQ(bar[5].items[0].caption, "バージョン情報");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "Mirror.h"
 #include "Runner.h"
+#include "commands/Commands.h"
+#include "display/Highlight.h"
 #include "frontends/scripted/ScriptText.h"
 
 namespace gw {
@@ -65,6 +67,16 @@ void DumpMenus(Runner& r, App&) {
           << " keypreview=" << (r.ui().KeyPreview() ? "on" : "off") << "\n";
 }
 
+// An addition to the runner: the options of the tools menu, as held and as their items' ticks.
+void DumpOptions(Runner& r, App& app) {
+  auto tick = [&](Command c) {
+    std::optional<MenuPlace> at = PlaceOf(c);
+    return at && r.ui().MenuChecked(at->menu, at->index) ? "ticked" : "unticked";
+  };
+  r.out() << "OPTIONS LiveHints=" << app.options.liveHints << " " << tick(Command::LiveHints)
+          << " ExactTicks=" << app.options.exactTicks << " " << tick(Command::ExactTicks) << "\n";
+}
+
 void DumpCursor(Runner& r, App& app) {
   const BoardLayout& l = app.layout;
   r.out() << "CURSOR side=" << l.CursorSide << " x=" << l.CursorX << " y=" << l.CursorY
@@ -107,8 +119,7 @@ void DumpTotals(Runner& r, App& app) {
 
 // OVERLAY then one line per row: 1 for a highlighted cell, 0 otherwise; OVERLAY none without one.
 void DumpOverlay(Runner& r, App& app) {
-  const std::vector<OverlayCell>& cells = r.ui().Overlay();
-  if (cells.empty()) {
+  if (app.layout.Highlight.empty()) {
     r.out() << "OVERLAY none\n";
     return;
   }
@@ -116,8 +127,7 @@ void DumpOverlay(Runner& r, App& app) {
   r.out() << "OVERLAY\n";
   for (int y = 1; y <= p.YSize; ++y) {
     for (int x = 1; x <= p.XSize; ++x) {
-      bool lit = std::any_of(cells.begin(), cells.end(), [&](const OverlayCell& c) { return c.x == x && c.y == y; });
-      r.out() << (x > 1 ? " " : "") << (lit ? 1 : 0);
+      r.out() << (x > 1 ? " " : "") << (Highlighted(app, x, y) ? 1 : 0);
     }
     r.out() << "\n";
   }
@@ -130,6 +140,7 @@ void Dump(Runner& r, const ScriptLine& line) {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
       {"history", DumpHistory}, {"keycursor", DumpKeyCursor}, {"overlay", DumpOverlay},
+      {"options", DumpOptions},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

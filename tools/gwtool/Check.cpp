@@ -1,21 +1,16 @@
 #include "Check.h"
 #include "FormatCommands.h"
 
-#include <strings.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
-#include "App.h"
 #include "Arguments.h"
-#include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
-#include "analysis/FromPuzzleState.h"
+#include "formats/EngineInput.h"
 #include "formats/PuzzleGenerator.h"
+#include "formats/PuzzleKinds.h"
 #include "platform/FileError.h"
-#include "state/PuzzleFiles.h"
 
 namespace gw {
 namespace {
@@ -24,37 +19,27 @@ enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUndecid
 
 struct CheckOptions {
   double limit = 60;
+  long long learnAfter = analysis::kLearnAfterNodes;
   bool quiet = false;
   std::vector<std::string> files;
 };
 
-bool HasExt(const std::string& path, const char* ext) {
-  size_t n = std::strlen(ext);
-  return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
-}
-
-// The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr.
+// The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr. A
+// name of no known kind is read as a .gwm.
 bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
   if (IsForeignPuzzlePath(path)) return ReadForeignForCheck(path, out);
-  QuietPlatform ui;
-  auto app = std::make_unique<App>(ui);
-  app->puzzle.Mode = kModePlay;
-  const bool picture = HasExt(path, ".gwk") || HasExt(path, ".gwa");
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  if (!kind) kind = &FileKind(PuzzleKind::Gwm);
   try {
-    if (HasExt(path, ".gwk")) ReadPicture(*app, path);
-    else if (HasExt(path, ".gwa")) ReadMonoPicture(*app, path);
-    else if (HasExt(path, ".gwc")) ReadMonoHintPuzzle(*app, path);
-    else ReadHintPuzzle(*app, path);
+    std::unique_ptr<PuzzleState> p = ReadOwnPuzzle(*kind, path);
+    out = kind->picture ? PicturePuzzle(*p) : HintPuzzle(*p);
   } catch (const FileError& e) {
     std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return false;
-  }
-  if (app->puzzle.LoadRefused) {
-    for (const std::string& text : ui.messages) std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), text.c_str());
-    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: 読めません。\n", path.c_str());
+  } catch (const FormatError& e) {
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
     return false;
   }
-  out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
   return true;
 }
 
@@ -80,8 +65,8 @@ int Report(const analysis::Analysis& a, bool quiet) {
       if (i > 0) std::printf("\n");
       PrintBoard(a.boards[i]);
     }
-    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld\n", a.lines, a.probes, a.nodes,
-                a.elapsedUs);
+    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld CONFLICTS=%lld LEARNED=%lld\n", a.lines,
+                a.probes, a.nodes, a.elapsedUs, a.conflicts, a.learned);
   }
   // The engine's "unknown" is its own value; the exit status says it as 4, never as a count.
   switch (a.solutions) {
@@ -98,6 +83,9 @@ bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
       o.quiet = true;
     } else if (args[i] == "--limit" && i + 1 < args.size()) {
       if (!ParseSeconds(args[++i], o.limit)) return false;
+    } else if (args[i] == "--learn-after" && i + 1 < args.size()) {
+      // Negative: never; past a billion nodes the plain search would run for days anyway.
+      if (!ParseWhole(args[++i], -1, 1000000000, o.learnAfter)) return false;
     } else if (args[i].starts_with("--")) {
       return false;
     } else {
@@ -120,6 +108,7 @@ int CheckCommand(const std::vector<std::string>& args) {
     if (ReadForCheck(path, puzzle)) {
       analysis::Budget budget;
       budget.seconds = o.limit;
+      budget.learnAfterNodes = o.learnAfter;
       status = Report(analysis::Analyze(puzzle, budget), o.quiet);
     }
     std::fflush(stdout);

@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "formats/PuzzleGenerator.h"
-#include "mainwnd/ImportImage.h"
-#include "mainwnd/NewPuzzle.h"
+#include "dialogs/ImportImage.h"
+#include "dialogs/NewPuzzle.h"
 #include "frontends/qt/LibraryView.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/QtImages.h"
@@ -209,7 +209,7 @@ std::string QtPlatform::ChooseFolder(const std::string& title) {
 }
 
 void QtPlatform::ShowLibrary() {
-  if (!library_) library_ = std::make_unique<LibraryView>(*app_, window_);
+  if (!library_) library_ = std::make_unique<LibraryView>(*BoundApp(), window_);
   library_->Reload();
   library_->show();
   library_->raise();

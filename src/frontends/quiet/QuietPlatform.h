@@ -57,7 +57,6 @@ class QuietPlatform : public Platform {
   // The texts of the message boxes shown so far, in order.
   std::vector<std::string> messages;
 
-  void Bind(App&) override {}
   // Answers Yes to a question and OK to anything else.
   MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon, int,
                    const std::string&) override {
@@ -74,10 +73,8 @@ class QuietPlatform : public Platform {
   void SetWindowGeometry(const TwipsRect&) override {}
   void SetCaption(const std::string&) override {}
   void EnableMenuItem(MenuId, int, bool) override {}
-  void SetKeyPreview(bool) override {}
   void SetPointer(Pointer) override {}
   Surface& GetSurface(SurfaceId id) override { return id == SurfaceId::Main ? *main_ : null_; }
-  void SetPicGeometry(int, const TwipsRect&) override {}
   Printer& GetPrinter() override { return printer_; }
   void ShowDrawingProgress() override {}
   bool DrawingProgressDue() override { return false; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Messages.h"
 #include "App.h"
 #include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
@@ -73,8 +74,8 @@ ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out), printer_(out)
 }
 
 App& ScriptedPlatform::app() const {
-  if (!app_) throw ScriptError("the program is not running");
-  return *app_;
+  if (!BoundApp()) throw ScriptError("the program is not running");
+  return *BoundApp();
 }
 
 std::optional<int> ScriptedPlatform::RequiredLeftover() const {
@@ -94,13 +95,11 @@ std::optional<int> ScriptedPlatform::RequiredLeftover() const {
 void ScriptedPlatform::ResetWindow() {
   caption_.clear();
   pointer_ = Pointer::Normal;
-  keyPreview_ = false;
   menus_.clear();
+  checks_.clear();
   window_ = TwipsRect{};
-  pics_[0] = pics_[1] = TwipsRect{};
-  overlay_.clear();
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) Resize(id, {}, {});
-  app_ = nullptr;
+  ForgetWindow();
 }
 
 bool ScriptedPlatform::MenuEnabled(MenuId menu, int index) const {
@@ -208,18 +207,25 @@ void ScriptedPlatform::EnableMenuItem(MenuId menu, int index, bool enabled) {
   menus_[{static_cast<int>(menu), index}] = enabled;
 }
 
+void ScriptedPlatform::CheckMenuItem(MenuId menu, int index, bool checked) {
+  checks_[{static_cast<int>(menu), index}] = checked;
+}
+
+bool ScriptedPlatform::MenuChecked(MenuId menu, int index) const {
+  auto it = checks_.find({static_cast<int>(menu), index});
+  return it != checks_.end() && it->second;
+}
+
 void ScriptedPlatform::SetPointer(Pointer pointer) {
   if (pointer == pointer_) return;
   pointer_ = pointer;
   out_ << "POINTER " << (pointer == Pointer::Busy ? "busy" : "normal") << "\n";
 }
 
-void ScriptedPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
-  int i = index == 0 ? 0 : 1;
-  bool resized = pics_[i].width != rect.width || pics_[i].height != rect.height;
-  pics_[i] = rect;
-  if (resized)
-    Resize(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1, {rect.width, rect.height}, {rect.width, rect.height});
+void ScriptedPlatform::PicGeometryChanged(int index, const TwipsRect& before) {
+  TwipsRect rect = PicGeometry(index);
+  if (before.width != rect.width || before.height != rect.height)
+    Resize(index == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1, {rect.width, rect.height}, {rect.width, rect.height});
 }
 
 void ScriptedPlatform::CloseMainWindow() { MainWndClosed(app()); }
@@ -230,14 +236,11 @@ std::string ScriptedPlatform::Today() { return today_.empty() ? TodayText() : to
 
 namespace gw {
 
-void ScriptedPlatform::BeginLongWork(const std::string& text) {
-  longWorkText_ = text;
-  progressShown_ = false;
-}
+void ScriptedPlatform::LongWorkBegun() { progressShown_ = false; }
 
 bool ScriptedPlatform::LongWorkCancelled() {
   if (!progressShown_) {
-    out_ << "OPEN Progress text=" << Quote(longWorkText_) << "\n";
+    out_ << "OPEN Progress text=" << Quote(LongWorkText()) << "\n";
     progressShown_ = true;
   }
   return Take(progressAnswers_).has_value();

@@ -1,0 +1,32 @@
+#include "state/StorableText.h"
+
+#include "Messages.h"
+#include "platform/Cp932.h"
+#include "platform/Utf8.h"
+
+namespace gw {
+
+std::string FirstUnstorableChar(const std::string& text) {
+  if (EncodeCp932(text)) return "";
+  for (char32_t c : ToU32(text)) {
+    std::string one = FromCodePoint(c);
+    if (!EncodeCp932(one)) return one;
+  }
+  return "";
+}
+
+InputResult InputStorableText(App& app, const std::string& prompt, const std::string& title,
+                              const std::string& preset) {
+  std::string shown = preset;
+  while (true) {
+    InputResult r = app.ui.InputBox(prompt, title, shown);
+    if (r.cancelled) return r;
+    std::string bad = FirstUnstorableChar(r.text);
+    if (bad.empty()) return r;
+    app.ui.MsgBox("「" + bad + "」はファイルに保存できない文字です。" + CR + "別の文字で入力してください。",
+                  MsgButtons::Ok, MsgIcon::Warning, 1, title);
+    shown = r.text;
+  }
+}
+
+}  // namespace gw
