@@ -12,10 +12,10 @@ Run SlotRun(const int* slot) { return Run{slot[kHintNumber], slot[kHintColor]}; 
 
 Puzzle HintPuzzle(const PuzzleState& p) {
   Puzzle out;
-  out.width = std::clamp(p.XSize, 0, kMaxSize);
-  out.height = std::clamp(p.YSize, 0, kMaxSize);
-  const int rowSlots = std::clamp(p.XHintCount, 0, kMaxSize);
-  const int colSlots = std::clamp(p.YHintCount, 0, kMaxSize);
+  out.width = std::clamp(p.XSize, 0, kMaxBoard);
+  out.height = std::clamp(p.YSize, 0, kMaxBoard);
+  const int rowSlots = std::clamp(p.XHintCount, 0, kMaxBoard);
+  const int colSlots = std::clamp(p.YHintCount, 0, kMaxBoard);
   out.rows.resize(out.height);
   out.cols.resize(out.width);
   for (int y = 1; y <= out.height; ++y)
@@ -30,8 +30,8 @@ Puzzle HintPuzzle(const PuzzleState& p) {
 Puzzle PicturePuzzle(const PuzzleState& p) {
   // Deriving writes the hint planes; a copy keeps the caller's state as it was.
   auto copy = std::make_unique<PuzzleState>(p);
-  for (int x = 1; x <= kMaxSize; ++x)
-    for (int y = 1; y <= kMaxSize; ++y)
+  for (int x = 1; x <= kMaxBoard; ++x)
+    for (int y = 1; y <= kMaxBoard; ++y)
       if (copy->Grid[x][y] < 1 || copy->Grid[x][y] > kMaxColors) copy->Grid[x][y] = 0;
   DeriveHints(*copy);
   return HintPuzzle(*copy);
@@ -39,8 +39,8 @@ Puzzle PicturePuzzle(const PuzzleState& p) {
 
 Board PictureBoard(const PuzzleState& p) {
   Board b;
-  b.width = std::clamp(p.XSize, 0, kMaxSize);
-  b.height = std::clamp(p.YSize, 0, kMaxSize);
+  b.width = std::clamp(p.XSize, 0, kMaxBoard);
+  b.height = std::clamp(p.YSize, 0, kMaxBoard);
   b.cells.resize(static_cast<size_t>(b.width) * b.height);
   for (int y = 1; y <= b.height; ++y)
     for (int x = 1; x <= b.width; ++x) {

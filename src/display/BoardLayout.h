@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "display/PaneSurface.h"
 #include "platform/Rgb.h"
 
 namespace gw {
@@ -17,9 +18,11 @@ struct ShownPicture {
   // Steps of the full repaint made since its layout: 1 grid, 2 hints.
   int steps = 0;
   // Cell values shown, [x][y].
-  std::int8_t cells[21][21] = {};
-  // Check crosses shown, by the square's top-left corner in board units.
-  bool marks[41][41] = {};
+  std::int8_t cells[100][100] = {};
+  // Check crosses shown, by the square's top-left corner in board units; those noted all lie
+  // within the first markCols columns and markRows rows.
+  bool marks[200][200] = {};
+  int markCols = 0, markRows = 0;
 };
 
 // An exclusive-or drawing over the board that is no part of the puzzle (the mistakes found, a
@@ -76,6 +79,11 @@ struct BoardLayout {
   int LastMouseY = -1000;
 
   ShownPicture shown;
+
+  // The zoom and scroll of the window (表示 menu, wheel, scroll bars), and the surface that
+  // draws the board through them while zoomed.
+  BoardView view;
+  PaneSurface panes;
 };
 
 // ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.

@@ -4,6 +4,7 @@
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
+#include "display/Viewport.h"
 
 namespace gw {
 
@@ -18,7 +19,7 @@ std::string HintText(int n) {
 void DrawHints(App& app) {
   const PuzzleState& p = app.puzzle;
   const BoardLayout& l = app.layout;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = p.RowHints[slot][y];
@@ -47,7 +48,7 @@ void ToggleHintMark(App& app, int dx, int dy) {
   app.puzzle.Dirty = 1;
   if (app.layout.DrawingHeld || app.layout.DrawingDeferred) return;
   NoteMark(app, static_cast<int>(cx), static_cast<int>(cy));
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   Rgb white = TableColor(app, kWhiteColor);
   s.SetDrawMode(DrawMode::Xor);
   s.Line(cx, cy, cx + 1, cy + 1, white);

@@ -19,6 +19,7 @@ CommandRole RoleOf(MenuId menu, int index) {
       // Import and the generator put a new puzzle in memory.
       return index == 3 || index == 5 ? CommandRole::Load : CommandRole::Plain;
     case MenuId::About:
+    case MenuId::View:
       return CommandRole::Plain;
   }
   return CommandRole::Plain;

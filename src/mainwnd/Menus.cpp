@@ -1,6 +1,7 @@
 #include "mainwnd/Menus.h"
 
 #include "display/Draw.h"
+#include "display/Viewport.h"
 #include "history/EditHistory.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
@@ -32,6 +33,8 @@ const std::vector<MenuDef>& MenuBar() {
        {"一意性チェック(&U)", "ミスチェック(&M)", "ヒント(&H)", "インポート(&I)...", "エクスポート(&E)...",
         "新しい問題を作る(&N)..."}},
       {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
+      // After every menu of old, so that their places stay.
+      {MenuId::View, "View", "表示(&V)", {"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)"}},
   };
   return kBar;
 }
@@ -45,6 +48,9 @@ const std::vector<MenuShortcut>& MenuShortcuts() {
       {MenuId::Edit, 0, false, {"Ctrl+Z"}},
       {MenuId::Edit, 1, false, {"Ctrl+Y", "Ctrl+Shift+Z"}},
       {MenuId::File, 0, true, {"F1"}},
+      {MenuId::View, 0, false, {"Ctrl++", "Ctrl+="}},
+      {MenuId::View, 1, false, {"Ctrl+-"}},
+      {MenuId::View, 2, false, {"Ctrl+0"}},
   };
   return kKeys;
 }
@@ -147,6 +153,12 @@ void AboutMenu(App& app, int index) {
                "詳しくはメモ帳などで Gridwick.txt を読んでください。");
 }
 
+void ViewMenu(App& app, int index) {
+  if (index == 0) ZoomBoardAtCentre(app, 1);
+  if (index == 1) ZoomBoardAtCentre(app, -1);
+  if (index == 2) ZoomToFit(app);
+}
+
 void RunMenuItem(App& app, MenuId menu, int index) {
   switch (menu) {
     case MenuId::File: FileMenu(app, index); break;
@@ -155,6 +167,7 @@ void RunMenuItem(App& app, MenuId menu, int index) {
     case MenuId::Cust: CustMenu(app, index); break;
     case MenuId::Tools: ToolsMenu(app, index); break;
     case MenuId::About: AboutMenu(app, index); break;
+    case MenuId::View: ViewMenu(app, index); break;
   }
 }
 

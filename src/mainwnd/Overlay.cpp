@@ -1,6 +1,7 @@
 #include "mainwnd/Overlay.h"
 
 #include "display/Colors.h"
+#include "display/Viewport.h"
 
 namespace gw {
 namespace {
@@ -18,7 +19,7 @@ void DrawMark(Surface& s, const OverlayMark& m) {
 
 void ShowOverlay(App& app, std::vector<OverlayMark> marks) {
   TakeDownOverlay(app);
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   for (const OverlayMark& m : marks) DrawMark(s, m);
   app.layout.Overlay = std::move(marks);
 }
@@ -26,7 +27,7 @@ void ShowOverlay(App& app, std::vector<OverlayMark> marks) {
 void TakeDownOverlay(App& app) {
   std::vector<OverlayMark>& shown = app.layout.Overlay;
   if (shown.empty()) return;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   for (const OverlayMark& m : shown) DrawMark(s, m);
   shown.clear();
 }

@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "analysis/FromPuzzleState.h"
+#include "display/Viewport.h"
 
 namespace gw {
 namespace {
@@ -31,8 +32,12 @@ std::vector<OverlayCell> Differences(const App& app, const analysis::Board& a, c
   const PuzzleState& p = app.puzzle;
   for (int y = 0; y < a.height && y < b.height; ++y)
     for (int x = 0; x < a.width && x < b.width; ++x)
-      if (a.At(x, y) != b.At(x, y))
-        cells.push_back(OverlayCell{x + 1, y + 1, double(p.XHintCount + x + 1), double(p.YHintCount + y + 1)});
+      if (a.At(x, y) != b.At(x, y)) {
+        // Where the cell shows in the window: a zoomed board is scrolled.
+        double left = p.XHintCount + x + 1, top = p.YHintCount + y + 1;
+        BoardToWindow(app, left, top);
+        cells.push_back(OverlayCell{x + 1, y + 1, left, top});
+      }
   return cells;
 }
 
