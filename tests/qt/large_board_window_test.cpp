@@ -95,6 +95,8 @@ TEST_F(LargeWindow, APressOnTheScrolledBoardPaintsTheCellShownThere) {
   ZoomBoardAtCentre(app, 4);
   ScrollBoardTo(app, 20, 20);
   Repaint();
+  // The scroll bars that came take their room from the board: it is laid out again.
+  QTest::qWait(50);
   const PuzzleState& p = app.puzzle;
   double x = p.XHintCount + 30 + 0.5, y = p.YHintCount + 31 + 0.5;
   BoardToWindow(app, x, y);

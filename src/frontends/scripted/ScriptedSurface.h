@@ -32,6 +32,13 @@ class ScriptedSurface : public Surface {
   void Box(double x1, double y1, double x2, double y2, Rgb color) override;
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
   void HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) override;
+  // The clip is the mirror's alone: the positions the script sees are those of the drawings.
+  void SetClip(double x1, double y1, double x2, double y2) override {
+    if (mirror_) mirror_->SetClip(x1, y1, x2, y2);
+  }
+  void NoClip() override {
+    if (mirror_) mirror_->NoClip();
+  }
   void SetFontSize(double points) override;
   void PrintText(double x, double y, const std::string& text, Rgb color) override;
   double TextWidth(const std::string& text) override;
