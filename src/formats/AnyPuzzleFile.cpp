@@ -3,6 +3,7 @@
 #include "analysis/Analysis.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
+#include "mainwnd/StorableText.h"
 #include "platform/TextFile.h"
 #include "state/PuzzleFiles.h"
 
@@ -67,7 +68,44 @@ void WriteMonoHints(const PuzzleData& p, const std::string& path) {
   out.Commit();
 }
 
+// The texts a hint file stores must be storable in code page 932: the reason names the character,
+// as the window's input boxes do, instead of a bare type mismatch.
+void RefuseUnstorableTexts(const PuzzleData& p, bool withAnswer) {
+  const std::pair<const char*, const std::string*> texts[] = {{"タイトル", &p.title}, {"答", &p.answer}};
+  for (const auto& [name, text] : texts) {
+    if (text == &p.answer && !withAnswer) continue;
+    std::string bad = FirstUnstorableChar(*text);
+    if (!bad.empty()) throw FormatError(std::string(name) + "の「" + bad + "」はファイルに保存できない文字です。");
+  }
+}
+
+// What each format keeps of the fields beyond the board: title, author, answer, picture.
+struct Holds {
+  bool title, author, answer, solution;
+};
+
+Holds HoldsOf(const std::string& path) {
+  switch (OwnFormatOf(path)) {
+    case Own::Gwm: return {true, false, true, false};
+    case Own::Gwc: return {true, false, false, false};
+    case Own::Gwk:
+    case Own::Gwa: return {false, false, false, true};
+    case Own::None: break;
+  }
+  return {true, true, false, true};  // .xml and .non
+}
+
 }  // namespace
+
+std::vector<std::string> FieldsNotHeld(const PuzzleData& p, const std::string& path) {
+  Holds h = HoldsOf(path);
+  std::vector<std::string> lost;
+  if (!h.title && !p.title.empty()) lost.push_back("タイトル");
+  if (!h.author && !p.author.empty()) lost.push_back("作者");
+  if (!h.answer && !p.answer.empty()) lost.push_back("答");
+  if (!h.solution && !p.solution.empty()) lost.push_back("答えの絵");
+  return lost;
+}
 
 PuzzleData ReadAnyPuzzle(App& app, const std::string& path) {
   Own own = OwnFormatOf(path);
@@ -89,6 +127,7 @@ void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
   }
   std::string why = WhyNotHeld(p);
   if (!why.empty()) throw FormatError("プレイできる制限を越えています。" + why);
+  if (own == Own::Gwm || own == Own::Gwc) RefuseUnstorableTexts(p, own == Own::Gwm);
   ColorMapping m = MapColors(p, app.colors.ColorTable, false);
   switch (own) {
     case Own::Gwm:

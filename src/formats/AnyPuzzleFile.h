@@ -2,6 +2,7 @@
 // Any puzzle file by its extension, the program's own (.gwm, .gwc, .gwk, .gwa) and the foreign
 // ones, as plain data: what conversion between them goes through.
 #include <string>
+#include <vector>
 
 #include "App.h"
 #include "formats/PuzzleData.h"
@@ -17,5 +18,9 @@ PuzzleData ReadAnyPuzzle(App& app, const std::string& path);
 // solution the engine can find) is refused with a FormatError before anything is written.
 // The program's formats map the colours onto the table as it is, filling no user-made slot.
 void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path);
+
+// The fields of the puzzle (タイトル, 作者, 答, 答えの絵) the format `path` names has no place for,
+// in that order: a conversion keeps everything else.
+std::vector<std::string> FieldsNotHeld(const PuzzleData& p, const std::string& path);
 
 }  // namespace gw

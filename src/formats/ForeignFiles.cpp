@@ -18,7 +18,7 @@ namespace gw {
 namespace {
 
 // Foreign files are small; anything much bigger is not a puzzle.
-constexpr std::uintmax_t kMaxFileBytes = 4 << 20;
+constexpr std::size_t kMaxFileBytes = 4 << 20;
 
 }  // namespace
 
@@ -60,8 +60,13 @@ void ReplaceFile(const std::string& path, const std::string& bytes) {
 }
 
 PuzzleData ReadForeignFile(const std::string& path) {
-  std::string bytes = ReadWholeFile(path);
-  if (bytes.size() > kMaxFileBytes) throw FormatError("ファイルが大きすぎます。");
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(path, kMaxFileBytes);
+  } catch (const FileError& e) {
+    if (e.number() != kErrTooLarge) throw;
+    throw FormatError("ファイルが大きすぎます（読めるのは 4 MB までです）。");
+  }
   return ParseForeign(ForeignFormatOf(path), bytes);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // A picture from an image: the image reduced to the board (aspect kept), its colours reduced by
 // k-means in CIE L*a*b* to the chosen number plus the background, the background being the
-// dominant colour of the image's edge. Plain pixels in, so the toolkit only decodes the file.
+// dominant colour of the image's edge (white for a transparent surround). One colour is the shape
+// against the background; each colour is the one most of its cells share, numbered from the one
+// most unlike the background. Plain pixels in, so the toolkit only decodes the file.
 #include <cstdint>
 #include <vector>
 

@@ -69,8 +69,12 @@ void ReadColorKey(NonFile& f, const std::string& rest, int line) {
 }
 
 int ReadSize(const std::string& rest, int line) {
+  std::string digits = Trim(rest);
+  bool whole = !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos;
   int v = 0;
-  if (!ParseCount(Trim(rest), v) || v < 1) throw FormatError("大きさの数字が読めません。", line);
+  // Any run of digits is a size, however long: 10000 is too large, not unreadable.
+  if (whole && !ParseCount(digits, v)) v = kMaxFormatSize + 1;
+  else if (!whole || v < 1) throw FormatError("大きさの数字が読めません。", line);
   if (v > kMaxFormatSize) throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。", line);
   return v;
 }
@@ -84,7 +88,20 @@ std::vector<NumberedLine> TakeBlock(const std::vector<std::string>& lines, size_
     ++i;
     block.push_back({Trim(lines[i]), int(i) + 1});
   }
+  // A line of runs right after the block is one more than the size allows; dropping it would
+  // solve another puzzle than the file's.
+  if (i + 1 < lines.size()) {
+    std::string next = Trim(lines[i + 1]);
+    if (!next.empty() && std::isdigit(static_cast<unsigned char>(next[0])))
+      throw FormatError("ヒントの行が大きさ（" + std::to_string(count) + "）より多くあります。", int(i) + 2);
+  }
   return block;
+}
+
+std::vector<NumberedLine> TakeOnce(const std::vector<std::string>& lines, size_t& i, int count, int keyLine,
+                                   const std::vector<NumberedLine>& before, const std::string& key) {
+  if (!before.empty()) throw FormatError(key + " が二度あります。", keyLine);
+  return TakeBlock(lines, i, count, keyLine);
 }
 
 NonFile ReadKeys(const std::string& text) {
@@ -102,8 +119,8 @@ NonFile ReadKeys(const std::string& text) {
     else if (key == "title") f.p.title = CleanText(Unescape(Unquote(rest)));
     else if (key == "by") f.p.author = CleanText(Unescape(Unquote(rest)));
     else if (key == "color") ReadColorKey(f, rest, line);
-    else if (key == "rows") f.rows = TakeBlock(lines, i, f.p.height, line);
-    else if (key == "columns") f.cols = TakeBlock(lines, i, f.p.width, line);
+    else if (key == "rows") f.rows = TakeOnce(lines, i, f.p.height, line, f.rows, key);
+    else if (key == "columns") f.cols = TakeOnce(lines, i, f.p.width, line, f.cols, key);
     else if (key == "goal") f.goal = {Unquote(rest), line};
   }
   if (f.p.width == 0 || f.p.height == 0) throw FormatError("width と height がありません。");
@@ -111,10 +128,12 @@ NonFile ReadKeys(const std::string& text) {
   return f;
 }
 
-// A colour the runs or the goal name without a color key: it gets a colour of its own.
-int ColorForRef(PuzzleData& p, const std::string& ref, int line) {
+// A colour the runs or the goal name without a color key: it gets a colour of its own, unless the
+// file declares its colours, where a name not among them is a slip the user should see.
+int ColorForRef(PuzzleData& p, bool declared, const std::string& ref, int line) {
   int k = FindColor(p, ref);
   if (k > 0) return k;
+  if (declared) throw FormatError("色 " + CleanText(ref) + " は color の行にありません。", line);
   PuzzleColor c{ref, FallbackColor(p.ColorCount() + 1), ref.size() == 1 ? ref[0] : char(0)};
   return AddColor(p, c, line);
 }
@@ -124,28 +143,30 @@ int DefaultColor(PuzzleData& p, int line) {
   return 1;
 }
 
-ClueLine ReadRuns(PuzzleData& p, const NumberedLine& l) {
+ClueLine ReadRuns(PuzzleData& p, bool declared, const NumberedLine& l) {
   ClueLine runs;
   int current = -1;
   for (const std::string& token : SplitAny(l.text, ", \t")) {
     size_t digits = 0;
     while (digits < token.size() && std::isdigit(static_cast<unsigned char>(token[digits]))) ++digits;
+    if (token.size() > 1 && token[0] == '-' && std::isdigit(static_cast<unsigned char>(token[1])))
+      throw FormatError("ヒントに負の数 " + CleanText(token) + " があります。", l.line);
     if (digits == 0) {  // a colour name for the runs after it
       if (!IsPlainName(token)) throw FormatError("ヒント " + CleanText(token) + " が読めません。", l.line);
-      current = ColorForRef(p, token, l.line);
+      current = ColorForRef(p, declared, token, l.line);
       continue;
     }
     int length = 0;
     if (!ParseCount(token.substr(0, digits), length)) throw FormatError("ヒントの数字が読めません。", l.line);
     std::string ref = token.substr(digits);
     if (!ref.empty() && !IsPlainName(ref)) throw FormatError("ヒント " + CleanText(token) + " の色が読めません。", l.line);
-    int color = !ref.empty() ? ColorForRef(p, ref, l.line) : current > 0 ? current : DefaultColor(p, l.line);
+    int color = !ref.empty() ? ColorForRef(p, declared, ref, l.line) : current > 0 ? current : DefaultColor(p, l.line);
     if (length > 0) runs.push_back({length, color});
   }
   return runs;
 }
 
-void ReadGoal(PuzzleData& p, const NumberedLine& goal) {
+void ReadGoal(PuzzleData& p, bool declared, const NumberedLine& goal) {
   std::string cells;
   for (char ch : goal.text)
     if (!std::isspace(static_cast<unsigned char>(ch))) cells += ch;
@@ -158,7 +179,7 @@ void ReadGoal(PuzzleData& p, const NumberedLine& goal) {
       int k = FindColor(p, std::string(1, ch));
       if (ch == '0') k = 0;
       else if (k < 0 && ch == '1') k = DefaultColor(p, goal.line);
-      else if (k < 0) k = ColorForRef(p, std::string(1, ch), goal.line);
+      else if (k < 0) k = ColorForRef(p, declared, std::string(1, ch), goal.line);
       p.solution[y][x] = k;
     }
 }
@@ -168,9 +189,9 @@ void ReadGoal(PuzzleData& p, const NumberedLine& goal) {
 PuzzleData ReadNon(const std::string& text) {
   NonFile f = ReadKeys(text);
   PuzzleData& p = f.p;
-  for (const NumberedLine& l : f.rows) p.rows.push_back(ReadRuns(p, l));
-  for (const NumberedLine& l : f.cols) p.cols.push_back(ReadRuns(p, l));
-  if (!f.goal.text.empty()) ReadGoal(p, f.goal);
+  for (const NumberedLine& l : f.rows) p.rows.push_back(ReadRuns(p, f.colorKeys, l));
+  for (const NumberedLine& l : f.cols) p.cols.push_back(ReadRuns(p, f.colorKeys, l));
+  if (!f.goal.text.empty()) ReadGoal(p, f.colorKeys, f.goal);
   if (p.ColorCount() == 0) DefaultColor(p, 0);
   DropUnusedColors(p);
   CheckPuzzle(p);

@@ -56,6 +56,7 @@ PuzzleData DataFromHints(const PuzzleState& p, const Rgb table[32]) {
   d.width = p.XSize;
   d.height = p.YSize;
   d.title = p.Title;
+  d.answer = p.Answer;
   for (int y = 1; y <= p.YSize; ++y) d.rows.push_back(RowRuns(p, y));
   for (int x = 1; x <= p.XSize; ++x) d.cols.push_back(ColRuns(p, x));
   PaletteColors(p, table, std::max(1, std::min(9, HighestColor(d))), d);
@@ -178,7 +179,7 @@ void HintsToState(const PuzzleData& d, const ColorMapping& m, PuzzleState& p) {
   p.XHintCount = int(MostRuns(d.rows));
   p.YHintCount = int(MostRuns(d.cols));
   p.Title = d.title;
-  p.Answer = "";
+  p.Answer = d.answer;
   for (int y = 1; y <= p.YSize; ++y) PlaceRuns(d.rows[y - 1], p.XHintCount, [&](int s) { return p.RowHints[s][y]; });
   for (int x = 1; x <= p.XSize; ++x) PlaceRuns(d.cols[x - 1], p.YHintCount, [&](int s) { return p.ColHints[x][s]; });
   SetPalette(d, m, p);

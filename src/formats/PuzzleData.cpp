@@ -65,6 +65,12 @@ std::vector<long> ColorTotals(const std::vector<ClueLine>& lines, int colors) {
   return totals;
 }
 
+bool NoRuns(const std::vector<ClueLine>& lines) {
+  for (const ClueLine& line : lines)
+    if (!line.empty()) return false;
+  return true;
+}
+
 }  // namespace
 
 void CheckPuzzle(const PuzzleData& p) {
@@ -73,6 +79,8 @@ void CheckPuzzle(const PuzzleData& p) {
   if (p.width > kMaxFormatSize || p.height > kMaxFormatSize)
     throw FormatError("盤面が大きすぎます（" + std::to_string(p.width) + " × " + std::to_string(p.height) +
                       "、読めるのは 99 × 99 までです）。");
+  if (NoRuns(p.rows) && NoRuns(p.cols))
+    throw FormatError("塗るマスがひとつもありません（ヒントがすべて 0 です）。");
   if (p.ColorCount() < 1 || p.ColorCount() > kMaxFormatColors)
     throw FormatError("色の数が正しくありません（" + std::to_string(p.ColorCount()) + " 色）。");
   if (int(p.rows.size()) != p.height || int(p.cols.size()) != p.width)

@@ -33,6 +33,8 @@ struct PuzzleData {
   int height = 0;
   std::string title;
   std::string author;
+  // The answer text of the program's hint files (what the picture shows); no foreign format has it.
+  std::string answer;
   // colors[0] is the background; colors[1..] are the colours of the runs.
   std::vector<PuzzleColor> colors;
   std::vector<ClueLine> rows;  // top to bottom, each in reading order

@@ -40,18 +40,23 @@ std::string Attr(xml_node n, const char* name, const std::string& fallback = "")
   return a ? std::string(a.value()) : fallback;
 }
 
-// All the text inside the element, its descendants' included, as one string.
-void AppendText(xml_node n, std::string& out) {
-  for (xml_node c = n.first_child(); c; c = c.next_sibling()) {
-    if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) out += c.value();
-    else if (c.type() == pugi::node_element) AppendText(c, out);
-  }
-}
-
+// All the text inside the element, its descendants' included, as one string. The walk follows
+// the parent links instead of recursing: a hostile file may nest elements hundreds of thousands
+// deep, and a recursion that deep would run out of stack.
 std::string Text(xml_node n) {
-  std::string s;
-  AppendText(n, s);
-  return s;
+  std::string out;
+  xml_node c = n.first_child();
+  while (c) {
+    if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) out += c.value();
+    if (c.type() == pugi::node_element && c.first_child()) {
+      c = c.first_child();
+      continue;
+    }
+    while (c != n && !c.next_sibling()) c = c.parent();
+    if (c == n) break;
+    c = c.next_sibling();
+  }
+  return out;
 }
 
 xml_node FirstChild(xml_node n, const char* name) {
@@ -111,7 +116,8 @@ ClueLine ReadLine(xml_node line, const ColorNames& names, const std::string& fal
       throw FormatError("ヒントの数字が読めません。", at.Of(c));
     std::string name = Attr(c, "color", fallback);
     int color = names.Find(name);
-    if (color <= 0) throw FormatError("知らない色 " + name + " のヒントがあります。", at.Of(c));
+    if (color == 0) throw FormatError("背景の色 " + name + " のヒントがあります（ヒントは背景でない色で書きます）。", at.Of(c));
+    if (color < 0) throw FormatError("知らない色 " + name + " のヒントがあります。", at.Of(c));
     if (length > 0) runs.push_back({length, color});
   }
   return runs;

@@ -127,7 +127,14 @@ bool OpenOwnPuzzle(App& app, const std::string& path) {
 void ImportImageFile(App& app, const std::string& path) {
   ImportImage dlg;
   dlg.fileName = FileNameOf(path);
-  if (!app.ui.LoadImage(path, dlg.image) || dlg.image.width < 1 || dlg.image.height < 1) {
+  ImageLoad read = app.ui.LoadImage(path, dlg.image);
+  if (read == ImageLoad::Cancelled) return;
+  if (read == ImageLoad::TooLarge) {
+    Warn(app, std::string("画像が大きすぎます。") + CR + "読めるのは 1 辺 16384 ピクセル、全体で 4096 × 4096 ピクセルまでです。",
+         kImportTitle);
+    return;
+  }
+  if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
     Warn(app, "画像を読み込めません。", kImportTitle);
     return;
   }

@@ -7,6 +7,7 @@ namespace gw {
 std::string FileErrorText(int number) {
   switch (number) {
     case kErrOverflow: return "オーバーフローしました。";
+    case kErrTooLarge: return "ファイルが大きすぎます。";
     case kErrSubscript: return "インデックスが有効範囲にありません。";
     case kErrTypeMismatch: return "型が一致しません。";
     case kErrFileNotFound: return "ファイルが見つかりません。";
@@ -20,6 +21,10 @@ std::string FileErrorText(int number) {
 
 FileError::FileError(int number, int line)
     : std::runtime_error(FileErrorText(number)), number_(number), line_(line) {}
+
+std::string FileErrorMessage(const FileError& e) {
+  return e.line() > 0 ? std::to_string(e.line()) + " 行目: " + e.what() : e.what();
+}
 
 int FileErrorFromErrno(int err) {
   switch (err) {

@@ -8,6 +8,7 @@ namespace gw {
 // ShowFileError. `line` is the line of the file being read (0 when there is none).
 enum FileErrorNumber {
   kErrOverflow = 6,
+  kErrTooLarge = 7,
   kErrSubscript = 9,
   kErrTypeMismatch = 13,
   kErrFileNotFound = 53,
@@ -29,6 +30,9 @@ class FileError : public std::runtime_error {
   int number_;
   int line_;
 };
+
+// The error's text for a line of its own: "N 行目: " before it when it has a line.
+std::string FileErrorMessage(const FileError& e);
 
 // Maps an errno value of a failed system call to the number the user is shown.
 int FileErrorFromErrno(int err);

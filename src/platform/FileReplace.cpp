@@ -21,7 +21,7 @@ void FileReplacement::RemoveLeftovers() {
 
 void FileReplacement::Add(const std::string& path, const std::string& bytes) {
   Pending p;
-  p.target = ResolveCase(path);
+  p.target = FollowLinks(ResolveCase(path));
   RefuseWriteProtected(p.target);
   p.temp = WriteTemporaryBeside(p.target, bytes);
   pending_.push_back(p);

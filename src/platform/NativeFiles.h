@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -14,15 +16,20 @@ namespace gw {
 enum class EntryKind { Missing, File, Folder, Other };
 EntryKind KindOf(const std::string& path);
 
-// The bytes of a file (53 when there is none, 75 when it is a folder).
-std::string ReadWholeFile(const std::string& path);
+// The bytes of a file (53 when there is none, 75 when it is a folder, 7 when it holds more than
+// `limit` bytes: then its size on the disk refuses it, or at most limit + 1 bytes are read).
+std::string ReadWholeFile(const std::string& path, std::size_t limit = SIZE_MAX);
 // The steps of FileReplacement (FileReplace.h), which replaces files in one step each:
 // - A new file in `target`'s folder under a short name of its own starting with "." (the dialogs
 //   leave such names out), holding `bytes`, on the disk, with `target`'s permissions when it
 //   exists. Its name; nothing is left behind when it fails.
 std::string WriteTemporaryBeside(const std::string& target, const std::string& bytes);
-// - The permission error (70) when `target` exists and the user may not write it: putting a new
-//   file in its place would go around its protection.
+// - The file a path leads to through symbolic links (the path itself when it is no link): the
+//   one to replace. 75 for a loop of links.
+std::string FollowLinks(const std::string& path);
+// - The permission error (70) when `target` exists and the user may not write it, or it has no
+//   write permission for anyone (even for the superuser): putting a new file in its place would go
+//   around its protection. 75 when it is a device or anything else that is neither file nor folder.
 void RefuseWriteProtected(const std::string& target);
 // - A second name for the existing `target`, so that its content can be put back; empty when none
 //   can be made.

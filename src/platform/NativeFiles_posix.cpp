@@ -92,16 +92,32 @@ EntryKind KindOf(const std::string& path) {
   return S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::Other;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) ThrowErrno(errno);
   if (!S_ISREG(st.st_mode)) throw FileError(kErrPathAccess);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) ThrowErrno(errno == 0 ? EACCES : errno);
-  std::ostringstream all;
-  all << in.rdbuf();
-  if (in.bad()) throw FileError(kErrPathAccess);
-  return all.str();
+  // The size on the disk refuses a huge file before any of it is read (a sparse file of
+  // gigabytes costs nothing to make); the reading loop below also stops one byte past the limit,
+  // should the file grow meanwhile.
+  if (std::uintmax_t(st.st_size) > limit) throw FileError(kErrTooLarge);
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) ThrowErrno(errno);
+  std::string bytes;
+  char buf[65536];
+  while (bytes.size() <= limit) {
+    size_t room = limit - bytes.size();  // one byte more than this shows the file is too large
+    ssize_t n = ::read(fd, buf, room >= sizeof buf ? sizeof buf : room + 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      throw FileError(kErrPathAccess);
+    }
+    if (n == 0) break;
+    bytes.append(buf, size_t(n));
+  }
+  ::close(fd);
+  if (bytes.size() > limit) throw FileError(kErrTooLarge);
+  return bytes;
 }
 
 // Short hidden names (".gw" and six characters): a target whose name is near the file system's
@@ -134,8 +150,30 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
 }
 
 void RefuseWriteProtected(const std::string& target) {
-  if (KindOf(target) == EntryKind::Missing) return;
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return;
+  // A device such as /dev/full is never replaced: renaming over it would "write" to nothing and
+  // report success. (A folder in the way fails when it is renamed over, like any failed step.)
+  if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) throw FileError(kErrPathAccess);
+  // The superuser passes every access check, so a file nobody may write is told by its bits.
+  if ((st.st_mode & 0222) == 0) throw FileError(kErrPermission);
   if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowErrno(errno);
+}
+
+// Replacing a symbolic link would put a regular file where the link was and leave the file it
+// names untouched; the file it leads to is the one the user means.
+std::string FollowLinks(const std::string& path) {
+  std::string at = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+    std::string to(4096, '\0');
+    ssize_t n = ::readlink(at.c_str(), to.data(), to.size());
+    if (n < 0) ThrowErrno(errno);
+    to.resize(size_t(n));
+    at = to.starts_with('/') ? to : at.substr(0, NameStart(at)) + to;
+  }
+  throw FileError(kErrPathAccess);  // a loop of links
 }
 
 // A hard link; empty on a file system that has none.

@@ -77,20 +77,25 @@ EntryKind KindOf(const std::string& path) {
   return a & FILE_ATTRIBUTE_DEVICE ? EntryKind::Other : EntryKind::File;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
   EntryKind kind = KindOf(path);
   if (kind == EntryKind::Missing) throw FileError(kErrFileNotFound);
   if (kind != EntryKind::File) throw FileError(kErrPathAccess);
   Handle file(::CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.h == INVALID_HANDLE_VALUE) ThrowLastError();
+  LARGE_INTEGER size{};
+  if (::GetFileSizeEx(file.h, &size) && std::uintmax_t(size.QuadPart) > limit) throw FileError(kErrTooLarge);
   std::string bytes;
   char buf[65536];
   DWORD got = 0;
   do {
-    if (!::ReadFile(file.h, buf, sizeof buf, &got, nullptr)) throw FileError(kErrPathAccess);
+    std::size_t room = limit - bytes.size();  // one byte more than this shows the file is too large
+    DWORD want = DWORD(room >= sizeof buf ? sizeof buf : room + 1);
+    if (!::ReadFile(file.h, buf, want, &got, nullptr)) throw FileError(kErrPathAccess);
     bytes.append(buf, got);
-  } while (got > 0);
+  } while (got > 0 && bytes.size() <= limit);
+  if (bytes.size() > limit) throw FileError(kErrTooLarge);
   return bytes;
 }
 
@@ -107,6 +112,9 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
   }
   return temp;
 }
+
+// Links are rare on Windows and MoveFileExW puts the new file where the name points.
+std::string FollowLinks(const std::string& path) { return path; }
 
 // A read-only file is write-protected for every user. A file another program holds open without
 // letting others delete it cannot be replaced either: both are refused before anything is written.

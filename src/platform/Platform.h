@@ -110,8 +110,9 @@ class Platform {
                                             const std::vector<std::string>& /*filters*/) {
     return {};
   }
-  // Decodes an image file (PNG, JPEG, BMP, GIF); false when it cannot.
-  virtual bool LoadImage(const std::string&, ImagePixels&) { return false; }
+  // Decodes an image file (PNG, JPEG, BMP, GIF): Read, or why not (TooLarge by its header, beyond
+  // ImageSizeAllowed; Cancelled when the user stopped a long decode).
+  virtual ImageLoad LoadImage(const std::string&, ImagePixels&) { return ImageLoad::Unreadable; }
   // Writes the drawing as a PNG file; false when it cannot.
   virtual bool SaveSheetPng(const SheetDrawing&, const std::string&) { return false; }
 };

@@ -42,7 +42,9 @@ Int RoundInto(double value, int line) {
 
 }  // namespace
 
-TextReader TextReader::Open(const std::string& path) { return TextReader(ReadWholeFile(ResolveCase(path))); }
+TextReader TextReader::Open(const std::string& path) {
+  return TextReader(ReadWholeFile(ResolveCase(path), kMaxOwnFileBytes));
+}
 
 TextReader TextReader::FromBytes(std::string bytes) { return TextReader(std::move(bytes)); }
 

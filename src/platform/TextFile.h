@@ -1,14 +1,21 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace gw {
 
+// The largest file of the program's own formats read: the largest puzzle, picture or saved game
+// takes a few kilobytes and a list of completers grows by a line a puzzle, so anything near this
+// size is not one of them and is refused (7) before it is read.
+constexpr std::size_t kMaxOwnFileBytes = 16u << 20;
+
 // A text file in code page 932 with CR LF line ends (LF or CR alone also end a line when read).
 // Every failure is a FileError carrying the file line where it happened.
 class TextReader {
  public:
-  // Opens the file, ignoring the case of its name; 53 when there is none.
+  // Opens the file, ignoring the case of its name; 53 when there is none, 7 when it is larger than
+  // kMaxOwnFileBytes.
   static TextReader Open(const std::string& path);
   // A reader over bytes already in memory (the bytes of a file).
   static TextReader FromBytes(std::string bytes);

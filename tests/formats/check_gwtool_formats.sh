@@ -33,7 +33,7 @@ expect 3 gwtool_run convert "$work/tree.xml" "$work/tree.gwc"
 expect 3 gwtool_run convert "$work/tree.xml" "$work/tree.g"
 expect 3 gwtool_run convert "$work/missing.non" "$work/x.xml"
 [ -e "$work/big.gwm" ] && { echo "FAIL: a refused conversion left a file"; fail=1; }
-expect 4 gwtool_run convert "$work/tree.xml"
+expect 5 gwtool_run convert "$work/tree.xml"
 # the engine on boards beyond 20 x 20 and on every foreign format
 expect 0 gwtool_run check --quiet "$src/bench/puzzles/webpbn-16.non" "$work/tree.xml" "$work/cross.non"
 expect 1 gwtool_run check --quiet "$src/bench/puzzles/gnonograms-tux.non"
@@ -46,5 +46,5 @@ gwtool_run check --quiet "$work/g1.non" | grep -q "DIFFICULTY=probe" || { echo "
 # a search-class puzzle, the rarest kind (about a second for this seed)
 expect 0 gwtool_run generate --size 20x20 --colors 1 --difficulty search --seed 3 --limit 60 "$work/s.non"
 gwtool_run check --quiet "$work/s.non" | grep -q "DIFFICULTY=search" || { echo "FAIL: not a search puzzle"; fail=1; }
-expect 4 gwtool_run generate --size 30 --colors 2 --difficulty line "$work/g3.non"
+expect 5 gwtool_run generate --size 30 --colors 2 --difficulty line "$work/g3.non"
 exit $fail

@@ -71,12 +71,21 @@ TEST(FormatRead, MalformedFilesAreRefusedNamingTheLine) {
       {ForeignFormat::Non, "width 1\nheight 1\nrows\n1\ncolumns\n1\ngoal \"101\"\n", 7},
       {ForeignFormat::Non, "width 1\nheight 1\ncolor a zz\nrows\n1\ncolumns\n1\n", 3},
       {ForeignFormat::Non, "width 1\nheight 1\nrows\n1234\ncolumns\n1\n", 4},
+      {ForeignFormat::Non, "width 1\nheight 1\nrows\n1\ncolumns\n1\ncolumns\n0\n", 7},
+      {ForeignFormat::Non, "width 1\nheight 1\nrows\n1\nrows\n1\ncolumns\n1\n", 5},
+      {ForeignFormat::Non, "width 1\nheight 1\ncolor a #FF0000\nrows\n1b\ncolumns\n1a\n", 5},
+      {ForeignFormat::Non, "width 2\nheight 1\nrows\n-1\ncolumns\n1\n0\n", 4},
+      {ForeignFormat::Non, "width 1\nheight 1\nrows\n1\n1\ncolumns\n1\n", 5},
+      {ForeignFormat::Non, "width 10000\nheight 1\n", 1},
+      {ForeignFormat::Non, "width 2\nheight 1\nrows\n0\ncolumns\n0\n0\n", 0},
       {ForeignFormat::Xml, "<puzzleset><puzzle>", 1},
       {ForeignFormat::Xml, "<other/>", 0},
       {ForeignFormat::Xml, "<puzzleset>\n<puzzle>\n<title>a</titel>\n</puzzle></puzzleset>", 3},
       {ForeignFormat::Xml, "<puzzleset><puzzle><clues type=\"rows\"><line><count>x</count></line></clues>\n"
                            "</puzzle></puzzleset>", 1},
       {ForeignFormat::Xml, "<puzzleset><puzzle>\n<clues type=\"rows\"><line>\n<count color=\"red\">1</count>"
+                           "</line></clues></puzzle></puzzleset>", 3},
+      {ForeignFormat::Xml, "<puzzleset><puzzle>\n<clues type=\"rows\"><line>\n<count color=\"white\">1</count>"
                            "</line></clues></puzzle></puzzleset>", 3},
       {ForeignFormat::Xml, "<!DOCTYPE p [<!ENTITY a \"aaaa\">]><puzzleset><puzzle/></puzzleset>", 0},
       {ForeignFormat::Xml, "<puzzleset><puzzle>\n<color name=\"red\">nothex</color></puzzle></puzzleset>", 2},

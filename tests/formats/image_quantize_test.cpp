@@ -1,6 +1,8 @@
 // Pictures from images of our own making: a pixel-art sprite comes back cell for cell, a
 // three-colour logo keeps its colours and gives a puzzle the engine solves to that picture, a
-// photo-like gradient keeps its order of lightness, and the background is the edge's colour.
+// photo-like gradient keeps its order of lightness, and the background is the edge's colour (or
+// the transparent surround). Flat colours stay exactly themselves, one colour is the whole shape,
+// and large areas are chosen before small specks.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -119,6 +121,88 @@ TEST(ImageQuantize, TheBackgroundIsTheEdgeColourAndTransparencyIsBackground) {
   EXPECT_LT(Distance(p.colors[0].rgb, kBlue), 2.0);
   EXPECT_EQ(p.ColorCount(), 1) << "blue is the background, red the only colour";
   for (int x = 0; x < 8; ++x) EXPECT_EQ(p.solution[0][x], 0);
+}
+
+// What a drawing with a transparent surround, cut to its shape, gives: the shape touches all four
+// edges, yet the surround is the background and the shape keeps its colour.
+TEST(ImageQuantize, ATransparentSurroundIsTheBackgroundEvenWhereTheShapeTouchesTheEdge) {
+  ImagePixels im = Canvas(40, 40, kRed);
+  im.alpha.assign(im.rgb.size(), 0);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x)
+      if ((x - 19.5) * (x - 19.5) + (y - 19.5) * (y - 19.5) <= 20 * 20) im.alpha[size_t(y) * 40 + x] = 255;
+  PuzzleData p = QuantizeImage(im, {10, 2});
+  ASSERT_EQ(p.ColorCount(), 1);
+  EXPECT_LT(Distance(p.colors[0].rgb, kWhite), 2.0);
+  EXPECT_LT(Distance(p.colors[1].rgb, kRed), 2.0);
+  EXPECT_EQ(p.solution[0][0], 0);
+  EXPECT_EQ(p.solution[5][5], 1);
+}
+
+// A yellow badge with a dark rim drawn smooth: the cells along the rim mix the two. The yellow of
+// the puzzle is the badge's own, not pulled towards olive by the mixed cells.
+TEST(ImageQuantize, FlatColoursKeepTheirHueWhereEdgesAreMixed) {
+  const Rgb kRim = MakeRgb(90, 50, 20);
+  ImagePixels im = Canvas(60, 60, kWhite);
+  Rect(im, 4, 4, 56, 56, kRim);
+  Rect(im, 14, 14, 46, 46, kYellow);  // cells of 4 pixels: two of rim, then one half rim, half yellow
+  Rect(im, 26, 26, 34, 34, kBlue);
+  for (int colors : {2, 3}) {
+    PuzzleData p = QuantizeImage(im, {15, colors});
+    EXPECT_LT(Distance(p.colors[ColorNear(p, kYellow)].rgb, kYellow), 2.0) << colors << " colours";
+    EXPECT_LT(Distance(p.colors[ColorNear(p, kRim)].rgb, kRim), 2.0) << colors << " colours";
+  }
+}
+
+// One colour is the shape against the background: a pale face with dark eyes stays a whole face,
+// on an opaque background as on a transparent one.
+TEST(ImageQuantize, OneColourKeepsTheWholeShape) {
+  for (bool transparent : {false, true}) {
+    ImagePixels im = Canvas(50, 50, kWhite);
+    Rect(im, 5, 5, 45, 45, MakeRgb(255, 220, 90));
+    Rect(im, 15, 15, 20, 25, MakeRgb(20, 20, 20));
+    Rect(im, 30, 15, 35, 25, MakeRgb(20, 20, 20));
+    if (transparent) {
+      im.alpha.assign(im.rgb.size(), 0);
+      for (int y = 5; y < 45; ++y)
+        for (int x = 5; x < 45; ++x) im.alpha[size_t(y) * 50 + x] = 255;
+    }
+    PuzzleData p = QuantizeImage(im, {10, 1});
+    ASSERT_EQ(p.ColorCount(), 1) << transparent;
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 10; ++x) {
+        bool inside = x >= 1 && x < 9 && y >= 1 && y < 9;
+        EXPECT_EQ(p.solution[y][x], inside ? 1 : 0) << x << "," << y << (transparent ? " transparent" : "");
+      }
+  }
+}
+
+// Two colours for two large areas, whatever small dark detail lies beside them: a speck is not
+// picked over a whole area.
+TEST(ImageQuantize, LargeAreasAreChosenBeforeASmallDarkSpeck) {
+  const Rgb kLightGreen = MakeRgb(150, 220, 150), kLightBlue = MakeRgb(150, 190, 240);
+  ImagePixels im = Canvas(80, 40, kWhite);
+  Rect(im, 4, 4, 38, 36, kLightGreen);
+  Rect(im, 42, 4, 76, 36, kLightBlue);
+  Rect(im, 20, 18, 24, 22, MakeRgb(0, 0, 0));
+  PuzzleData p = QuantizeImage(im, {20, 2});
+  ASSERT_EQ(p.ColorCount(), 2);
+  EXPECT_LT(Distance(p.colors[ColorNear(p, kLightGreen)].rgb, kLightGreen), 2.0);
+  EXPECT_LT(Distance(p.colors[ColorNear(p, kLightBlue)].rgb, kLightBlue), 2.0);
+}
+
+// The colours are numbered from the one most unlike the background, not by the size of their areas.
+TEST(ImageQuantize, ColourOneIsTheColourMostUnlikeTheBackground) {
+  const Rgb kPale = MakeRgb(250, 230, 160), kNavy = MakeRgb(20, 30, 90), kMid = MakeRgb(200, 80, 80);
+  ImagePixels im = Canvas(60, 30, kWhite);
+  Rect(im, 3, 3, 40, 27, kPale);
+  Rect(im, 42, 3, 50, 27, kMid);
+  Rect(im, 52, 3, 57, 27, kNavy);
+  PuzzleData p = QuantizeImage(im, {20, 3});
+  ASSERT_EQ(p.ColorCount(), 3);
+  EXPECT_EQ(ColorNear(p, kNavy), 1);
+  EXPECT_EQ(ColorNear(p, kMid), 2);
+  EXPECT_EQ(ColorNear(p, kPale), 3);
 }
 
 TEST(ImageQuantize, BoardSizeKeepsTheAspect) {

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
 
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"
+#include "platform/NativeFiles.h"
 #include "platform/TextFile.h"
 #include "state/FileTestSupport.h"
 #include "support/TestApp.h"
@@ -103,6 +105,63 @@ TEST(FileReplacement, RefusesAWriteProtectedFileAndKeepsIt) {
   });
   if (!verdict) GTEST_SKIP() << "cannot run as an unprivileged user here";
   EXPECT_TRUE(*verdict);
+}
+
+// Whoever runs the program, root included: no write bit for anyone is write protection.
+TEST(FileReplacement, AFileWithoutWriteBitsIsRefusedForEveryUser) {
+  TempDir dir;
+  for (mode_t mode : {0444, 0400, 0000}) {
+    WriteFileBytes(dir.File("locked.gwm"), "kept");
+    ::chmod(dir.File("locked.gwm").c_str(), mode);
+    EXPECT_EQ(ErrorOf([&] { FileReplacement r; r.Add(dir.File("locked.gwm"), "new"); r.Commit(); }), kErrPermission)
+        << std::oct << mode;
+    ::chmod(dir.File("locked.gwm").c_str(), 0644);
+    EXPECT_EQ(ReadFileBytes(dir.File("locked.gwm")), "kept");
+  }
+}
+
+struct LinkCase {
+  const char* to;        // what the link names
+  int error;             // 0: written through the link
+  const char* landed;    // the file that then holds the new content
+};
+
+// A link is followed to its file, which is replaced while the link stays a link; a link to
+// something that is no regular file is refused and left alone.
+TEST(FileReplacement, ALinkIsFollowedNeverReplaced) {
+  const LinkCase cases[] = {
+      {"target.gwm", 0, "target.gwm"},
+      {"missing.gwm", 0, "missing.gwm"},
+      {"link2.gwm", 0, "target.gwm"},
+      {"/dev/full", kErrPathAccess, nullptr},
+      {"sub", kErrPathAccess, nullptr},
+      {"loop.gwm", kErrPathAccess, nullptr},
+  };
+  for (const LinkCase& c : cases) {
+    TempDir dir;
+    WriteFileBytes(dir.File("target.gwm"), "old");
+    std::filesystem::create_directory(dir.File("sub"));
+    std::filesystem::create_symlink("target.gwm", dir.File("link2.gwm"));
+    std::filesystem::create_symlink("loop.gwm", dir.File("loop.gwm"));
+    std::filesystem::create_symlink(c.to, dir.File("link.gwm"));
+    EXPECT_EQ(ErrorOf([&] { FileReplacement r; r.Add(dir.File("link.gwm"), "new"); r.Commit(); }), c.error) << c.to;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.gwm"))) << c.to;
+    if (c.landed) EXPECT_EQ(ReadFileBytes(dir.File(c.landed)), "new") << c.to;
+    else EXPECT_EQ(ReadFileBytes(dir.File("target.gwm")), "old") << c.to;
+  }
+}
+
+// A sparse file of gigabytes costs nothing on the disk; its size refuses it before a byte is read,
+// and a file at the limit is still read whole.
+TEST(FileReplacement, ReadingStopsAtTheLimit) {
+  TempDir dir;
+  const std::string huge = dir.File("huge.gwm");
+  WriteFileBytes(huge, "");
+  ASSERT_EQ(::truncate(huge.c_str(), 3LL << 30), 0);
+  EXPECT_EQ(ErrorOf([&] { TextReader::Open(huge); }), kErrTooLarge);
+  WriteFileBytes(dir.File("four.gwm"), "abcd");
+  EXPECT_EQ(ErrorOf([&] { ReadWholeFile(dir.File("four.gwm"), 3); }), kErrTooLarge);
+  EXPECT_EQ(ReadWholeFile(dir.File("four.gwm"), 4), "abcd");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/bin/sh
 # install_test.sh BUILD SOURCE LIST: an install into a temporary prefix holds the program without
 # the development tool and exactly the tracked samples (a stray file beside them in samples/ is
-# not installed); the installed program answers --help and --version without a display, and
+# not installed) and the bundled collection; the installed program answers --help and --version without a display, and
 # started as the desktop entry starts it, in an empty home, it works in the per-user puzzle folder
 # that it made and filled with the samples.
 set -u
@@ -27,6 +27,9 @@ bin="$tmp/prefix/bin"
 samples="$tmp/prefix/share/gridwick/samples"
 [ "$(ls -A "$samples" | LC_ALL=C sort)" = "$(LC_ALL=C sort "$list")" ] || fail "installed samples: $(ls -A "$samples")"
 grep -q '^Exec=gridwick --user-folder$' "$tmp/prefix/share/applications/gridwick.desktop" || fail "desktop entry"
+collection="$tmp/prefix/share/gridwick/collection"
+[ "$(ls -A "$collection" | LC_ALL=C sort)" = "$(cd "$source/collection" && ls -A ./*.xml README.md | sed 's|^\./||' | LC_ALL=C sort)" ] ||
+  fail "the installed collection differs from collection/"
 
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/gridwick" --version > "$tmp/version" 2>&1 \
   || fail "--version failed: $(cat "$tmp/version")"

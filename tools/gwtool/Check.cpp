@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "App.h"
+#include "Arguments.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "analysis/FromPuzzleState.h"
@@ -19,7 +20,7 @@
 namespace gw {
 namespace {
 
-enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUnknown = 4 };
+enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUndecided = 4 };
 
 struct CheckOptions {
   double limit = 60;
@@ -45,12 +46,12 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
     else if (HasExt(path, ".gwc")) ReadMonoHintPuzzle(*app, path);
     else ReadHintPuzzle(*app, path);
   } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s (line %d)\n", path.c_str(), e.what(), e.line());
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return false;
   }
   if (app->puzzle.LoadRefused) {
     for (const std::string& text : ui.messages) std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), text.c_str());
-    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: cannot be read\n", path.c_str());
+    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: 読めません。\n", path.c_str());
     return false;
   }
   out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
@@ -82,10 +83,11 @@ int Report(const analysis::Analysis& a, bool quiet) {
     std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld\n", a.lines, a.probes, a.nodes,
                 a.elapsedUs);
   }
+  // The engine's "unknown" is its own value; the exit status says it as 4, never as a count.
   switch (a.solutions) {
     case 1: return kUnique;
     case 0: return kNone;
-    case kUnknown: return kUnknown;
+    case kUnknown: return kUndecided;
     default: return kSeveral;
   }
 }
@@ -95,9 +97,7 @@ bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
     if (args[i] == "--quiet") {
       o.quiet = true;
     } else if (args[i] == "--limit" && i + 1 < args.size()) {
-      char* end = nullptr;
-      o.limit = std::strtod(args[++i].c_str(), &end);
-      if (*end != '\0' || !(o.limit > 0)) return false;
+      if (!ParseSeconds(args[++i], o.limit)) return false;
     } else if (args[i].starts_with("--")) {
       return false;
     } else {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "App.h"
+#include "Arguments.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"
@@ -24,7 +25,7 @@ int Guarded(const std::string& path, Work work) {
   try {
     work();
   } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s (line %d)\n", path.c_str(), e.what(), e.line());
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return kRefused;
   } catch (const FormatError& e) {
     std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
@@ -33,12 +34,27 @@ int Guarded(const std::string& path, Work work) {
   return kWritten;
 }
 
-bool ParseSize(const std::string& text, int& w, int& h) {
-  char* end = nullptr;
-  w = int(std::strtol(text.c_str(), &end, 10));
-  if (*end != 'x' && *end != 'X') return false;
-  h = int(std::strtol(end + 1, &end, 10));
-  return *end == '\0';
+// Tells which fields the target has no place for, so a conversion never loses one unsaid.
+void TellFieldsNotHeld(const PuzzleData& p, const std::string& path) {
+  std::vector<std::string> lost = FieldsNotHeld(p, path);
+  if (lost.empty()) return;
+  std::string list;
+  for (const std::string& f : lost) list += (list.empty() ? "" : "、") + f;
+  std::fprintf(stderr, "gwtool: %s: この形式には次の項目を保存できないので、書きませんでした: %s\n", path.c_str(),
+               list.c_str());
+}
+
+// One option of generate with its value; false for a bad value.
+bool ReadGenerateOption(const std::string& name, const std::string& value, GenerateRequest& r, bool& sized,
+                        bool& difficulty) {
+  long long colors = 0;
+  if (name == "--size") return sized = ParseSize(value, 2, kMaxFormatSize, r.width, r.height);
+  if (name == "--difficulty") return difficulty = DifficultyFromName(value, r.difficulty);
+  if (name == "--seed") return ParseSeed(value, r.seed);
+  if (name == "--limit") return ParseSeconds(value, r.seconds);
+  if (name != "--colors" || !ParseWhole(value, 1, analysis::kMaxColors, colors)) return false;
+  r.colors = int(colors);
+  return true;
 }
 
 }  // namespace
@@ -51,7 +67,9 @@ int ConvertCommand(const std::vector<std::string>& args) {
   PuzzleData p;
   int status = Guarded(args[0], [&] { p = ReadAnyPuzzle(*app, args[0]); });
   if (status != kWritten) return status;
-  return Guarded(args[1], [&] { WriteAnyPuzzle(*app, p, args[1]); });
+  status = Guarded(args[1], [&] { WriteAnyPuzzle(*app, p, args[1]); });
+  if (status == kWritten) TellFieldsNotHeld(p, args[1]);
+  return status;
 }
 
 int GenerateCommand(const std::vector<std::string>& args) {
@@ -59,23 +77,21 @@ int GenerateCommand(const std::vector<std::string>& args) {
   std::string out;
   bool sized = false, difficulty = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    bool more = i + 1 < args.size();
-    if (args[i] == "--size" && more) sized = ParseSize(args[++i], r.width, r.height);
-    else if (args[i] == "--colors" && more) r.colors = std::atoi(args[++i].c_str());
-    else if (args[i] == "--difficulty" && more) difficulty = DifficultyFromName(args[++i], r.difficulty);
-    else if (args[i] == "--seed" && more) r.seed = std::uint32_t(std::strtoul(args[++i].c_str(), nullptr, 10));
-    else if (args[i] == "--limit" && more) r.seconds = std::atof(args[++i].c_str());
-    else if (!args[i].starts_with("--") && out.empty()) out = args[i];
-    else return -1;
+    if (args[i].starts_with("--")) {
+      if (i + 1 >= args.size() || !ReadGenerateOption(args[i], args[i + 1], r, sized, difficulty)) return -1;
+      ++i;
+    } else if (out.empty()) {
+      out = args[i];
+    } else {
+      return -1;
+    }
   }
-  if (!sized || !difficulty || out.empty() || r.width < 2 || r.height < 2 || r.width > kMaxFormatSize ||
-      r.height > kMaxFormatSize || r.colors < 1 || r.colors > analysis::kMaxColors || !(r.seconds > 0))
-    return -1;
+  if (!sized || !difficulty || out.empty()) return -1;
   GenerateResult g = GeneratePuzzle(r);
   std::printf("PICTURES=%d REPAIRS=%d\n", g.pictures, g.repairs);
   if (!g.puzzle) {
-    std::fprintf(stderr, "gwtool: no %s puzzle of %dx%d in %d colours found in %g s\n",
-                 DifficultyName(r.difficulty), r.width, r.height, r.colors, r.seconds);
+    std::fprintf(stderr, "gwtool: %d × %d、%d 色、難しさ %s の問題は %g 秒のうちに見つかりませんでした。\n", r.width,
+                 r.height, r.colors, DifficultyName(r.difficulty), r.seconds);
     return kNotFound;
   }
   QuietPlatform ui;
@@ -90,8 +106,8 @@ bool ReadForeignForCheck(const std::string& path, analysis::Puzzle& out) {
   PuzzleData p;
   if (Guarded(path, [&] { p = ReadForeignFile(path); }) != kWritten) return false;
   if (p.ColorCount() > analysis::kMaxColors) {
-    std::fprintf(stderr, "gwtool: %s: %d colours (the engine takes %d)\n", path.c_str(), p.ColorCount(),
-                 analysis::kMaxColors);
+    std::fprintf(stderr, "gwtool: %s: 色が %d 色あります（調べられるのは %d 色までです）。\n", path.c_str(),
+                 p.ColorCount(), analysis::kMaxColors);
     return false;
   }
   out = EnginePuzzle(p);

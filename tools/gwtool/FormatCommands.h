@@ -9,10 +9,11 @@ namespace gw {
 struct App;
 
 // gwtool convert IN OUT: between .xml, .non, .g (read only), .gwm, .gwc, .gwk (and .gwa read)
-// by extension. 0 written, 3 unreadable or the target cannot hold it; -1 a bad command line.
+// by extension. 0 written (the fields the target has no place for named on standard error),
+// 3 unreadable or the target cannot hold it; -1 a bad command line.
 int ConvertCommand(const std::vector<std::string>& args);
 
-// gwtool generate --size WxH --colors N --difficulty line|probe|search [--seed S] OUT.
+// gwtool generate --size WxH --colors N --difficulty line|probe|search [--seed S] [--limit SECONDS] OUT.
 // 0 written, 1 nothing found in time, 3 cannot be written; -1 a bad command line.
 int GenerateCommand(const std::vector<std::string>& args);
 

@@ -1,15 +1,5 @@
-// gwtool: command-line work on puzzle files, without a window.
-//
-//   gwtool solve FILE   runs the automatic solve on a .gwm, .gwc, .xml, .non or .g puzzle from a blank board and
-//                       prints each message box as MSG "TEXT", the final board one row a line
-//                       (. blank, - empty, 1..9 colours), PROBES=n and PICKS=n (lines solved).
-//                       Exit status: 0 solved, 1 cells left blank, 2 contradiction, 3 the file
-//                       cannot be read, 4 a bad command line.
-//   gwtool check [--limit SECONDS] [--quiet] FILE...
-//                       counts the solutions of each puzzle (a picture through its hints) and
-//                       rates a unique one; see Check.h. Exit status: 0 unique, 1 several, 2 none,
-//                       3 unreadable, 4 unknown (5 a bad command line); with several files the
-//                       highest.
+// gwtool: command-line work on puzzle files, without a window. The commands and their exit
+// statuses are in kUsage below and in the README; every command exits 5 on a bad command line.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -28,7 +18,24 @@
 namespace gw {
 namespace {
 
-enum Exit { kSolved = 0, kBlanksLeft = 1, kContradiction = 2, kUnreadable = 3, kUsage = 4 };
+enum Exit { kSolved = 0, kBlanksLeft = 1, kContradiction = 2, kUnreadable = 3, kBadCommandLine = 5 };
+
+constexpr const char* kUsage =
+    "usage: gwtool solve FILE\n"
+    "       gwtool check [--limit SECONDS] [--quiet] FILE...\n"
+    "       gwtool convert IN OUT\n"
+    "       gwtool generate --size WxH --colors N --difficulty line|probe|search [--seed S] [--limit SECONDS] OUT\n"
+    "       gwtool --help\n"
+    "FILE: .gwm .gwc .gwk .gwa .xml .non .g; SECONDS: more than 0, at most 3600.\n"
+    "Exit status: solve 0 solved, 1 cells left blank, 2 contradiction, 3 unreadable;\n"
+    "check 0 unique, 1 several, 2 none, 3 unreadable, 4 unknown (the highest over the files);\n"
+    "convert 0 written, 3 unreadable or refused; generate 0 written, 1 none found, 3 not written;\n"
+    "every command 5 on a bad command line.\n";
+
+int BadCommandLine() {
+  std::fputs(kUsage, stderr);
+  return kBadCommandLine;
+}
 
 bool EndsWithNoCase(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && EqualsIgnoringCase(s.substr(s.size() - tail.size()), tail);
@@ -42,7 +49,7 @@ bool ReadPuzzle(App& app, QuietPlatform& ui, const std::string& path) {
     if (EndsWithNoCase(path, ".gwc")) ReadMonoHintPuzzle(app, path);
     else ReadHintPuzzle(app, path);
   } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s (line %d)\n", path.c_str(), e.what(), e.line());
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return false;
   }
   if (app.puzzle.LoadRefused) {
@@ -83,30 +90,16 @@ int Solve(const std::string& path) {
 int main(int argc, char** argv) {
   gw::UseBinaryStandardStreams();
   std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
-  if (args.size() >= 3 && args[1] == "check") {
-    int status = gw::CheckCommand(std::vector<std::string>(args.begin() + 2, args.end()));
-    if (status >= 0) return status;
-    std::fprintf(stderr, "usage: gwtool check [--limit SECONDS] [--quiet] FILE...\n");
-    return 5;
+  if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h" || args[1] == "help")) {
+    std::fputs(gw::kUsage, stdout);
+    return 0;
   }
-  if (args.size() >= 2 && args[1] == "convert") {
-    int status = gw::ConvertCommand(std::vector<std::string>(args.begin() + 2, args.end()));
-    if (status >= 0) return status;
-    std::fprintf(stderr, "usage: gwtool convert IN OUT\n");
-    return gw::kUsage;
-  }
-  if (args.size() >= 2 && args[1] == "generate") {
-    int status = gw::GenerateCommand(std::vector<std::string>(args.begin() + 2, args.end()));
-    if (status >= 0) return status;
-    std::fprintf(stderr, "usage: gwtool generate --size WxH --colors N --difficulty line|probe|search "
-                         "[--seed S] [--limit SECONDS] OUT\n");
-    return gw::kUsage;
-  }
-  if (args.size() != 3 || args[1] != "solve") {
-    std::fprintf(stderr, "usage: gwtool solve FILE\n       gwtool check [--limit SECONDS] [--quiet] FILE...\n"
-                         "       gwtool convert IN OUT\n       gwtool generate --size WxH --colors N "
-                         "--difficulty line|probe|search [--seed S] OUT\n");
-    return gw::kUsage;
-  }
-  return gw::Solve(args[2]);
+  if (args.size() < 2) return gw::BadCommandLine();
+  std::vector<std::string> rest(args.begin() + 2, args.end());
+  int status = -1;
+  if (args[1] == "check") status = gw::CheckCommand(rest);
+  else if (args[1] == "convert") status = gw::ConvertCommand(rest);
+  else if (args[1] == "generate") status = gw::GenerateCommand(rest);
+  else if (args[1] == "solve" && rest.size() == 1) status = gw::Solve(rest[0]);
+  return status >= 0 ? status : gw::BadCommandLine();
 }

@@ -6,6 +6,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <thread>
 
 #include "formats/PuzzleGenerator.h"
 #include "mainwnd/ImportImage.h"
@@ -195,7 +200,39 @@ SystemFileChoice QtPlatform::ChooseSystemFile(bool save, const std::string& titl
   return {box.selectedFiles().first().toStdString(), int(names.indexOf(box.selectedNameFilter()))};
 }
 
-bool QtPlatform::LoadImage(const std::string& path, ImagePixels& out) { return DecodeImageFile(path, out); }
+namespace {
+
+// A decode running beside the window; shared so that a decode the user cancelled can finish on
+// its own and throw its result away.
+struct DecodeJob {
+  ImagePixels pixels;
+  ImageLoad result = ImageLoad::Unreadable;
+  std::atomic<bool> done{false};
+};
+
+}  // namespace
+
+// A large image takes seconds to decode: the decode runs on a thread of its own while the window
+// shows the busy pointer and, once it lasts, the box with キャンセル of every long piece of work.
+ImageLoad QtPlatform::LoadImage(const std::string& path, ImagePixels& out) {
+  auto job = std::make_shared<DecodeJob>();
+  std::thread([job, path] {
+    job->result = DecodeImageFile(path, job->pixels);
+    job->done = true;
+  }).detach();
+  SetPointer(Pointer::Busy);
+  BeginLongWork("画像を読み込んでいます。しばらくお待ちください。");
+  bool cancelled = false;
+  while (!job->done && !cancelled) {
+    QThread::msleep(20);
+    cancelled = LongWorkCancelled();
+  }
+  EndLongWork();
+  SetPointer(Pointer::Normal);
+  if (cancelled) return ImageLoad::Cancelled;
+  out = std::move(job->pixels);
+  return job->result;
+}
 
 bool QtPlatform::SaveSheetPng(const SheetDrawing& sheet, const std::string& path) { return WriteSheetPng(sheet, path); }
 

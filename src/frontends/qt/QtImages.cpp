@@ -7,16 +7,17 @@
 
 namespace gw {
 
-bool DecodeImageFile(const std::string& path, ImagePixels& out) {
+ImageLoad DecodeImageFile(const std::string& path, ImagePixels& out) {
   QImageReader reader(QString::fromStdString(path));
   // A board has at most 20 cells a side in the window (99 in files): 400 pixels a side leave at
-  // least four for each cell, and a huge image is never read whole.
+  // least four for each cell.
   constexpr int kMaxSide = 400;
-  QSize size = reader.size();
+  QSize size = reader.size();  // from the header: nothing is decoded yet
+  if (size.isValid() && !ImageSizeAllowed(size.width(), size.height())) return ImageLoad::TooLarge;
   if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide))
-    reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio));
+    reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
   QImage image = reader.read();
-  if (image.isNull()) return false;
+  if (image.isNull()) return ImageLoad::Unreadable;
   image = image.convertToFormat(QImage::Format_ARGB32);
   out.width = image.width();
   out.height = image.height();
@@ -30,7 +31,7 @@ bool DecodeImageFile(const std::string& path, ImagePixels& out) {
       out.alpha[i] = std::uint8_t(qAlpha(line[x]));
     }
   }
-  return true;
+  return ImageLoad::Read;
 }
 
 bool WriteSheetPng(const SheetDrawing& sheet, const std::string& path) {

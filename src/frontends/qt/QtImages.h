@@ -7,7 +7,7 @@
 
 namespace gw {
 
-bool DecodeImageFile(const std::string& path, ImagePixels& out);
+ImageLoad DecodeImageFile(const std::string& path, ImagePixels& out);
 bool WriteSheetPng(const SheetDrawing& sheet, const std::string& path);
 
 }  // namespace gw

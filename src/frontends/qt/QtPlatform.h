@@ -53,7 +53,7 @@ class QtPlatform : public Platform {
   std::string Today() override;
   SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
                                     const std::vector<std::string>& filters) override;
-  bool LoadImage(const std::string& path, ImagePixels& out) override;
+  ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   void SetBoardOverlay(const std::vector<OverlayCell>& cells) override;
   const std::vector<OverlayCell>& Overlay() const { return overlay_; }

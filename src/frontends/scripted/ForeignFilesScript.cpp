@@ -26,11 +26,11 @@ SystemFileChoice ScriptedPlatform::ChooseSystemFile(bool save, const std::string
   return choice;
 }
 
-bool ScriptedPlatform::LoadImage(const std::string& path, ImagePixels& out) {
-  bool read = decode_ && decode_(path, out);
+ImageLoad ScriptedPlatform::LoadImage(const std::string& path, ImagePixels& out) {
+  ImageLoad read = decode_ ? decode_(path, out) : ImageLoad::Unreadable;
   out_ << "IMAGE " << Quote(path);
-  if (read) out_ << " " << out.width << "x" << out.height << "\n";
-  else out_ << " unreadable\n";
+  if (read == ImageLoad::Read) out_ << " " << out.width << "x" << out.height << "\n";
+  else out_ << (read == ImageLoad::TooLarge ? " too-large\n" : " unreadable\n");
   return read;
 }
 

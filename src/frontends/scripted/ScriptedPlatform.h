@@ -46,7 +46,7 @@ class ScriptedPlatform : public Platform {
   void QueueSystemFile(ScriptStep step) { files_.push_back(std::move(step)); }
   // Images are decoded and PNG pages written by whoever runs the script (it has the toolkit);
   // without them an image cannot be read and a PNG is only reported.
-  void SetImageDecoder(std::function<bool(const std::string&, ImagePixels&)> decode) { decode_ = std::move(decode); }
+  void SetImageDecoder(std::function<ImageLoad(const std::string&, ImagePixels&)> decode) { decode_ = std::move(decode); }
   void SetPngWriter(std::function<bool(const SheetDrawing&, const std::string&)> write) { writePng_ = std::move(write); }
   // `progress cancel`: キャンセル pressed in the next box of a long piece of work.
   void QueueProgressAnswer(ScriptStep step) { progressAnswers_.push_back(std::move(step)); }
@@ -95,7 +95,7 @@ class ScriptedPlatform : public Platform {
   std::string Today() override;
   SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
                                     const std::vector<std::string>& filters) override;
-  bool LoadImage(const std::string& path, ImagePixels& out) override;
+  ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   void SetBoardOverlay(const std::vector<OverlayCell>& cells) override { overlay_ = cells; }
   // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
@@ -114,7 +114,7 @@ class ScriptedPlatform : public Platform {
   std::deque<ScriptStep> replies_;
   std::map<DialogKind, std::deque<ScriptStep>> steps_;
   std::deque<ScriptStep> files_;
-  std::function<bool(const std::string&, ImagePixels&)> decode_;
+  std::function<ImageLoad(const std::string&, ImagePixels&)> decode_;
   std::function<bool(const SheetDrawing&, const std::string&)> writePng_;
   std::deque<ScriptStep> progressAnswers_;
   std::vector<OverlayCell> overlay_;
