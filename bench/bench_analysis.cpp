@@ -12,7 +12,7 @@
 #include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
 #include "analysis/Analysis.h"
-#include "analysis/FromPuzzleState.h"
+#include "formats/EngineInput.h"
 #include "state/PuzzleFiles.h"
 
 namespace gw {
@@ -27,7 +27,7 @@ analysis::Puzzle ReadPuzzle(const fs::path& path) {
   auto app = std::make_unique<App>(ui);
   app->puzzle.Mode = kModePlay;
   ReadHintPuzzle(*app, path.string());
-  return analysis::HintPuzzle(app->puzzle);
+  return HintPuzzle(app->puzzle);
 }
 
 void BM_Analyze(benchmark::State& state, fs::path path) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleGenerator.h"
 

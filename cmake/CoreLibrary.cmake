@@ -1,7 +1,7 @@
 # The core holds all behaviour and must stay free of any GUI toolkit: it is what the scripted
 # platform, gwtool and the tests run, and it must build and start without a display.
 
-set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform analysis formats history)
+set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform analysis formats history commands)
 
 # What the system does its own way lives in NAME_win.cpp (Windows) and NAME_posix.cpp (the
 # rest): a list keeps the files of the system being built for.
@@ -36,4 +36,20 @@ function(gw_forbid_gui_includes target)
     COMMENT "Checking that core sources include no GUI headers"
     VERBATIM)
   add_dependencies(${target} ${target}_include_check)
+endfunction()
+
+# Fails the build when a file of `folder` (under src/) includes a project header from outside the
+# folders allowed: the platform layer stands below everything else and includes only itself.
+function(gw_confine_includes target folder)
+  file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+  set(list_file ${CMAKE_BINARY_DIR}/${target}_${folder}_layer.txt)
+  string(REPLACE ";" "\n" content "${files}")
+  file(WRITE ${list_file} "${content}\n")
+  string(REPLACE ";" "\\;" allowed "${ARGN}")
+  add_custom_target(${target}_${folder}_layer_check
+    COMMAND ${CMAKE_COMMAND} -DLIST_FILE=${list_file} "-DALLOWED=${allowed}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake
+    COMMENT "Checking that src/${folder} includes nothing above it"
+    VERBATIM)
+  add_dependencies(${target} ${target}_${folder}_layer_check)
 endfunction()

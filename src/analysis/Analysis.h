@@ -53,6 +53,12 @@ enum class Difficulty {
 // solutions when the analysis stopped before a verdict.
 constexpr int kUnknown = -1;
 
+// The plain search's nodes before the search that learns takes over: four of its runs (128, 256,
+// 512 and 1024 nodes). Random puzzles that line solving leaves open are settled within them, and
+// faster by the plain search with its probing; puzzles whose structure makes it repeat the same
+// contradictions branch after branch are not, and go on with learning.
+constexpr long long kLearnAfterNodes = 1920;
+
 struct Budget {
   double seconds = 60;
   // Set from another thread to stop the analysis.
@@ -60,6 +66,10 @@ struct Budget {
   // Called on the analysing thread every few thousand line solves (never on a puzzle that needs
   // fewer); false stops the analysis as cancelled. Lets a single-threaded caller show progress.
   std::function<bool()> poll;
+  // Search nodes after which the search for solutions goes on with one that learns from its
+  // conflicts (see LearningAvailable); negative: never. Line solving and probing come first
+  // either way, so puzzles they decide never reach it.
+  long long learnAfterNodes = kLearnAfterNodes;
 };
 
 struct Analysis {
@@ -70,12 +80,18 @@ struct Analysis {
   long long lines = 0;                        // line solves run (cached answers included)
   long long probes = 0;                       // single-cell trials
   long long nodes = 0;                        // search branches
+  long long conflicts = 0;                    // conflicts of the search that learns
+  long long learned = 0;                      // learned clauses it still held at the end
   long long elapsedUs = 0;
 };
 
 // Counts the solutions up to two and rates a unique puzzle. Exact: when the budget runs out the
 // verdict is kUnknown, never a guess.
 Analysis Analyze(const Puzzle& puzzle, const Budget& budget = {});
+
+// Whether this build has the search that learns from its conflicts (CaDiCaL). Without it the
+// plain search goes on to the end: the same verdicts, slower on the hardest puzzles.
+bool LearningAvailable();
 
 // --- smaller steps, for reasoning the way a player does (hints, checks) ----------------------
 

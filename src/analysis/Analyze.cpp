@@ -31,6 +31,14 @@ void Rate(Engine& engine, Analysis& result) {
 
 }  // namespace
 
+bool LearningAvailable() {
+#if GW_HAVE_CADICAL
+  return true;
+#else
+  return false;
+#endif
+}
+
 Analysis Analyze(const Puzzle& puzzle, const Budget& budget) {
   const auto start = std::chrono::steady_clock::now();
   Analysis result;
@@ -47,6 +55,8 @@ Analysis Analyze(const Puzzle& puzzle, const Budget& budget) {
   result.lines = engine.lines;
   result.probes = engine.probes;
   result.nodes = engine.nodes;
+  result.conflicts = engine.conflicts;
+  result.learned = engine.learned;
   result.elapsedUs = std::chrono::duration_cast<std::chrono::microseconds>(
                          std::chrono::steady_clock::now() - start).count();
   return result;

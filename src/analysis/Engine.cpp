@@ -98,12 +98,17 @@ bool Engine::Narrow(int i, CellSet mask) {
   return true;
 }
 
-void Engine::CheckBudget() {
-  if (!budget_) return;
-  if (budget_->cancel && budget_->cancel->load(std::memory_order_relaxed)) throw Stopped{true};
-  if (lines % kPollEvery == 0 && budget_->poll && !budget_->poll()) throw Stopped{true};
+std::optional<Stopped> Engine::Exhausted(bool poll) const {
+  if (!budget_) return std::nullopt;
+  if (budget_->cancel && budget_->cancel->load(std::memory_order_relaxed)) return Stopped{true};
+  if (poll && budget_->poll && !budget_->poll()) return Stopped{true};
   double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-  if (spent > budget_->seconds) throw Stopped{false};
+  if (spent > budget_->seconds) return Stopped{false};
+  return std::nullopt;
+}
+
+void Engine::CheckBudget() {
+  if (const auto stop = Exhausted(lines % kPollEvery == 0)) throw *stop;
 }
 
 void Engine::SizeCaches(size_t slotsPerLine, size_t bytes) {

@@ -3,6 +3,7 @@
 // trail to take trial assignments back, and a queue of the lines that need solving again.
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "analysis/Analysis.h"
@@ -59,9 +60,15 @@ class Engine {
   static constexpr long long kFirstNodeLimit = 128;
   void SetFirstNodeLimit(long long nodes) { firstNodeLimit_ = nodes; }
 
+  // Why the analysis must stop now, if it must: the cancel flag, the caller's poll (asked only
+  // when `poll`), the clock.
+  std::optional<Stopped> Exhausted(bool poll) const;
+
   long long lines = 0;
   long long probes = 0;
   long long nodes = 0;
+  long long conflicts = 0;  // of the search that learns
+  long long learned = 0;    // clauses it still held when it finished
 
  private:
   bool SolveLineAt(int line);
@@ -78,6 +85,12 @@ class Engine {
   // Records the values a successful trial (since the mark) decided, as values known to survive.
   void NoteImplied(size_t mark);
 
+  // Whether the plain search, `spent` nodes into the count, hands over to the one that learns.
+  bool LearnsAfter(long long spent) const;
+  // Counts the solutions from the current state with the search that learns (built only where
+  // CaDiCaL is), the solutions met so far included; false, counting nothing, for a board too big
+  // for it.
+  bool CountByLearning(int& count);
   // One depth-first run; throws past nodeLimit_.
   void Search(int& count);
   // Probes a node of the search and pushes the branch it chooses; false when the node is a

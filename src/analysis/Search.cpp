@@ -162,6 +162,11 @@ void Engine::Search(int& count) {
   }
 }
 
+bool Engine::LearnsAfter(long long spent) const {
+  if (!LearningAvailable() || !budget_ || budget_->learnAfterNodes < 0) return false;
+  return spent >= budget_->learnAfterNodes;
+}
+
 void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // A depth-first search that takes a wrong turn early can spend long in a subtree without a
   // solution, and which turn is wrong differs with the order of the branches and with the cell
@@ -172,8 +177,17 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
                                         BranchOrder::kInOrder};
   const size_t root = Mark();
+  const long long first = nodes;
   long long limit = firstNodeLimit_;
+  bool handedOver = false;
   for (int run = 0;; ++run, limit *= 2) {
+    if (!handedOver && LearnsAfter(nodes - first)) {
+      handedOver = true;
+      if (CountByLearning(count)) {
+        found = met_;
+        return;
+      }
+    }
     order_ = kOrders[run % 3];
     shaken_ = run > 0;
     random_ = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(run + 1);

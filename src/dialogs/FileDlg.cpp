@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/DialogButtons.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Directory.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"

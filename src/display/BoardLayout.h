@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "display/PaneSurface.h"
+#include "display/Highlight.h"
 #include "platform/Rgb.h"
 
 namespace gw {
@@ -23,15 +24,6 @@ struct ShownPicture {
   // within the first markCols columns and markRows rows.
   bool marks[200][200] = {};
   int markCols = 0, markRows = 0;
-};
-
-// An exclusive-or drawing over the board that is no part of the puzzle (the mistakes found, a
-// hint's line and cells): a hatched box, or a frame of bands `band` units wide. Drawn with the
-// colour that turns white into the colour meant.
-struct OverlayMark {
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  double band = 0;
-  Rgb xorColour = 0;
 };
 
 // The window's layout values and the positions the input code keeps (all board units).
@@ -59,8 +51,8 @@ struct BoardLayout {
   int KeyRow = 1;
   bool KeyCursorShown = false;
 
-  // What the overlay shows now; a repaint wipes it.
-  std::vector<OverlayMark> Overlay;
+  // What the board's highlight shows now (display/Highlight.h).
+  std::vector<HighlightMark> Highlight;
 
   // The value a mouse drag writes; shared by play and image input.
   int DragValue = 0;

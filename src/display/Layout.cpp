@@ -3,6 +3,7 @@
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/Highlight.h"
 #include "display/PaletteBar.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
@@ -77,9 +78,9 @@ void LayoutBoard(App& app) {
   s.SetDrawMode(DrawMode::Copy);
   s.NoClip();  // the panes of a zoomed board leave theirs set
   s.Clear();
-  // The clear wipes the keyboard cursor's frame and the overlay: nothing may take them off again.
+  // The clear wipes the keyboard cursor's frame and the highlight: nothing may take them off again.
   app.layout.KeyCursorShown = false;
-  app.layout.Overlay.clear();
+  EndHighlight(app, HighlightEnd::Repaint);
   s.SetScale(0, 0, scale.width, scale.height);
   Rgb hatch = TableColor(app, ModeHatchIndex(p.Mode));
   s.HatchBox(0, 0, scale.width, scale.height, hatch, hatch);

@@ -74,20 +74,4 @@ void WriteForeignFile(const std::string& path, const PuzzleData& p) {
   ReplaceFile(path, FormatForeign(ForeignFormatOf(path), p));
 }
 
-analysis::Puzzle EnginePuzzle(const PuzzleData& p) {
-  analysis::Puzzle e;
-  e.width = p.width;
-  e.height = p.height;
-  auto copy = [](const std::vector<ClueLine>& from, std::vector<analysis::LineRuns>& to) {
-    for (const ClueLine& line : from) {
-      analysis::LineRuns runs;
-      for (const ClueRun& r : line) runs.push_back({r.length, r.color});
-      to.push_back(runs);
-    }
-  };
-  copy(p.rows, e.rows);
-  copy(p.cols, e.cols);
-  return e;
-}
-
 }  // namespace gw

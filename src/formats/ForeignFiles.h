@@ -2,7 +2,6 @@
 // The foreign puzzle files by extension: .xml, .non (read and written), .g (read only).
 #include <string>
 
-#include "analysis/Analysis.h"
 #include "formats/PuzzleData.h"
 
 namespace gw {
@@ -27,8 +26,5 @@ bool HasExt(const std::string& path, const std::string& ext);
 
 // Replaces a file safely (platform/FileReplace.h); FileError on failure.
 void ReplaceFile(const std::string& path, const std::string& bytes);
-
-// The puzzle as the engine takes it (colours beyond nine are the caller's to refuse).
-analysis::Puzzle EnginePuzzle(const PuzzleData& p);
 
 }  // namespace gw

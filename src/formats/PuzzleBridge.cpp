@@ -5,30 +5,13 @@
 #include <limits>
 
 #include "formats/ColorSpace.h"
+#include "formats/EngineInput.h"
 
 namespace gw {
 namespace {
 
 constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 constexpr int kFirstUserSlot = 16;
-
-ClueLine RowRuns(const PuzzleState& p, int y) {
-  ClueLine runs;
-  for (int s = 1; s <= p.XHintCount; ++s) {
-    const int* h = p.RowHints[s][y];
-    if (h[kHintNumber] > 0) runs.push_back({h[kHintNumber], h[kHintColor]});
-  }
-  return runs;
-}
-
-ClueLine ColRuns(const PuzzleState& p, int x) {
-  ClueLine runs;
-  for (int s = 1; s <= p.YHintCount; ++s) {
-    const int* h = p.ColHints[x][s];
-    if (h[kHintNumber] > 0) runs.push_back({h[kHintNumber], h[kHintColor]});
-  }
-  return runs;
-}
 
 // Palette slots 1..used, where `used` is the highest colour the puzzle refers to.
 void PaletteColors(const PuzzleState& p, const Rgb table[32], int used, PuzzleData& d) {
@@ -57,8 +40,8 @@ PuzzleData DataFromHints(const PuzzleState& p, const Rgb table[32]) {
   d.height = p.YSize;
   d.title = p.Title;
   d.answer = p.Answer;
-  for (int y = 1; y <= p.YSize; ++y) d.rows.push_back(RowRuns(p, y));
-  for (int x = 1; x <= p.XSize; ++x) d.cols.push_back(ColRuns(p, x));
+  d.rows = RowClues(p);
+  d.cols = ColClues(p);
   PaletteColors(p, table, std::max(1, std::min(9, HighestColor(d))), d);
   DropUnusedColors(d);
   return d;

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "formats/ColorNames.h"
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 
 namespace gw {

@@ -1,28 +1,24 @@
 #include "history/EditHistory.h"
 
+#include "display/Highlight.h"
 #include "history/Replay.h"
-#include "mainwnd/Overlay.h"
 
 namespace gw {
 
-CommandRole RoleOf(MenuId menu, int index) {
-  switch (menu) {
-    case MenuId::File:
-      return index == 0 || index == 1 || index == 2 || index == 5 ? CommandRole::Load : CommandRole::Plain;
-    case MenuId::Edit:
+CommandRole RoleOf(Command command) {
+  using C = Command;
+  switch (command) {
+    // Import and the generator put a new puzzle in memory too.
+    case C::New: case C::Open: case C::Open2: case C::ChangeMode: case C::Import: case C::NewPuzzle:
+      return CommandRole::Load;
+    case C::Undo: case C::Redo:
       return CommandRole::Self;
-    case MenuId::Option:
-      return index == 3 ? CommandRole::Plain : CommandRole::Step;
-    case MenuId::Cust:
-      return index == 1 ? CommandRole::Step : CommandRole::Plain;
-    case MenuId::Tools:
-      // Import and the generator put a new puzzle in memory.
-      return index == 3 || index == 5 ? CommandRole::Load : CommandRole::Plain;
-    case MenuId::About:
-    case MenuId::View:
+    case C::StartOver: case C::InvertImage: case C::ScrollImage: case C::Judge: case C::AutoSolve:
+    case C::EraseColour:
+      return CommandRole::Step;
+    default:
       return CommandRole::Plain;
   }
-  return CommandRole::Plain;
 }
 
 void RunCommand(App& app, CommandRole role, const std::function<void()>& command) {
@@ -30,8 +26,8 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
     command();
     return;
   }
-  // The overlay of a check or a hint shows the board as it was: any change takes it down first.
-  if (role != CommandRole::Plain) TakeDownOverlay(app);
+  // The highlight of a check or a hint shows the board as it was: any change takes it down first.
+  if (role != CommandRole::Plain) EndHighlight(app, HighlightEnd::Change);
   if (role == CommandRole::Step) {
     BeginStroke(app);
     command();
@@ -50,7 +46,7 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
 }
 
 void BeginStroke(App& app) {
-  TakeDownOverlay(app);
+  EndHighlight(app, HighlightEnd::Change);
   EndStep(app);
   History& h = app.history;
   TakeSnapshot(app.puzzle, h.before);
@@ -120,8 +116,8 @@ void ResetHistory(App& app) {
 }
 
 void SyncEditMenu(App& app) {
-  app.ui.EnableMenuItem(MenuId::Edit, 0, CanUndo(app));
-  app.ui.EnableMenuItem(MenuId::Edit, 1, CanRedo(app));
+  EnableCommand(app.ui, Command::Undo, CanUndo(app));
+  EnableCommand(app.ui, Command::Redo, CanRedo(app));
 }
 
 }  // namespace gw

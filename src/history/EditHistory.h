@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "App.h"
+#include "commands/Commands.h"
 
 namespace gw {
 
@@ -12,7 +13,7 @@ enum class CommandRole {
   Load,   // may replace the puzzle (new, open, mode change): the history starts afresh if it did
   Self,   // undo and redo, which keep the history themselves
 };
-CommandRole RoleOf(MenuId menu, int index);
+CommandRole RoleOf(Command command);
 void RunCommand(App& app, CommandRole role, const std::function<void()>& command);
 
 // A press (or a key acting as one) ends the step before it and begins a new one; the drag that

@@ -1,7 +1,7 @@
 #include "history/Replay.h"
 
 #include "display/Draw.h"
-#include "mainwnd/HintCheck.h"
+#include "display/HintCheck.h"
 
 namespace gw {
 namespace {

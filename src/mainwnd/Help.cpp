@@ -1,6 +1,6 @@
 #include "mainwnd/Help.h"
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 
 namespace gw {
 namespace {

@@ -7,7 +7,7 @@
 #include "display/Draw.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/Utf8.h"
 

@@ -1,7 +1,7 @@
 #include "mainwnd/Judge.h"
 
 #include "display/Draw.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "mainwnd/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"

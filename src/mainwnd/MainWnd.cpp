@@ -1,9 +1,10 @@
 #include "mainwnd/MainWnd.h"
 
+#include "Messages.h"
 #include "display/Viewport.h"
-
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
+#include "commands/Commands.h"
 #include "history/EditHistory.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/NumberInput.h"
@@ -25,21 +26,20 @@ std::string ModeSuffix(int mode) {
 void ApplyModeMenus(App& app) {
   int m = app.puzzle.Mode;
   Platform& ui = app.ui;
-  ui.EnableMenuItem(MenuId::File, 0, m != kModePlay);
-  ui.EnableMenuItem(MenuId::Option, 0, m != kModeNumber);
-  ui.EnableMenuItem(MenuId::Option, 1, m == kModeImage);
-  ui.EnableMenuItem(MenuId::Option, 2, m == kModeImage);
-  ui.EnableMenuItem(MenuId::Option, 5, m == kModePlay);
-  ui.EnableMenuItem(MenuId::Option, 7, m == kModePlay);
+  EnableCommand(ui, Command::New, m != kModePlay);
+  EnableCommand(ui, Command::StartOver, m != kModeNumber);
+  EnableCommand(ui, Command::InvertImage, m == kModeImage);
+  EnableCommand(ui, Command::ScrollImage, m == kModeImage);
+  EnableCommand(ui, Command::Judge, m == kModePlay);
+  EnableCommand(ui, Command::AutoSolve, m == kModePlay);
   ui.SetKeyPreview(m == kModeNumber);
   // Items of the added menus are enabled by the features behind them as each is built.
   SyncEditMenu(app);
-  for (int i = 0; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, false);
-  ui.EnableMenuItem(MenuId::Tools, 0, true);  // the uniqueness check: every mode
-  ui.EnableMenuItem(MenuId::Tools, 1, m == kModePlay);
-  ui.EnableMenuItem(MenuId::Tools, 2, m == kModePlay);
+  EnableCommand(ui, Command::UniquenessCheck, true);  // every mode
+  EnableCommand(ui, Command::MistakeCheck, m == kModePlay);
+  EnableCommand(ui, Command::Hint, m == kModePlay);
   // Import, export and new puzzles work in every mode.
-  for (int i = 3; i < 6; ++i) ui.EnableMenuItem(MenuId::Tools, i, true);
+  for (Command c : {Command::Import, Command::Export, Command::NewPuzzle}) EnableCommand(ui, c, true);
 }
 
 void MainWndLoad(App& app) {

@@ -14,8 +14,6 @@ enum PlayKeyCode { kKeySpace = 32, kKeyDelete = 46, kKeyX = 88, kKey1 = 49, kKey
 // The shift argument of key and mouse events: a sum of these.
 enum ShiftState { kShiftDown = 1, kCtrlDown = 2, kAltDown = 4 };
 
-inline constexpr const char* kAppCaption = "グリッドウィック";
-
 // The events of the main window. Positions are in board units.
 void MainWndLoad(App& app);
 void MainWndPaint(App& app);

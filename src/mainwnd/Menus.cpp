@@ -8,96 +8,51 @@
 #include "mainwnd/ToolsCommands.h"
 #include "mainwnd/Judge.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/Messages.h"
-#include "mainwnd/Modecg.h"
+#include "Messages.h"
+#include "dialogs/Modecg.h"
 #include "mainwnd/PlayTools.h"
 #include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
 #include "solver/AutoSolve.h"
-#include "state/FileCommands.h"
+#include "mainwnd/FileCommands.h"
 
 namespace gw {
 
-const std::vector<MenuDef>& MenuBar() {
-  static const std::vector<MenuDef> kBar = {
-      {MenuId::File, "File", "ﾌｧｲﾙ(&F)",
-       {"新規作成(&N)", "ファイルを開く(&O)", "ファイルを開く２(&L)", "保存(&S)", "-",
-        "モード変更(&M)", "-", "印刷(&P)", "-", "終了(&X)"}},
-      {MenuId::Edit, "Edit", "編集(&E)", {"元に戻す(&U)", "やり直し(&R)"}},
-      {MenuId::Option, "Option", "ｵﾌﾟｼｮﾝ(&O)",
-       {"初めからやり直す(&C)", "画像の反転(&H)", "画像スクロール(&S)", "画像の再描写(&R)", "-",
-        "正解かどうか判定(&J)", "-", "自動で解く(&A)"}},
-      {MenuId::Cust, "Cust", "色変更(&C)", {"色のｶｽﾀﾏｲｽﾞ(&C)", "指定色マス消去(&D)"}},
-      {MenuId::Tools, "Tools", "ツール(&T)",
-       {"一意性チェック(&U)", "ミスチェック(&M)", "ヒント(&H)", "インポート(&I)...", "エクスポート(&E)...",
-        "新しい問題を作る(&N)..."}},
-      {MenuId::About, "About", "About(&A)", {"バージョン情報"}},
-      // After every menu of old, so that their places stay.
-      {MenuId::View, "View", "表示(&V)", {"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)"}},
-  };
-  return kBar;
-}
-
-const std::vector<MenuShortcut>& MenuShortcuts() {
-  static const std::vector<MenuShortcut> kKeys = {
-      {MenuId::File, 1, false, {"Ctrl+O"}},
-      {MenuId::File, 3, false, {"Ctrl+S"}},
-      {MenuId::File, 7, false, {"Ctrl+P"}},
-      {MenuId::File, 9, false, {"Ctrl+Q"}},
-      {MenuId::Edit, 0, false, {"Ctrl+Z"}},
-      {MenuId::Edit, 1, false, {"Ctrl+Y", "Ctrl+Shift+Z"}},
-      {MenuId::File, 0, true, {"F1"}},
-      {MenuId::View, 0, false, {"Ctrl++", "Ctrl+="}},
-      {MenuId::View, 1, false, {"Ctrl+-"}},
-      {MenuId::View, 2, false, {"Ctrl+0"}},
-  };
-  return kKeys;
-}
-
 namespace {
 
-void FileMenu(App& app, int index) {
-  PuzzleState& p = app.puzzle;
-  switch (index) {
-    case 0:
-      if (!OfferProgressSave(app)) break;
-      if (p.Mode == kModeNumber) NewHintPuzzle(app);
-      else if (p.Mode == kModeImage) NewPicture(app);
-      break;
-    case 1:
-      if (!OfferProgressSave(app)) break;
-      if (p.Mode == kModePlay) OpenForPlay(app, 1);
-      else if (p.Mode == kModeNumber) OpenHintPuzzle(app);
-      else OpenPicture(app);
-      break;
-    case 2:
-      if (!OfferProgressSave(app)) break;
-      if (p.Mode == kModePlay) OpenForPlay(app, 2);
-      else Msg(app, "ファイルを開く２はプレイモードのみです。");
-      break;
-    case 3:
-      if (p.XSize < 1) {
-        Msg(app, "今は保存するファイルがありません。");
-        break;
-      }
-      SaveCommand(app);
-      break;
-    case 5:
-      if (!OfferProgressSave(app)) break;
-      RunModeDialog(app);
-      LayoutBoard(app);
-      break;
-    case 7:
-      if (p.XSize > 0) RunPrintDialog(app);
-      break;
-    case 9:
-      if (!OfferProgressSave(app)) break;
-      app.ui.CloseMainWindow();
-      break;
-    default:
-      break;
-  }
+void NewCommand(App& app) {
+  if (!OfferProgressSave(app)) return;
+  if (app.puzzle.Mode == kModeNumber) NewHintPuzzle(app);
+  else if (app.puzzle.Mode == kModeImage) NewPicture(app);
+}
+
+void OpenCommand(App& app) {
+  if (!OfferProgressSave(app)) return;
+  if (app.puzzle.Mode == kModePlay) OpenForPlay(app, 1);
+  else if (app.puzzle.Mode == kModeNumber) OpenHintPuzzle(app);
+  else OpenPicture(app);
+}
+
+void Open2Command(App& app) {
+  if (!OfferProgressSave(app)) return;
+  if (app.puzzle.Mode == kModePlay) OpenForPlay(app, 2);
+  else Msg(app, "ファイルを開く２はプレイモードのみです。");
+}
+
+void SaveMenuCommand(App& app) {
+  if (app.puzzle.XSize < 1) Msg(app, "今は保存するファイルがありません。");
+  else SaveCommand(app);
+}
+
+void ChangeModeCommand(App& app) {
+  if (!OfferProgressSave(app)) return;
+  RunModeDialog(app);
+  LayoutBoard(app);
+}
+
+void QuitCommand(App& app) {
+  if (OfferProgressSave(app)) app.ui.CloseMainWindow();
 }
 
 void StartOver(App& app) {
@@ -112,69 +67,57 @@ void StartOver(App& app) {
   DrawCells(app);
 }
 
-void OptionMenu(App& app, int index) {
-  switch (index) {
-    case 0: StartOver(app); break;
-    case 1: InvertImage(app); break;
-    case 2: ScrollImage(app); break;
-    case 3: PaintBoard(app); break;
-    case 5: JudgeAnswer(app); break;
-    case 7: AutoSolve(app); break;
-    default: break;
-  }
-}
-
-void CustMenu(App& app, int index) {
-  if (index == 0) RunCustDialog(app);
-  if (index == 1 && app.puzzle.Mode != kModeNumber) EraseColour(app);
-}
-
-void EditMenu(App& app, int index) {
-  if (index == 0) Undo(app);
-  if (index == 1) Redo(app);
-}
-
-void ToolsMenu(App& app, int index) {
-  switch (index) {
-    case 0: UniquenessCheck(app); break;
-    case 1: MistakeCheck(app); break;
-    case 2: ShowHint(app); break;
-    case 3: ImportCommand(app); break;
-    case 4: ExportCommand(app); break;
-    case 5: NewPuzzleCommand(app); break;
-    default: break;
-  }
-}
-
-void AboutMenu(App& app, int index) {
-  if (index != 0) return;
+void AboutCommand(App& app) {
   Msg(app, std::string("「グリッドウィック」　Ver 3.0") + CR + "　　　カラーロジック対応版" + CR +
                "　　　（内部コード３２ビット化）" + CR + CR +
                "詳しくはメモ帳などで Gridwick.txt を読んでください。");
 }
 
-void ViewMenu(App& app, int index) {
-  if (index == 0) ZoomBoardAtCentre(app, 1);
-  if (index == 1) ZoomBoardAtCentre(app, -1);
-  if (index == 2) ZoomToFit(app);
-}
-
-void RunMenuItem(App& app, MenuId menu, int index) {
-  switch (menu) {
-    case MenuId::File: FileMenu(app, index); break;
-    case MenuId::Edit: EditMenu(app, index); break;
-    case MenuId::Option: OptionMenu(app, index); break;
-    case MenuId::Cust: CustMenu(app, index); break;
-    case MenuId::Tools: ToolsMenu(app, index); break;
-    case MenuId::About: AboutMenu(app, index); break;
-    case MenuId::View: ViewMenu(app, index); break;
+void Run(App& app, Command command) {
+  using C = Command;
+  switch (command) {
+    case C::New: NewCommand(app); break;
+    case C::Open: OpenCommand(app); break;
+    case C::Open2: Open2Command(app); break;
+    case C::Save: SaveMenuCommand(app); break;
+    case C::ChangeMode: ChangeModeCommand(app); break;
+    case C::Print:
+      if (app.puzzle.XSize > 0) RunPrintDialog(app);
+      break;
+    case C::Quit: QuitCommand(app); break;
+    case C::Undo: Undo(app); break;
+    case C::Redo: Redo(app); break;
+    case C::StartOver: StartOver(app); break;
+    case C::InvertImage: InvertImage(app); break;
+    case C::ScrollImage: ScrollImage(app); break;
+    case C::Redraw: PaintBoard(app); break;
+    case C::Judge: JudgeAnswer(app); break;
+    case C::AutoSolve: AutoSolve(app); break;
+    case C::CustomiseColours: RunCustDialog(app); break;
+    case C::EraseColour:
+      if (app.puzzle.Mode != kModeNumber) EraseColour(app);
+      break;
+    case C::UniquenessCheck: UniquenessCheck(app); break;
+    case C::MistakeCheck: MistakeCheck(app); break;
+    case C::Hint: ShowHint(app); break;
+    case C::Import: ImportCommand(app); break;
+    case C::Export: ExportCommand(app); break;
+    case C::NewPuzzle: NewPuzzleCommand(app); break;
+    case C::About: AboutCommand(app); break;
+    case C::Help: HelpClick(app); break;
+    case C::ZoomIn: ZoomBoardAtCentre(app, 1); break;
+    case C::ZoomOut: ZoomBoardAtCentre(app, -1); break;
+    case C::ZoomToFit: ZoomToFit(app); break;
+    case C::None: break;
   }
 }
 
 }  // namespace
 
-void MenuClick(App& app, MenuId menu, int index) {
-  RunCommand(app, RoleOf(menu, index), [&] { RunMenuItem(app, menu, index); });
+void MenuClick(App& app, MenuId menu, int index) { RunMenuCommand(app, CommandAt(menu, index)); }
+
+void RunMenuCommand(App& app, Command command) {
+  RunCommand(app, RoleOf(command), [&] { Run(app, command); });
 }
 
 void HelpClick(App& app) {

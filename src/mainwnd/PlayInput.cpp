@@ -2,7 +2,7 @@
 
 #include "display/Draw.h"
 #include "mainwnd/BoardUnits.h"
-#include "mainwnd/HintCheck.h"
+#include "display/HintCheck.h"
 #include "mainwnd/MainWnd.h"
 
 namespace gw {

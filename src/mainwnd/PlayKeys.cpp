@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "display/Colors.h"
+#include "display/Highlight.h"
 #include "display/PaletteBar.h"
 #include "display/Viewport.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/Overlay.h"
 
 namespace gw {
 namespace {

@@ -1,10 +1,10 @@
 #include "mainwnd/PlayTools.h"
 
-#include "analysis/FromPuzzleState.h"
+#include "display/Highlight.h"
+#include "formats/EngineInput.h"
 #include "display/Colors.h"
-#include "mainwnd/HintSearch.h"
-#include "mainwnd/Messages.h"
-#include "mainwnd/Overlay.h"
+#include "analysis/HintSearch.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 
 namespace gw {
@@ -12,10 +12,6 @@ namespace {
 
 constexpr const char* kCheckTitle = "ミスチェック";
 constexpr const char* kHintTitle = "ヒント";
-// Colours the overlay shows on a white cell.
-constexpr Rgb kMistakeColour = MakeRgb(255, 0, 0);
-constexpr Rgb kLineColour = MakeRgb(0, 176, 0);
-constexpr Rgb kEmptyColour = MakeRgb(128, 128, 128);
 // The analysis runs inside the menu event; a puzzle it cannot settle in this time is not checked.
 constexpr double kAnalysisSeconds = 10;
 
@@ -33,7 +29,7 @@ PlayerBoard BoardOf(const PuzzleState& p) {
 analysis::Analysis AnalyzePuzzle(const App& app) {
   analysis::Budget budget;
   budget.seconds = kAnalysisSeconds;
-  return analysis::Analyze(analysis::HintPuzzle(app.puzzle), budget);
+  return analysis::Analyze(HintPuzzle(app.puzzle), budget);
 }
 
 std::string WhyNotCheckable(const analysis::Analysis& a) {
@@ -44,9 +40,9 @@ std::string WhyNotCheckable(const analysis::Analysis& a) {
 }
 
 void ShowMistakes(App& app, const std::vector<CellPos>& wrong) {
-  std::vector<OverlayMark> marks;
-  for (const CellPos& c : wrong) marks.push_back(CellMark(app, c.x + 1, c.y + 1, kMistakeColour));
-  ShowOverlay(app, std::move(marks));
+  std::vector<HighlightMark> marks;
+  for (const CellPos& c : wrong) marks.push_back(CellMark(app, HighlightKind::Mistake, c.x + 1, c.y + 1));
+  ShowMarks(app, std::move(marks));
 }
 
 std::string MistakeCount(size_t n) {
@@ -59,21 +55,22 @@ std::string LineName(const analysis::LineRef& line) {
   return line.isRow ? "上から" + NumText(line.index + 1) + " 行目" : "左から" + NumText(line.index + 1) + " 列目";
 }
 
-OverlayMark LineFrame(const App& app, const analysis::LineRef& line, Rgb colour) {
-  return line.isRow ? RowFrame(app, line.index + 1, colour) : ColFrame(app, line.index + 1, colour);
+HighlightMark LineFrame(const App& app, const analysis::LineRef& line, HighlightKind kind) {
+  return line.isRow ? RowFrame(app, kind, line.index + 1) : ColFrame(app, kind, line.index + 1);
 }
 
 // A cell to paint in its colour, a cell to leave empty in grey.
-OverlayMark DecidedMark(const App& app, const CellPos& c) {
-  return CellMark(app, c.x + 1, c.y + 1, c.value > 0 ? SlotColor(app, c.value) : kEmptyColour);
+HighlightMark DecidedMark(const App& app, const CellPos& c) {
+  if (c.value > 0) return CellMark(app, HighlightKind::HintFill, c.x + 1, c.y + 1, SlotColor(app, c.value));
+  return CellMark(app, HighlightKind::HintEmpty, c.x + 1, c.y + 1);
 }
 
 std::string TellHint(App& app, const Hint& h) {
-  std::vector<OverlayMark> marks;
+  std::vector<HighlightMark> marks;
   std::string text;
   switch (h.kind) {
     case HintKind::kLine:
-      marks.push_back(LineFrame(app, h.line, kLineColour));
+      marks.push_back(LineFrame(app, h.line, HighlightKind::HintLine));
       text = LineName(h.line) + "で" + NumText(static_cast<long long>(h.cells.size())) + " マス決まります。";
       break;
     case HintKind::kProbe:
@@ -82,7 +79,7 @@ std::string TellHint(App& app, const Hint& h) {
              " 列目のマスは、仮に置いてみると矛盾が出るので決まります。";
       break;
     case HintKind::kContradiction:
-      marks.push_back(LineFrame(app, h.line, kMistakeColour));
+      marks.push_back(LineFrame(app, h.line, HighlightKind::WrongLine));
       text = LineName(h.line) + "がヒントと合っていません。" + CR + "ミスチェックで確かめてみてください。";
       break;
     case HintKind::kSolved:
@@ -93,7 +90,7 @@ std::string TellHint(App& app, const Hint& h) {
       break;
   }
   for (const CellPos& c : h.cells) marks.push_back(DecidedMark(app, c));
-  ShowOverlay(app, std::move(marks));
+  ShowMarks(app, std::move(marks));
   return text;
 }
 
@@ -101,7 +98,7 @@ std::string TellHint(App& app, const Hint& h) {
 
 void MistakeCheck(App& app) {
   // What an earlier check or hint showed is old news once another is asked for.
-  TakeDownOverlay(app);
+  EndHighlight(app, HighlightEnd::Change);
   if (!HasBoard(app.puzzle)) {
     Msg(app, "チェックする問題がありません。", kCheckTitle);
     return;
@@ -119,7 +116,7 @@ void MistakeCheck(App& app) {
 }
 
 void ShowHint(App& app) {
-  TakeDownOverlay(app);
+  EndHighlight(app, HighlightEnd::Change);
   if (!HasBoard(app.puzzle)) {
     Msg(app, "ヒントを出す問題がありません。", kHintTitle);
     return;
@@ -131,7 +128,7 @@ void ShowHint(App& app) {
   if (a.solutions == 1) wrong = FindMistakes(board, a.boards[0]);
   // A hint from a wrong board would lead further astray: the mistakes come first.
   Hint h;
-  if (wrong.empty()) h = FindHint(analysis::HintPuzzle(app.puzzle), board);
+  if (wrong.empty()) h = FindHint(HintPuzzle(app.puzzle), board);
   app.ui.SetPointer(Pointer::Normal);
   if (!wrong.empty()) {
     std::string text = MistakeCount(wrong.size()) + CR + "ミスチェックで場所を表示しますか？";

@@ -1,6 +1,6 @@
 #include "mainwnd/StorableText.h"
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
 

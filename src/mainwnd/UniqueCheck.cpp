@@ -1,8 +1,9 @@
 #include "mainwnd/UniqueCheck.h"
 
 #include "App.h"
-#include "analysis/FromPuzzleState.h"
+#include "display/Highlight.h"
 #include "display/Viewport.h"
+#include "formats/EngineInput.h"
 
 namespace gw {
 namespace {
@@ -26,28 +27,29 @@ std::string BadLineText(const analysis::Puzzle& puzzle) {
   return "左から " + std::to_string(bad->index + 1) + " 列目のヒントが、列の長さに収まりません。";
 }
 
+// The window paints the tint over what it shows, so a zoomed board's scroll is taken off here.
+HighlightMark InWindow(const App& app, HighlightMark m) {
+  BoardToWindow(app, m.x1, m.y1);
+  BoardToWindow(app, m.x2, m.y2);
+  return m;
+}
+
 // The cells where the two boards differ, as the window's highlight.
-std::vector<OverlayCell> Differences(const App& app, const analysis::Board& a, const analysis::Board& b) {
-  std::vector<OverlayCell> cells;
-  const PuzzleState& p = app.puzzle;
+std::vector<HighlightMark> Differences(const App& app, const analysis::Board& a, const analysis::Board& b) {
+  std::vector<HighlightMark> cells;
   for (int y = 0; y < a.height && y < b.height; ++y)
     for (int x = 0; x < a.width && x < b.width; ++x)
-      if (a.At(x, y) != b.At(x, y)) {
-        // Where the cell shows in the window: a zoomed board is scrolled.
-        double left = p.XHintCount + x + 1, top = p.YHintCount + y + 1;
-        BoardToWindow(app, left, top);
-        cells.push_back(OverlayCell{x + 1, y + 1, left, top});
-      }
+      if (a.At(x, y) != b.At(x, y)) cells.push_back(InWindow(app, CellMark(app, HighlightKind::Ambiguity, x + 1, y + 1)));
   return cells;
 }
 
 // What to highlight after a verdict of several solutions: in number input the cells two
 // solutions disagree on, in image input the cells a solution other than the picture changes.
-std::vector<OverlayCell> Highlight(const App& app, const analysis::Analysis& a) {
+std::vector<HighlightMark> Highlight(const App& app, const analysis::Analysis& a) {
   if (a.solutions != 2 || a.boards.size() < 2) return {};
   if (app.puzzle.Mode == kModeNumber) return Differences(app, a.boards[0], a.boards[1]);
   if (app.puzzle.Mode != kModeImage) return {};
-  const analysis::Board picture = analysis::PictureBoard(app.puzzle);
+  const analysis::Board picture = PictureBoard(app.puzzle);
   const analysis::Board& other = a.boards[0].cells == picture.cells ? a.boards[1] : a.boards[0];
   return Differences(app, picture, other);
 }
@@ -87,9 +89,9 @@ void UniquenessCheck(App& app) {
     return;
   }
   const analysis::Puzzle puzzle =
-      p.Mode == kModeImage ? analysis::PicturePuzzle(p) : analysis::HintPuzzle(p);
+      p.Mode == kModeImage ? PicturePuzzle(p) : HintPuzzle(p);
   const analysis::Analysis a = RunCheck(app, puzzle);
-  app.ui.SetBoardOverlay(Highlight(app, a));
+  ShowTint(app, Highlight(app, a));
   std::string badLine = a.solutions == 0 ? BadLineText(puzzle) : "";
   app.ui.MsgBox(VerdictText(a, p.Mode, badLine), MsgButtons::Ok, MsgIcon::None, 1, kTitle);
 }

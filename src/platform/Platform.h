@@ -37,13 +37,11 @@ struct TwipsRect {
   double left = 0, top = 0, width = 0, height = 0;
 };
 
-// A board cell under the window's highlight: cell (x, y) from 1, and its box's top-left corner
-// in board units (the box is one unit square).
-struct OverlayCell {
-  int x = 0;
-  int y = 0;
-  double left = 0;
-  double top = 0;
+// What the core last told the window about itself, kept once here for every front end.
+struct WindowFacts {
+  TwipsRect pics[2];  // the palette boxes Pic(0), Pic(1)
+  bool keyPreview = false;
+  std::string longWorkText;  // the text of the long piece of work under way
 };
 
 // Everything outside the process's memory that the logic uses, except the text files
@@ -70,12 +68,19 @@ class Platform {
   virtual void SetWindowGeometry(const TwipsRect& rect) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void EnableMenuItem(MenuId menu, int index, bool enabled) = 0;
-  virtual void SetKeyPreview(bool on) = 0;
+  // Number input takes the keys before any control of the window while this is on.
+  void SetKeyPreview(bool on) { facts_.keyPreview = on; }
+  bool KeyPreview() const { return facts_.keyPreview; }
   virtual void SetPointer(Pointer pointer) = 0;
 
   virtual Surface& GetSurface(SurfaceId id) = 0;
   // Places one of the palette boxes Pic(0), Pic(1) on the main window's client area (twips).
-  virtual void SetPicGeometry(int index, const TwipsRect& rect) = 0;
+  void SetPicGeometry(int index, const TwipsRect& rect) {
+    TwipsRect before = facts_.pics[PicSlot(index)];
+    facts_.pics[PicSlot(index)] = rect;
+    PicGeometryChanged(PicSlot(index), before);
+  }
+  TwipsRect PicGeometry(int index) const { return facts_.pics[PicSlot(index)]; }
   virtual Printer& GetPrinter() = 0;
 
   // Lets the window show what was drawn so far, at a bounded rate, without taking any input:
@@ -93,13 +98,16 @@ class Platform {
 
   // --- added features; platforms without a window may leave them as they are ----------------
 
-  // Highlights these cells over the board without drawing into it; the window takes the
-  // highlight away at the next action on it or the next repaint. An empty list removes it.
-  virtual void SetBoardOverlay(const std::vector<OverlayCell>&) {}
+  // The tint of the board's highlight (display/Highlight.h) changed: the window paints it anew.
+  virtual void HighlightChanged() {}
   // A long piece of work: BeginLongWork before it, LongWorkCancelled now and then while it runs
   // (the window may show a box with キャンセル and take its events; true once it was pressed),
   // EndLongWork after it.
-  virtual void BeginLongWork(const std::string&) {}
+  void BeginLongWork(const std::string& text) {
+    facts_.longWorkText = text;
+    LongWorkBegun();
+  }
+  const std::string& LongWorkText() const { return facts_.longWorkText; }
   virtual bool LongWorkCancelled() { return false; }
   virtual void EndLongWork() {}
 
@@ -115,6 +123,18 @@ class Platform {
   virtual ImageLoad LoadImage(const std::string&, ImagePixels&) { return ImageLoad::Unreadable; }
   // Writes the drawing as a PNG file; false when it cannot.
   virtual bool SaveSheetPng(const SheetDrawing&, const std::string&) { return false; }
+
+ protected:
+  // After SetPicGeometry has stored the box's new place (PicGeometry) in place of `before`.
+  virtual void PicGeometryChanged(int /*index*/, const TwipsRect& /*before*/) {}
+  // After BeginLongWork has stored the text.
+  virtual void LongWorkBegun() {}
+  // A new program starts in the same window.
+  void ForgetWindowFacts() { facts_ = {}; }
+
+ private:
+  static int PicSlot(int index) { return index == 0 ? 0 : 1; }
+  WindowFacts facts_;
 };
 
 }  // namespace gw

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "print/PrintJob.h"
 #include "state/LargeProgress.h"

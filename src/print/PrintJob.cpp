@@ -3,7 +3,7 @@
 #include <cctype>
 #include <functional>
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/FileSystem.h"
 #include "state/Paths.h"
 

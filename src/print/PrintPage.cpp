@@ -1,8 +1,8 @@
 #include "print/PrintPage.h"
 
+#include "Messages.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
-#include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
 
 namespace gw {

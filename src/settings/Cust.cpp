@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "display/Colors.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "settings/CustPic.h"
 #include "settings/Settings.h"

@@ -1,7 +1,7 @@
 #include "settings/Settings.h"
 
 #include "display/Colors.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"

@@ -4,7 +4,7 @@
 
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "solver/HintTotals.h"
 #include "solver/LineRules.h"
@@ -80,7 +80,7 @@ SolveOutcome RunAutoSolve(App& app) {
   InitialPass(app, OverlapRule, RowPending, ColPending);
   InitialPass(app, EdgeRule, RowPending, ColPending);
   app.solver.Contradiction = 0;
-  PropagateLines(app, RowPending, ColPending);
+  PropagateBoardLines(app, RowPending, ColPending);
   if (app.solver.Contradiction == 1) {
     EndRun(app);
     ShowSolvedPicture(app);

@@ -44,7 +44,7 @@ EdgeScan ScanEdge(const SolverState& s, int first, int step) {
       ++e.count;
     } else if (e.count > 0) {
       e.h += step;
-      // More runs than hints: the line contradicts them, which SolveLine will find.
+      // More runs than hints: the line contradicts them, which SolveWorkLine will find.
       if (e.h < 1 || e.h > n) {
         e.tooManyRuns = true;
         return e;
@@ -65,7 +65,7 @@ int OverlapRule(App& app) {
     return 1;
   }
   int packed = PackedLength(s);
-  // Runs that do not fit (negative slack) leave the line alone; SolveLine reports them.
+  // Runs that do not fit (negative slack) leave the line alone; SolveWorkLine reports them.
   if (packed < 0 || packed > L) return 0;
   int slack = L - packed;
   int changed = 0;
@@ -95,7 +95,7 @@ int EdgeRule(App& app) {
   int len = RunLength(s, front.h), colour = RunColour(s, front.h);
   if (front.count > 0 && front.count <= len) {
     int start = front.p - front.count;
-    // A run that would cross the line's end does not fit; SolveLine reports the line.
+    // A run that would cross the line's end does not fit; SolveWorkLine reports the line.
     if (start + len - 1 <= L) {
       Fill(s, start, start + len - 1, colour);
       if (SameColourNext(s, front.h) && start + len <= L) s.LineCells[start + len] = -1;

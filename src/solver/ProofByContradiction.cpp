@@ -5,9 +5,9 @@
 
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
-#include "solver/LineCache.h"
+#include "solver/WorkLineCache.h"
 
 namespace gw {
 namespace {
@@ -24,7 +24,7 @@ bool NextBlankCell(const PuzzleState& p, int scan, int& x, int& y) {
 
 // Whether setting (x, y) to v and propagating stays free of contradiction.
 bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
-                   PendingArray& ColPending, KnownSolution& known, LineCache& cache) {
+                   PendingArray& ColPending, KnownSolution& known, WorkLineCache& cache) {
   SavedSolveState saved;
   SaveSolveState(app, saved);
   app.layout.DrawingHeld = true;
@@ -33,7 +33,7 @@ bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
   ColPending[x] = 1;
   app.solver.Contradiction = 0;
   if (app.solver.CacheTrialLines) app.solver.lineCache = &cache;
-  PropagateLines(app, RowPending, ColPending);
+  PropagateBoardLines(app, RowPending, ColPending);
   app.solver.lineCache = nullptr;
   bool survived = app.solver.Contradiction == 0;
   if (survived) RecordSolution(app, known);
@@ -51,7 +51,7 @@ bool Settle(App& app, int x, int y, int v, PendingArray& RowPending, PendingArra
   RowPending[y] = 1;
   ColPending[x] = 1;
   app.solver.Contradiction = 0;
-  PropagateLines(app, RowPending, ColPending);
+  PropagateBoardLines(app, RowPending, ColPending);
   if (app.solver.Contradiction != 1) return true;
   app.ui.SetPointer(Pointer::Normal);
   CatchUpPicture(app);  // the message shows the window
@@ -122,7 +122,7 @@ std::string CandidateColours(App& app, int x, int y) {
 
 bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending) {
   KnownSolution known;
-  LineCache cache;
+  WorkLineCache cache;
   int scan = 0;
   bool freshSweep = true;
   for (;;) {

@@ -4,10 +4,10 @@
 
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
-#include "mainwnd/HintCheck.h"
-#include "solver/LineCache.h"
+#include "display/HintCheck.h"
+#include "solver/WorkLineCache.h"
 #include "solver/LineRules.h"
-#include "solver/SolveLine.h"
+#include "solver/SolveWorkLine.h"
 #include "solver/WorkLine.h"
 
 namespace gw {
@@ -62,7 +62,7 @@ void StoreUnchecked(Queue& q, Line l) {
 }
 
 // `conflicts`: whether overwriting a decided cell is a contradiction (after the edge rule) or
-// cannot happen (after SolveLine, which never changes a decided cell).
+// cannot happen (after SolveWorkLine, which never changes a decided cell).
 void StoreChecked(Queue& q, Line l, bool conflicts) {
   SolverState& s = q.app.solver;
   const PuzzleState& p = q.app.puzzle;
@@ -94,7 +94,7 @@ bool SolvePicked(Queue& q, Line l) {
   bool shown = app.ui.DrawingProgressDue();
   if (shown) Highlight(app, l);
   if (s.lineCache) s.lineCache->Solve(app);
-  else SolveLine(app);
+  else SolveWorkLine(app);
   q.OwnCost(l) = std::min<std::int32_t>(s.SolveSteps, kCostCap);
   if (s.Contradiction == 1) {
     if (l.row) q.SetPosition(0, l.index);
@@ -188,7 +188,7 @@ void RunPropagation(App& app, PendingArray& RowPending, PendingArray& ColPending
     if (!SolvePicked(q, l)) return;
 }
 
-void PropagateLines(App& app, PendingArray& RowPending, PendingArray& ColPending) {
+void PropagateBoardLines(App& app, PendingArray& RowPending, PendingArray& ColPending) {
   const PuzzleState& p = app.puzzle;
   LineCosts costs;
   for (int y = 1; y <= Capped(p.YSize); ++y) costs.RowCost[y] = BlankCount(p, {true, y}, Capped(p.XSize));

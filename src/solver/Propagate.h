@@ -38,8 +38,8 @@ void StoreColLineChecked(App& app, int x, PendingArray& RowPending, PendingArray
 
 // Solves pending lines, cheapest first, until none is pending or a contradiction stops it
 // (Contradiction = 1, its position in element 0 of the pending arrays).
-void PropagateLines(App& app, PendingArray& RowPending, PendingArray& ColPending);
-// The queue of PropagateLines from the costs given.
+void PropagateBoardLines(App& app, PendingArray& RowPending, PendingArray& ColPending);
+// The queue of PropagateBoardLines from the costs given.
 void RunPropagation(App& app, PendingArray& RowPending, PendingArray& ColPending, LineCosts& costs);
 
 }  // namespace gw

@@ -5,7 +5,7 @@
 
 namespace gw {
 
-class LineCache;
+class WorkLineCache;
 
 // The automatic solver works on boards of up to 20 x 20: its own arrays have indices 0..20.
 constexpr int kSolverCap = kMaxSize + 1;
@@ -31,7 +31,7 @@ struct SolverState {
   long LinePicks = 0;
   // While set, the propagation solves its lines through this cache (the trials of the proof by
   // contradiction, which mostly meet lines solved before).
-  LineCache* lineCache = nullptr;
+  WorkLineCache* lineCache = nullptr;
   // Whether the trials use that cache. Off: measured against solving every line afresh (15
   // interleaved runs of every test puzzle), it gained nothing beyond the noise on the puzzles
   // with trials and was slower on some, its key costing about what solving a line does.

@@ -1,6 +1,6 @@
 #include "state/Paths.h"
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"

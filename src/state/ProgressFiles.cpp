@@ -1,6 +1,6 @@
 #include "state/ProgressFiles.h"
 
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"

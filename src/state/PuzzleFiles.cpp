@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "display/Draw.h"
-#include "mainwnd/Messages.h"
+#include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"

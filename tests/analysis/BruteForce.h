@@ -117,6 +117,22 @@ class BoardCounter {
   int count_ = 0;
 };
 
+inline std::vector<Line> ToRows(const Board& b) {
+  std::vector<Line> rows(b.height, Line(b.width));
+  for (int y = 0; y < b.height; ++y)
+    for (int x = 0; x < b.width; ++x) rows[y][x] = b.At(x, y);
+  return rows;
+}
+
+inline bool SamePuzzle(const Puzzle& a, const Puzzle& b) {
+  if (a.width != b.width || a.height != b.height) return false;
+  for (size_t i = 0; i < a.rows.size(); ++i)
+    if (!SameRuns(a.rows[i], b.rows[i])) return false;
+  for (size_t i = 0; i < a.cols.size(); ++i)
+    if (!SameRuns(a.cols[i], b.cols[i])) return false;
+  return true;
+}
+
 // The puzzle a picture gives.
 inline Puzzle PuzzleOf(const std::vector<Line>& rows) {
   Puzzle p;

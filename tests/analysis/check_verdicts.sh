@@ -29,7 +29,7 @@ DIFFICULTY=$class" ;;
     sed -n '3,$p' "$work/out" | grep -E '^[-0-9]+$' > "$work/got"
     diff -q "$work/want" "$work/got" > /dev/null || fail "$name: board differs from the known solution"
   fi
-  grep -q '^LINES=[0-9]* PROBES=[0-9]* NODES=[0-9]* TIME_US=[0-9]*$' "$work/out" || fail "$name: no counters"
+  grep -q '^LINES=[0-9]* PROBES=[0-9]* NODES=[0-9]* TIME_US=[0-9]* CONFLICTS=[0-9]* LEARNED=[0-9]*$' "$work/out" || fail "$name: no counters"
   echo "$name" >> "$work/seen"
 done < "$work/index"
 [ "$(wc -l < "$work/seen")" -ge 20 ] || fail "too few puzzles checked"

@@ -14,6 +14,8 @@ namespace gw::analysis {
 namespace {
 
 using brute::Line;
+using brute::SamePuzzle;
+using brute::ToRows;
 
 // Line reasoning, then probing by removals only, each written the simplest way.
 class PlainRater {
@@ -99,22 +101,6 @@ Board ToBoard(const std::vector<Line>& rows) {
   for (const Line& r : rows)
     for (int v : r) b.cells.push_back(static_cast<std::uint8_t>(v));
   return b;
-}
-
-std::vector<Line> ToRows(const Board& b) {
-  std::vector<Line> rows(b.height, Line(b.width));
-  for (int y = 0; y < b.height; ++y)
-    for (int x = 0; x < b.width; ++x) rows[y][x] = b.At(x, y);
-  return rows;
-}
-
-bool SamePuzzle(const Puzzle& a, const Puzzle& b) {
-  if (a.width != b.width || a.height != b.height) return false;
-  for (size_t i = 0; i < a.rows.size(); ++i)
-    if (!brute::SameRuns(a.rows[i], b.rows[i])) return false;
-  for (size_t i = 0; i < a.cols.size(); ++i)
-    if (!brute::SameRuns(a.cols[i], b.cols[i])) return false;
-  return true;
 }
 
 // Changes one run of the puzzle a little, which usually leaves no picture at all.

@@ -2,6 +2,7 @@
 // puzzle is unique and of the class asked for, every colour is used, and a seed repeats it.
 #include <gtest/gtest.h>
 
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleGenerator.h"
 

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "formats/ColorSpace.h"
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/ImageQuantize.h"
 

@@ -3,7 +3,7 @@
 #include "mainwnd/Help.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
-#include "mainwnd/Modecg.h"
+#include "dialogs/Modecg.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -101,10 +101,12 @@ TEST(Menus, CaptionsAndSeparatorsAsTheMenuBarShowsThem) {
                                                 "ツール(&T)", "About(&A)", "表示(&V)"}));
   ASSERT_EQ(bar.size(), 7u);
   EXPECT_EQ(bar[0].items.size(), 10u);
-  EXPECT_EQ(bar[0].items[9], "終了(&X)");
-  EXPECT_EQ(bar[2].items[7], "自動で解く(&A)");
-  EXPECT_EQ(bar[5].items[0], "バージョン情報");
-  EXPECT_EQ(bar[6].items, (std::vector<std::string>{"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)"}));
+  EXPECT_EQ(bar[0].items[9].caption, "終了(&X)");
+  EXPECT_EQ(bar[2].items[7].caption, "自動で解く(&A)");
+  EXPECT_EQ(bar[5].items[0].caption, "バージョン情報");
+  std::vector<std::string> view;
+  for (const MenuItem& item : bar[6].items) view.push_back(item.caption);
+  EXPECT_EQ(view, (std::vector<std::string>{"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)"}));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/QtPlatform.h"
-#include "state/FileCommands.h"
+#include "mainwnd/FileCommands.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <random>
 
+#include "display/Highlight.h"
 #include "history/EditHistory.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
-#include "mainwnd/Overlay.h"
 #include "mainwnd/PlayInput.h"
 #include "mainwnd/PlayKeys.h"
 #include "frontends/qt/MainWindow.h"
@@ -45,7 +45,7 @@ struct Window {
   void ExpectPictureOfTheState(const std::string& where) {
     if (app.layout.KeyCursorShown) ToggleKeyCursor(app);
     ToggleHoverHighlight(app, app.layout.HoverCol, app.layout.HoverRow);
-    TakeDownOverlay(app);
+    EndHighlight(app, HighlightEnd::Change);
     QImage drawn = ui.Image(SurfaceId::Main).image().copy();
     MainWndPaint(app);
     const QImage& fresh = ui.Image(SurfaceId::Main).image();
@@ -88,7 +88,8 @@ void RandomAction(Window& t, std::mt19937& rng) {
       break;
     case 4:
       if (app.puzzle.Mode == kModePlay)
-        ShowOverlay(app, {CellMark(app, pick(1, 7), pick(1, 6), 255), RowFrame(app, pick(1, 6), 255 << 8)});
+        ShowMarks(app, {CellMark(app, HighlightKind::Mistake, pick(1, 7), pick(1, 6)),
+                        RowFrame(app, HighlightKind::HintLine, pick(1, 6))});
       break;
     default:
       MenuClick(app, MenuId::Edit, pick(0, 1));

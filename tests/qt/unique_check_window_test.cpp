@@ -70,7 +70,7 @@ TEST_F(UniqueCheckWindow, HighlightsWhereAnotherSolutionDiffersUntilTheNextClick
   Paint(5, 5, 2);
   std::string text = Check();
   EXPECT_EQ(text, "解が複数あります。\n色の付いたマスは、この絵と別の解とで変わるマスです。");
-  ASSERT_EQ(ui.Overlay().size(), 4u);
+  ASSERT_EQ(app.layout.Highlight.size(), 4u);
   w.board()->repaint();
   for (auto [x, y] : {std::pair{2, 2}, {3, 2}, {2, 3}, {3, 3}})
     EXPECT_NE(Shown(x, y), Drawn(x, y)) << x << "," << y << " not highlighted";
@@ -81,7 +81,7 @@ TEST_F(UniqueCheckWindow, HighlightsWhereAnotherSolutionDiffersUntilTheNextClick
   const PuzzleState& p = app.puzzle;
   QPointF d = ui.Image(SurfaceId::Main).ToDevice(p.XHintCount + 6.5, p.YHintCount + 1.5);
   QTest::mouseClick(w.board(), Qt::LeftButton, Qt::NoModifier, d.toPoint());
-  EXPECT_TRUE(ui.Overlay().empty());
+  EXPECT_TRUE(app.layout.Highlight.empty());
   w.board()->repaint();
   EXPECT_EQ(Shown(2, 3), Drawn(2, 3));
 }
@@ -107,7 +107,7 @@ TEST_F(UniqueCheckWindow, ALongCheckShowsAProgressBoxWhoseCancelStopsIt) {
   });
   EXPECT_EQ(Check(), "判定を取りやめました。");
   EXPECT_TRUE(boxSeen);
-  EXPECT_TRUE(ui.Overlay().empty());
+  EXPECT_TRUE(app.layout.Highlight.empty());
 }
 
 TEST_F(UniqueCheckWindow, Screenshot) {

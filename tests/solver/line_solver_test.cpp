@@ -5,7 +5,7 @@
 #include <random>
 
 #include "solver/LineHelpers.h"
-#include "solver/SolveLine.h"
+#include "solver/SolveWorkLine.h"
 #include "solver/WorkLine.h"
 #include "support/TestApp.h"
 
@@ -20,11 +20,11 @@ struct Solved {
 
 Solved Solve(App& app, const std::string& cells, const std::vector<HintRun>& runs) {
   SetWorkLine(app, Cells(cells), runs);
-  SolveLine(app);
+  SolveWorkLine(app);
   return {CellsText(WorkCells(app)), app.solver.Contradiction, app.solver.SolveSteps};
 }
 
-TEST(SolveLine, LineWithoutHintsEmptiesEveryBlankCell) {
+TEST(SolveWorkLine, LineWithoutHintsEmptiesEveryBlankCell) {
   TestApp t;
   Solved s = Solve(t.app, "?????", {{0}});
   EXPECT_EQ(s.cells, "-----");
@@ -32,7 +32,7 @@ TEST(SolveLine, LineWithoutHintsEmptiesEveryBlankCell) {
   EXPECT_EQ(s.steps, 2);
 }
 
-TEST(SolveLine, FullyKnownLineStopsAfterItsPlacement) {
+TEST(SolveWorkLine, FullyKnownLineStopsAfterItsPlacement) {
   TestApp t;
   Solved s = Solve(t.app, "11-1-", {{2}, {1}});
   EXPECT_EQ(s.cells, "11-1-");
@@ -41,27 +41,27 @@ TEST(SolveLine, FullyKnownLineStopsAfterItsPlacement) {
   EXPECT_EQ(t.app.solver.EnumDone, 1);
 }
 
-TEST(SolveLine, SingleRunFillsItsOverlap) {
+TEST(SolveWorkLine, SingleRunFillsItsOverlap) {
   TestApp t;
   Solved s = Solve(t.app, "?????", {{4}});
   EXPECT_EQ(s.cells, "?111?");
   EXPECT_EQ(s.steps, 3);
 }
 
-TEST(SolveLine, RunsOfOneColourNeedAGapRunsOfTwoMayTouch) {
+TEST(SolveWorkLine, RunsOfOneColourNeedAGapRunsOfTwoMayTouch) {
   TestApp t;
   EXPECT_EQ(Solve(t.app, "?????", {{2, 1}, {2, 1}}).cells, "11-11");
   EXPECT_EQ(Solve(t.app, "?????", {{2, 1}, {2, 2}}).cells, "?1?2?");
 }
 
-TEST(SolveLine, CountingFilterFindsNoPlacementAndLeavesTheLine) {
+TEST(SolveWorkLine, CountingFilterFindsNoPlacementAndLeavesTheLine) {
   TestApp t;
   Solved s = Solve(t.app, "1???1", {{1}});
   EXPECT_EQ(s.contradiction, 1);
   EXPECT_EQ(s.cells, "1???1");
 }
 
-TEST(SolveLine, FilledNeighbourOfTheRunsColourExcludesAStart) {
+TEST(SolveWorkLine, FilledNeighbourOfTheRunsColourExcludesAStart) {
   TestApp t;
   SetWorkLine(t.app, Cells("??1??"), {{1, 1}, {1, 2}});
   LineTables tables{};
@@ -72,26 +72,26 @@ TEST(SolveLine, FilledNeighbourOfTheRunsColourExcludesAStart) {
   EXPECT_EQ(tables.StartTable[2][4], 0);   // colour 2 may touch it
 }
 
-TEST(SolveLine, CrossingLineWithoutTheColourKeepsTheRunOff) {
+TEST(SolveWorkLine, CrossingLineWithoutTheColourKeepsTheRunOff) {
   TestApp t;
   SetWorkLine(t.app, Cells("???"), {{1}});
   t.app.solver.LineCrossTotals[1][1] = 0;
   t.app.solver.LineCrossTotals[1][2] = 0;
-  SolveLine(t.app);
+  SolveWorkLine(t.app);
   EXPECT_EQ(CellsText(WorkCells(t.app)), "--1");
   // A cell already of that colour may still be covered.
   SetWorkLine(t.app, Cells("1??"), {{2}});
   t.app.solver.LineCrossTotals[1][1] = 0;
-  SolveLine(t.app);
+  SolveWorkLine(t.app);
   EXPECT_EQ(CellsText(WorkCells(t.app)), "11-");
 }
 
-TEST(SolveLine, MarksOfEveryEmptyCodeAreEmptyAndKept) {
+TEST(SolveWorkLine, MarksOfEveryEmptyCodeAreEmptyAndKept) {
   TestApp t;
   EXPECT_EQ(Solve(t.app, "?x???", {{3}}).cells, "-x111");
 }
 
-TEST(SolveLine, RunsThatDoNotFitGiveAContradiction) {
+TEST(SolveWorkLine, RunsThatDoNotFitGiveAContradiction) {
   TestApp t;
   const std::vector<std::vector<HintRun>> cases = {
       {{100}},                  // the special hint "A0"
@@ -114,7 +114,7 @@ TEST(SolveLine, RunsThatDoNotFitGiveAContradiction) {
   EXPECT_EQ(Solve(t.app, "?????", {{3, 1}, {2, 2}}).cells, "11122");
 }
 
-TEST(SolveLine, LoadedLinesCarryRunsInReadingOrderAndTheCrossingTotals) {
+TEST(SolveWorkLine, LoadedLinesCarryRunsInReadingOrderAndTheCrossingTotals) {
   TestApp t;
   MakeBoard(t.app, 4, 3, 3, 2);
   SetRowHints(t.app, 2, {2, 1});
@@ -174,7 +174,7 @@ std::vector<int> RandomPlacement(std::mt19937& rng, int L, const std::vector<Hin
 // every placement agrees on, with known cells taken from a placement (consistent lines) or at
 // random (mostly contradictory ones), marks of other empty codes, and crossing lines that cannot
 // give some colours.
-TEST(SolveLine, AgreesWithEveryPlacementEnumerated) {
+TEST(SolveWorkLine, AgreesWithEveryPlacementEnumerated) {
   std::mt19937 rng(20240607);
   std::uniform_real_distribution<double> unit(0, 1);
   TestApp t;
@@ -202,7 +202,7 @@ TEST(SolveLine, AgreesWithEveryPlacementEnumerated) {
             blocked[c][i] = true;
             t.app.solver.LineCrossTotals[c][i] = 0;
           }
-    SolveLine(t.app);
+    SolveWorkLine(t.app);
     BruteResult want = BruteForceLine(cells, runs, [&](int c, int i) { return !blocked[c][i + 1]; });
     std::string what = "runs of line " + std::to_string(iter) + " cells " + CellsText(cells);
     ASSERT_EQ(t.app.solver.Contradiction, want.placement ? 0 : 1) << what;

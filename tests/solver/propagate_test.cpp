@@ -31,7 +31,7 @@ struct Board : TestApp {
   }
   void Propagate() {
     app.solver.Contradiction = 0;
-    PropagateLines(app, rows, cols);
+    PropagateBoardLines(app, rows, cols);
   }
   std::string Row(int y) const {
     std::vector<int> cells;
@@ -46,7 +46,7 @@ TEST(HalveCost, RoundsHalvesToEven) {
   for (const auto& [cost, half] : want) EXPECT_EQ(HalveCost(cost), half) << cost;
 }
 
-TEST(PropagateLines, NothingPendingDrawsNothing) {
+TEST(PropagateBoardLines, NothingPendingDrawsNothing) {
   Board b(3, 3);
   SetRowHints(b.app, 1, {3});
   b.Propagate();
@@ -55,7 +55,7 @@ TEST(PropagateLines, NothingPendingDrawsNothing) {
   EXPECT_EQ(b.app.solver.LinePicks, 0);
 }
 
-TEST(PropagateLines, RowGoesFirstOnEqualCostAndEveryStripIsRemoved) {
+TEST(PropagateBoardLines, RowGoesFirstOnEqualCostAndEveryStripIsRemoved) {
   Board b(3, 3, 1, 1);
   for (int i = 1; i <= 3; ++i) {
     SetRowHints(b.app, i, {3});
@@ -139,7 +139,7 @@ TEST(StoreLine, BlankCellsMarkTheirRowAndColumnOverwritesPassSilently) {
   EXPECT_EQ(b.cols[2], 1);
 }
 
-TEST(PropagateLines, EdgeRuleConflictIsReportedAtTheCellBeforeAnySolve) {
+TEST(PropagateBoardLines, EdgeRuleConflictIsReportedAtTheCellBeforeAnySolve) {
   Board b(5, 1);
   SetRowHints(b.app, 1, {3});
   b.app.puzzle.Grid[1][1] = 1;
@@ -153,7 +153,7 @@ TEST(PropagateLines, EdgeRuleConflictIsReportedAtTheCellBeforeAnySolve) {
   EXPECT_TRUE(HatchDrawings(b.TakeOutput()).empty());
 }
 
-TEST(PropagateLines, ColumnWithoutPlacementReportsItsNumberAndRemovesItsStrip) {
+TEST(PropagateBoardLines, ColumnWithoutPlacementReportsItsNumberAndRemovesItsStrip) {
   Board b(2, 3);
   SetColHints(b.app, 2, {2, 2});
   b.cols[2] = 1;
@@ -173,7 +173,7 @@ TEST(PropagateLines, ColumnWithoutPlacementReportsItsNumberAndRemovesItsStrip) {
   EXPECT_EQ(r.cols[0], 2);
 }
 
-TEST(PropagateLines, EndsWhenEveryPendingLineStandsAtTheCap) {
+TEST(PropagateBoardLines, EndsWhenEveryPendingLineStandsAtTheCap) {
   Board b(3, 2);
   SetRowHints(b.app, 1, {3});
   SetColHints(b.app, 1, {1});

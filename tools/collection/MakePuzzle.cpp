@@ -1,5 +1,6 @@
 #include "MakePuzzle.h"
 
+#include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/ImageQuantize.h"
 #include "formats/PuzzleGenerator.h"

@@ -4,6 +4,7 @@
 
 #include "Runner.h"
 #include "display/Viewport.h"
+#include "display/Highlight.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
 #include "platform/Utf8.h"
@@ -38,7 +39,7 @@ void Menu(Runner& r, const ScriptLine& line) {
   int index = WordNumber(line, 2);
   for (const MenuDef& menu : MenuBar()) {
     if (menu.script != name) continue;
-    if (index < 0 || index >= static_cast<int>(menu.items.size()) || menu.items[index] == "-")
+    if (index < 0 || index >= static_cast<int>(menu.items.size()) || menu.items[index].command == Command::None)
       throw ScriptError("menu " + name + " has no item " + std::to_string(index));
     ChooseItem(r, menu, index);
     return;
@@ -53,12 +54,13 @@ void Shortcut(Runner& r, const ScriptLine& line) {
   const std::string& keys = line.words[1].text;
   for (const MenuShortcut& s : MenuShortcuts()) {
     if (std::find(s.keys.begin(), s.keys.end(), keys) == s.keys.end()) continue;
-    if (s.help) {
+    if (s.command == Command::Help) {
       HelpClick(r.app());
       return;
     }
+    std::optional<MenuPlace> place = PlaceOf(s.command);
     for (const MenuDef& menu : MenuBar())
-      if (menu.id == s.menu) ChooseItem(r, menu, s.index);
+      if (place && menu.id == place->menu) ChooseItem(r, menu, place->index);
     return;
   }
   throw ScriptError("unknown word " + keys);
@@ -73,7 +75,7 @@ void Press(Runner& r, const ScriptLine& line) {
 void Move(Runner& r, const ScriptLine& line) {
   int held = WordNumber(line, 1);
   if (held < 0 || held > 7) throw ScriptError("unknown word " + line.words[1].text);
-  if (held != 0) r.ui().SetBoardOverlay({});  // a drag is an action; a bare move is not
+  if (held != 0) EndHighlight(r.app(), HighlightEnd::Action);  // a drag is an action; a bare move is not
   MainWndMouseMove(r.app(), held, 0, WordPosition(line, 2), WordPosition(line, 3));
 }
 
@@ -164,10 +166,10 @@ void PrinterState(Runner& r, const ScriptLine& line) {
   else throw ScriptError("unknown word " + w);
 }
 
-// The window's highlight over the board lasts until the next action on the window or repaint.
+// Every action on the window ends the highlights that last only until the next one.
 Runner::Handler ClearingOverlay(void (*action)(Runner&, const ScriptLine&)) {
   return [action](Runner& r, const ScriptLine& line) {
-    r.ui().SetBoardOverlay({});
+    if (r.Running()) EndHighlight(r.app(), HighlightEnd::Action);
     action(r, line);
   };
 }

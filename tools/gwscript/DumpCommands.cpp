@@ -4,6 +4,7 @@
 
 #include "Mirror.h"
 #include "Runner.h"
+#include "display/Highlight.h"
 #include "frontends/scripted/ScriptText.h"
 
 namespace gw {
@@ -108,8 +109,7 @@ void DumpTotals(Runner& r, App& app) {
 
 // OVERLAY then one line per row: 1 for a highlighted cell, 0 otherwise; OVERLAY none without one.
 void DumpOverlay(Runner& r, App& app) {
-  const std::vector<OverlayCell>& cells = r.ui().Overlay();
-  if (cells.empty()) {
+  if (app.layout.Highlight.empty()) {
     r.out() << "OVERLAY none\n";
     return;
   }
@@ -117,8 +117,7 @@ void DumpOverlay(Runner& r, App& app) {
   r.out() << "OVERLAY\n";
   for (int y = 1; y <= p.YSize; ++y) {
     for (int x = 1; x <= p.XSize; ++x) {
-      bool lit = std::any_of(cells.begin(), cells.end(), [&](const OverlayCell& c) { return c.x == x && c.y == y; });
-      r.out() << (x > 1 ? " " : "") << (lit ? 1 : 0);
+      r.out() << (x > 1 ? " " : "") << (Highlighted(app, x, y) ? 1 : 0);
     }
     r.out() << "\n";
   }

@@ -2,8 +2,9 @@
 #include <cmath>
 #include <map>
 
+#include "App.h"
 #include "Mirror.h"
-#include "frontends/qt/BoardOverlay.h"
+#include "frontends/qt/HighlightTint.h"
 #include "frontends/qt/ImageSurface.h"
 
 namespace gw {
@@ -44,7 +45,7 @@ bool QtMirror::Snapshot(const std::string& path) {
     const QImage& pic = images_[i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1]->image();
     p.drawImage(QPointF(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel), pic);
   }
-  PaintBoardOverlay(p, *images_[SurfaceId::Main], ui_.Overlay());
+  PaintHighlightTint(p, *images_[SurfaceId::Main], ui_.app().layout.Highlight);
   p.end();
   return shot.save(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), "PNG");
 }

@@ -12,7 +12,7 @@
 #include "Arguments.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
-#include "analysis/FromPuzzleState.h"
+#include "formats/EngineInput.h"
 #include "formats/PuzzleGenerator.h"
 #include "platform/FileError.h"
 #include "state/PuzzleFiles.h"
@@ -24,6 +24,7 @@ enum CheckExit { kUnique = 0, kSeveral = 1, kNone = 2, kUnreadable = 3, kUndecid
 
 struct CheckOptions {
   double limit = 60;
+  long long learnAfter = analysis::kLearnAfterNodes;
   bool quiet = false;
   std::vector<std::string> files;
 };
@@ -54,7 +55,7 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
     if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: 読めません。\n", path.c_str());
     return false;
   }
-  out = picture ? analysis::PicturePuzzle(app->puzzle) : analysis::HintPuzzle(app->puzzle);
+  out = picture ? PicturePuzzle(app->puzzle) : HintPuzzle(app->puzzle);
   return true;
 }
 
@@ -80,8 +81,8 @@ int Report(const analysis::Analysis& a, bool quiet) {
       if (i > 0) std::printf("\n");
       PrintBoard(a.boards[i]);
     }
-    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld\n", a.lines, a.probes, a.nodes,
-                a.elapsedUs);
+    std::printf("LINES=%lld PROBES=%lld NODES=%lld TIME_US=%lld CONFLICTS=%lld LEARNED=%lld\n", a.lines,
+                a.probes, a.nodes, a.elapsedUs, a.conflicts, a.learned);
   }
   // The engine's "unknown" is its own value; the exit status says it as 4, never as a count.
   switch (a.solutions) {
@@ -98,6 +99,9 @@ bool ParseOptions(const std::vector<std::string>& args, CheckOptions& o) {
       o.quiet = true;
     } else if (args[i] == "--limit" && i + 1 < args.size()) {
       if (!ParseSeconds(args[++i], o.limit)) return false;
+    } else if (args[i] == "--learn-after" && i + 1 < args.size()) {
+      // Negative: never; past a billion nodes the plain search would run for days anyway.
+      if (!ParseWhole(args[++i], -1, 1000000000, o.learnAfter)) return false;
     } else if (args[i].starts_with("--")) {
       return false;
     } else {
@@ -120,6 +124,7 @@ int CheckCommand(const std::vector<std::string>& args) {
     if (ReadForCheck(path, puzzle)) {
       analysis::Budget budget;
       budget.seconds = o.limit;
+      budget.learnAfterNodes = o.learnAfter;
       status = Report(analysis::Analyze(puzzle, budget), o.quiet);
     }
     std::fflush(stdout);

@@ -6,6 +6,7 @@
 
 #include "App.h"
 #include "Arguments.h"
+#include "formats/EngineInput.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"

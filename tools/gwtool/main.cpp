@@ -22,7 +22,7 @@ enum Exit { kSolved = 0, kBlanksLeft = 1, kContradiction = 2, kUnreadable = 3, k
 
 constexpr const char* kUsage =
     "usage: gwtool solve FILE\n"
-    "       gwtool check [--limit SECONDS] [--quiet] FILE...\n"
+    "       gwtool check [--limit SECONDS] [--learn-after NODES] [--quiet] FILE...\n"
     "       gwtool convert IN OUT\n"
     "       gwtool generate --size WxH --colors N --difficulty line|probe|search [--seed S] [--limit SECONDS] OUT\n"
     "       gwtool --help\n"

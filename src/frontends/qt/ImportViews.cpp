@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "formats/PuzzleGenerator.h"
-#include "mainwnd/ImportImage.h"
-#include "mainwnd/NewPuzzle.h"
+#include "dialogs/ImportImage.h"
+#include "dialogs/NewPuzzle.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/QtImages.h"
 #include "frontends/qt/QtPlatform.h"

@@ -14,7 +14,7 @@
 #include "display/Viewport.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
-#include "frontends/qt/BoardOverlay.h"
+#include "frontends/qt/HighlightTint.h"
 #include "frontends/qt/QtPlatform.h"
 
 namespace gw {
@@ -88,7 +88,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (r.width() > 0 && r.height() > 0)
       p.drawImage(r.topLeft(), ui_.Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1).image());
   }
-  PaintBoardOverlay(p, ui_.Image(SurfaceId::Main), ui_.Overlay());
+  PaintHighlightTint(p, ui_.Image(SurfaceId::Main), app_.layout.Highlight);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent*) {
@@ -103,14 +103,14 @@ void BoardWidget::Remake() {
   QSize outer = window()->frameGeometry().size();
   main.SetOuterSize({outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel});
   // A size change redraws everything from the state (and ends any highlight over it).
-  ui_.SetBoardOverlay({});
+  EndHighlight(app_, HighlightEnd::Action);
   MainWndPaint(app_);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   int button = ButtonCode(event->button());
   if (button == 0) return;
-  ui_.SetBoardOverlay({});
+  EndHighlight(app_, HighlightEnd::Action);
   QPointF pos = event->position();
   for (int i = 0; i < 2; ++i) {
     QRectF r = PicRect(ui_.PicGeometry(i));
@@ -134,7 +134,7 @@ void BoardWidget::wheelEvent(QWheelEvent* event) {
   if (notches == 0) notches = event->angleDelta().x() / 120;
   if (notches == 0) return;
   QPointF u = ui_.Image(SurfaceId::Main).ToUser(event->position());
-  ui_.SetBoardOverlay({});
+  EndHighlight(app_, HighlightEnd::Action);
   if (event->modifiers() & Qt::ControlModifier) ZoomBoard(app_, notches, u.x(), u.y());
   else if (event->modifiers() & Qt::ShiftModifier) ScrollBoardBy(app_, -3.0 * notches, 0);
   else ScrollBoardBy(app_, 0, -3.0 * notches);
@@ -144,7 +144,7 @@ void BoardWidget::wheelEvent(QWheelEvent* event) {
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
   QPointF u = ui_.Image(SurfaceId::Main).ToUser(event->position());
-  if (event->buttons() != Qt::NoButton) ui_.SetBoardOverlay({});  // a drag is an action
+  if (event->buttons() != Qt::NoButton) EndHighlight(app_, HighlightEnd::Action);  // a drag is an action
   MainWndMouseMove(app_, HeldButtons(event->buttons()), 0, u.x(), u.y());
   update();
   if (event->buttons() == Qt::NoButton) return;
@@ -179,7 +179,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
   // A held Space or X would paint and clear the same cell by turns; only arrows repeat.
   bool arrow = code >= kKeyLeft && code <= kKeyDown;
   if (event->isAutoRepeat() && !arrow) return;
-  ui_.SetBoardOverlay({});
+  EndHighlight(app_, HighlightEnd::Action);
   MainWndKeyDown(app_, code, event->modifiers() & Qt::ShiftModifier ? kShiftDown : 0);
   update();
   if (changed) changed();
@@ -215,14 +215,14 @@ void MainWindow::BuildMenus() {
   for (const MenuDef& def : MenuBar()) {
     QMenu* menu = menuBar()->addMenu(QString::fromStdString(def.caption));
     for (int i = 0; i < static_cast<int>(def.items.size()); ++i) {
-      if (def.items[i] == "-") {
+      if (def.items[i].command == Command::None) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromStdString(def.items[i]));
+      QAction* action = menu->addAction(QString::fromStdString(def.items[i].caption));
       MenuId id = def.id;
       connect(action, &QAction::triggered, this, [this, id, i] {
-        ui_.SetBoardOverlay({});
+        EndHighlight(app_, HighlightEnd::Action);
         MenuClick(app_, id, i);
         board_->update();
         SyncScrollBars();
@@ -234,7 +234,9 @@ void MainWindow::BuildMenus() {
   connect(help, &QAction::triggered, this, [this] { HelpClick(app_); });
   // A disabled action takes no shortcut: each key works exactly while its item does.
   for (const MenuShortcut& s : MenuShortcuts()) {
-    QAction* action = s.help ? help : items_.value({static_cast<int>(s.menu), s.index});
+    std::optional<MenuPlace> place = PlaceOf(s.command);
+    QAction* action = s.command == Command::Help ? help
+                      : place ? items_.value({static_cast<int>(place->menu), place->index}) : nullptr;
     if (action) action->setShortcuts(KeySequences(s.keys));
   }
 }
@@ -300,7 +302,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     handled = true;
   }
   if (handled) {
-    ui_.SetBoardOverlay({});
+    EndHighlight(app_, HighlightEnd::Action);
     board_->update();
   }
   return handled;

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "mainwnd/Modecg.h"
+#include "dialogs/Modecg.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/Views.h"
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "Messages.h"
 #include "App.h"
 #include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
@@ -123,14 +124,13 @@ void QtPlatform::SetPointer(Pointer pointer) {
   else QApplication::restoreOverrideCursor();
 }
 
-void QtPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
-  int i = index == 0 ? 0 : 1;
+void QtPlatform::PicGeometryChanged(int i, const TwipsRect&) {
+  TwipsRect rect = PicGeometry(i);
   QSize size(static_cast<int>(std::lround(rect.width / kTwipsPerPixel)),
              static_cast<int>(std::lround(rect.height / kTwipsPerPixel)));
   ImageSurface& pic = Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1);
   qreal ratio = window_ ? window_->board()->devicePixelRatioF() : 1;
   if (size != pic.LogicalSize() || ratio != pic.PixelRatio()) pic.Resize(size, ratio);
-  pics_[i] = rect;
   if (window_) window_->board()->update();
 }
 
@@ -151,21 +151,16 @@ void QtPlatform::CloseMainWindow() {
 
 std::string QtPlatform::Today() { return TodayText(); }
 
-void QtPlatform::SetBoardOverlay(const std::vector<OverlayCell>& cells) {
-  if (cells.empty() && overlay_.empty()) return;
-  overlay_ = cells;
+void QtPlatform::HighlightChanged() {
   if (window_) window_->board()->update();
 }
 
-void QtPlatform::BeginLongWork(const std::string& text) {
-  longWorkText_ = text;
-  longWork_.start();
-}
+void QtPlatform::LongWorkBegun() { longWork_.start(); }
 
 bool QtPlatform::LongWorkCancelled() {
   if (!progress_) {
     if (longWork_.elapsed() < progressDelayMs_) return false;
-    progress_ = std::make_unique<QProgressDialog>(ShownText(longWorkText_), QString::fromUtf8("キャンセル"),
+    progress_ = std::make_unique<QProgressDialog>(ShownText(LongWorkText()), QString::fromUtf8("キャンセル"),
                                                   0, 0, window_);
     progress_->setWindowTitle(QString::fromStdString(kAppCaption));
     progress_->setWindowModality(Qt::WindowModal);

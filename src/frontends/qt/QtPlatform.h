@@ -25,8 +25,6 @@ class QtPlatform : public Platform {
   void SetWindow(MainWindow* window) { window_ = window; }
   App& app() const { return *app_; }
   ImageSurface& Image(SurfaceId id);
-  TwipsRect PicGeometry(int index) const { return pics_[index == 0 ? 0 : 1]; }
-  bool KeyPreview() const { return keyPreview_; }
   // A dialog view registers itself while it is shown, so CloseDialog can end it.
   void RegisterView(Dialog* dialog, QDialog* view) { views_[dialog] = view; }
   void UnregisterView(Dialog* dialog) { views_.remove(dialog); }
@@ -42,10 +40,8 @@ class QtPlatform : public Platform {
   void SetWindowGeometry(const TwipsRect& rect) override;
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
-  void SetKeyPreview(bool on) override { keyPreview_ = on; }
   void SetPointer(Pointer pointer) override;
   Surface& GetSurface(SurfaceId id) override { return Image(id); }
-  void SetPicGeometry(int index, const TwipsRect& rect) override;
   Printer& GetPrinter() override;
   void ShowDrawingProgress() override;
   bool DrawingProgressDue() override;
@@ -55,29 +51,27 @@ class QtPlatform : public Platform {
                                     const std::vector<std::string>& filters) override;
   ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
-  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override;
-  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
+  void HighlightChanged() override;
   // The box with キャンセル appears only once the work has run for half a second (or the
   // delay set, for tests).
   void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
-  void BeginLongWork(const std::string& text) override;
   bool LongWorkCancelled() override;
   void EndLongWork() override;
+
+ protected:
+  void PicGeometryChanged(int index, const TwipsRect& before) override;
+  void LongWorkBegun() override;
 
  private:
   App* app_ = nullptr;
   MainWindow* window_ = nullptr;
   // By SurfaceId: every cell drawn looks its surface up.
   std::array<std::unique_ptr<ImageSurface>, 4> images_;
-  TwipsRect pics_[2];
   QMap<Dialog*, QDialog*> views_;
-  bool keyPreview_ = false;
   bool busy_ = false;
   QElapsedTimer sinceShown_;
   std::unique_ptr<QtPrinter> printer_;
   QString lastFolder_;  // where the desktop file dialog opens next
-  std::vector<OverlayCell> overlay_;
-  std::string longWorkText_;
   QElapsedTimer longWork_;
   int progressDelayMs_ = 500;
   std::unique_ptr<QProgressDialog> progress_;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "mainwnd/Sizein.h"
+#include "dialogs/Sizein.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/Views.h"
 

@@ -74,10 +74,8 @@ class QuietPlatform : public Platform {
   void SetWindowGeometry(const TwipsRect&) override {}
   void SetCaption(const std::string&) override {}
   void EnableMenuItem(MenuId, int, bool) override {}
-  void SetKeyPreview(bool) override {}
   void SetPointer(Pointer) override {}
   Surface& GetSurface(SurfaceId id) override { return id == SurfaceId::Main ? *main_ : null_; }
-  void SetPicGeometry(int, const TwipsRect&) override {}
   Printer& GetPrinter() override { return printer_; }
   void ShowDrawingProgress() override {}
   bool DrawingProgressDue() override { return false; }

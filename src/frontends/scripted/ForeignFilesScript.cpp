@@ -1,8 +1,8 @@
 // The scripted side of import and export: the desktop file dialog answered from the script, the
 // image dialog and the new-puzzle dialog described and stepped like the program's own dialogs.
 #include "formats/PuzzleGenerator.h"
-#include "mainwnd/ImportImage.h"
-#include "mainwnd/NewPuzzle.h"
+#include "dialogs/ImportImage.h"
+#include "dialogs/NewPuzzle.h"
 #include "frontends/scripted/DialogScripts.h"
 #include "frontends/scripted/ScriptText.h"
 

@@ -1,4 +1,4 @@
-#include "mainwnd/Modecg.h"
+#include "dialogs/Modecg.h"
 #include "frontends/scripted/DialogScripts.h"
 
 namespace gw {

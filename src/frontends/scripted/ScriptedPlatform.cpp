@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Messages.h"
 #include "App.h"
 #include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
@@ -94,11 +95,9 @@ std::optional<int> ScriptedPlatform::RequiredLeftover() const {
 void ScriptedPlatform::ResetWindow() {
   caption_.clear();
   pointer_ = Pointer::Normal;
-  keyPreview_ = false;
+  ForgetWindowFacts();
   menus_.clear();
   window_ = TwipsRect{};
-  pics_[0] = pics_[1] = TwipsRect{};
-  overlay_.clear();
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) Resize(id, {}, {});
   app_ = nullptr;
 }
@@ -212,12 +211,10 @@ void ScriptedPlatform::SetPointer(Pointer pointer) {
   out_ << "POINTER " << (pointer == Pointer::Busy ? "busy" : "normal") << "\n";
 }
 
-void ScriptedPlatform::SetPicGeometry(int index, const TwipsRect& rect) {
-  int i = index == 0 ? 0 : 1;
-  bool resized = pics_[i].width != rect.width || pics_[i].height != rect.height;
-  pics_[i] = rect;
-  if (resized)
-    Resize(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1, {rect.width, rect.height}, {rect.width, rect.height});
+void ScriptedPlatform::PicGeometryChanged(int index, const TwipsRect& before) {
+  TwipsRect rect = PicGeometry(index);
+  if (before.width != rect.width || before.height != rect.height)
+    Resize(index == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1, {rect.width, rect.height}, {rect.width, rect.height});
 }
 
 void ScriptedPlatform::CloseMainWindow() { MainWndClosed(app()); }
@@ -228,14 +225,11 @@ std::string ScriptedPlatform::Today() { return today_.empty() ? TodayText() : to
 
 namespace gw {
 
-void ScriptedPlatform::BeginLongWork(const std::string& text) {
-  longWorkText_ = text;
-  progressShown_ = false;
-}
+void ScriptedPlatform::LongWorkBegun() { progressShown_ = false; }
 
 bool ScriptedPlatform::LongWorkCancelled() {
   if (!progressShown_) {
-    out_ << "OPEN Progress text=" << Quote(longWorkText_) << "\n";
+    out_ << "OPEN Progress text=" << Quote(LongWorkText()) << "\n";
     progressShown_ = true;
   }
   return Take(progressAnswers_).has_value();

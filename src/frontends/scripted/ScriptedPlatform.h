@@ -58,18 +58,14 @@ class ScriptedPlatform : public Platform {
   void ResetWindow();
   App& app() const;
   bool MenuEnabled(MenuId menu, int index) const;
-  bool KeyPreview() const { return keyPreview_; }
   const std::string& Caption() const { return caption_; }
   ScriptedSurface& Scripted(SurfaceId id) { return *surfaces_.at(id); }
-  TwipsRect PicGeometry(int index) const { return pics_[index == 0 ? 0 : 1]; }
   TwipsRect WindowGeometry() const { return window_; }
   void SetDrawEcho(bool on);
   void SetToday(std::string today) { today_ = std::move(today); }
   // Called whenever a surface gets a new size, so that a mirror image can follow it.
   void SetResizeHook(std::function<void(SurfaceId, TwipsSize)> hook) { resizeHook_ = std::move(hook); }
   std::ostream& out() { return out_; }
-  // The cells the window highlights over the board now.
-  const std::vector<OverlayCell>& Overlay() const { return overlay_; }
 
   // --- Platform ----------------------------------------------------------------------------
   void Bind(App& app) override { app_ = &app; }
@@ -83,10 +79,8 @@ class ScriptedPlatform : public Platform {
   void SetWindowGeometry(const TwipsRect& rect) override;
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
-  void SetKeyPreview(bool on) override { keyPreview_ = on; }
   void SetPointer(Pointer pointer) override;
   Surface& GetSurface(SurfaceId id) override { return *surfaces_.at(id); }
-  void SetPicGeometry(int index, const TwipsRect& rect) override;
   Printer& GetPrinter() override { return printer_; }
   void ShowDrawingProgress() override {}
   // Every drawing is printed, so every frame counts as shown.
@@ -97,12 +91,14 @@ class ScriptedPlatform : public Platform {
                                     const std::vector<std::string>& filters) override;
   ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
-  void SetBoardOverlay(const std::vector<OverlayCell>& cells) override { overlay_ = cells; }
   // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
   // after a fixed amount of it, so a script sees the box exactly when the work is long.
-  void BeginLongWork(const std::string& text) override;
   bool LongWorkCancelled() override;
   void EndLongWork() override;
+
+ protected:
+  void PicGeometryChanged(int index, const TwipsRect& before) override;
+  void LongWorkBegun() override;
 
  private:
   std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
@@ -117,16 +113,12 @@ class ScriptedPlatform : public Platform {
   std::function<ImageLoad(const std::string&, ImagePixels&)> decode_;
   std::function<bool(const SheetDrawing&, const std::string&)> writePng_;
   std::deque<ScriptStep> progressAnswers_;
-  std::vector<OverlayCell> overlay_;
-  std::string longWorkText_;
   bool progressShown_ = false;
 
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
-  bool keyPreview_ = false;
   std::map<std::pair<int, int>, bool> menus_;
   TwipsRect window_;
-  TwipsRect pics_[2];
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
   ScriptedPrinter printer_;
   std::string today_;

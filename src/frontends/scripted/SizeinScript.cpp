@@ -1,4 +1,4 @@
-#include "mainwnd/Sizein.h"
+#include "dialogs/Sizein.h"
 #include "frontends/scripted/DialogScripts.h"
 #include "frontends/scripted/ScriptText.h"
 

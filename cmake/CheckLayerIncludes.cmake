@@ -1,0 +1,23 @@
+# cmake -DLIST_FILE=... -DALLOWED="platform;..." -P CheckLayerIncludes.cmake
+# Fails when a listed source includes a project header ("folder/Name.h") from a folder outside
+# ALLOWED: the lower layer must build and make sense without what stands on it.
+cmake_policy(SET CMP0057 NEW)
+file(STRINGS "${LIST_FILE}" sources)
+set(bad)
+foreach(src IN LISTS sources)
+  if(src STREQUAL "" OR NOT EXISTS "${src}")
+    continue()
+  endif()
+  file(STRINGS "${src}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" header "${line}")
+    string(REGEX MATCH "^[^/]*" folder "${header}")
+    if(NOT header MATCHES "/" OR NOT folder IN_LIST ALLOWED)
+      list(APPEND bad "${src}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  string(REPLACE ";" "\n  " msg "${bad}")
+  message(FATAL_ERROR "These files may include only headers of ${ALLOWED}:\n  ${msg}")
+endif()

@@ -1,0 +1,49 @@
+#pragma once
+// The puzzle as clauses for a solver that learns from its conflicts: one variable per value a
+// cell may still take, and per run of every line one variable per place it may start with a
+// ladder of "has started by here" beside it. The ladders carry the order of the runs, so unit
+// propagation sees at once where a run can no longer go and what that leaves its cells.
+#include <vector>
+
+#include "analysis/Analysis.h"
+
+namespace gw::analysis {
+
+// Clauses in the DIMACS way: literals ±var (vars from 1), each clause ended by 0.
+struct Cnf {
+  int vars = 0;
+  std::vector<int> literals;
+  int NewVar() { return ++vars; }
+  void Add(std::initializer_list<int> clause);
+};
+
+class BoardClauses {
+ public:
+  // lines: rows top to bottom, then columns left to right; cells: the values still open.
+  BoardClauses(int width, int height, const std::vector<LineRuns>& lines,
+               const std::vector<CellSet>& cells);
+
+  const Cnf& cnf() const { return cnf_; }
+  // The variable of "cell i has this value"; 0 when the value was ruled out before.
+  int CellVar(int i, int value) const { return cellVars_[static_cast<size_t>(i) * kValues + value]; }
+  // The clause that the open cells are not all as on this board.
+  std::vector<int> Forbidding(const Board& board) const;
+
+  static constexpr int kValues = kMaxColors + 1;
+
+ private:
+  struct Ladder;
+  void AddCells();
+  void AddLine(const LineRuns& runs, int first, int step, int n);
+  Ladder Starts(const Run& run, int lo, int hi, int first, int step, int n) const;
+  void AddLadder(Ladder& ladder);
+  void AddCover(const std::vector<Ladder>& ladders, int first, int step, int n);
+
+  int width_;
+  int height_;
+  const std::vector<CellSet>& cells_;
+  std::vector<int> cellVars_;
+  Cnf cnf_;
+};
+
+}  // namespace gw::analysis

@@ -1,0 +1,45 @@
+#include "dialogs/NewPuzzle.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+
+#include "formats/PuzzleGenerator.h"
+#include "Messages.h"
+
+namespace gw {
+
+unsigned NewPuzzleSeed(const std::string& text) {
+  char* end = nullptr;
+  unsigned long v = std::strtoul(text.c_str(), &end, 10);
+  if (!text.empty() && *end == '\0') return unsigned(v);
+  return unsigned(std::chrono::system_clock::now().time_since_epoch().count() % 1000000);
+}
+
+void NewPuzzleOk(App& app, NewPuzzle& dlg) {
+  GenerateRequest r;
+  r.width = std::clamp(dlg.width, kNewPuzzleMinSide, kNewPuzzleMaxSide);
+  r.height = std::clamp(dlg.height, kNewPuzzleMinSide, kNewPuzzleMaxSide);
+  r.colors = std::clamp(dlg.colors, 1, kNewPuzzleMaxColors);
+  r.difficulty = dlg.difficulty;
+  r.seed = NewPuzzleSeed(dlg.seed);
+  dlg.seed = std::to_string(r.seed);
+  app.ui.SetPointer(Pointer::Busy);
+  GenerateResult g = GeneratePuzzle(r);
+  app.ui.SetPointer(Pointer::Normal);
+  if (!g.puzzle) {
+    Msg(app, std::string("この条件では時間内に問題を作れませんでした。") + CR +
+                 "大きさや難しさを変えるか、別の番号でお試しください。", kNewPuzzleCaption);
+    return;
+  }
+  dlg.result = *g.puzzle;
+  dlg.accepted = true;
+  app.ui.CloseDialog(dlg);
+}
+
+void NewPuzzleCancel(App& app, NewPuzzle& dlg) {
+  dlg.accepted = false;
+  app.ui.CloseDialog(dlg);
+}
+
+}  // namespace gw

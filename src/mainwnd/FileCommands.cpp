@@ -1,0 +1,306 @@
+#include "mainwnd/FileCommands.h"
+
+#include "dialogs/FileDlg.h"
+#include "dialogs/FileSel2.h"
+#include "display/Draw.h"
+#include "Messages.h"
+#include "dialogs/Sizein.h"
+#include "mainwnd/StorableText.h"
+#include "platform/FileError.h"
+#include "platform/FileReplace.h"
+#include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
+#include "platform/TextFile.h"
+#include "state/LargeProgress.h"
+#include "state/Paths.h"
+#include "state/ProgressFiles.h"
+#include "state/PuzzleFiles.h"
+
+namespace gw {
+namespace {
+
+bool Opened(const PuzzleState& p) { return p.DialogCancelled != 1 && p.LoadRefused != 1; }
+
+// The open dialog of the mode's formats; true when a file was read.
+bool ChooseAndOpen(App& app, const char* ext, const char* pattern) {
+  RunFileDlg(app, kOpenCaption, ext, pattern);
+  return Opened(app.puzzle);
+}
+
+// A file of the current puzzle under another extension.
+std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
+  return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
+}
+
+// Where the stored game of the puzzle lives: its .gwp, or the file of a board over 20 x 20.
+std::string StoredGamePath(const PuzzleState& p) {
+  return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
+}
+
+void ReadStoredGame(App& app, const std::string& path) {
+  if (IsLargeBoard(app.puzzle)) ApplyLargeProgress(app.puzzle, ReadWholeFile(path));
+  else ReadProgress(app, path);
+}
+
+void WriteStoredGame(App& app, const std::string& path) {
+  if (!IsLargeBoard(app.puzzle)) {
+    WriteProgress(app, path);
+    return;
+  }
+  FileReplacement replacement;
+  replacement.Add(path, LargeProgressText(app.puzzle));
+  replacement.Commit();
+}
+
+void PlaceInputCursor(App& app, int x) {
+  app.layout.CursorSide = 1;
+  app.layout.CursorX = x;
+  app.layout.CursorY = 1;
+  app.layout.DigitBuffer.clear();
+  ToggleInputCursor(app);
+}
+
+// A non-empty reply replaces the text; an empty one or Cancel keeps it.
+void AskText(App& app, const std::string& prompt, const std::string& title, std::string& text) {
+  InputResult r = InputStorableText(app, prompt, title, text);
+  if (!r.cancelled && !r.text.empty()) text = r.text;
+}
+
+void AskTitleAndAnswer(App& app) {
+  AskText(app, "このロジックのタイトル(コメント)を入力してください。", "タイトルの入力", app.puzzle.Title);
+  AskText(app, "分かっているなら，このロジックの答を入力してください。", "答の入力", app.puzzle.Answer);
+}
+
+// The colours whose hint totals differ between rows and columns, as " 2 5".
+std::string UnequalColourTotals(const PuzzleState& p) {
+  long rows[10] = {}, cols[10] = {};
+  auto add = [](long (&sums)[10], const int* slot) {
+    int k = slot[kHintColor];
+    if (k >= 1 && k <= 9) sums[k] += slot[kHintNumber];
+  };
+  for (int y = 1; y <= p.YSize; ++y)
+    for (int s = 1; s <= p.XHintCount; ++s) add(rows, p.RowHints[s][y]);
+  for (int x = 1; x <= p.XSize; ++x)
+    for (int s = 1; s <= p.YHintCount; ++s) add(cols, p.ColHints[x][s]);
+  std::string list;
+  for (int k = 1; k <= 9; ++k)
+    if (rows[k] != cols[k]) list += " " + std::to_string(k);
+  return list;
+}
+
+// The companion of a picture gives its title and answer: the first two fields of its .gwm, or
+// the first field of its .gwc.
+void ReadCompanionTitle(App& app) {
+  PuzzleState& p = app.puzzle;
+  std::string hint = CompanionPath(p, "GWM"), mono = CompanionPath(p, "GWC");
+  p.Title.clear();
+  p.Answer.clear();
+  bool colour = FileExists(hint);
+  if (!colour && !FileExists(mono)) return;
+  try {
+    TextReader reader = TextReader::Open(colour ? hint : mono);
+    std::string title = reader.AtEnd() ? "" : reader.ReadField();
+    std::string answer = colour && !reader.AtEnd() ? reader.ReadField() : "";
+    p.Title = title;
+    p.Answer = answer;
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "OpenPicture");
+  }
+}
+
+// The offer to go on with a stored game; a file that does not fit leaves the board cleared.
+void OfferStoredProgress(App& app, const std::string& progress) {
+  PuzzleState& p = app.puzzle;
+  std::string text = std::string("ディスク上に途中のデータがあります。") + CR + "読み込んで続きをしますか？";
+  bool resume = Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes;
+  if (resume) {
+    try {
+      ReadStoredGame(app, progress);
+      DrawHints(app);
+      DrawCells(app);
+    } catch (const FileError&) {
+      app.ui.MsgBox(std::string("ディスク上の途中データがこのロジックに合わないので，読み込めませんでした。") + CR +
+                        "盤面はクリアしたままです。",
+                    MsgButtons::Ok, MsgIcon::Warning, 1, "");
+    }
+  }
+  if (Ask(app, "ディスク上の途中データは消去していいですか？", MsgButtons::YesNo) == MsgResult::Yes) {
+    try {
+      DeleteFile(progress);
+    } catch (const FileError& e) {
+      ShowFileError(app, e.number(), 0, "OpenForPlay");
+    }
+  }
+  if (!resume) ClearGrid(p);
+}
+
+// Each save returns whether it wrote its file.
+bool WriteProgressOf(App& app) {
+  PuzzleState& p = app.puzzle;
+  if (p.SolveState == 1) {
+    Msg(app, "自動解析を行なったので途中セーブはできません。");
+    return false;
+  }
+  // A puzzle made in the window has no file to keep a large game beside.
+  if (IsLargeBoard(p) && p.CurPath.empty()) {
+    Msg(app, "この問題にはファイルがないので、途中セーブはできません。");
+    return false;
+  }
+  std::string progress = StoredGamePath(p);
+  if (FileExists(progress) &&
+      Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
+          MsgButtons::OkCancel) == MsgResult::Cancel)
+    return false;
+  try {
+    WriteStoredGame(app, progress);
+    return true;
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "SaveProgress");
+    return false;
+  }
+}
+
+bool WriteHintPuzzleOf(App& app) {
+  std::string unequal = UnequalColourTotals(app.puzzle);
+  if (!unequal.empty() &&
+      Ask(app, unequal + " 番の色の合計が合いません。" + CR + "それでも保存しますか？", MsgButtons::YesNo,
+          MsgIcon::None, 1, "エラー") == MsgResult::No)
+    return false;
+  AskTitleAndAnswer(app);
+  return RunFileDlg(app, kSaveCaption, "GWM", "*.gwm").saved;
+}
+
+// SaveFile writes the picture together with its companion hint file; after a declined overwrite
+// neither is written, as the companion would replace the hints of another picture.
+bool WritePictureOf(App& app) {
+  AskTitleAndAnswer(app);
+  FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
+  return app.puzzle.DialogCancelled != 1 && dlg.saved;
+}
+
+bool SaveOfMode(App& app) {
+  switch (app.puzzle.Mode) {
+    case kModePlay: return WriteProgressOf(app);
+    case kModeNumber: return WriteHintPuzzleOf(app);
+    default: return WritePictureOf(app);
+  }
+}
+
+void NewBoard(App& app, int hintCounts, const char* fileName) {
+  PuzzleState& p = app.puzzle;
+  p.XHintCount = p.YHintCount = hintCounts;
+  p.XSize = p.YSize = 0;
+  p.Title.clear();
+  p.Answer.clear();
+  p.CurFileName = fileName;
+  RunSizeDialog(app);
+  app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + p.CurFileName);
+  FullReset(p);
+  p.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+}
+
+}  // namespace
+
+bool OfferProgressSave(App& app) {
+  PuzzleState& p = app.puzzle;
+  if (p.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
+    std::string text = std::string("途中のデータが保存されていません。") + CR + "保存しますか？" + CR +
+                       "保存すれば，次回はここから始まれます。";
+    // A save that was cancelled or failed keeps the work unsaved, and the command that asked
+    // must not throw it away.
+    if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes) {
+      if (!SaveOfMode(app)) return false;
+      Msg(app, "途中データを保存しました。");
+    }
+  }
+  p.Dirty = 0;
+  return true;
+}
+
+void NewHintPuzzle(App& app) {
+  NewBoard(app, 0, "NoName.GWM");
+  PlaceInputCursor(app, app.puzzle.XHintCount);
+}
+
+void NewPicture(App& app) { NewBoard(app, 3, "NoName.GWK"); }
+
+namespace {
+
+// A hint puzzle just read for play: drawn with its checks cleared, a stored game offered.
+void ShowOpenedForPlay(App& app) {
+  PuzzleState& p = app.puzzle;
+  p.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+  ClearHintChecks(p);
+  DrawHints(app);
+  p.SolveState = 0;
+  std::string progress = CompanionPath(p, "GWP");
+  if (!FileExists(progress)) {
+    ClearGrid(p);
+    return;
+  }
+  OfferStoredProgress(app, progress);
+}
+
+}  // namespace
+
+void OpenForPlay(App& app, int kind) {
+  if (kind == 2) RunFileSel2(app);
+  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
+  if (Opened(app.puzzle)) ShowOpenedForPlay(app);
+}
+
+void OfferStoredGame(App& app) {
+  std::string progress = StoredGamePath(app.puzzle);
+  if (FileExists(progress)) OfferStoredProgress(app, progress);
+}
+
+bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name) {
+  PuzzleState& p = app.puzzle;
+  p.DialogCancelled = 0;
+  try {
+    OpenPuzzleFile(app, folder, name);
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "OpenForPlay");
+    return false;
+  }
+  if (!Opened(p)) return false;
+  ShowOpenedForPlay(app);
+  return true;
+}
+
+void OpenHintPuzzle(App& app) {
+  PuzzleState& p = app.puzzle;
+  if (!ChooseAndOpen(app, "GWM", "*.gwm;*.gwc")) return;
+  p.CurColor = 1;
+  ClearGrid(p);
+  LayoutBoard(app);
+  DrawGrid(app);
+  DrawHints(app);
+  PlaceInputCursor(app, 1);
+}
+
+void OpenPicture(App& app) {
+  PuzzleState& p = app.puzzle;
+  if (!ChooseAndOpen(app, "GWK", "*.gwk;*.gwa")) return;
+  ReadCompanionTitle(app);
+  p.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+  DrawCells(app);
+}
+
+bool SaveProgress(App& app) { return WriteProgressOf(app); }
+bool SaveHintPuzzle(App& app) { return WriteHintPuzzleOf(app); }
+bool SavePicture(App& app) { return WritePictureOf(app); }
+
+bool SaveCommand(App& app) {
+  if (!SaveOfMode(app)) return false;
+  app.puzzle.Dirty = 0;
+  return true;
+}
+
+}  // namespace gw

@@ -1,0 +1,191 @@
+// The search that learns from its conflicts against board enumeration and against the plain
+// search, and its stops: the budget, the cancel flag and the caller's poll.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <future>
+#include <random>
+#include <thread>
+
+#include "frontends/quiet/QuietPlatform.h"
+#include "App.h"
+#include "BruteForce.h"
+#include "analysis/Analysis.h"
+#include "formats/EngineInput.h"
+#include "state/PuzzleFiles.h"
+
+namespace gw::analysis {
+namespace {
+
+namespace fs = std::filesystem;
+using brute::Line;
+
+Analysis AnalyzeWith(const Puzzle& p, long long learnAfterNodes) {
+  Budget budget;
+  budget.learnAfterNodes = learnAfterNodes;
+  return Analyze(p, budget);
+}
+Analysis Learning(const Puzzle& p) { return AnalyzeWith(p, 0); }
+Analysis Plain(const Puzzle& p) { return AnalyzeWith(p, -1); }
+
+// The rows of one picture with the columns of another: most such pairs have no solution.
+Puzzle Mixed(std::mt19937& rng, int w, int h, int colors) {
+  Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5));
+  p.cols = brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5)).cols;
+  return p;
+}
+
+// The same verdict, boards that show the hints, the same unique board and the same class.
+void ExpectSameVerdict(const Puzzle& p, const Analysis& learnt, const Analysis& plain, int round) {
+  ASSERT_EQ(learnt.solutions, plain.solutions) << "round " << round;
+  ASSERT_EQ(learnt.boards.size(), plain.boards.size()) << "round " << round;
+  for (const Board& b : learnt.boards) {
+    ASSERT_TRUE(brute::SamePuzzle(brute::PuzzleOf(brute::ToRows(b)), p)) << "round " << round;
+  }
+  if (learnt.solutions == 2) {
+    EXPECT_NE(learnt.boards[0].cells, learnt.boards[1].cells);
+  }
+  if (learnt.solutions == 1) {
+    EXPECT_EQ(learnt.boards[0].cells, plain.boards[0].cells);
+  }
+  EXPECT_EQ(learnt.difficulty, plain.difficulty) << "round " << round;
+}
+
+TEST(LearningSearch, CountsLikeEveryBoardAndThePlainSearch) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  std::mt19937 rng(26);
+  int bySolutions[3] = {}, branched = 0, learned = 0;
+  for (int round = 0; round < 600; ++round) {
+    const int w = 2 + round % 5, h = 2 + (round / 5) % 5, colors = 1 + (round / 25) % 3;
+    Puzzle p = round % 3 == 0 ? Mixed(rng, w, h, colors)
+                              : brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.3 + 0.1 * (round % 4)));
+    const int want = brute::BoardCounter(p, colors).Count(2);
+    const Analysis learnt = Learning(p);
+    ASSERT_EQ(learnt.solutions, want) << "round " << round;
+    EXPECT_EQ(learnt.nodes, 0) << "round " << round;  // the plain search never ran
+    const Analysis plain = Plain(p);
+    ExpectSameVerdict(p, learnt, plain, round);
+    ++bySolutions[want];
+    branched += plain.nodes > 1;
+    learned += learnt.conflicts > 0;
+  }
+  EXPECT_GT(bySolutions[0], 30);
+  EXPECT_GT(bySolutions[1], 30);
+  EXPECT_GT(bySolutions[2], 30);
+  EXPECT_GT(branched, 5);  // puzzles where line solving and probing leave cells open
+  EXPECT_GT(learned, 0);
+}
+
+TEST(LearningSearch, AgreesWithThePlainSearchOnBiggerPuzzles) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  std::mt19937 rng(2601);
+  int bySolutions[3] = {};
+  for (int round = 0; round < 120; ++round) {
+    const int w = 8 + round % 5, colors = 1 + round % 3;
+    Puzzle p = round % 4 == 0 ? Mixed(rng, w, w, colors)
+                              : brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.45 + 0.05 * (round % 3)));
+    ExpectSameVerdict(p, Learning(p), Plain(p), round);
+    ++bySolutions[Plain(p).solutions];
+  }
+  EXPECT_GT(bySolutions[0], 5);
+  EXPECT_GT(bySolutions[1], 5);
+  EXPECT_GT(bySolutions[2], 5);
+}
+
+// n-Dom (bench/puzzles/make_ndom.py): n threes chained from the top right corner to the bottom
+// left, each but the first with a domino beside the top of the next; unique, and only search
+// settles it.
+Puzzle NDom(int n) {
+  const int side = 2 * n + 1;
+  std::vector<Line> rows(side, Line(side, 0));
+  for (int k = 1; k <= n; ++k) {
+    const int col = side + 1 - 2 * k;  // 0-based column of the k-th three
+    for (int y = 2 * k - 2; y <= 2 * k; ++y) rows[y][col] = 1;
+    if (k >= 2) rows[2 * k - 4][col] = rows[2 * k - 4][col + 1] = 1;
+  }
+  return brute::PuzzleOf(rows);
+}
+
+TEST(LearningSearch, SettlesTheDominoChainsAsSearchPuzzles) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  for (int n = 3; n <= 7; ++n) {
+    const Puzzle p = NDom(n);
+    const Analysis learnt = Learning(p);
+    ASSERT_EQ(learnt.solutions, 1) << n;
+    ExpectSameVerdict(p, learnt, Plain(p), n);
+  }
+  EXPECT_EQ(Learning(NDom(7)).difficulty, Difficulty::kSearch);
+}
+
+// The stops, on a puzzle the learning search takes seconds over: each must end it with no
+// verdict, and soon (the bound is generous: the machine may be busy; a search that ignored the
+// stop would run for seconds more).
+TEST(LearningSearch, StopsOnTheBudgetTheCancelFlagAndThePoll) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  const Puzzle p = NDom(14);
+  using Clock = std::chrono::steady_clock;
+  auto ended = [](std::future<Analysis>& f) {
+    return f.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
+  };
+
+  Budget timed;
+  timed.learnAfterNodes = 0;
+  timed.seconds = 0.3;
+  std::future<Analysis> run = std::async(std::launch::async, [&] { return Analyze(p, timed); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(ended(run)) << "still searching a second past its budget";
+  Analysis a = run.get();
+  EXPECT_EQ(a.solutions, kUnknown);
+  EXPECT_FALSE(a.cancelled);
+  EXPECT_GT(a.conflicts, 0);
+
+  std::atomic<bool> cancel{false};
+  Budget cancelled;
+  cancelled.learnAfterNodes = 0;
+  cancelled.cancel = &cancel;
+  run = std::async(std::launch::async, [&] { return Analyze(p, cancelled); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const auto pressed = Clock::now();
+  cancel = true;
+  ASSERT_TRUE(ended(run)) << "still searching a second after the cancel";
+  a = run.get();
+  EXPECT_LT(Clock::now() - pressed, std::chrono::seconds(1));
+  EXPECT_EQ(a.solutions, kUnknown);
+  EXPECT_TRUE(a.cancelled);
+
+  int polls = 0;
+  Budget polled;
+  polled.learnAfterNodes = 0;
+  polled.poll = [&] { return ++polls < 3; };
+  a = Analyze(p, polled);
+  EXPECT_EQ(a.solutions, kUnknown);
+  EXPECT_TRUE(a.cancelled);
+  EXPECT_EQ(polls, 3);
+  EXPECT_GT(a.conflicts, 0);  // the learning search was the one polled
+}
+
+Puzzle ReadPuzzle(const fs::path& path) {
+  QuietPlatform ui;
+  auto app = std::make_unique<App>(ui);
+  app->puzzle.Mode = kModePlay;
+  ReadHintPuzzle(*app, path.string());
+  return HintPuzzle(app->puzzle);
+}
+
+// Every test and benchmark puzzle keeps its verdict and its class with the learning search.
+TEST(LearningSearch, KeepsTheClassOfEverySharedPuzzle) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  int checked = 0;
+  for (const char* folder : {"tests/solver/puzzles", "bench/puzzles"})
+    for (const auto& entry : fs::directory_iterator(fs::path(GW_SOURCE_DIR) / folder)) {
+      if (entry.path().extension() != ".gwm") continue;
+      const Puzzle p = ReadPuzzle(entry.path());
+      ExpectSameVerdict(p, Learning(p), Plain(p), checked++);
+    }
+  EXPECT_GE(checked, 40);
+}
+
+}  // namespace
+}  // namespace gw::analysis
