@@ -9,11 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "frontends/quiet/QuietPlatform.h"
-#include "App.h"
 #include "analysis/Analysis.h"
-#include "formats/EngineInput.h"
-#include "state/PuzzleFiles.h"
+#include "formats/PuzzleKinds.h"
 
 namespace gw {
 namespace {
@@ -22,13 +19,8 @@ namespace fs = std::filesystem;
 
 const fs::path kRoot = fs::path(GW_SOURCE_DIR);
 
-analysis::Puzzle ReadPuzzle(const fs::path& path) {
-  QuietPlatform ui;
-  auto app = std::make_unique<App>(ui);
-  app->puzzle.Mode = kModePlay;
-  ReadHintPuzzle(*app, path.string());
-  return HintPuzzle(app->puzzle);
-}
+// Every benchmarked file is a .gwm, read as gwtool check reads it: without a window.
+analysis::Puzzle ReadPuzzle(const fs::path& path) { return ReadEnginePuzzle(path.string()); }
 
 void BM_Analyze(benchmark::State& state, fs::path path) {
   const analysis::Puzzle puzzle = ReadPuzzle(path);

@@ -3,6 +3,7 @@
 #include "display/BoardLayout.h"
 #include "history/History.h"
 #include "platform/Platform.h"
+#include "settings/Options.h"
 #include "solver/SolverState.h"
 #include "state/PuzzleState.h"
 
@@ -28,6 +29,7 @@ struct App {
   Colors colors;
   SolverState solver;
   WindowState wnd;
+  Options options;
   History history;
   Platform& ui;
 };

@@ -20,7 +20,8 @@ const std::vector<MenuDef>& MenuBar() {
       {MenuId::Tools, "Tools", "ツール(&T)",
        {{"一意性チェック(&U)", C::UniquenessCheck}, {"ミスチェック(&M)", C::MistakeCheck}, {"ヒント(&H)", C::Hint},
         {"インポート(&I)...", C::Import}, {"エクスポート(&E)...", C::Export},
-        {"新しい問題を作る(&N)...", C::NewPuzzle}}},
+        {"新しい問題を作る(&N)...", C::NewPuzzle}, kSeparator, {"描きながらヒントを表示(&L)", C::LiveHints},
+        {"ヒントを厳密にチェック(&X)", C::ExactTicks}}},
       {MenuId::About, "About", "About(&A)", {{"バージョン情報", C::About}}},
       // After every menu of old, so that their places stay.
       {MenuId::View, "View", "表示(&V)",

@@ -1,6 +1,7 @@
 #include "dialogs/Modecg.h"
 
-#include "mainwnd/MainWnd.h"
+#include "commands/Commands.h"
+#include "history/EditHistory.h"
 
 namespace gw {
 
@@ -36,6 +37,36 @@ void RunModeDialog(App& app) {
   Modecg dlg;
   ModecgLoad(app, dlg);
   app.ui.ShowModal(dlg);
+}
+
+std::string ModeSuffix(int mode) {
+  switch (mode) {
+    case kModePlay: return " : プレイモード";
+    case kModeNumber: return " : 数字入力モード";
+    case kModeImage: return " : 画像入力モード";
+    default: return "";
+  }
+}
+
+void ApplyModeMenus(App& app) {
+  int m = app.puzzle.Mode;
+  Platform& ui = app.ui;
+  EnableCommand(ui, Command::New, m != kModePlay);
+  EnableCommand(ui, Command::StartOver, m != kModeNumber);
+  EnableCommand(ui, Command::InvertImage, m == kModeImage);
+  EnableCommand(ui, Command::ScrollImage, m == kModeImage);
+  EnableCommand(ui, Command::Judge, m == kModePlay);
+  EnableCommand(ui, Command::AutoSolve, m == kModePlay);
+  ui.SetKeyPreview(m == kModeNumber);
+  // Items of the added menus are enabled by the features behind them as each is built.
+  SyncEditMenu(app);
+  EnableCommand(ui, Command::UniquenessCheck, true);  // every mode
+  EnableCommand(ui, Command::MistakeCheck, m == kModePlay);
+  EnableCommand(ui, Command::Hint, m == kModePlay);
+  // Import, export and new puzzles work in every mode.
+  for (Command c : {Command::Import, Command::Export, Command::NewPuzzle, Command::LiveHints,
+                    Command::ExactTicks})
+    EnableCommand(ui, c, true);
 }
 
 }  // namespace gw

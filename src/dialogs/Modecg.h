@@ -24,4 +24,9 @@ void ModecgClose(App& app, Modecg& dlg);
 // Shows the mode dialog modally.
 void RunModeDialog(App& app);
 
+// Caption suffix of each mode (" : プレイモード" …).
+std::string ModeSuffix(int mode);
+// Enables the mode-dependent menu items and the key preview for the current mode.
+void ApplyModeMenus(App& app);
+
 }  // namespace gw

@@ -76,6 +76,8 @@ struct BoardLayout {
   // draws the board through them while zoomed.
   BoardView view;
   PaneSurface panes;
+  // The picture's own hints as the hint areas last showed them (image input with live hints).
+  std::vector<int> LiveHintsShown;
 };
 
 // ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.

@@ -1,6 +1,7 @@
 #include "display/HintCheck.h"
 
 #include "display/Draw.h"
+#include "display/ExactTicks.h"
 
 // The check is deliberately weak: it reads a line from each end only up to the first blank cell
 // and ticks each hint whose count of cells it has seen there, without asking whether the run is
@@ -93,8 +94,28 @@ void ScanFromEnd(CheckedLine& line) {
   }
 }
 
+// The exact check (an option of the player's): the hints whose runs the cells fix.
+void TickFixedRuns(CheckedLine& line) {
+  analysis::LineRuns runs;
+  std::vector<int> slots, cells;
+  for (int k = 1; k <= line.count; ++k)
+    if (line.Number(k) > 0) {
+      runs.push_back({line.Number(k), line.Colour(k)});
+      slots.push_back(k);
+    }
+  for (int i = 1; i <= line.size; ++i) cells.push_back(line.Cell(i));
+  std::vector<bool> fixed = FixedRuns(runs, cells);
+  for (size_t j = 0; j < runs.size(); ++j)
+    if (fixed[j]) line.Tick(slots[j]);
+}
+
 void ScanLine(CheckedLine& line) {
   if (line.count < 1) return;
+  // The solver counts its colours down by the check described above, whatever the player chose.
+  if (line.app.options.exactTicks && line.app.solver.SolverRunning == 0) {
+    TickFixedRuns(line);
+    return;
+  }
   int k = 1;
   while (line.Number(k) == 0) {
     if (k >= line.count) return;  // the line has no hints

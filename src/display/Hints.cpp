@@ -1,8 +1,10 @@
 // The hint numbers and their check marks.
 #include <cstdlib>
+#include <optional>
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/LiveHints.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
 
@@ -17,25 +19,33 @@ std::string HintText(int n) {
 }
 
 void DrawHints(App& app) {
+  // With live hints the picture's own hints are shown, without ticks (a picture has none). Until
+  // the hint areas have grown to hold them all, the runs next to the board are shown.
+  std::optional<PuzzleState> shownHints;
+  if (ShowsLiveHints(app)) shownHints = LiveHintState(app.puzzle);
+  const bool live = shownHints.has_value();
   const PuzzleState& p = app.puzzle;
+  const PuzzleState& h = live ? *shownHints : p;
+  const int rowShift = h.XHintCount - p.XHintCount, colShift = h.YHintCount - p.YHintCount;
   const BoardLayout& l = app.layout;
   Surface& s = BoardSurface(app);
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
-      const int* hint = p.RowHints[slot][y];
+      const int* hint = h.RowHints[slot + rowShift][y];
       s.PrintText(l.GridLeft + slot - 1, l.BoardTop + y - 1, HintText(hint[kHintNumber]),
                   SlotColor(app, hint[kHintColor]));
-      if (hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
+      if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
     }
   }
   for (int x = 1; x <= p.XSize; ++x) {
     for (int slot = 1; slot <= p.YHintCount; ++slot) {
-      const int* hint = p.ColHints[x][slot];
+      const int* hint = h.ColHints[x][slot + colShift];
       s.PrintText(l.BoardLeft + x - 1, l.GridTop + slot - 1, HintText(hint[kHintNumber]),
                   SlotColor(app, hint[kHintColor]));
-      if (hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
+      if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
     }
   }
+  app.layout.LiveHintsShown = live ? LiveHintsKey(h) : std::vector<int>{};
   NoteHints(app);
   // The repaint has wiped the hover highlight: the next move must not erase it.
   app.layout.HoverCol = 0;

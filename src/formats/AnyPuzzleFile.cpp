@@ -4,34 +4,15 @@
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
-#include "mainwnd/StorableText.h"
+#include "formats/PuzzleKinds.h"
+#include "state/StorableText.h"
 #include "platform/TextFile.h"
 #include "state/PuzzleFiles.h"
 
 namespace gw {
 namespace {
 
-enum class Own { None, Gwm, Gwc, Gwk, Gwa };
-
-Own OwnFormatOf(const std::string& path) {
-  if (HasExt(path, ".gwm")) return Own::Gwm;
-  if (HasExt(path, ".gwc")) return Own::Gwc;
-  if (HasExt(path, ".gwk")) return Own::Gwk;
-  if (HasExt(path, ".gwa")) return Own::Gwa;
-  return Own::None;
-}
-
-void ReadOwn(App& app, Own f, const std::string& path) {
-  app.puzzle.Mode = f == Own::Gwk || f == Own::Gwa ? kModeImage : kModePlay;
-  switch (f) {
-    case Own::Gwm: ReadHintPuzzle(app, path); break;
-    case Own::Gwc: ReadMonoHintPuzzle(app, path); break;
-    case Own::Gwk: ReadPicture(app, path); break;
-    case Own::Gwa: ReadMonoPicture(app, path); break;
-    case Own::None: break;
-  }
-  if (app.puzzle.LoadRefused) throw FormatError("プレイできる制限を越えています。");
-}
+constexpr const char* kNotWritable = "この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。";
 
 // The one solution of a puzzle whose file holds none, found by the engine.
 void FindSolution(PuzzleData& p) {
@@ -86,14 +67,14 @@ struct Holds {
 };
 
 Holds HoldsOf(const std::string& path) {
-  switch (OwnFormatOf(path)) {
-    case Own::Gwm: return {true, false, true, false};
-    case Own::Gwc: return {true, false, false, false};
-    case Own::Gwk:
-    case Own::Gwa: return {false, false, false, true};
-    case Own::None: break;
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  switch (kind ? kind->kind : PuzzleKind::Xml) {
+    case PuzzleKind::Gwm: return {true, false, true, false};
+    case PuzzleKind::Gwc: return {true, false, false, false};
+    case PuzzleKind::Gwk:
+    case PuzzleKind::Gwa: return {false, false, false, true};
+    default: return {true, true, false, true};  // .xml and .non
   }
-  return {true, true, false, true};  // .xml and .non
 }
 
 }  // namespace
@@ -109,39 +90,34 @@ std::vector<std::string> FieldsNotHeld(const PuzzleData& p, const std::string& p
 }
 
 PuzzleData ReadAnyPuzzle(App& app, const std::string& path) {
-  Own own = OwnFormatOf(path);
-  if (own == Own::None) {
-    if (ForeignFormatOf(path) == ForeignFormat::None) throw FormatError("このファイルの形式は読めません。");
-    return ReadForeignFile(path);
-  }
-  ReadOwn(app, own, path);
-  if (own == Own::Gwk || own == Own::Gwa) return DataFromPicture(app.puzzle, app.colors.ColorTable);
-  return DataFromHints(app.puzzle, app.colors.ColorTable);
+  return ReadPuzzleData(path, app.colors.ColorTable, app.puzzle);
 }
 
 void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
-  Own own = OwnFormatOf(path);
-  if (own == Own::None) {
-    if (!CanWrite(ForeignFormatOf(path))) throw FormatError("この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。");
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  if (!kind) throw FormatError(kNotWritable);
+  if (!kind->own()) {
+    if (!kind->writable) throw FormatError(kNotWritable);
     WriteForeignFile(path, p);
     return;
   }
+  PuzzleKind own = kind->kind;
   std::string why = WhyNotHeld(p);
   if (!why.empty()) throw FormatError("プレイできる制限を越えています。" + why);
-  if (own == Own::Gwm || own == Own::Gwc) RefuseUnstorableTexts(p, own == Own::Gwm);
+  if (own == PuzzleKind::Gwm || own == PuzzleKind::Gwc) RefuseUnstorableTexts(p, own == PuzzleKind::Gwm);
   ColorMapping m = MapColors(p, app.colors.ColorTable, false);
   switch (own) {
-    case Own::Gwm:
+    case PuzzleKind::Gwm:
       HintsToState(p, m, app.puzzle);
       WriteHintPuzzle(app, path);
       break;
-    case Own::Gwc: WriteMonoHints(p, path); break;
-    case Own::Gwk:
+    case PuzzleKind::Gwc: WriteMonoHints(p, path); break;
+    case PuzzleKind::Gwk:
       if (p.solution.empty()) FindSolution(p);
       PictureToState(p, m, app.puzzle);
       WritePicture(app, path);
       break;
-    default: throw FormatError("この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。");
+    default: throw FormatError(kNotWritable);
   }
 }
 

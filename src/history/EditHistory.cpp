@@ -1,6 +1,7 @@
 #include "history/EditHistory.h"
 
 #include "display/Highlight.h"
+#include "display/LiveHints.h"
 #include "history/Replay.h"
 
 namespace gw {
@@ -43,6 +44,7 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
     command();
   }
   SyncEditMenu(app);
+  FollowLiveHints(app);
 }
 
 void BeginStroke(App& app) {

@@ -5,7 +5,8 @@
 #include "display/Draw.h"
 #include "Messages.h"
 #include "dialogs/Sizein.h"
-#include "mainwnd/StorableText.h"
+#include "state/StorableText.h"
+#include "mainwnd/UniqueCheck.h"
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
@@ -173,6 +174,7 @@ bool WriteHintPuzzleOf(App& app) {
 // SaveFile writes the picture together with its companion hint file; after a declined overwrite
 // neither is written, as the companion would replace the hints of another picture.
 bool WritePictureOf(App& app) {
+  if (app.options.liveHints && !PictureSettlesOrSaveAnyway(app)) return false;
   AskTitleAndAnswer(app);
   FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
   return app.puzzle.DialogCancelled != 1 && dlg.saved;

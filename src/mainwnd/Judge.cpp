@@ -2,7 +2,7 @@
 
 #include "display/Draw.h"
 #include "Messages.h"
-#include "mainwnd/StorableText.h"
+#include "state/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"

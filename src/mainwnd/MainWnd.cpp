@@ -1,8 +1,10 @@
 #include "mainwnd/MainWnd.h"
 
 #include "Messages.h"
+#include "dialogs/Modecg.h"
 #include "display/Viewport.h"
 #include "display/Draw.h"
+#include "display/LiveHints.h"
 #include "display/PaletteBar.h"
 #include "commands/Commands.h"
 #include "history/EditHistory.h"
@@ -14,34 +16,6 @@
 
 namespace gw {
 
-std::string ModeSuffix(int mode) {
-  switch (mode) {
-    case kModePlay: return " : プレイモード";
-    case kModeNumber: return " : 数字入力モード";
-    case kModeImage: return " : 画像入力モード";
-    default: return "";
-  }
-}
-
-void ApplyModeMenus(App& app) {
-  int m = app.puzzle.Mode;
-  Platform& ui = app.ui;
-  EnableCommand(ui, Command::New, m != kModePlay);
-  EnableCommand(ui, Command::StartOver, m != kModeNumber);
-  EnableCommand(ui, Command::InvertImage, m == kModeImage);
-  EnableCommand(ui, Command::ScrollImage, m == kModeImage);
-  EnableCommand(ui, Command::Judge, m == kModePlay);
-  EnableCommand(ui, Command::AutoSolve, m == kModePlay);
-  ui.SetKeyPreview(m == kModeNumber);
-  // Items of the added menus are enabled by the features behind them as each is built.
-  SyncEditMenu(app);
-  EnableCommand(ui, Command::UniquenessCheck, true);  // every mode
-  EnableCommand(ui, Command::MistakeCheck, m == kModePlay);
-  EnableCommand(ui, Command::Hint, m == kModePlay);
-  // Import, export and new puzzles work in every mode.
-  for (Command c : {Command::Import, Command::Export, Command::NewPuzzle}) EnableCommand(ui, c, true);
-}
-
 void MainWndLoad(App& app) {
   PuzzleState& p = app.puzzle;
   p.AppCaption = kAppCaption;
@@ -51,6 +25,7 @@ void MainWndLoad(App& app) {
     app.ui.SetCaption(p.AppCaption + ModeSuffix(p.Mode));
     ApplyModeMenus(app);
     LoadSettings(app);
+    ShowOptionTicks(app);
   }
   TwipsSize screen = app.ui.ScreenSize();
   app.ui.SetWindowGeometry(TwipsRect{0, 0, screen.width, 0.95 * screen.height});
@@ -87,6 +62,7 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   NoteStroke(app);
+  FollowLiveHints(app);
 }
 
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
@@ -103,6 +79,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
     default: break;
   }
   if (drag) NoteStroke(app);
+  if (drag) FollowLiveHints(app);
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {

@@ -26,9 +26,5 @@ void MainWndClosed(App& app);
 // A press in the palette box Pic(index); y in the box's own units.
 void PicMouseDown(App& app, int index, int button, int shift, double x, double y);
 
-// Caption suffix of each mode (" : プレイモード" …).
-std::string ModeSuffix(int mode);
-// Enables the six mode-dependent menu items and the key preview for the current mode.
-void ApplyModeMenus(App& app);
 
 }  // namespace gw

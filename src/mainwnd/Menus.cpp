@@ -14,6 +14,7 @@
 #include "mainwnd/UniqueCheck.h"
 #include "print/Insatu.h"
 #include "settings/Cust.h"
+#include "settings/Options.h"
 #include "solver/AutoSolve.h"
 #include "mainwnd/FileCommands.h"
 
@@ -103,6 +104,8 @@ void Run(App& app, Command command) {
     case C::Import: ImportCommand(app); break;
     case C::Export: ExportCommand(app); break;
     case C::NewPuzzle: NewPuzzleCommand(app); break;
+    case C::LiveHints:
+    case C::ExactTicks: ToggleOption(app, command); break;
     case C::About: AboutCommand(app); break;
     case C::Help: HelpClick(app); break;
     case C::ZoomIn: ZoomBoardAtCentre(app, 1); break;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "analysis/Analysis.h"
+#include "dialogs/Modecg.h"
 #include "display/Draw.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"

@@ -1,5 +1,7 @@
 #include "mainwnd/UniqueCheck.h"
 
+#include <algorithm>
+
 #include "App.h"
 #include "display/Highlight.h"
 #include "display/Viewport.h"
@@ -18,6 +20,16 @@ std::string DifficultyText(analysis::Difficulty d) {
     case analysis::Difficulty::kProbe: return "難易度：背理法（1マスずつ仮定すれば解けます）";
     default: return "難易度：探索（さらに深い仮定が必要です）";
   }
+}
+
+// The automatic solve reasons its own way, weaker on colour lines and without the deeper search:
+// on a colour puzzle or one only search settles, its count of trials may tell another story.
+bool SolveMayDiffer(const analysis::Analysis& a) {
+  if (a.difficulty == analysis::Difficulty::kSearch) return true;
+  if (a.boards.empty()) return false;
+  const std::vector<std::uint8_t>& cells = a.boards[0].cells;
+  auto first = std::find_if(cells.begin(), cells.end(), [](std::uint8_t v) { return v != 0; });
+  return std::any_of(first, cells.end(), [&](std::uint8_t v) { return v != 0 && v != *first; });
 }
 
 std::string BadLineText(const analysis::Puzzle& puzzle) {
@@ -71,7 +83,9 @@ analysis::Analysis RunCheck(App& app, const analysis::Puzzle& puzzle) {
 
 std::string VerdictText(const analysis::Analysis& a, int mode, const std::string& badLine) {
   switch (a.solutions) {
-    case 1: return "解は一つだけです。" + kBreak + DifficultyText(a.difficulty);
+    case 1:
+      return "解は一つだけです。" + kBreak + DifficultyText(a.difficulty) +
+             (SolveMayDiffer(a) ? kBreak + "※「自動で解く」は独自の手順で一歩ずつ解くため、これより多く仮定を使うことがあります。" : "");
     case 0: return "解がありません。" + (badLine.empty() ? "" : kBreak + badLine);
     case analysis::kUnknown:
       return a.cancelled ? "判定を取りやめました。" : "時間内に判定できませんでした。";
@@ -94,6 +108,18 @@ void UniquenessCheck(App& app) {
   ShowTint(app, Highlight(app, a));
   std::string badLine = a.solutions == 0 ? BadLineText(puzzle) : "";
   app.ui.MsgBox(VerdictText(a, p.Mode, badLine), MsgButtons::Ok, MsgIcon::None, 1, kTitle);
+}
+
+bool PictureSettlesOrSaveAnyway(App& app) {
+  const analysis::Analysis a = RunCheck(app, PicturePuzzle(app.puzzle));
+  if (a.solutions == 1) return true;
+  ShowTint(app, Highlight(app, a));
+  std::string text = a.solutions == analysis::kUnknown
+                         ? "この絵のヒントで解が一つに決まるかどうか、判定できませんでした。"
+                         : "この絵のヒントでは、解が一つに決まりません。" + kBreak +
+                               "色の付いたマスは、この絵と別の解とで変わるマスです。";
+  text += kBreak + "それでも保存しますか？";
+  return app.ui.MsgBox(text, MsgButtons::YesNo, MsgIcon::Question, 2, "保存") == MsgResult::Yes;
 }
 
 }  // namespace gw

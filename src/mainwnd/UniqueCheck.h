@@ -14,6 +14,10 @@ struct App;
 // of the picture and highlights the cells another solution paints differently.
 void UniquenessCheck(App& app);
 
+// Before a picture is saved with live hints on: true when its hints settle it, or when the user,
+// shown the cells another solution changes, chooses to save it anyway.
+bool PictureSettlesOrSaveAnyway(App& app);
+
 // The message the check shows for a verdict (lines joined by CR). `mode` picks the words for the
 // highlight; `badLine` names a line whose runs cannot fit, if any.
 std::string VerdictText(const analysis::Analysis& a, int mode, const std::string& badLine);

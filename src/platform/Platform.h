@@ -51,7 +51,7 @@ class Platform {
   virtual ~Platform() = default;
 
   // Called once by App's constructor: the platform calls the core's handlers with it.
-  virtual void Bind(App& app) = 0;
+  void Bind(App& app) { app_ = &app; }
 
   // An empty title means the application's title. `defaultButton` counts from 1.
   virtual MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
@@ -100,6 +100,8 @@ class Platform {
 
   // The tint of the board's highlight (display/Highlight.h) changed: the window paints it anew.
   virtual void HighlightChanged() {}
+  // Shows or takes away the tick beside a menu item that turns an option on and off.
+  virtual void CheckMenuItem(MenuId, int /*index*/, bool /*checked*/) {}
   // A long piece of work: BeginLongWork before it, LongWorkCancelled now and then while it runs
   // (the window may show a box with キャンセル and take its events; true once it was pressed),
   // EndLongWork after it.
@@ -129,12 +131,18 @@ class Platform {
   virtual void PicGeometryChanged(int /*index*/, const TwipsRect& /*before*/) {}
   // After BeginLongWork has stored the text.
   virtual void LongWorkBegun() {}
-  // A new program starts in the same window.
-  void ForgetWindowFacts() { facts_ = {}; }
+  // The program bound, if any.
+  App* BoundApp() const { return app_; }
+  // A new program starts in the same window: nothing of the last one is kept.
+  void ForgetWindow() {
+    facts_ = {};
+    app_ = nullptr;
+  }
 
  private:
   static int PicSlot(int index) { return index == 0 ? 0 : 1; }
   WindowFacts facts_;
+  App* app_ = nullptr;
 };
 
 }  // namespace gw

@@ -14,6 +14,7 @@ struct SheetShape {
   double width = 1;                       // a line's width, a text's size
   Rgb color = 0;
   std::string text;
+  double fit = 0;  // a text's widest: a wider one is narrowed to it (0: as wide as it comes)
 };
 
 struct SheetDrawing {

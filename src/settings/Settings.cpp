@@ -2,6 +2,7 @@
 
 #include "display/Colors.h"
 #include "Messages.h"
+#include "settings/Options.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -17,6 +18,7 @@ void SetDefaults(App& app) {
   Rgb* table = app.colors.ColorTable;
   p.MarkStyle = 0;
   p.AutoCheck = 1;
+  app.options = Options{};
   table[16] = MakeRgb(255, 128, 128);
   table[17] = MakeRgb(255, 128, 0);
   table[18] = MakeRgb(255, 0, 128);
@@ -43,6 +45,8 @@ void ReadFile(App& app, TextReader& in) {
   if (!ReadInto(in, p.AutoCheck, int16)) return;
   for (int i = kFirstUserColor; i < kColorCount; ++i)
     if (!ReadInto(in, app.colors.ColorTable[i], int32)) return;
+  // The options follow the numbers, one to a line; a file without them leaves them off.
+  while (!in.AtEnd()) ReadOptionLine(app.options, in.ReadLine());
 }
 
 }  // namespace
@@ -69,6 +73,7 @@ bool SaveSettings(App& app) {
     out.WriteNumber(p.MarkStyle);
     out.WriteNumber(p.AutoCheck);
     for (int i = kFirstUserColor; i < kColorCount; ++i) out.WriteNumber(app.colors.ColorTable[i]);
+    for (const std::string& line : OptionLines(app.options)) out.WriteLine(line);
     out.Commit();
     return true;
   } catch (const FileError& e) {

@@ -1,6 +1,6 @@
 #include "state/PuzzleFiles.h"
 
-#include <optional>
+#include <memory>
 
 #include "display/Draw.h"
 #include "Messages.h"
@@ -18,8 +18,15 @@ namespace {
 
 // Nothing of the puzzle has changed when a file is refused.
 void Refuse(App& app) {
-  Msg(app, "プレイできる制限を越えています。");
+  Msg(app, kRefusedBoardText);
   app.puzzle.LoadRefused = 1;
+}
+
+// The step after a parse that shows its outcome: a refused board is told to the player and leaves
+// the puzzle in memory as it was.
+void Adopt(App& app, ParsedPuzzle parsed) {
+  if (!parsed.puzzle) Refuse(app);
+  else app.puzzle = std::move(*parsed.puzzle);
 }
 
 // Hint counts are not limited by the file; beyond the arrays they are a subscript error.
@@ -28,15 +35,15 @@ void CheckHintCount(int count, int line) {
 }
 
 // A puzzle read completely replaces the puzzle in memory; the start of every read.
-PuzzleState FreshHintPuzzle(const PuzzleState& current, const HintFileHead& head) {
-  PuzzleState next = current;
-  next.Title = head.Title;
-  next.Answer = head.Answer;
-  next.XHintCount = head.XHintCount;
-  next.XSize = head.XSize;
-  next.YHintCount = head.YHintCount;
-  next.YSize = head.YSize;
-  FullReset(next);
+std::unique_ptr<PuzzleState> FreshHintPuzzle(const PuzzleState& current, const HintFileHead& head) {
+  auto next = std::make_unique<PuzzleState>(current);
+  next->Title = head.Title;
+  next->Answer = head.Answer;
+  next->XHintCount = head.XHintCount;
+  next->XSize = head.XSize;
+  next->YHintCount = head.YHintCount;
+  next->YSize = head.YSize;
+  FullReset(*next);
   return next;
 }
 
@@ -68,13 +75,10 @@ int* RowSlot(PuzzleState& p, int y, int s) { return p.RowHints[s][y]; }
 int* ColSlot(PuzzleState& p, int x, int s) { return p.ColHints[x][s]; }
 
 // The sizes of a picture file; false when refused.
-bool ReadPictureSizes(App& app, TextReader& reader, PuzzleState& next) {
+bool ReadPictureSizes(TextReader& reader, PuzzleState& next) {
   int xSize = reader.ReadInt16();
   int ySize = reader.ReadInt16();
-  if (!SizeFits(xSize) || !SizeFits(ySize)) {
-    Refuse(app);
-    return false;
-  }
+  if (!SizeFits(xSize) || !SizeFits(ySize)) return false;
   next.XSize = xSize;
   next.YSize = ySize;
   return true;
@@ -94,27 +98,22 @@ void ReadPictureRows(TextReader& reader, PuzzleState& next, int (*cell)(const st
 int ColourCell(const std::string& c) { return c.size() == 1 && c[0] >= '0' && c[0] <= '9' ? c[0] - '0' : 0; }
 int MonoCell(const std::string& c) { return c == "1" ? 1 : 0; }
 
-void ReadPictureFile(App& app, const std::string& path, bool withPalette) {
-  app.puzzle.LoadRefused = 0;
-  TextReader reader = TextReader::Open(path);
-  PuzzleState next = app.puzzle;
-  if (!ReadPictureSizes(app, reader, next)) return;
-  if (withPalette) ReadPaletteLine(reader, next.Palette);
-  ReadPictureRows(reader, next, withPalette ? ColourCell : MonoCell);
-  app.puzzle = std::move(next);
+ParsedPuzzle ParsePictureFile(TextReader& reader, const PuzzleState& base, bool withPalette) {
+  auto next = std::make_unique<PuzzleState>(base);
+  if (!ReadPictureSizes(reader, *next)) return {};
+  if (withPalette) ReadPaletteLine(reader, next->Palette);
+  ReadPictureRows(reader, *next, withPalette ? ColourCell : MonoCell);
+  return {std::move(next)};
 }
 
 // The sizes line of a hint file, checked: a fresh puzzle of those sizes, or nothing when the
 // board is refused.
-std::optional<PuzzleState> ReadCheckedHead(App& app, TextReader& reader, bool mono) {
+std::unique_ptr<PuzzleState> ReadCheckedHead(TextReader& reader, const PuzzleState& base, bool mono) {
   HintFileHead head = ReadHintFileHead(reader, mono);
-  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) {
-    Refuse(app);
-    return std::nullopt;
-  }
+  if (!SizeFits(head.XSize) || !SizeFits(head.YSize)) return nullptr;
   CheckHintCount(head.XHintCount, head.sizesLine);
   CheckHintCount(head.YHintCount, head.sizesLine);
-  return FreshHintPuzzle(app.puzzle, head);
+  return FreshHintPuzzle(base, head);
 }
 
 // Restores the normal pointer however the operation ends.
@@ -126,40 +125,53 @@ struct BusyPointer {
 
 }  // namespace
 
-void ReadHintPuzzle(App& app, const std::string& path) {
-  app.puzzle.LoadRefused = 0;
-  TextReader reader = TextReader::Open(path);
-  std::optional<PuzzleState> fresh = ReadCheckedHead(app, reader, false);
-  if (!fresh) return;
-  PuzzleState& next = *fresh;
-  ReadPaletteLine(reader, next.Palette);
-  for (int y = 1; y <= next.YSize; ++y) {
+ParsedPuzzle ParseHintPuzzle(TextReader& reader, const PuzzleState& base) {
+  std::unique_ptr<PuzzleState> next = ReadCheckedHead(reader, base, false);
+  if (!next) return {};
+  ReadPaletteLine(reader, next->Palette);
+  for (int y = 1; y <= next->YSize; ++y) {
     int line = reader.Line();
     std::string text = reader.ReadLine();
-    for (int s = 1; s <= next.XHintCount; ++s) ParseHintField(text, s, line, next.RowHints[s][y]);
+    for (int s = 1; s <= next->XHintCount; ++s) ParseHintField(text, s, line, next->RowHints[s][y]);
   }
-  for (int x = 1; x <= next.XSize; ++x) {
+  for (int x = 1; x <= next->XSize; ++x) {
     int line = reader.Line();
     std::string text = reader.ReadLine();
-    for (int s = 1; s <= next.YHintCount; ++s) ParseHintField(text, s, line, next.ColHints[x][s]);
+    for (int s = 1; s <= next->YHintCount; ++s) ParseHintField(text, s, line, next->ColHints[x][s]);
   }
-  app.puzzle = std::move(next);
+  return {std::move(next)};
 }
 
-void ReadMonoHintPuzzle(App& app, const std::string& path) {
+ParsedPuzzle ParseMonoHintPuzzle(TextReader& reader, const PuzzleState& base) {
+  std::unique_ptr<PuzzleState> next = ReadCheckedHead(reader, base, true);
+  if (!next) return {};
+  SetDefaultPalette(*next);
+  for (int y = 1; y <= next->YSize; ++y) ReadMonoHintLine(reader, next->XHintCount, RowSlot, *next, y);
+  for (int x = 1; x <= next->XSize; ++x) ReadMonoHintLine(reader, next->YHintCount, ColSlot, *next, x);
+  return {std::move(next)};
+}
+
+ParsedPuzzle ParsePicture(TextReader& reader, const PuzzleState& base) { return ParsePictureFile(reader, base, true); }
+ParsedPuzzle ParseMonoPicture(TextReader& reader, const PuzzleState& base) {
+  return ParsePictureFile(reader, base, false);
+}
+
+namespace {
+
+// A reader of the program's own files: the file opened, parsed over the puzzle in memory, and
+// the outcome shown.
+void ReadOwnFile(App& app, const std::string& path, ParsedPuzzle (*parse)(TextReader&, const PuzzleState&)) {
   app.puzzle.LoadRefused = 0;
   TextReader reader = TextReader::Open(path);
-  std::optional<PuzzleState> fresh = ReadCheckedHead(app, reader, true);
-  if (!fresh) return;
-  PuzzleState& next = *fresh;
-  SetDefaultPalette(next);
-  for (int y = 1; y <= next.YSize; ++y) ReadMonoHintLine(reader, next.XHintCount, RowSlot, next, y);
-  for (int x = 1; x <= next.XSize; ++x) ReadMonoHintLine(reader, next.YHintCount, ColSlot, next, x);
-  app.puzzle = std::move(next);
+  Adopt(app, parse(reader, app.puzzle));
 }
 
-void ReadPicture(App& app, const std::string& path) { ReadPictureFile(app, path, true); }
-void ReadMonoPicture(App& app, const std::string& path) { ReadPictureFile(app, path, false); }
+}  // namespace
+
+void ReadHintPuzzle(App& app, const std::string& path) { ReadOwnFile(app, path, ParseHintPuzzle); }
+void ReadMonoHintPuzzle(App& app, const std::string& path) { ReadOwnFile(app, path, ParseMonoHintPuzzle); }
+void ReadPicture(App& app, const std::string& path) { ReadOwnFile(app, path, ParsePicture); }
+void ReadMonoPicture(App& app, const std::string& path) { ReadOwnFile(app, path, ParseMonoPicture); }
 
 namespace {
 

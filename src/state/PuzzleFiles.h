@@ -1,13 +1,29 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "App.h"
+#include "platform/TextFile.h"
 
 namespace gw {
 
-// The four puzzle and picture formats. Readers take the full path, set LoadRefused, refuse a
-// board over 20 with "プレイできる制限を越えています。" and throw FileError for anything
-// malformed; a refused or failed read leaves the puzzle in memory as it was.
+// Why the program will not hold a board: more than 20 cells on a side, or none.
+inline constexpr const char* kRefusedBoardText = "プレイできる制限を越えています。";
+
+// The program's own files parsed, with nothing shown and nothing in memory changed: the puzzle
+// (`base` with what the file holds put in), or none when the board is refused. Malformed content
+// throws FileError.
+struct ParsedPuzzle {
+  std::unique_ptr<PuzzleState> puzzle;
+};
+ParsedPuzzle ParseHintPuzzle(TextReader& reader, const PuzzleState& base);      // .gwm
+ParsedPuzzle ParseMonoHintPuzzle(TextReader& reader, const PuzzleState& base);  // .gwc
+ParsedPuzzle ParsePicture(TextReader& reader, const PuzzleState& base);         // .gwk
+ParsedPuzzle ParseMonoPicture(TextReader& reader, const PuzzleState& base);     // .gwa
+
+// The same read into the puzzle in memory. Readers take the full path, set LoadRefused, refuse a
+// board over 20 with kRefusedBoardText and throw FileError for anything malformed; a refused or
+// failed read leaves the puzzle in memory as it was.
 void ReadHintPuzzle(App& app, const std::string& path);      // .gwm
 void ReadMonoHintPuzzle(App& app, const std::string& path);  // .gwc
 void ReadPicture(App& app, const std::string& path);         // .gwk

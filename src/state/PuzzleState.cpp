@@ -112,4 +112,9 @@ void DeriveHints(PuzzleState& p) {
     AlignToBoard(p.YHintCount, [&](int s) -> int* { return p.ColHints[x][s]; });
 }
 
+void AlignHintsToBoard(PuzzleState& p) {
+  for (int y = 1; y <= p.YSize; ++y) AlignToBoard(p.XHintCount, [&](int s) -> int* { return p.RowHints[s][y]; });
+  for (int x = 1; x <= p.XSize; ++x) AlignToBoard(p.YHintCount, [&](int s) -> int* { return p.ColHints[x][s]; });
+}
+
 }  // namespace gw

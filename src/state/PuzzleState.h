@@ -62,5 +62,8 @@ void FullReset(PuzzleState& p);
 void SetDefaultPalette(PuzzleState& p);
 // Replaces the hint counts and the number and colour planes by the runs of the picture in Grid.
 void DeriveHints(PuzzleState& p);
+// Moves each line's hints so that its last run sits in the slot next to the board, after the hint
+// counts grew.
+void AlignHintsToBoard(PuzzleState& p);
 
 }  // namespace gw

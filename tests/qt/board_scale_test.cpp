@@ -17,27 +17,41 @@ namespace {
 
 constexpr qreal kRatios[] = {1, 1.5, 2};
 
+// 15 × 15 with hints of two digits everywhere: "1 11 13 11 1" and "A0 20 88" in red.
+void TwoDigitsEverywhere(App& app) {
+  test::MakeBoard(app, 15, 15, 5, 5);
+  for (int line = 1; line <= 15; ++line) {
+    test::SetRowHints(app, line, line % 2 ? std::vector<int>{1, 11, 13, 11, 1} : std::vector<int>{100, 20, 88}, 2);
+    test::SetColHints(app, line, line % 2 ? std::vector<int>{100, 20, 88} : std::vector<int>{1, 11, 13, 11, 1}, 2);
+  }
+}
+
 struct Board {
   QtPlatform ui;
   App app{ui};
 
-  explicit Board(QSize size = {640, 480}, qreal ratio = 1) {
+  explicit Board(QSize size = {640, 480}, qreal ratio = 1, void (*hints)(App&) = TwoDigitsEverywhere) {
     ImageSurface& image = ui.Image(SurfaceId::Main);
     image.Resize(size, ratio);
     image.SetOuterSize({(size.width() + 16) * kTwipsPerPixel, (size.height() + 60) * kTwipsPerPixel});
     LoadSettings(app);
-    // 15 × 15 with hints of two digits everywhere: "1 11 13 11 1" and "A0 20 88" in red.
-    test::MakeBoard(app, 15, 15, 5, 5);
+    hints(app);
     app.puzzle.Mode = kModePlay;
     app.puzzle.Palette[2] = 12;
-    for (int line = 1; line <= 15; ++line) {
-      test::SetRowHints(app, line, line % 2 ? std::vector<int>{1, 11, 13, 11, 1} : std::vector<int>{100, 20, 88}, 2);
-      test::SetColHints(app, line, line % 2 ? std::vector<int>{100, 20, 88} : std::vector<int>{1, 11, 13, 11, 1}, 2);
-    }
     PaintBoard(app);
   }
   ImageSurface& surface() { return ui.Image(SurfaceId::Main); }
   const QImage& image() { return surface().image(); }
+  // The columns the red ink of the unit square at (x, y) spans; empty when it has none.
+  std::pair<int, int> InkSpan(int x, int y, int& slotWidth) {
+    QRect slot = surface().DeviceRect(x, y, x + 1, y + 1);
+    slotWidth = slot.width();
+    int left = slot.right() + 1, right = slot.left() - 1;
+    for (int py = slot.top(); py <= slot.bottom(); ++py)
+      for (int px = slot.left(); px <= slot.right(); ++px)
+        if (image().pixel(px, py) == qRgb(255, 0, 0)) left = std::min(left, px), right = std::max(right, px);
+    return {left, right};
+  }
 };
 
 TEST(BoardScale, ExclusiveOrPairsRestoreEveryDevicePixelAtEveryScale) {
@@ -69,7 +83,8 @@ TEST(BoardScale, ExclusiveOrPairsRestoreEveryDevicePixelAtEveryScale) {
 
 // Every pixel of the hints' red lies inside its slot, at least one device pixel from each edge,
 // so that neighbouring numbers never touch each other or the lines between them; two-digit
-// numbers keep a sixth of the slot from its sides, so that a row of them reads as numbers apart.
+// numbers keep half of a third of the slot from its sides, so that a row of them reads as numbers
+// apart.
 TEST(BoardScale, TwoDigitHintsStayInsideTheirSlotsWithAGapAtEveryScale) {
   for (qreal ratio : kRatios) {
     for (QSize size : {QSize(640, 480), QSize(420, 330), QSize(1280, 1000)}) {
@@ -92,7 +107,7 @@ TEST(BoardScale, TwoDigitHintsStayInsideTheirSlotsWithAGapAtEveryScale) {
           hints += (p.RowHints[s][line][kHintNumber] != 0) + (p.ColHints[line][s][kHintNumber] != 0);
       for (const auto& [slot, number] : boxes) {
         // The font's em is the slot's edge, give or take the pixel the edges' rounding adds.
-        int across = number >= 10 ? std::max(1, (slot.width() - 1) / 6) : 1;
+        int across = number >= 10 ? std::max(1, ((slot.width() - 1) / 3 + 1) / 2) : 1;
         QRect inner = slot.adjusted(across, 1, -across, -1);
         // Scan the slot with a pixel of its neighbours round it.
         QRect around = slot.adjusted(-1, -1, 1, 1);
@@ -112,6 +127,45 @@ TEST(BoardScale, TwoDigitHintsStayInsideTheirSlotsWithAGapAtEveryScale) {
       EXPECT_EQ(inked, hints) << ratio << " " << size.width();  // every number has its ink
     }
   }
+}
+
+// Boards of 5, 15 and 20 columns whose hints mix one and two digits the way that used to read
+// as one number ("3" beside "13" as 313, "2 3 11 4" as 2 311 4): between the ink of any two
+// neighbouring hints, across the row hints and from column to column, lies at least a third of
+// a slot, at every scale; and a one-digit hint stands where it always stood.
+template <int Columns>
+void MixedHints(App& app) {
+  test::MakeBoard(app, Columns, 20, 4, 2);
+  const std::vector<int> rows[] = {{2, 3, 11, 4}, {3, 13}, {5, 15}, {13, 3}, {1, 11, 1, 10}, {9, 8, 7, 6}};
+  for (int y = 1; y <= 20; ++y) test::SetRowHints(app, y, rows[y % 6], 2);
+  const std::vector<int> cols[] = {{3}, {13}, {5, 15}, {1}, {12, 4}, {7, 1}};
+  for (int x = 1; x <= Columns; ++x) test::SetColHints(app, x, cols[x % 6], 2);
+}
+
+TEST(BoardScale, NeighbouringHintsKeepAThirdOfASlotBetweenTheirInkAtEveryScale) {
+  int pairs = 0;
+  for (qreal ratio : kRatios)
+    for (auto hints : {MixedHints<5>, MixedHints<15>, MixedHints<20>})
+      for (QSize size : {QSize(640, 480), QSize(1280, 1000)}) {
+        Board b(size, ratio, hints);
+        const int columns = b.app.puzzle.XSize;
+        const PuzzleState& p = b.app.puzzle;
+        const BoardLayout& l = b.app.layout;
+        auto check = [&](int x1, int y1, int x2, int y2) {
+          int w1 = 0, w2 = 0;
+          auto [l1, r1] = b.InkSpan(x1, y1, w1);
+          auto [l2, r2] = b.InkSpan(x2, y2, w2);
+          if (r1 < l1 || r2 < l2) return;  // an empty slot
+          ++pairs;
+          ASSERT_GE(l2 - r1 - 1, (std::min(w1, w2) + 2) / 3 - 1)
+              << "ratio " << ratio << " columns " << columns << " width " << size.width() << " at " << x1 << "," << y1;
+        };
+        for (int y = 1; y <= p.YSize; ++y)
+          for (int s = 1; s < p.XHintCount; ++s) check(l.GridLeft + s - 1, l.BoardTop + y - 1, l.GridLeft + s, l.BoardTop + y - 1);
+        for (int x = 1; x < p.XSize; ++x)
+          for (int s = 1; s <= p.YHintCount; ++s) check(l.BoardLeft + x - 1, l.GridTop + s - 1, l.BoardLeft + x, l.GridTop + s - 1);
+      }
+  EXPECT_GT(pairs, 500);
 }
 
 // Random play, ticks and trials that leave the picture behind the state; the redraw must then

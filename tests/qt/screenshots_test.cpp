@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -103,6 +104,34 @@ TEST_F(Screenshots, TwoDigitHints) {
   MainWndPaint(app);
   w.update();
   Shot(QString("two-digit-hints-scale%1.png").arg(w.devicePixelRatioF()));
+}
+
+// Boards of 5, 15 and 20 columns whose hints put one and two digits side by side ("3" beside
+// "13", "2 3 11 4"), each named after its width and the display scale.
+TEST_F(Screenshots, MixedHints) {
+  for (int columns : {5, 15, 20}) {
+    test::MakeBoard(app, columns, 20, 4, 2);
+    app.puzzle.Mode = kModePlay;
+    const std::vector<int> rows[] = {{2, 3, 11, 4}, {3, 13}, {5, 15}, {13, 3}, {1, 11, 1, 10}, {9, 8, 7, 6}};
+    for (int y = 1; y <= 20; ++y) test::SetRowHints(app, y, rows[y % 6]);
+    const std::vector<int> cols[] = {{3}, {13}, {5, 15}, {1}, {12, 4}, {7, 1}};
+    for (int x = 1; x <= columns; ++x) test::SetColHints(app, x, cols[x % 6]);
+    w.resize(columns == 5 ? 480 : 800, 760);
+    QTest::qWait(300);
+    MainWndPaint(app);
+    w.update();
+    Shot(QString("mixed-hints-%1-scale%2.png").arg(columns).arg(w.devicePixelRatioF()));
+  }
+}
+
+// The tools menu with one of its options on: the item carries its tick.
+TEST_F(Screenshots, ToolsMenuWithAnOptionOn) {
+  Choose("ヒントを厳密にチェック(&X)");
+  EXPECT_TRUE(app.options.exactTicks);
+  for (QMenu* menu : w.menuBar()->findChildren<QMenu*>())
+    if (menu->title() == "ツール(&T)") menu->popup(w.mapToGlobal(QPoint(300, 30)));
+  Shot("tools-menu-option-on.png");
+  Choose("ヒントを厳密にチェック(&X)");
 }
 
 TEST_F(Screenshots, PrintDialogAndThePdfOfferWithoutAPrinter) {

@@ -4,6 +4,7 @@
 
 #include "Mirror.h"
 #include "Runner.h"
+#include "commands/Commands.h"
 #include "display/Highlight.h"
 #include "frontends/scripted/ScriptText.h"
 
@@ -65,6 +66,16 @@ void DumpMenus(Runner& r, App&) {
           << " Option1=" << on(MenuId::Option, 1) << " Option2=" << on(MenuId::Option, 2)
           << " Option5=" << on(MenuId::Option, 5) << " Option7=" << on(MenuId::Option, 7)
           << " keypreview=" << (r.ui().KeyPreview() ? "on" : "off") << "\n";
+}
+
+// An addition to the runner: the options of the tools menu, as held and as their items' ticks.
+void DumpOptions(Runner& r, App& app) {
+  auto tick = [&](Command c) {
+    std::optional<MenuPlace> at = PlaceOf(c);
+    return at && r.ui().MenuChecked(at->menu, at->index) ? "ticked" : "unticked";
+  };
+  r.out() << "OPTIONS LiveHints=" << app.options.liveHints << " " << tick(Command::LiveHints)
+          << " ExactTicks=" << app.options.exactTicks << " " << tick(Command::ExactTicks) << "\n";
 }
 
 void DumpCursor(Runner& r, App& app) {
@@ -140,7 +151,7 @@ void Dump(Runner& r, const ScriptLine& line) {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
       {"history", DumpHistory}, {"keycursor", DumpKeyCursor}, {"overlay", DumpOverlay},
-      {"view", DumpView},
+      {"view", DumpView}, {"options", DumpOptions},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

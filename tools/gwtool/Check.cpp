@@ -1,21 +1,16 @@
 #include "Check.h"
 #include "FormatCommands.h"
 
-#include <strings.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
-#include "App.h"
 #include "Arguments.h"
-#include "frontends/quiet/QuietPlatform.h"
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
 #include "formats/PuzzleGenerator.h"
+#include "formats/PuzzleKinds.h"
 #include "platform/FileError.h"
-#include "state/PuzzleFiles.h"
 
 namespace gw {
 namespace {
@@ -29,33 +24,22 @@ struct CheckOptions {
   std::vector<std::string> files;
 };
 
-bool HasExt(const std::string& path, const char* ext) {
-  size_t n = std::strlen(ext);
-  return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, ext) == 0;
-}
-
-// The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr.
+// The puzzle of a hint file, or the hints of a picture file; false with the reason on stderr. A
+// name of no known kind is read as a .gwm.
 bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
   if (IsForeignPuzzlePath(path)) return ReadForeignForCheck(path, out);
-  QuietPlatform ui;
-  auto app = std::make_unique<App>(ui);
-  app->puzzle.Mode = kModePlay;
-  const bool picture = HasExt(path, ".gwk") || HasExt(path, ".gwa");
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  if (!kind) kind = &FileKind(PuzzleKind::Gwm);
   try {
-    if (HasExt(path, ".gwk")) ReadPicture(*app, path);
-    else if (HasExt(path, ".gwa")) ReadMonoPicture(*app, path);
-    else if (HasExt(path, ".gwc")) ReadMonoHintPuzzle(*app, path);
-    else ReadHintPuzzle(*app, path);
+    std::unique_ptr<PuzzleState> p = ReadOwnPuzzle(*kind, path);
+    out = kind->picture ? PicturePuzzle(*p) : HintPuzzle(*p);
   } catch (const FileError& e) {
     std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return false;
-  }
-  if (app->puzzle.LoadRefused) {
-    for (const std::string& text : ui.messages) std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), text.c_str());
-    if (ui.messages.empty()) std::fprintf(stderr, "gwtool: %s: 読めません。\n", path.c_str());
+  } catch (const FormatError& e) {
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
     return false;
   }
-  out = picture ? PicturePuzzle(app->puzzle) : HintPuzzle(app->puzzle);
   return true;
 }
 

@@ -1,6 +1,7 @@
 // gwtool: command-line work on puzzle files, without a window. The commands and their exit
 // statuses are in kUsage below and in the README; every command exits 5 on a bad command line.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@
 #include "platform/Utf8.h"
 #include "frontends/scripted/ScriptText.h"
 #include "solver/AutoSolve.h"
-#include "state/PuzzleFiles.h"
+#include "formats/PuzzleKinds.h"
 #include "frontends/quiet/QuietPlatform.h"
 
 namespace gw {
@@ -37,26 +38,23 @@ int BadCommandLine() {
   return kBadCommandLine;
 }
 
-bool EndsWithNoCase(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && EqualsIgnoringCase(s.substr(s.size() - tail.size()), tail);
-}
-
-// Reads the puzzle for play; false (with the reason on standard error) when it cannot be read.
-bool ReadPuzzle(App& app, QuietPlatform& ui, const std::string& path) {
+// Reads the puzzle for play; false (with the reason on standard error) when it cannot be read. A
+// name that is neither .gwc nor foreign is read as a .gwm.
+bool ReadPuzzle(App& app, const std::string& path) {
   app.puzzle.Mode = kModePlay;
   if (IsForeignPuzzlePath(path)) return ReadForeignForSolve(app, path);
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  if (!kind || kind->kind != PuzzleKind::Gwc) kind = &FileKind(PuzzleKind::Gwm);
   try {
-    if (EndsWithNoCase(path, ".gwc")) ReadMonoHintPuzzle(app, path);
-    else ReadHintPuzzle(app, path);
+    std::unique_ptr<PuzzleState> p = ReadOwnPuzzle(*kind, path, app.puzzle);
+    app.puzzle = std::move(*p);
   } catch (const FileError& e) {
     std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
     return false;
-  }
-  if (app.puzzle.LoadRefused) {
-    for (const std::string& text : ui.messages) std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), text.c_str());
+  } catch (const FormatError& e) {
+    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
     return false;
   }
-  ui.messages.clear();
   return true;
 }
 
@@ -65,7 +63,7 @@ char CellChar(int v) { return v == 0 ? '.' : v < 0 ? '-' : v <= 9 ? char('0' + v
 int Solve(const std::string& path) {
   QuietPlatform ui;
   App app(ui);
-  if (!ReadPuzzle(app, ui, path)) return kUnreadable;
+  if (!ReadPuzzle(app, path)) return kUnreadable;
   SolveOutcome outcome = RunAutoSolve(app);
   for (const std::string& text : ui.messages) std::printf("MSG %s\n", Quote(text).c_str());
   const PuzzleState& p = app.puzzle;

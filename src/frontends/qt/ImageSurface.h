@@ -70,12 +70,14 @@ class ImageSurface : public Surface {
   TwipsSize ClientSize() const override;
   TwipsSize OuterSize() const override { return outer_; }
   void SetDrawMode(DrawMode mode) override { mode_ = mode; }
+  // Straight into the image's pixels (exclusive-or drawings held back a moment, see above).
   void Line(double x1, double y1, double x2, double y2, Rgb color) override;
   void Box(double x1, double y1, double x2, double y2, Rgb color) override;
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
   void HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) override;
   void SetClip(double x1, double y1, double x2, double y2) override;
   void NoClip() override;
+  // Texts in the real fonts, measured by Qt.
   void SetFontSize(double points) override;
   void PrintText(double x, double y, const std::string& text, Rgb color) override;
   double TextWidth(const std::string& text) override;

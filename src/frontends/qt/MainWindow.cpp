@@ -254,6 +254,14 @@ void MainWindow::EnableItem(MenuId menu, int index, bool enabled) {
   if (QAction* a = items_.value({static_cast<int>(menu), index})) a->setEnabled(enabled);
 }
 
+// The tick follows the option in the core; the click itself only asks the core to turn it over.
+void MainWindow::CheckItem(MenuId menu, int index, bool checked) {
+  QAction* a = items_.value({static_cast<int>(menu), index});
+  if (!a) return;
+  a->setCheckable(true);
+  a->setChecked(checked);
+}
+
 void MainWindow::RepaintBoardNow() { board_->repaint(); }
 
 // In hundredths of a cell: a step is a cell, a page what the board's share of the window shows.

@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
 
   void SetOuterGeometry(const TwipsRect& rect);
   void EnableItem(MenuId menu, int index, bool enabled);
+  void CheckItem(MenuId menu, int index, bool checked);
   // Paints the board at once, without handling any events (drawing progress of long operations).
   void RepaintBoardNow();
   BoardWidget* board() const { return board_; }

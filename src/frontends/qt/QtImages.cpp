@@ -1,6 +1,7 @@
 #include "frontends/qt/QtImages.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -34,6 +35,27 @@ ImageLoad DecodeImageFile(const std::string& path, ImagePixels& out) {
   return ImageLoad::Read;
 }
 
+namespace {
+
+// Bold, centred on its point, narrowed about it where it is wider than the shape allows.
+void DrawSheetText(QPainter& p, const SheetShape& s, QColor colour) {
+  QFont font;
+  font.setPixelSize(int(s.width));
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(colour);
+  QString text = QString::fromStdString(s.text);
+  double advance = QFontMetricsF(font).horizontalAdvance(text);
+  double narrow = s.fit > 0 && advance > s.fit ? s.fit / advance : 1;
+  p.save();
+  p.translate(s.x1, s.y1);
+  p.scale(narrow, 1);
+  p.drawText(QRectF(-advance, -s.width, 2 * advance, 2 * s.width), Qt::AlignCenter, text);
+  p.restore();
+}
+
+}  // namespace
+
 bool WriteSheetPng(const SheetDrawing& sheet, const std::string& path) {
   QImage image(sheet.width, sheet.height, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -49,15 +71,7 @@ bool WriteSheetPng(const SheetDrawing& sheet, const std::string& path) {
         p.setPen(QPen(color(s.color), s.width));
         p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
         break;
-      case SheetShape::Text: {
-        QFont font;
-        font.setPixelSize(int(s.width));
-        p.setFont(font);
-        p.setPen(color(s.color));
-        QRectF box(s.x1 - 2 * s.width, s.y1 - s.width, 4 * s.width, 2 * s.width);
-        p.drawText(box, Qt::AlignCenter, QString::fromStdString(s.text));
-        break;
-      }
+      case SheetShape::Text: DrawSheetText(p, s, color(s.color)); break;
     }
   }
   p.end();

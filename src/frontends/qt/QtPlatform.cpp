@@ -82,14 +82,14 @@ InputResult QtPlatform::InputBox(const std::string& prompt, const std::string& t
 void QtPlatform::ShowModal(Dialog& dialog) {
   dialog.open = true;
   switch (dialog.Kind()) {
-    case DialogKind::Modecg: RunModecgView(*this, *app_, dialog); break;
-    case DialogKind::Sizein: RunSizeinView(*this, *app_, dialog); break;
-    case DialogKind::FileDlg: RunFileDlgView(*this, *app_, dialog); break;
-    case DialogKind::FileSel2: RunFileSel2View(*this, *app_, dialog); break;
-    case DialogKind::Cust: RunCustView(*this, *app_, dialog); break;
-    case DialogKind::Insatu: RunInsatuView(*this, *app_, dialog); break;
-    case DialogKind::ImportImage: RunImportImageView(*this, *app_, dialog); break;
-    case DialogKind::NewPuzzle: RunNewPuzzleView(*this, *app_, dialog); break;
+    case DialogKind::Modecg: RunModecgView(*this, app(), dialog); break;
+    case DialogKind::Sizein: RunSizeinView(*this, app(), dialog); break;
+    case DialogKind::FileDlg: RunFileDlgView(*this, app(), dialog); break;
+    case DialogKind::FileSel2: RunFileSel2View(*this, app(), dialog); break;
+    case DialogKind::Cust: RunCustView(*this, app(), dialog); break;
+    case DialogKind::Insatu: RunInsatuView(*this, app(), dialog); break;
+    case DialogKind::ImportImage: RunImportImageView(*this, app(), dialog); break;
+    case DialogKind::NewPuzzle: RunNewPuzzleView(*this, app(), dialog); break;
   }
   dialog.open = false;
 }
@@ -114,6 +114,10 @@ void QtPlatform::SetCaption(const std::string& caption) {
 
 void QtPlatform::EnableMenuItem(MenuId menu, int index, bool enabled) {
   if (window_) window_->EnableItem(menu, index, enabled);
+}
+
+void QtPlatform::CheckMenuItem(MenuId menu, int index, bool checked) {
+  if (window_) window_->CheckItem(menu, index, checked);
 }
 
 void QtPlatform::SetPointer(Pointer pointer) {

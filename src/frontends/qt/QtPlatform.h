@@ -23,35 +23,39 @@ class QtPlatform : public Platform {
   ~QtPlatform() override;
 
   void SetWindow(MainWindow* window) { window_ = window; }
-  App& app() const { return *app_; }
+  App& app() const { return *BoundApp(); }
   ImageSurface& Image(SurfaceId id);
   // A dialog view registers itself while it is shown, so CloseDialog can end it.
   void RegisterView(Dialog* dialog, QDialog* view) { views_[dialog] = view; }
   void UnregisterView(Dialog* dialog) { views_.remove(dialog); }
 
-  void Bind(App& app) override { app_ = &app; }
+  // Qt's message and input boxes, and each dialog's view, shown modally over the window.
   MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
                    const std::string& title) override;
   InputResult InputBox(const std::string& prompt, const std::string& title,
                        const std::string& preset) override;
   void ShowModal(Dialog& dialog) override;
   void CloseDialog(Dialog& dialog) override;
+  // The main window on the desktop: its frame, caption, menu actions, pointer and end.
   TwipsSize ScreenSize() override;
   void SetWindowGeometry(const TwipsRect& rect) override;
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void CheckMenuItem(MenuId menu, int index, bool checked) override;
   void SetPointer(Pointer pointer) override;
+  void CloseMainWindow() override;
+  // Images the board view paints, shown at most about 30 times a second during long drawings.
   Surface& GetSurface(SurfaceId id) override { return Image(id); }
-  Printer& GetPrinter() override;
   void ShowDrawingProgress() override;
   bool DrawingProgressDue() override;
-  void CloseMainWindow() override;
+  void HighlightChanged() override;
+  // The printer, the clock, the desktop's file dialog and Qt's image files.
+  Printer& GetPrinter() override;
   std::string Today() override;
   SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
                                     const std::vector<std::string>& filters) override;
   ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
-  void HighlightChanged() override;
   // The box with キャンセル appears only once the work has run for half a second (or the
   // delay set, for tests).
   void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
@@ -63,7 +67,6 @@ class QtPlatform : public Platform {
   void LongWorkBegun() override;
 
  private:
-  App* app_ = nullptr;
   MainWindow* window_ = nullptr;
   // By SurfaceId: every cell drawn looks its surface up.
   std::array<std::unique_ptr<ImageSurface>, 4> images_;

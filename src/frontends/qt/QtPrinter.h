@@ -17,8 +17,10 @@ class QtPrinter : public Printer {
   QtPrinter();
   ~QtPrinter() override;
 
+  // A page of the system's default printer, or a PDF file written by Qt.
   bool Begin() override;
   bool BeginPdf(const std::string& path) override;
+  // Drawing in millimetres on the page, through a QPainter.
   void SetFont(const std::string& name, double points) override;
   double TextHeight(const std::string& text) override;
   void Text(double x, double y, Rgb color, const std::string& text) override;

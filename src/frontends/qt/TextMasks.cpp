@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "frontends/qt/TextFit.h"
@@ -63,10 +64,30 @@ const TextMask& TextMasks::Get(const std::string& text, QSize box) {
   if (!box.isEmpty()) key += '\0' + std::to_string(box.width()) + 'x' + std::to_string(box.height());
   auto found = masks_.find(key);
   if (found != masks_.end()) return found->second;
-  return masks_.emplace(key, Render(QString::fromStdString(text), box)).first->second;
+  double margin = box.isEmpty() ? 0 : MarginAcross(text, box);
+  return masks_.emplace(key, Render(QString::fromStdString(text), box, margin)).first->second;
 }
 
-TextMask TextMasks::Render(const QString& text, QSize box) const {
+// A text of two characters or more fills its slot from side to side, and a one-digit hint in
+// the slot to its left may stand close to their common edge: its margin is what keeps a third
+// of the slot between their inks ("3" beside "13" never reads "313"), and at least a sixth, so
+// that two of them side by side keep that third too. One-digit hints keep their place.
+double TextMasks::MarginAcross(const std::string& text, QSize box) {
+  double margin = std::floor(TextMarginAcross(font_.pixelSize(), text));
+  if (std::count_if(text.begin(), text.end(), [](char c) { return c != ' '; }) < 2) return margin;
+  int third = (box.width() + 2) / 3;
+  return std::max({margin, double((third + 1) / 2), double(third - OneDigitRoom(box))});
+}
+
+// The fewest pixels any one-digit hint leaves free at its slot's right edge.
+int TextMasks::OneDigitRoom(QSize box) {
+  int room = box.width();
+  for (char digit = '0'; digit <= '9'; ++digit)
+    for (const TextMask::Span& s : Get(std::string(" ") + digit, box).spans) room = std::min(room, box.width() - s.x1);
+  return room;
+}
+
+TextMask TextMasks::Render(const QString& text, QSize box, double marginAcross) const {
   QFontMetrics metrics(font_);
   TextMask mask;
   mask.advance = metrics.horizontalAdvance(text);
@@ -77,7 +98,6 @@ TextMask TextMasks::Render(const QString& text, QSize box) const {
   QRect ink = Ink(canvas);
   if (fitted && !ink.isEmpty()) {
     // Rasterising the narrowed outline may land a pixel off: narrow a pixel more until it fits.
-    double marginAcross = std::floor(TextMarginAcross(font_.pixelSize(), text.toStdString()));
     double marginDown = std::floor(TextMargin(font_.pixelSize()));
     QRect r = ink.translated(-pad, -pad);
     for (int extra = 0; extra < 4 && !Fits(ink, pad, box, marginAcross, marginDown); ++extra) {

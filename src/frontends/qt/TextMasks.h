@@ -31,7 +31,9 @@ class TextMasks {
   const TextMask& Get(const std::string& text, QSize box = {});
 
  private:
-  TextMask Render(const QString& text, QSize box) const;
+  double MarginAcross(const std::string& text, QSize box);
+  int OneDigitRoom(QSize box);
+  TextMask Render(const QString& text, QSize box, double marginAcross) const;
 
   QFont font_;
   std::unordered_map<std::string, TextMask> masks_;

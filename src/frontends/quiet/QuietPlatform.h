@@ -57,7 +57,6 @@ class QuietPlatform : public Platform {
   // The texts of the message boxes shown so far, in order.
   std::vector<std::string> messages;
 
-  void Bind(App&) override {}
   // Answers Yes to a question and OK to anything else.
   MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon, int,
                    const std::string&) override {

@@ -74,8 +74,8 @@ ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out), printer_(out)
 }
 
 App& ScriptedPlatform::app() const {
-  if (!app_) throw ScriptError("the program is not running");
-  return *app_;
+  if (!BoundApp()) throw ScriptError("the program is not running");
+  return *BoundApp();
 }
 
 std::optional<int> ScriptedPlatform::RequiredLeftover() const {
@@ -95,11 +95,11 @@ std::optional<int> ScriptedPlatform::RequiredLeftover() const {
 void ScriptedPlatform::ResetWindow() {
   caption_.clear();
   pointer_ = Pointer::Normal;
-  ForgetWindowFacts();
   menus_.clear();
+  checks_.clear();
   window_ = TwipsRect{};
   for (SurfaceId id : {SurfaceId::Main, SurfaceId::Pic0, SurfaceId::Pic1}) Resize(id, {}, {});
-  app_ = nullptr;
+  ForgetWindow();
 }
 
 bool ScriptedPlatform::MenuEnabled(MenuId menu, int index) const {
@@ -203,6 +203,15 @@ void ScriptedPlatform::SetCaption(const std::string& caption) {
 
 void ScriptedPlatform::EnableMenuItem(MenuId menu, int index, bool enabled) {
   menus_[{static_cast<int>(menu), index}] = enabled;
+}
+
+void ScriptedPlatform::CheckMenuItem(MenuId menu, int index, bool checked) {
+  checks_[{static_cast<int>(menu), index}] = checked;
+}
+
+bool ScriptedPlatform::MenuChecked(MenuId menu, int index) const {
+  auto it = checks_.find({static_cast<int>(menu), index});
+  return it != checks_.end() && it->second;
 }
 
 void ScriptedPlatform::SetPointer(Pointer pointer) {

@@ -58,6 +58,7 @@ class ScriptedPlatform : public Platform {
   void ResetWindow();
   App& app() const;
   bool MenuEnabled(MenuId menu, int index) const;
+  bool MenuChecked(MenuId menu, int index) const;
   const std::string& Caption() const { return caption_; }
   ScriptedSurface& Scripted(SurfaceId id) { return *surfaces_.at(id); }
   TwipsRect WindowGeometry() const { return window_; }
@@ -68,44 +69,49 @@ class ScriptedPlatform : public Platform {
   std::ostream& out() { return out_; }
 
   // --- Platform ----------------------------------------------------------------------------
-  void Bind(App& app) override { app_ = &app; }
+  // Boxes and dialogs print what they show (MSG, OPEN, CLOSE) and take the queued answers.
+  void ShowModal(Dialog& dialog) override;
+  void CloseDialog(Dialog& dialog) override;
   MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, int defaultButton,
                    const std::string& title) override;
   InputResult InputBox(const std::string& prompt, const std::string& title,
                        const std::string& preset) override;
-  void ShowModal(Dialog& dialog) override;
-  void CloseDialog(Dialog& dialog) override;
-  TwipsSize ScreenSize() override;
-  void SetWindowGeometry(const TwipsRect& rect) override;
-  void SetCaption(const std::string& caption) override;
-  void EnableMenuItem(MenuId menu, int index, bool enabled) override;
-  void SetPointer(Pointer pointer) override;
-  Surface& GetSurface(SurfaceId id) override { return *surfaces_.at(id); }
-  Printer& GetPrinter() override { return printer_; }
-  void ShowDrawingProgress() override {}
-  // Every drawing is printed, so every frame counts as shown.
-  bool DrawingProgressDue() override { return true; }
-  void CloseMainWindow() override;
-  std::string Today() override;
   SystemFileChoice ChooseSystemFile(bool save, const std::string& title,
                                     const std::vector<std::string>& filters) override;
+  // Surfaces that print every drawing while the echo is on, so every frame counts as shown.
+  Surface& GetSurface(SurfaceId id) override { return *surfaces_.at(id); }
+  void ShowDrawingProgress() override {}
+  bool DrawingProgressDue() override { return true; }
+  Printer& GetPrinter() override { return printer_; }
+  // A fixed screen of 1280 x 1024 pixels; caption, menus and pointer are kept for the dumps.
+  void SetCaption(const std::string& caption) override;
+  void EnableMenuItem(MenuId menu, int index, bool enabled) override;
+  void CheckMenuItem(MenuId menu, int index, bool checked) override;
+  void SetPointer(Pointer pointer) override;
+  TwipsSize ScreenSize() override;
+  void SetWindowGeometry(const TwipsRect& rect) override;
+  // Closing ends the program; today is the script's date when it gave one.
+  void CloseMainWindow() override;
+  std::string Today() override;
+  // Images and PNG pages go through whoever runs the script.
   ImageLoad LoadImage(const std::string& path, ImagePixels& out) override;
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
   // after a fixed amount of it, so a script sees the box exactly when the work is long.
-  bool LongWorkCancelled() override;
   void EndLongWork() override;
+  bool LongWorkCancelled() override;
 
  protected:
-  void PicGeometryChanged(int index, const TwipsRect& before) override;
+  // Nothing is printed yet: the box is shown only when the work first asks about it.
   void LongWorkBegun() override;
+  // A palette box of another size gets a surface of that size (and the mirror image follows).
+  void PicGeometryChanged(int index, const TwipsRect& before) override;
 
  private:
   std::optional<ScriptStep> Take(std::deque<ScriptStep>& queue);
   void Resize(SurfaceId id, TwipsSize client, TwipsSize outer);
 
   std::ostream& out_;
-  App* app_ = nullptr;
   std::deque<ScriptStep> answers_;
   std::deque<ScriptStep> replies_;
   std::map<DialogKind, std::deque<ScriptStep>> steps_;
@@ -118,6 +124,7 @@ class ScriptedPlatform : public Platform {
   std::string caption_;
   Pointer pointer_ = Pointer::Normal;
   std::map<std::pair<int, int>, bool> menus_;
+  std::map<std::pair<int, int>, bool> checks_;
   TwipsRect window_;
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
   ScriptedPrinter printer_;

@@ -16,16 +16,18 @@ class ScriptedPrinter : public Printer {
 
   void SetCondition(PrinterCondition condition) { condition_ = condition; }
 
+  // A page begins and ends as the condition says (PRINT begin, end, failed).
   bool Begin() override;
-  bool BeginPdf(const std::string& path) override;
-  void SetFont(const std::string& name, double points) override;
-  double TextHeight(const std::string& text) override;
-  void Text(double x, double y, Rgb color, const std::string& text) override;
-  void Line(double x1, double y1, double x2, double y2, int widthPixels, Rgb color) override;
-  void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
-  void Point(double x, double y, Rgb color) override;
   bool End() override;
+  bool BeginPdf(const std::string& path) override;
   std::string LastError() const override { return error_; }
+  // Every drawing prints one PRINT line.
+  void Point(double x, double y, Rgb color) override;
+  void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
+  void Line(double x1, double y1, double x2, double y2, int widthPixels, Rgb color) override;
+  void Text(double x, double y, Rgb color, const std::string& text) override;
+  double TextHeight(const std::string& text) override;
+  void SetFont(const std::string& name, double points) override;
 
  private:
   std::ostream& out_;

@@ -36,6 +36,11 @@ void ScriptedSurface::SetScale(double left, double top, double width, double hei
   if (mirror_) mirror_->SetScale(left, top, width, height);
 }
 
+double ScriptedSurface::ScaleLeft() const { return left_; }
+double ScriptedSurface::ScaleWidth() const { return width_; }
+double ScriptedSurface::ScaleTop() const { return top_; }
+double ScriptedSurface::ScaleHeight() const { return height_; }
+
 void ScriptedSurface::SetDrawMode(DrawMode mode) {
   Emit(std::string("mode ") + (mode == DrawMode::Xor ? "xor" : "copy"));
   if (mirror_) mirror_->SetDrawMode(mode);

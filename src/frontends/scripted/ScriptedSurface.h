@@ -19,19 +19,20 @@ class ScriptedSurface : public Surface {
   // The client and outer size in twips; the scale becomes twips again, as on a resized window.
   void SetSizes(TwipsSize client, TwipsSize outer);
 
-  void Clear() override;
-  void SetScale(double left, double top, double width, double height) override;
-  double ScaleLeft() const override { return left_; }
-  double ScaleTop() const override { return top_; }
-  double ScaleWidth() const override { return width_; }
-  double ScaleHeight() const override { return height_; }
   TwipsSize ClientSize() const override { return client_; }
   TwipsSize OuterSize() const override { return outer_; }
+  void Clear() override;
+  void SetScale(double left, double top, double width, double height) override;
+  double ScaleLeft() const override;
+  double ScaleWidth() const override;
+  double ScaleTop() const override;
+  double ScaleHeight() const override;
   void SetDrawMode(DrawMode mode) override;
-  void Line(double x1, double y1, double x2, double y2, Rgb color) override;
-  void Box(double x1, double y1, double x2, double y2, Rgb color) override;
-  void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
+  // Each drawing is a DRAW line while the echo is on, and goes to the mirror image if there is one.
   void HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) override;
+  void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
+  void Box(double x1, double y1, double x2, double y2, Rgb color) override;
+  void Line(double x1, double y1, double x2, double y2, Rgb color) override;
   // The clip is the mirror's alone: the positions the script sees are those of the drawings.
   void SetClip(double x1, double y1, double x2, double y2) override {
     if (mirror_) mirror_->SetClip(x1, y1, x2, y2);
@@ -39,10 +40,11 @@ class ScriptedSurface : public Surface {
   void NoClip() override {
     if (mirror_) mirror_->NoClip();
   }
-  void SetFontSize(double points) override;
+  // Texts measured by the mirror's fonts, or by a fixed half-width metric without one.
   void PrintText(double x, double y, const std::string& text, Rgb color) override;
-  double TextWidth(const std::string& text) override;
+  void SetFontSize(double points) override;
   double TextHeight(const std::string& text) override;
+  double TextWidth(const std::string& text) override;
 
  private:
   void Emit(const std::string& what);

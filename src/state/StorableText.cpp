@@ -1,4 +1,4 @@
-#include "mainwnd/StorableText.h"
+#include "state/StorableText.h"
 
 #include "Messages.h"
 #include "platform/Cp932.h"

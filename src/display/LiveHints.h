@@ -1,0 +1,21 @@
+#pragma once
+// Live hints: in image input, with the option on, the hint areas show the hints of the picture
+// as it is drawn. The stored hints stay as they are until a save derives them.
+#include <vector>
+
+#include "App.h"
+
+namespace gw {
+
+bool ShowsLiveHints(const App& app);
+// The puzzle with the hints its picture gives, in the slots of its hint counts, which must hold
+// them.
+PuzzleState LiveHintState(const PuzzleState& p);
+// What DrawHints remembers of the live hints it drew, to tell when they change.
+std::vector<int> LiveHintsKey(const PuzzleState& live);
+// After the picture may have changed: the hint areas grow where the picture needs more slots
+// (never shrink while drawing, so the board does not jump about), and the window is drawn anew
+// when the hints it shows are not the picture's.
+void FollowLiveHints(App& app);
+
+}  // namespace gw
