@@ -97,15 +97,17 @@ TEST_F(LargeWindow, APressOnTheScrolledBoardPaintsTheCellShownThere) {
   Repaint();
   // The scroll bars that came take their room from the board: it is laid out again.
   QTest::qWait(50);
+  // A cell a few lines into the scrolled part, well inside what the window shows.
   const PuzzleState& p = app.puzzle;
-  double x = p.XHintCount + 30 + 0.5, y = p.YHintCount + 31 + 0.5;
+  double x = p.XHintCount + 25 + 0.5, y = p.YHintCount + 26 + 0.5;
   BoardToWindow(app, x, y);
   QPointF at = ui.Image(SurfaceId::Main).ToDevice(x, y) / w.board()->devicePixelRatioF();
+  ASSERT_TRUE(w.board()->rect().contains(at.toPoint()));
   app.puzzle.CurColor = 2;
-  app.puzzle.Grid[30][31] = 0;
+  app.puzzle.Grid[25][26] = 0;
   Repaint();
   QTest::mouseClick(w.board(), Qt::LeftButton, {}, at.toPoint());
-  EXPECT_EQ(app.puzzle.Grid[30][31], 2);
+  EXPECT_EQ(app.puzzle.Grid[25][26], 2);
 }
 
 TEST_F(LargeWindow, Screenshots) {
