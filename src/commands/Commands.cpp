@@ -23,6 +23,9 @@ const std::vector<MenuDef>& MenuBar() {
         {"新しい問題を作る(&N)...", C::NewPuzzle}, kSeparator, {"描きながらヒントを表示(&L)", C::LiveHints},
         {"ヒントを厳密にチェック(&X)", C::ExactTicks}}},
       {MenuId::About, "About", "About(&A)", {{"バージョン情報", C::About}}},
+      // After every menu of old, so that their places stay.
+      {MenuId::View, "View", "表示(&V)",
+       {{"拡大(&I)", C::ZoomIn}, {"縮小(&O)", C::ZoomOut}, {"ウィンドウに合わせる(&F)", C::ZoomToFit}}},
   };
   return kBar;
 }
@@ -50,6 +53,9 @@ const std::vector<MenuShortcut>& MenuShortcuts() {
       {Command::Undo, {"Ctrl+Z"}},
       {Command::Redo, {"Ctrl+Y", "Ctrl+Shift+Z"}},
       {Command::Help, {"F1"}},
+      {Command::ZoomIn, {"Ctrl++", "Ctrl+="}},
+      {Command::ZoomOut, {"Ctrl+-"}},
+      {Command::ZoomToFit, {"Ctrl+0"}},
   };
   return kKeys;
 }

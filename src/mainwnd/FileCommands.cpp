@@ -8,8 +8,11 @@
 #include "state/StorableText.h"
 #include "mainwnd/UniqueCheck.h"
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 #include "platform/TextFile.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
@@ -28,6 +31,26 @@ bool ChooseAndOpen(App& app, const char* ext, const char* pattern) {
 // A file of the current puzzle under another extension.
 std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
   return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
+}
+
+// Where the stored game of the puzzle lives: its .gwp, or the file of a board over 20 x 20.
+std::string StoredGamePath(const PuzzleState& p) {
+  return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
+}
+
+void ReadStoredGame(App& app, const std::string& path) {
+  if (IsLargeBoard(app.puzzle)) ApplyLargeProgress(app.puzzle, ReadWholeFile(path));
+  else ReadProgress(app, path);
+}
+
+void WriteStoredGame(App& app, const std::string& path) {
+  if (!IsLargeBoard(app.puzzle)) {
+    WriteProgress(app, path);
+    return;
+  }
+  FileReplacement replacement;
+  replacement.Add(path, LargeProgressText(app.puzzle));
+  replacement.Commit();
 }
 
 void PlaceInputCursor(App& app, int x) {
@@ -93,7 +116,7 @@ void OfferStoredProgress(App& app, const std::string& progress) {
   bool resume = Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes;
   if (resume) {
     try {
-      ReadProgress(app, progress);
+      ReadStoredGame(app, progress);
       DrawHints(app);
       DrawCells(app);
     } catch (const FileError&) {
@@ -119,13 +142,18 @@ bool WriteProgressOf(App& app) {
     Msg(app, "自動解析を行なったので途中セーブはできません。");
     return false;
   }
-  std::string progress = CompanionPath(p, "GWP");
+  // A puzzle made in the window has no file to keep a large game beside.
+  if (IsLargeBoard(p) && p.CurPath.empty()) {
+    Msg(app, "この問題にはファイルがないので、途中セーブはできません。");
+    return false;
+  }
+  std::string progress = StoredGamePath(p);
   if (FileExists(progress) &&
       Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
           MsgButtons::OkCancel) == MsgResult::Cancel)
     return false;
   try {
-    WriteProgress(app, progress);
+    WriteStoredGame(app, progress);
     return true;
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SaveProgress");
@@ -200,11 +228,11 @@ void NewHintPuzzle(App& app) {
 
 void NewPicture(App& app) { NewBoard(app, 3, "NoName.GWK"); }
 
-void OpenForPlay(App& app, int kind) {
+namespace {
+
+// A hint puzzle just read for play: drawn with its checks cleared, a stored game offered.
+void ShowOpenedForPlay(App& app) {
   PuzzleState& p = app.puzzle;
-  if (kind == 2) RunFileSel2(app);
-  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
-  if (!Opened(p)) return;
   p.CurColor = 1;
   LayoutBoard(app);
   DrawGrid(app);
@@ -217,6 +245,33 @@ void OpenForPlay(App& app, int kind) {
     return;
   }
   OfferStoredProgress(app, progress);
+}
+
+}  // namespace
+
+void OpenForPlay(App& app, int kind) {
+  if (kind == 2) RunFileSel2(app);
+  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
+  if (Opened(app.puzzle)) ShowOpenedForPlay(app);
+}
+
+void OfferStoredGame(App& app) {
+  std::string progress = StoredGamePath(app.puzzle);
+  if (FileExists(progress)) OfferStoredProgress(app, progress);
+}
+
+bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name) {
+  PuzzleState& p = app.puzzle;
+  p.DialogCancelled = 0;
+  try {
+    OpenPuzzleFile(app, folder, name);
+  } catch (const FileError& e) {
+    ShowFileError(app, e.number(), e.line(), "OpenForPlay");
+    return false;
+  }
+  if (!Opened(p)) return false;
+  ShowOpenedForPlay(app);
+  return true;
 }
 
 void OpenHintPuzzle(App& app) {

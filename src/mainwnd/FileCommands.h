@@ -12,6 +12,11 @@ void NewHintPuzzle(App& app);
 void NewPicture(App& app);
 // kind 1: the file dialog; kind 2: the puzzle list.
 void OpenForPlay(App& app, int kind);
+// The offer to go on with the stored game of the puzzle just opened, when there is one.
+void OfferStoredGame(App& app);
+// The same open without a dialog: the hint puzzle (.gwm, .gwc) `name` in `folder`, read errors
+// shown as the dialog shows them. True when it opened.
+bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name);
 void OpenHintPuzzle(App& app);
 void OpenPicture(App& app);
 // Each save of a mode: true when it wrote its file(s).

@@ -1,5 +1,7 @@
 #include "mainwnd/ToolsCommands.h"
 
+#include <optional>
+
 #include "analysis/Analysis.h"
 #include "dialogs/Modecg.h"
 #include "display/Draw.h"
@@ -14,6 +16,7 @@
 #include "platform/FileError.h"
 #include "settings/Settings.h"
 #include "mainwnd/FileCommands.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 
 namespace gw {
@@ -83,18 +86,44 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   PaintBoard(app);
 }
 
-// A puzzle opens for play, or as hints in number input mode.
-void OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path) {
-  std::string why = WhyNotHeld(d);
+// A puzzle opens for play (any size the board holds), or as hints in number input mode (the size
+// its files hold); true when it opened.
+bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode) {
+  std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
     Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
-    return;
+    return false;
   }
   ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m)) return;
-  int mode = app.puzzle.Mode == kModeNumber ? kModeNumber : kModePlay;
+  if (!ConfirmAndApplyColors(app, d, m)) return false;
   HintsToState(d, m, app.puzzle);
   ShowOpened(app, mode, path);
+  return true;
+}
+
+// A foreign puzzle file read whole, or its refusal told; nothing else changes.
+std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path) {
+  try {
+    return ReadForeignFile(path);
+  } catch (const FormatError& e) {
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+  } catch (const FileError& e) {
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+  }
+  return std::nullopt;
+}
+
+bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || HasExt(path, ".gwc"); }
+
+// The program's own hint puzzle, opened as ファイルを開く opens it, stored game offered.
+bool OpenOwnPuzzle(App& app, const std::string& path) {
+  // The reader goes by the mode: play mode reads hints. A refusal leaves the mode as it was.
+  int mode = app.puzzle.Mode;
+  app.puzzle.Mode = kModePlay;
+  bool opened = OpenPathForPlay(app, FolderOf(path), FileNameOf(path));
+  if (!opened) app.puzzle.Mode = mode;
+  else if (mode != kModePlay) ApplyModeMenus(app);
+  return opened;
 }
 
 void ImportImageFile(App& app, const std::string& path) {
@@ -117,8 +146,17 @@ void ImportImageFile(App& app, const std::string& path) {
   PuzzleData d = dlg.preview;
   ColorMapping m = MapColors(d, app.colors.ColorTable);
   if (!ConfirmAndApplyColors(app, d, m)) return;
+  std::string title = dlg.fileName.substr(0, dlg.fileName.find('.'));
+  // The picture files hold 20 x 20: a larger picture's puzzle opens for play instead, its game
+  // kept beside the image.
+  if (!WhyNotHeld(d).empty()) {
+    d.title = title;
+    HintsToState(d, m, app.puzzle);
+    ShowOpened(app, kModePlay, path);
+    return;
+  }
   PictureToState(d, m, app.puzzle);
-  app.puzzle.Title = dlg.fileName.substr(0, dlg.fileName.find('.'));
+  app.puzzle.Title = title;
   app.puzzle.Answer.clear();
   ShowOpened(app, kModeImage, ChangeExt(path, "gwk"));
 }
@@ -176,25 +214,31 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   return text;
 }
 
+bool OpenPuzzleForPlay(App& app, const std::string& path) {
+  // A save the player asked for that did not write keeps the game: nothing is opened over it.
+  if (!OfferProgressSave(app)) return false;
+  if (IsOwnHintPath(path)) return OpenOwnPuzzle(app, path);
+  std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
+  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay)) return false;
+  // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.
+  if (IsLargeBoard(app.puzzle)) OfferStoredGame(app);
+  return true;
+}
+
 void ImportCommand(App& app) {
   SystemFileChoice choice = app.ui.ChooseSystemFile(false, kImportTitle, kImportFilters);
   if (choice.path.empty()) return;
-  OfferProgressSave(app);
   if (IsImagePath(choice.path)) {
-    ImportImageFile(app, choice.path);
+    if (OfferProgressSave(app)) ImportImageFile(app, choice.path);
     return;
   }
-  PuzzleData d;
-  try {
-    d = ReadForeignFile(choice.path);
-  } catch (const FormatError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
-    return;
-  } catch (const FileError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+  if (app.puzzle.Mode != kModeNumber) {
+    OpenPuzzleForPlay(app, choice.path);
     return;
   }
-  OpenImportedPuzzle(app, d, choice.path);
+  if (!OfferProgressSave(app)) return;
+  if (std::optional<PuzzleData> d = ReadForeignOrTell(app, choice.path))
+    OpenImportedPuzzle(app, *d, choice.path, kModeNumber);
 }
 
 void ExportCommand(App& app) {
@@ -225,8 +269,7 @@ void ExportCommand(App& app) {
 void NewPuzzleCommand(App& app) {
   NewPuzzle dlg;
   app.ui.ShowModal(dlg);
-  if (!dlg.accepted) return;
-  OfferProgressSave(app);
+  if (!dlg.accepted || !OfferProgressSave(app)) return;
   PuzzleData& d = dlg.result;
   ColorMapping m = MapColors(d, app.colors.ColorTable, false);
   HintsToState(d, m, app.puzzle);

@@ -29,6 +29,8 @@ const Placed kPlaces[] = {
     {Command::Import, MenuId::Tools, 3},      {Command::Export, MenuId::Tools, 4},
     {Command::NewPuzzle, MenuId::Tools, 5},   {Command::LiveHints, MenuId::Tools, 7},
     {Command::ExactTicks, MenuId::Tools, 8},  {Command::About, MenuId::About, 0},
+    {Command::ZoomIn, MenuId::View, 0},      {Command::ZoomOut, MenuId::View, 1},
+    {Command::ZoomToFit, MenuId::View, 2},
 };
 
 TEST(Commands, EachItemStandsWhereItAlwaysStood) {
