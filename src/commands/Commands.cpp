@@ -24,6 +24,9 @@ const std::vector<MenuDef>& MenuBar() {
         {"ヒントを厳密にチェック(&X)", C::ExactTicks},
         {"ライブラリ(&B)", C::Library}}},
       {MenuId::About, "About", "About(&A)", {{"バージョン情報", C::About}}},
+      // After every menu of old, so that their places stay.
+      {MenuId::View, "View", "表示(&V)",
+       {{"拡大(&I)", C::ZoomIn}, {"縮小(&O)", C::ZoomOut}, {"ウィンドウに合わせる(&F)", C::ZoomToFit}}},
   };
   return kBar;
 }
@@ -52,6 +55,9 @@ const std::vector<MenuShortcut>& MenuShortcuts() {
       {Command::Redo, {"Ctrl+Y", "Ctrl+Shift+Z"}},
       {Command::Library, {"Ctrl+L"}},
       {Command::Help, {"F1"}},
+      {Command::ZoomIn, {"Ctrl++", "Ctrl+="}},
+      {Command::ZoomOut, {"Ctrl+-"}},
+      {Command::ZoomToFit, {"Ctrl+0"}},
   };
   return kKeys;
 }

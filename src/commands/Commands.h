@@ -25,6 +25,8 @@ enum class Command {
   UniquenessCheck, MistakeCheck, Hint, Import, Export, NewPuzzle, LiveHints, ExactTicks, Library,
   // About
   About,
+  // 表示
+  ZoomIn, ZoomOut, ZoomToFit,
   // 説明, which stands on the menu bar itself
   Help,
 };

@@ -33,7 +33,7 @@ void ImportImageLoad(App&, ImportImage& dlg) {
 }
 
 void ImportImageSetSize(App& app, ImportImage& dlg, int longSide) {
-  dlg.longSide = std::clamp(longSide, kImportMinSide, kMaxSize);
+  dlg.longSide = std::clamp(longSide, kImportMinSide, kImportMaxSide);
   ImportImageLoad(app, dlg);
 }
 

@@ -11,13 +11,15 @@ namespace gw {
 
 inline constexpr const char* kImportImageCaption = "画像から問題を作る";
 inline constexpr int kImportMinSide = 5;
+// Pictures past 20 cells a side open for play only: the picture files hold 20.
+inline constexpr int kImportMaxSide = 50;
 
 struct ImportImage : Dialog {
   DialogKind Kind() const override { return DialogKind::ImportImage; }
 
   ImagePixels image;
   std::string fileName;
-  int longSide = 15;  // cells along the image's longer side, kImportMinSide..20
+  int longSide = 15;  // cells along the image's longer side, kImportMinSide..kImportMaxSide
   int colors = 3;     // 1..9, the background not counted
   PuzzleData preview; // the picture the settings give, with its colours
   std::string verdict;

@@ -18,8 +18,8 @@ unsigned NewPuzzleSeed(const std::string& text) {
 
 void NewPuzzleOk(App& app, NewPuzzle& dlg) {
   GenerateRequest r;
-  r.width = std::clamp(dlg.width, kNewPuzzleMinSide, kMaxSize);
-  r.height = std::clamp(dlg.height, kNewPuzzleMinSide, kMaxSize);
+  r.width = std::clamp(dlg.width, kNewPuzzleMinSide, kNewPuzzleMaxSide);
+  r.height = std::clamp(dlg.height, kNewPuzzleMinSide, kNewPuzzleMaxSide);
   r.colors = std::clamp(dlg.colors, 1, kNewPuzzleMaxColors);
   r.difficulty = dlg.difficulty;
   r.seed = NewPuzzleSeed(dlg.seed);

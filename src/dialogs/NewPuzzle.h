@@ -10,13 +10,14 @@ namespace gw {
 
 inline constexpr const char* kNewPuzzleCaption = "新しい問題を作る";
 inline constexpr int kNewPuzzleMinSide = 5;
+inline constexpr int kNewPuzzleMaxSide = 50;
 inline constexpr int kNewPuzzleMaxColors = 4;
 
 struct NewPuzzle : Dialog {
   DialogKind Kind() const override { return DialogKind::NewPuzzle; }
 
-  int width = 10;   // 5..20
-  int height = 10;  // 5..20
+  int width = 10;   // kNewPuzzleMinSide..kNewPuzzleMaxSide
+  int height = 10;  // the same
   int colors = 1;   // 1..4
   analysis::Difficulty difficulty = analysis::Difficulty::kLine;
   std::string seed;  // digits; empty for a seed of the clock

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "display/PaneSurface.h"
 #include "display/Highlight.h"
 #include "platform/Rgb.h"
 
@@ -18,9 +19,11 @@ struct ShownPicture {
   // Steps of the full repaint made since its layout: 1 grid, 2 hints.
   int steps = 0;
   // Cell values shown, [x][y].
-  std::int8_t cells[21][21] = {};
-  // Check crosses shown, by the square's top-left corner in board units.
-  bool marks[41][41] = {};
+  std::int8_t cells[100][100] = {};
+  // Check crosses shown, by the square's top-left corner in board units; those noted all lie
+  // within the first markCols columns and markRows rows.
+  bool marks[200][200] = {};
+  int markCols = 0, markRows = 0;
 };
 
 // The window's layout values and the positions the input code keeps (all board units).
@@ -68,6 +71,11 @@ struct BoardLayout {
   int LastMouseY = -1000;
 
   ShownPicture shown;
+
+  // The zoom and scroll of the window (表示 menu, wheel, scroll bars), and the surface that
+  // draws the board through them while zoomed.
+  BoardView view;
+  PaneSurface panes;
   // The picture's own hints as the hint areas last showed them (image input with live hints).
   std::vector<int> LiveHintsShown;
 };

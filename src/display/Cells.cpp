@@ -5,6 +5,7 @@
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
+#include "display/Viewport.h"
 
 namespace gw {
 namespace {
@@ -38,7 +39,7 @@ void DrawCells(App& app) {
 void DrawCell(App& app, int x, int y, int value) {
   const PuzzleState& p = app.puzzle;
   double cx = p.XHintCount + x, cy = p.YHintCount + y;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   s.SetDrawMode(DrawMode::Xor);
   if (value == 0) return;
   NoteCell(app, x, y, value);
@@ -54,7 +55,7 @@ void DrawCell(App& app, int x, int y, int value) {
 
 int SetCell(App& app, int x, int y, int value) {
   // Nothing outside the arrays: a stray position changes nothing.
-  if (x < 1 || x > kMaxSize || y < 1 || y > kMaxSize) return 0;
+  if (x < 1 || x > kMaxBoard || y < 1 || y > kMaxBoard) return 0;
   int& cell = app.puzzle.Grid[x][y];
   if (cell == value) return 0;
   int old = cell;

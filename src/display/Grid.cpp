@@ -2,6 +2,7 @@
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
+#include "display/Viewport.h"
 
 namespace gw {
 namespace {
@@ -40,7 +41,7 @@ void DrawGrid(App& app) {
   if (app.puzzle.XSize == 0) return;
   SetLayoutValues(app);
   const BoardLayout& l = app.layout;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   Rgb white = TableColor(app, kWhiteColor);
   Rgb line = TableColor(app, kGridLineColor);
   Rgb separator = TableColor(app, kSeparatorColor);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "App.h"
+#include "display/Viewport.h"
 
 namespace gw {
 namespace {
@@ -35,7 +36,7 @@ void NoteTint(App& app, bool changed) {
 // The marks drawn one way (a tint, or into the picture) give way to `marks`, drawn that way.
 void Replace(App& app, bool tint, std::vector<HighlightMark> marks) {
   std::vector<HighlightMark>& shown = app.layout.Highlight;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   bool changed = !marks.empty();
   std::erase_if(shown, [&](const HighlightMark& m) {
     if (StyleOf(m.kind).tint != tint) return false;
@@ -80,7 +81,7 @@ void EndHighlight(App& app, HighlightEnd why) {
   std::erase_if(shown, [&](const HighlightMark& m) {
     if (!EndsAt(m.kind, why)) return false;
     if (StyleOf(m.kind).tint) tintGone = true;
-    else if (why != HighlightEnd::Repaint) DrawMark(app.ui.GetSurface(SurfaceId::Main), m);
+    else if (why != HighlightEnd::Repaint) DrawMark(BoardSurface(app), m);
     return true;
   });
   NoteTint(app, tintGone);

@@ -138,7 +138,7 @@ void CheckLine(CheckedLine line) {
   if (line.toggled) line.app.puzzle.Dirty = 1;
 }
 
-int Capped(int v) { return v < kMaxSize ? v : kMaxSize; }
+int Capped(int v) { return v < kMaxBoard ? v : kMaxBoard; }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "display/Draw.h"
 #include "display/LiveHints.h"
 #include "display/ShownPicture.h"
+#include "display/Viewport.h"
 
 namespace gw {
 
@@ -27,7 +28,7 @@ void DrawHints(App& app) {
   const PuzzleState& h = live ? *shownHints : p;
   const int rowShift = h.XHintCount - p.XHintCount, colShift = h.YHintCount - p.YHintCount;
   const BoardLayout& l = app.layout;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = h.RowHints[slot + rowShift][y];
@@ -57,7 +58,7 @@ void ToggleHintMark(App& app, int dx, int dy) {
   app.puzzle.Dirty = 1;
   if (app.layout.DrawingHeld || app.layout.DrawingDeferred) return;
   NoteMark(app, static_cast<int>(cx), static_cast<int>(cy));
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   Rgb white = TableColor(app, kWhiteColor);
   s.SetDrawMode(DrawMode::Xor);
   s.Line(cx, cy, cx + 1, cy + 1, white);

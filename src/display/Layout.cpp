@@ -6,12 +6,11 @@
 #include "display/Highlight.h"
 #include "display/PaletteBar.h"
 #include "display/ShownPicture.h"
+#include "display/Viewport.h"
 #include "platform/Convert.h"
 
 namespace gw {
 namespace {
-
-constexpr double kBoardShare = 0.9;  // the left 90 % of the width; the palette column has the rest
 
 // The background hatch: a colour per mode.
 int ModeHatchIndex(int mode) {
@@ -51,7 +50,15 @@ Scale ComputeScale(TwipsSize client, TwipsSize outer, int columns, int rows) {
   return s;
 }
 
+int Columns(const PuzzleState& p) { return p.XSize + p.XHintCount + 2; }
+int Rows(const PuzzleState& p) { return p.YSize + p.YHintCount + 2; }
+
 }  // namespace
+
+double FittedCellTwips(App& app) {
+  const Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  return ComputeScale(s.ClientSize(), s.OuterSize(), Columns(app.puzzle), Rows(app.puzzle)).cell;
+}
 
 void LayoutBoard(App& app) {
   const PuzzleState& p = app.puzzle;
@@ -59,13 +66,17 @@ void LayoutBoard(App& app) {
   TwipsSize client = s.ClientSize();
   PlacePaletteBar(app, client.width, client.height);
 
-  int columns = p.XSize + p.XHintCount + 2;
-  int rows = p.YSize + p.YHintCount + 2;
+  int columns = Columns(p);
+  int rows = Rows(p);
+  ZoomedScale zoomed;
+  bool zoom = PlaceZoomed(app, client, zoomed);
   Scale scale = ComputeScale(client, s.OuterSize(), columns, rows);
+  if (zoom) scale = {app.layout.view.cellTwips, zoomed.width, zoomed.height};
   // A cell edge in points: the font of the hint numbers is one cell high.
   s.SetFontSize(scale.cell / 1440.0 * 72.0);
 
   s.SetDrawMode(DrawMode::Copy);
+  s.NoClip();  // the panes of a zoomed board leave theirs set
   s.Clear();
   // The clear wipes the keyboard cursor's frame and the highlight: nothing may take them off again.
   app.layout.KeyCursorShown = false;
@@ -75,9 +86,10 @@ void LayoutBoard(App& app) {
   s.HatchBox(0, 0, scale.width, scale.height, hatch, hatch);
 
   // Centred vertically, and horizontally in the board's share of the width.
-  double top = (rows - scale.height) / 2;
-  double left = -(kBoardShare * scale.width - columns) / 2;
+  double top = zoom ? zoomed.top : (rows - scale.height) / 2;
+  double left = zoom ? zoomed.left : -(kBoardShare * scale.width - columns) / 2;
   s.SetScale(left, top, scale.width, scale.height);
+  AttachPanes(app, s);
   DrawPaletteBar(app, 3);
   NoteLayout(app);
 }

@@ -38,8 +38,11 @@ std::uint64_t PictureFingerprint(App& app) {
   Fingerprint f;
   for (int v : {p.Mode, p.XSize, p.YSize, p.XHintCount, p.YHintCount, p.MarkStyle, p.CurColor})
     f.Add(std::int64_t{v});
-  for (int a = 0; a < kCap; ++a)
-    for (int b = 0; b < kCap; ++b) {
+  // Slots and lines past both the board and 20 are never shown; the 21 x 21 corner is read
+  // whole, as it always was.
+  int span = std::min(kCap, std::max({kMaxSize, p.XSize, p.YSize, p.XHintCount, p.YHintCount}) + 1);
+  for (int a = 0; a < span; ++a)
+    for (int b = 0; b < span; ++b) {
       f.Add(p.RowHints[a][b]);
       f.Add(p.ColHints[a][b]);
     }
@@ -48,11 +51,13 @@ std::uint64_t PictureFingerprint(App& app) {
   const Surface& s = app.ui.GetSurface(SurfaceId::Main);
   for (double v : {s.ClientSize().width, s.ClientSize().height, s.OuterSize().width, s.OuterSize().height})
     f.Add(v);
+  const BoardView& view = app.layout.view;
+  for (double v : {view.cellTwips, view.scrollX, view.scrollY}) f.Add(v);
   return f.h;
 }
 
 bool InBoard(const PuzzleState& p, int x, int y) {
-  return x >= 1 && x <= std::min(p.XSize, kMaxSize) && y >= 1 && y <= std::min(p.YSize, kMaxSize);
+  return x >= 1 && x <= std::min(p.XSize, kMaxBoard) && y >= 1 && y <= std::min(p.YSize, kMaxBoard);
 }
 
 // The cross of ToggleHintMark without its change of Dirty: the redraw decides that as DrawHints
@@ -63,12 +68,12 @@ void FlipMark(App& app, int dx, int dy) {
   app.puzzle.Dirty = dirty;
 }
 
-// The crosses a full repaint would show: those of the ticked hints.
-void WantedMarks(const PuzzleState& p, bool (&want)[kMarkSpan][kMarkSpan]) {
-  for (int y = 1; y <= p.YSize; ++y)
-    for (int s = 1; s <= p.XHintCount; ++s) want[s][p.YHintCount + y] = p.RowHints[s][y][kHintCheck] < 0;
-  for (int x = 1; x <= p.XSize; ++x)
-    for (int s = 1; s <= p.YHintCount; ++s) want[p.XHintCount + x][s] = p.ColHints[x][s][kHintCheck] < 0;
+// Whether a full repaint would show a cross on the square at (cx, cy): a ticked hint's.
+bool WantedMark(const PuzzleState& p, int cx, int cy) {
+  int x = cx - p.XHintCount, y = cy - p.YHintCount;
+  if (cx >= 1 && cx <= p.XHintCount && y >= 1 && y <= p.YSize) return p.RowHints[cx][y][kHintCheck] < 0;
+  if (cy >= 1 && cy <= p.YHintCount && x >= 1 && x <= p.XSize) return p.ColHints[x][cy][kHintCheck] < 0;
+  return false;
 }
 
 // Draws the cells and crosses that differ between the picture and the state. Every cross is put
@@ -76,11 +81,12 @@ void WantedMarks(const PuzzleState& p, bool (&want)[kMarkSpan][kMarkSpan]) {
 void DrawDifferences(App& app) {
   PuzzleState& p = app.puzzle;
   ShownPicture& shown = app.layout.shown;
-  bool want[kMarkSpan][kMarkSpan] = {};
-  WantedMarks(p, want);
+  // Crosses stand on the hint areas, or where a stray toggle noted one.
+  int cols = std::min(kMarkSpan, std::max(shown.markCols, p.XHintCount + p.XSize + 1));
+  int rows = std::min(kMarkSpan, std::max(shown.markRows, p.YHintCount + p.YSize + 1));
   bool ticked = false;
-  for (int cx = 0; cx < kMarkSpan; ++cx)
-    for (int cy = 0; cy < kMarkSpan; ++cy) ticked |= want[cx][cy];
+  for (int cx = 0; cx < cols; ++cx)
+    for (int cy = 0; cy < rows; ++cy) ticked |= WantedMark(p, cx, cy);
   for (int y = 1; y <= p.YSize; ++y)
     for (int x = 1; x <= p.XSize; ++x) {
       int now = shown.cells[x][y];
@@ -88,9 +94,9 @@ void DrawDifferences(App& app) {
       if (now != 0) DrawCell(app, x, y, now);  // off, then the state's value on
       DrawCell(app, x, y, p.Grid[x][y]);
     }
-  for (int cx = 0; cx < kMarkSpan; ++cx)
-    for (int cy = 0; cy < kMarkSpan; ++cy)
-      if (want[cx][cy] != shown.marks[cx][cy]) FlipMark(app, cx - p.XHintCount, cy - p.YHintCount);
+  for (int cx = 0; cx < cols; ++cx)
+    for (int cy = 0; cy < rows; ++cy)
+      if (WantedMark(p, cx, cy) != shown.marks[cx][cy]) FlipMark(app, cx - p.XHintCount, cy - p.YHintCount);
   // DrawHints marks the game changed whenever it draws a cross.
   if (ticked) p.Dirty = 1;
 }
@@ -131,7 +137,10 @@ void NoteMark(App& app, int cx, int cy) {
     app.layout.shown.valid = false;
     return;
   }
-  app.layout.shown.marks[cx][cy] = !app.layout.shown.marks[cx][cy];
+  ShownPicture& shown = app.layout.shown;
+  shown.marks[cx][cy] = !shown.marks[cx][cy];
+  shown.markCols = std::max(shown.markCols, cx + 1);
+  shown.markRows = std::max(shown.markRows, cy + 1);
 }
 
 void CatchUpPicture(App& app) {

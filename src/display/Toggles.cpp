@@ -2,12 +2,13 @@
 // hatched highlight of a hint strip.
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/Viewport.h"
 
 namespace gw {
 namespace {
 
 void ToggleStrip(App& app, double x1, double y1, double x2, double y2) {
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   s.SetDrawMode(DrawMode::Xor);
   s.HatchBox(x1, y1, x2, y2, TableColor(app, kStripOutlineColor), kHighlightFill);
 }
@@ -24,7 +25,7 @@ void ToggleInputCursor(App& app) {
     cx = l.BoardLeft + l.CursorX - 1;
     cy = l.GridTop + l.CursorY - 1;
   }
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   s.SetDrawMode(DrawMode::Xor);
   s.FillBox(cx + 0.1, cy + 0.1, cx + 0.9, cy + 0.9, TableColor(app, kWhiteColor));
 }

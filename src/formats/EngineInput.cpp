@@ -6,14 +6,14 @@
 namespace gw {
 namespace {
 
-int Width(const PuzzleState& p) { return std::clamp(p.XSize, 0, kMaxSize); }
-int Height(const PuzzleState& p) { return std::clamp(p.YSize, 0, kMaxSize); }
+int Width(const PuzzleState& p) { return std::clamp(p.XSize, 0, kMaxBoard); }
+int Height(const PuzzleState& p) { return std::clamp(p.YSize, 0, kMaxBoard); }
 
 // The runs of one line's slots 1..slots, `slot(s)` giving slot s.
 template <class Slot>
 ClueLine SlotRuns(int slots, Slot slot) {
   ClueLine runs;
-  for (int s = 1; s <= std::clamp(slots, 0, kMaxSize); ++s) {
+  for (int s = 1; s <= std::clamp(slots, 0, kMaxBoard); ++s) {
     const int* h = slot(s);
     if (h[kHintNumber] > 0) runs.push_back({h[kHintNumber], h[kHintColor]});
   }
@@ -56,8 +56,8 @@ analysis::Puzzle HintPuzzle(const PuzzleState& p) {
 analysis::Puzzle PicturePuzzle(const PuzzleState& p) {
   // Deriving writes the hint planes; a copy keeps the caller's state as it was.
   auto copy = std::make_unique<PuzzleState>(p);
-  for (int x = 1; x <= kMaxSize; ++x)
-    for (int y = 1; y <= kMaxSize; ++y)
+  for (int x = 1; x <= kMaxBoard; ++x)
+    for (int y = 1; y <= kMaxBoard; ++y)
       if (copy->Grid[x][y] < 1 || copy->Grid[x][y] > analysis::kMaxColors) copy->Grid[x][y] = 0;
   DeriveHints(*copy);
   return HintPuzzle(*copy);

@@ -61,12 +61,21 @@ PuzzleData DataFromPicture(const PuzzleState& p, const Rgb table[32]) {
   return d;
 }
 
-std::string WhyNotHeld(const PuzzleData& d) {
-  if (d.width > kMaxSize || d.height > kMaxSize)
-    return "盤面が " + std::to_string(d.width) + " × " + std::to_string(d.height) + " です（20 × 20 まで）。";
+namespace {
+
+std::string WhyNotWithin(const PuzzleData& d, int side) {
+  std::string limit = std::to_string(side);
+  if (d.width > side || d.height > side)
+    return "盤面が " + std::to_string(d.width) + " × " + std::to_string(d.height) + " です（" + limit + " × " +
+           limit + " まで）。";
   if (d.ColorCount() > 9) return "色が " + std::to_string(d.ColorCount()) + " 色あります（9 色まで）。";
   return "";
 }
+
+}  // namespace
+
+std::string WhyNotHeld(const PuzzleData& d) { return WhyNotWithin(d, kMaxSize); }
+std::string WhyNotPlayable(const PuzzleData& d) { return WhyNotWithin(d, kMaxBoard); }
 
 ColorMapping MapColors(const PuzzleData& d, const Rgb table[32], bool fillFreeSlots) {
   ColorMapping m;

@@ -13,8 +13,12 @@ PuzzleData DataFromHints(const PuzzleState& p, const Rgb table[32]);
 // A picture: the runs derived from the board, and the board as the solution.
 PuzzleData DataFromPicture(const PuzzleState& p, const Rgb table[32]);
 
-// Why the program's board cannot hold the puzzle (the size-limit message's reason); "" when it can.
+// Why the program's own files (and the window's number input) cannot hold the puzzle (the
+// size-limit message's reason); "" when they can.
 std::string WhyNotHeld(const PuzzleData& d);
+// Why the board in memory cannot hold the puzzle for play (over 99 x 99, more than 9 colours);
+// "" when it can.
+std::string WhyNotPlayable(const PuzzleData& d);
 
 // Where each colour of a puzzle goes in the colour table.
 struct ColorMapping {

@@ -1,6 +1,6 @@
 #include "history/History.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace gw {
 namespace {
@@ -13,33 +13,79 @@ void AddChange(Step& step, Place place, int a, int b, int plane, int old, int no
 
 }  // namespace
 
+int SnapshotExtent(const PuzzleState& p) {
+  return std::min(kCap, std::max({kMaxSize, p.XSize, p.YSize, p.XHintCount, p.YHintCount}) + 1);
+}
+
+namespace {
+
+// Visits every kept value of the three arrays in the order a step lists its changes: cells row by
+// row, then row hints, then column hints.
+template <class Visit>
+void ForEachKept(int e, Visit visit) {
+  for (int y = 0; y < e; ++y)
+    for (int x = 0; x < e; ++x) visit(Place::Cell, x, y, 0, x * e + y);
+  for (int y = 0; y < e; ++y)
+    for (int s = 0; s < e; ++s)
+      for (int plane = 0; plane < 3; ++plane) visit(Place::RowHint, s, y, plane, (s * e + y) * 3 + plane);
+  for (int x = 0; x < e; ++x)
+    for (int s = 0; s < e; ++s)
+      for (int plane = 0; plane < 3; ++plane) visit(Place::ColHint, x, s, plane, (x * e + s) * 3 + plane);
+}
+
+int ValueAt(const PuzzleState& p, Place place, int a, int b, int plane) {
+  switch (place) {
+    case Place::Cell: return p.Grid[a][b];
+    case Place::RowHint: return p.RowHints[a][b][plane];
+    default: return p.ColHints[a][b][plane];
+  }
+}
+
+int KeptAt(const BoardSnapshot& snap, Place place, int index) {
+  switch (place) {
+    case Place::Cell: return snap.grid[index];
+    case Place::RowHint: return snap.rows[index];
+    default: return snap.cols[index];
+  }
+}
+
+}  // namespace
+
+// Each kept stretch of an array is contiguous in it and in the snapshot: a column of cells, or
+// the first `extent` lines of one hint slot (or the first slots of one column) with their planes.
+template <class Snapshot, class Stretch>
+void ForEachStretch(const PuzzleState& p, Snapshot& snap, Stretch stretch) {
+  int e = snap.extent;
+  for (int a = 0; a < e; ++a) {
+    stretch(p.Grid[a], &snap.grid[a * e], e);
+    stretch(&p.RowHints[a][0][0], &snap.rows[a * e * 3], e * 3);
+    stretch(&p.ColHints[a][0][0], &snap.cols[a * e * 3], e * 3);
+  }
+}
+
 void TakeSnapshot(const PuzzleState& p, BoardSnapshot& snap) {
-  std::memcpy(snap.Grid, p.Grid, sizeof snap.Grid);
-  std::memcpy(snap.RowHints, p.RowHints, sizeof snap.RowHints);
-  std::memcpy(snap.ColHints, p.ColHints, sizeof snap.ColHints);
+  int e = SnapshotExtent(p);
+  snap.extent = e;
+  snap.grid.resize(static_cast<std::size_t>(e) * e);
+  snap.rows.resize(static_cast<std::size_t>(e) * e * 3);
+  snap.cols.resize(static_cast<std::size_t>(e) * e * 3);
+  ForEachStretch(p, snap, [](const int* from, int* to, int n) { std::copy(from, from + n, to); });
 }
 
 bool SameBoard(const BoardSnapshot& snap, const PuzzleState& p) {
-  return std::memcmp(snap.Grid, p.Grid, sizeof snap.Grid) == 0 &&
-         std::memcmp(snap.RowHints, p.RowHints, sizeof snap.RowHints) == 0 &&
-         std::memcmp(snap.ColHints, p.ColHints, sizeof snap.ColHints) == 0;
+  if (snap.extent != SnapshotExtent(p)) return false;
+  bool same = true;
+  ForEachStretch(p, snap, [&](const int* now, const int* kept, int n) { same = same && std::equal(now, now + n, kept); });
+  return same;
 }
 
+// Index 0 is never data, but a stray write there would still be a change worth undoing: every
+// kept value is compared. Values past the snapshot's extent were no part of the puzzle then.
 Step DiffBoard(const BoardSnapshot& before, const PuzzleState& p) {
   Step step;
-  // Index 0 is never data, but a stray write there would still be a change worth undoing: the
-  // whole arrays are compared.
-  for (int y = 0; y < kCap; ++y)
-    for (int x = 0; x < kCap; ++x)
-      AddChange(step, Place::Cell, x, y, 0, before.Grid[x][y], p.Grid[x][y]);
-  for (int y = 0; y < kCap; ++y)
-    for (int s = 0; s < kCap; ++s)
-      for (int plane = 0; plane < 3; ++plane)
-        AddChange(step, Place::RowHint, s, y, plane, before.RowHints[s][y][plane], p.RowHints[s][y][plane]);
-  for (int x = 0; x < kCap; ++x)
-    for (int s = 0; s < kCap; ++s)
-      for (int plane = 0; plane < 3; ++plane)
-        AddChange(step, Place::ColHint, x, s, plane, before.ColHints[x][s][plane], p.ColHints[x][s][plane]);
+  ForEachKept(before.extent, [&](Place place, int a, int b, int plane, int index) {
+    AddChange(step, place, a, b, plane, KeptAt(before, place, index), ValueAt(p, place, a, b, plane));
+  });
   return step;
 }
 

@@ -24,12 +24,16 @@ struct Step {
 };
 
 // The cells and hints as they were when an action began: the action's step is what differs
-// from them when it ends.
+// from them when it ends. Only indices below `extent` are kept: 21 for every board of 20 x 20
+// or less (the whole arrays as they always were), one past the largest size or hint count above.
 struct BoardSnapshot {
-  int Grid[kCap][kCap] = {};
-  int RowHints[kCap][kCap][3] = {};
-  int ColHints[kCap][kCap][3] = {};
+  int extent = 0;
+  std::vector<int> grid;   // [x * extent + y]
+  std::vector<int> rows;   // [(slot * extent + y) * 3 + plane]
+  std::vector<int> cols;   // [(x * extent + slot) * 3 + plane]
 };
+// The indices an action may touch on this puzzle: 0 .. SnapshotExtent(p) - 1 on every axis.
+int SnapshotExtent(const PuzzleState& p);
 
 // What makes a puzzle in memory the same puzzle: an open, a new puzzle or a mode change that
 // replaced it leaves a history that no longer fits.

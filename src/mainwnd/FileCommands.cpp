@@ -9,8 +9,11 @@
 #include "state/StorableText.h"
 #include "mainwnd/UniqueCheck.h"
 #include "platform/FileError.h"
+#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
 #include "platform/TextFile.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
@@ -29,6 +32,21 @@ bool ChooseAndOpen(App& app, const char* ext, const char* pattern) {
 // A file of the current puzzle under another extension.
 std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
   return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
+}
+
+void ReadStoredGame(App& app, const std::string& path) {
+  if (IsLargeBoard(app.puzzle)) ApplyLargeProgress(app.puzzle, ReadWholeFile(path));
+  else ReadProgress(app, path);
+}
+
+void WriteStoredGame(App& app, const std::string& path) {
+  if (!IsLargeBoard(app.puzzle)) {
+    WriteProgress(app, path);
+    return;
+  }
+  FileReplacement replacement;
+  replacement.Add(path, LargeProgressText(app.puzzle));
+  replacement.Commit();
 }
 
 void PlaceInputCursor(App& app, int x) {
@@ -94,7 +112,7 @@ void OfferStoredProgress(App& app, const std::string& progress) {
   bool resume = Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes;
   if (resume) {
     try {
-      ReadProgress(app, progress);
+      ReadStoredGame(app, progress);
       DrawHints(app);
       DrawCells(app);
     } catch (const FileError&) {
@@ -121,13 +139,18 @@ bool WriteProgressOf(App& app) {
     return false;
   }
   if (KeepsProgressInLibrary(app)) return SaveProgressInLibrary(app);
-  std::string progress = CompanionPath(p, "GWP");
+  // A puzzle made in the window has no file to keep a large game beside.
+  if (IsLargeBoard(p) && p.CurPath.empty()) {
+    Msg(app, "この問題にはファイルがないので、途中セーブはできません。");
+    return false;
+  }
+  std::string progress = StoredGamePath(p);
   if (FileExists(progress) &&
       Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
           MsgButtons::OkCancel) == MsgResult::Cancel)
     return false;
   try {
-    WriteProgress(app, progress);
+    WriteStoredGame(app, progress);
     NoteProgressSaved(app);
     return true;
   } catch (const FileError& e) {
@@ -180,6 +203,10 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
 
 }  // namespace
 
+std::string StoredGamePath(const PuzzleState& p) {
+  return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
+}
+
 bool OfferProgressSave(App& app) {
   PuzzleState& p = app.puzzle;
   if (p.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
@@ -228,6 +255,11 @@ void OpenForPlay(App& app, int kind) {
   if (kind == 2) RunFileSel2(app);
   else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
   if (Opened(app.puzzle)) ShowOpenedForPlay(app);
+}
+
+void OfferStoredGame(App& app) {
+  std::string progress = StoredGamePath(app.puzzle);
+  if (FileExists(progress)) OfferStoredProgress(app, progress);
 }
 
 bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name) {

@@ -28,7 +28,7 @@ struct JudgedLine {
     while (s <= Count() && Hint(s)[kHintNumber] == 0) ++s;
     return s;
   }
-  static int Capped(int v) { return v < kMaxSize ? v : kMaxSize; }
+  static int Capped(int v) { return v < kMaxBoard ? v : kMaxBoard; }
 };
 
 // A line is right when its runs (stretches of one colour; blanks and marks are empty) are its

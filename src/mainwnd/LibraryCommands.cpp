@@ -7,10 +7,12 @@
 #include "history/EditHistory.h"
 #include "library/PathText.h"
 #include "Messages.h"
+#include "mainwnd/FileCommands.h"
 #include "mainwnd/ToolsCommands.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/UserFolder.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 
@@ -64,13 +66,14 @@ bool BoardTouched(const PuzzleState& p) {
 }
 
 // A game the store kept (the collection's), or the progress file beside a foreign puzzle, which the
-// import path does not offer; the program's own files were offered theirs as they opened.
+// import path does not offer; the program's own files and large boards were offered theirs as they
+// opened.
 void ResumeStoredGame(App& app, const LibraryEntry& e) {
-  std::string progressFile = JoinPath(app.puzzle.CurFolder, ChangeExt(app.puzzle.CurFileName, "GWP"));
-  bool own = HasExt(e.name, ".gwm") || HasExt(e.name, ".gwc");
+  std::string progressFile = StoredGamePath(app.puzzle);
+  bool offered = HasExt(e.name, ".gwm") || HasExt(e.name, ".gwc") || IsLargeBoard(app.puzzle);
   try {
     if (!e.record.progress.empty() && !FileExists(progressFile)) ReadProgressBytes(app, e.record.progress);
-    else if (!own && FileExists(progressFile)) ReadProgress(app, progressFile);
+    else if (!offered && FileExists(progressFile)) ReadProgress(app, progressFile);
     else return;
   } catch (const FileError&) {
     Ask(app, "保存してあった途中データがこのロジックに合わないので，読み込めませんでした。", MsgButtons::Ok,

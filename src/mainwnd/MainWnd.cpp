@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "dialogs/Modecg.h"
+#include "display/Viewport.h"
 #include "display/Draw.h"
 #include "display/LiveHints.h"
 #include "display/PaletteBar.h"
@@ -35,8 +36,24 @@ void MainWndLoad(App& app) {
 
 void MainWndPaint(App& app) { PaintBoard(app); }
 
+namespace {
+
+// A window position as a board position. While zoomed, what lies outside the board's share of the
+// window is not shown, so nothing there can be pressed.
+void ToBoard(const App& app, double& x, double& y) {
+  const BoardView& v = app.layout.view;
+  if (v.zoomed && (x < v.visLeft || x >= v.visRight || y < v.visTop || y >= v.visBottom)) {
+    x = y = -1000;
+    return;
+  }
+  WindowToBoard(app, x, y);
+}
+
+}  // namespace
+
 void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
   NotePlayActivity(app);
+  ToBoard(app, x, y);
   // A press begins one undoable step, which the drag after it goes on.
   BeginStroke(app);
   switch (app.puzzle.Mode) {
@@ -55,6 +72,9 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
   // Only a drag with one button can change anything.
   bool drag = button == kLeftButton || button == kRightButton;
+  // A drag past the edge of the zoomed board scrolls it and goes on at that edge.
+  if (drag && app.puzzle.Mode != kModeNumber) ScrollForDrag(app, x, y);
+  ToBoard(app, x, y);
   if (drag) ContinueStroke(app);
   switch (app.puzzle.Mode) {
     case kModePlay: PlayMouseMove(app, button, shift, x, y); break;

@@ -1,6 +1,7 @@
 #include "mainwnd/Menus.h"
 
 #include "display/Draw.h"
+#include "display/Viewport.h"
 #include "history/EditHistory.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
@@ -109,6 +110,9 @@ void Run(App& app, Command command) {
     case C::ExactTicks: ToggleOption(app, command); break;
     case C::About: AboutCommand(app); break;
     case C::Help: HelpClick(app); break;
+    case C::ZoomIn: ZoomBoardAtCentre(app, 1); break;
+    case C::ZoomOut: ZoomBoardAtCentre(app, -1); break;
+    case C::ZoomToFit: ZoomToFit(app); break;
     case C::None: break;
   }
 }

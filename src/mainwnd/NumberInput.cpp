@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/Draw.h"
+#include "display/Viewport.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
@@ -177,7 +178,7 @@ void CommitHintEntry(App& app) {
 }
 
 void RedrawHintNumber(App& app, double x, double y, int oldNumber, int newNumber, int colorIndex) {
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   s.PrintText(x, y, HintText(oldNumber), app.colors.ColorTable[15]);
   s.PrintText(x, y, HintText(newNumber), app.colors.ColorTable[colorIndex]);
 }

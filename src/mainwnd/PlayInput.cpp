@@ -40,10 +40,10 @@ void PressOnHints(App& app, const BoardSpot& s) {
   PuzzleState& p = app.puzzle;
   if (s.col < 1) {
     // The corner square above the row hints and left of the column hints holds nothing.
-    if (s.row < 1 || s.fx > kMaxSize) return;
+    if (s.row < 1 || s.fx > kMaxBoard) return;
     ToggleCheckByHand(app, p.RowHints[s.fx][s.row], s.col, s.row);
   } else {
-    if (s.fy > kMaxSize) return;
+    if (s.fy > kMaxBoard) return;
     ToggleCheckByHand(app, p.ColHints[s.col][s.fy], s.col, s.row);
   }
 }

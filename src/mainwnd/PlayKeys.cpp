@@ -5,6 +5,7 @@
 #include "display/Colors.h"
 #include "display/Highlight.h"
 #include "display/PaletteBar.h"
+#include "display/Viewport.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
 
@@ -59,11 +60,14 @@ void PlayKeyDown(App& app, int code, int shift) {
   // A cursor left from a larger puzzle starts inside this one.
   int col = std::clamp(l.KeyCol, 1, p.XSize), row = std::clamp(l.KeyRow, 1, p.YSize);
   if (Arrow(code)) StepCursor(p, code, col, row);
+  ScrollCellIntoView(app, col, row);
   PlaceKeyCursor(app, col, row);
   // The hover highlight follows; with Shift the move drags the stroke on, as a held button does.
   bool drag = Arrow(code) && (shift & kShiftDown);
-  MainWndMouseMove(app, drag ? kLeftButton : 0, 0, MidX(p, col), MidY(p, row));
-  if (button) MainWndMouseDown(app, button, 0, MidX(p, col), MidY(p, row));
+  double x = MidX(p, col), y = MidY(p, row);
+  BoardToWindow(app, x, y);
+  MainWndMouseMove(app, drag ? kLeftButton : 0, 0, x, y);
+  if (button) MainWndMouseDown(app, button, 0, x, y);
 }
 
 void FollowPress(App& app, double x, double y) {
@@ -83,7 +87,7 @@ void ToggleKeyCursor(App& app) {
   const PuzzleState& p = app.puzzle;
   const BoardLayout& l = app.layout;
   double cx = p.XHintCount + l.KeyCol, cy = p.YHintCount + l.KeyRow;
-  Surface& s = app.ui.GetSurface(SurfaceId::Main);
+  Surface& s = BoardSurface(app);
   s.SetDrawMode(DrawMode::Xor);
   // White inverts what is under the frame: it shows on blank and painted cells alike.
   const double inset = 0.06;

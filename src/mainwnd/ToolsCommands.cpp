@@ -16,6 +16,7 @@
 #include "platform/FileError.h"
 #include "settings/Settings.h"
 #include "mainwnd/FileCommands.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 
 namespace gw {
@@ -85,9 +86,10 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   PaintBoard(app);
 }
 
-// A puzzle opens for play, or as hints in number input mode; true when it opened.
+// A puzzle opens for play (any size the board holds), or as hints in number input mode (the size
+// its files hold); true when it opened.
 bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode) {
-  std::string why = WhyNotHeld(d);
+  std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
     Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
     return false;
@@ -115,11 +117,13 @@ bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || Has
 
 // The program's own hint puzzle, opened as ファイルを開く opens it, stored game offered.
 bool OpenOwnPuzzle(App& app, const std::string& path) {
-  if (app.puzzle.Mode != kModePlay) {
-    app.puzzle.Mode = kModePlay;
-    ApplyModeMenus(app);
-  }
-  return OpenPathForPlay(app, FolderOf(path), FileNameOf(path));
+  // The reader goes by the mode: play mode reads hints. A refusal leaves the mode as it was.
+  int mode = app.puzzle.Mode;
+  app.puzzle.Mode = kModePlay;
+  bool opened = OpenPathForPlay(app, FolderOf(path), FileNameOf(path));
+  if (!opened) app.puzzle.Mode = mode;
+  else if (mode != kModePlay) ApplyModeMenus(app);
+  return opened;
 }
 
 void ImportImageFile(App& app, const std::string& path) {
@@ -142,8 +146,17 @@ void ImportImageFile(App& app, const std::string& path) {
   PuzzleData d = dlg.preview;
   ColorMapping m = MapColors(d, app.colors.ColorTable);
   if (!ConfirmAndApplyColors(app, d, m)) return;
+  std::string title = dlg.fileName.substr(0, dlg.fileName.find('.'));
+  // The picture files hold 20 x 20: a larger picture's puzzle opens for play instead, its game
+  // kept beside the image.
+  if (!WhyNotHeld(d).empty()) {
+    d.title = title;
+    HintsToState(d, m, app.puzzle);
+    ShowOpened(app, kModePlay, path);
+    return;
+  }
   PictureToState(d, m, app.puzzle);
-  app.puzzle.Title = dlg.fileName.substr(0, dlg.fileName.find('.'));
+  app.puzzle.Title = title;
   app.puzzle.Answer.clear();
   ShowOpened(app, kModeImage, ChangeExt(path, "gwk"));
 }
@@ -206,19 +219,26 @@ bool OpenPuzzleForPlay(App& app, const std::string& path) {
   if (!OfferProgressSave(app)) return false;
   if (IsOwnHintPath(path)) return OpenOwnPuzzle(app, path);
   std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
-  return d && OpenImportedPuzzle(app, *d, path, kModePlay);
+  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay)) return false;
+  // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.
+  if (IsLargeBoard(app.puzzle)) OfferStoredGame(app);
+  return true;
 }
 
 void ImportCommand(App& app) {
   SystemFileChoice choice = app.ui.ChooseSystemFile(false, kImportTitle, kImportFilters);
   if (choice.path.empty()) return;
-  OfferProgressSave(app);
   if (IsImagePath(choice.path)) {
-    ImportImageFile(app, choice.path);
+    if (OfferProgressSave(app)) ImportImageFile(app, choice.path);
     return;
   }
-  std::optional<PuzzleData> d = ReadForeignOrTell(app, choice.path);
-  if (d) OpenImportedPuzzle(app, *d, choice.path, app.puzzle.Mode == kModeNumber ? kModeNumber : kModePlay);
+  if (app.puzzle.Mode != kModeNumber) {
+    OpenPuzzleForPlay(app, choice.path);
+    return;
+  }
+  if (!OfferProgressSave(app)) return;
+  if (std::optional<PuzzleData> d = ReadForeignOrTell(app, choice.path))
+    OpenImportedPuzzle(app, *d, choice.path, kModeNumber);
 }
 
 void ExportCommand(App& app) {
@@ -249,8 +269,7 @@ void ExportCommand(App& app) {
 void NewPuzzleCommand(App& app) {
   NewPuzzle dlg;
   app.ui.ShowModal(dlg);
-  if (!dlg.accepted) return;
-  OfferProgressSave(app);
+  if (!dlg.accepted || !OfferProgressSave(app)) return;
   PuzzleData& d = dlg.result;
   ColorMapping m = MapColors(d, app.colors.ColorTable, false);
   HintsToState(d, m, app.puzzle);

@@ -14,9 +14,9 @@ inline constexpr const char* kExportTitle = "エクスポート";
 
 void ImportCommand(App& app);
 // Opens a puzzle file the readers accept (.xml, .non, .g, and the program's own .gwm and .gwc)
-// for play, after the unsaved-work question: the one way in for the import command and for
-// anything that lists puzzles. A refusal (too large, more than 9 colours, not readable) is told
-// and leaves the board as it was. True when the puzzle opened.
+// for play, boards up to 99 x 99, after the unsaved-work question: the one way in for the import
+// command and for anything that lists puzzles. A refusal (too large, more than 9 colours, not
+// readable) is told and leaves the board as it was. True when the puzzle opened.
 bool OpenPuzzleForPlay(App& app, const std::string& path);
 void ExportCommand(App& app);
 void NewPuzzleCommand(App& app);

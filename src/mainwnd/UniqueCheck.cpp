@@ -4,6 +4,7 @@
 
 #include "App.h"
 #include "display/Highlight.h"
+#include "display/Viewport.h"
 #include "formats/EngineInput.h"
 
 namespace gw {
@@ -38,12 +39,19 @@ std::string BadLineText(const analysis::Puzzle& puzzle) {
   return "左から " + std::to_string(bad->index + 1) + " 列目のヒントが、列の長さに収まりません。";
 }
 
+// The window paints the tint over what it shows, so a zoomed board's scroll is taken off here.
+HighlightMark InWindow(const App& app, HighlightMark m) {
+  BoardToWindow(app, m.x1, m.y1);
+  BoardToWindow(app, m.x2, m.y2);
+  return m;
+}
+
 // The cells where the two boards differ, as the window's highlight.
 std::vector<HighlightMark> Differences(const App& app, const analysis::Board& a, const analysis::Board& b) {
   std::vector<HighlightMark> cells;
   for (int y = 0; y < a.height && y < b.height; ++y)
     for (int x = 0; x < a.width && x < b.width; ++x)
-      if (a.At(x, y) != b.At(x, y)) cells.push_back(CellMark(app, HighlightKind::Ambiguity, x + 1, y + 1));
+      if (a.At(x, y) != b.At(x, y)) cells.push_back(InWindow(app, CellMark(app, HighlightKind::Ambiguity, x + 1, y + 1)));
   return cells;
 }
 

@@ -24,7 +24,7 @@ struct InputResult {
   std::string text;
 };
 
-enum class MenuId { File, Edit, Option, Cust, Tools, About };
+enum class MenuId { File, Edit, Option, Cust, Tools, About, View };
 enum class Pointer { Normal, Busy };
 enum class SurfaceId { Main, Pic0, Pic1, CustPic };
 

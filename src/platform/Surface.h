@@ -36,6 +36,11 @@ class Surface {
   // Outline in `outline`, inside hatched with a diagonal cross in `fill` (pattern pixels only).
   virtual void HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) = 0;
 
+  // Keeps every drawing inside the box (user units, rounded as a box is) until NoClip. Only the
+  // zoomed board sets one; a surface without clipping draws everything.
+  virtual void SetClip(double, double, double, double) {}
+  virtual void NoClip() {}
+
   virtual void SetFontSize(double points) = 0;
   virtual void PrintText(double x, double y, const std::string& text, Rgb color) = 0;
   virtual double TextWidth(const std::string& text) = 0;

@@ -1,10 +1,12 @@
 #include "print/Insatu.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "print/PrintJob.h"
+#include "state/LargeProgress.h"
 
 namespace gw {
 namespace {
@@ -22,6 +24,16 @@ bool PageIsPrintable(App& app, const Insatu& dlg) {
   if (dlg.value[kCellSize] > 0) return true;
   Ask(app, "セル間隔には 0 より大きい数を入力してください。", MsgButtons::Ok, MsgIcon::Warning);
   return false;
+}
+
+// A board over 20 x 20 does not fit a page at the usual cell size: its cell starts at the largest
+// tenth of a millimetre that fits an A4 page upright within the default margins on every side,
+// with a centimetre below for the title, so that it prints whole (the hints as large as the cells).
+double FittedCell(const PuzzleState& p) {
+  constexpr double kPageWidth = 210, kPageHeight = 297, kMargin = 25, kTitleRoom = 10;
+  double across = (kPageWidth - 2 * kMargin) / (p.XHintCount + p.XSize);
+  double down = (kPageHeight - 2 * kMargin - kTitleRoom) / (p.YHintCount + p.YSize);
+  return std::floor(std::min({Val(kDefaults[kCellSize]), across, down}) * 10) / 10;
 }
 
 }  // namespace
@@ -45,6 +57,10 @@ void InsatuLoad(App& app, Insatu& dlg) {
   for (int i = 0; i < 3; ++i) {
     dlg.Txt[i] = kDefaults[i];
     dlg.value[i] = Val(dlg.Txt[i]);
+  }
+  if (IsLargeBoard(app.puzzle)) {
+    dlg.value[kCellSize] = FittedCell(app.puzzle);
+    dlg.Txt[kCellSize] = NumText(dlg.value[kCellSize]).substr(1);  // typed as "2.5" is, no blank
   }
   dlg.Lbl3 = PrintSizeText(app, dlg.value[kCellSize], true);
   dlg.Check1 = app.wnd.ColorPrinter == 1;

@@ -54,6 +54,12 @@ SolveOutcome RunAutoSolve(App& app) {
   SolveOutcome outcome;
   PuzzleState& p = app.puzzle;
   PendingArray RowPending{}, ColPending{};
+  // Its line tables hold 20 cells: a larger board is told so before anything changes.
+  if (p.XSize > kMaxSize || p.YSize > kMaxSize) {
+    Msg(app, "自動で解けるのは 20 × 20 までの盤面です。" + std::string(CR) + "一意性チェックで答えを確かめられます。");
+    outcome.cancelled = true;
+    return outcome;
+  }
   if (AnyCellDecided(p)) {
     MsgResult answer = Ask(app, "画面を初期化してから解かせますか？", MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel) {

@@ -67,8 +67,8 @@ void SaveSolveState(App& app, SavedSolveState& saved) {
   for (int x = 1; x <= Capped(p.XSize); ++x)
     for (int y = 1; y <= Capped(p.YSize); ++y) saved.Grid[x][y] = p.Grid[x][y];
   for (int c = 1; c <= 9; ++c) {
-    std::copy(s.ColColorTotals[c], s.ColColorTotals[c] + kCap, saved.ColColorTotals[c]);
-    std::copy(s.RowColorTotals[c], s.RowColorTotals[c] + kCap, saved.RowColorTotals[c]);
+    std::copy(s.ColColorTotals[c], s.ColColorTotals[c] + kSolverCap, saved.ColColorTotals[c]);
+    std::copy(s.RowColorTotals[c], s.RowColorTotals[c] + kSolverCap, saved.RowColorTotals[c]);
   }
   for (int y = 1; y <= Capped(p.YSize); ++y)
     for (int k = 1; k <= Capped(p.XHintCount); ++k) saved.RowTicks[k][y] = p.RowHints[k][y][kHintCheck];
@@ -82,8 +82,8 @@ void RestoreSolveState(App& app, const SavedSolveState& saved) {
   for (int x = 1; x <= Capped(p.XSize); ++x)
     for (int y = 1; y <= Capped(p.YSize); ++y) SetCell(app, x, y, saved.Grid[x][y]);
   for (int c = 1; c <= 9; ++c) {
-    std::copy(saved.ColColorTotals[c], saved.ColColorTotals[c] + kCap, s.ColColorTotals[c]);
-    std::copy(saved.RowColorTotals[c], saved.RowColorTotals[c] + kCap, s.RowColorTotals[c]);
+    std::copy(saved.ColColorTotals[c], saved.ColColorTotals[c] + kSolverCap, s.ColColorTotals[c]);
+    std::copy(saved.RowColorTotals[c], saved.RowColorTotals[c] + kSolverCap, s.RowColorTotals[c]);
   }
   for (int y = 1; y <= Capped(p.YSize); ++y)
     for (int k = 1; k <= Capped(p.XHintCount); ++k) {

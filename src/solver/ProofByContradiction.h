@@ -8,16 +8,16 @@ namespace gw {
 
 // The board, colour totals and ticks at the start of a trial.
 struct SavedSolveState {
-  int Grid[kCap][kCap];
+  int Grid[kSolverCap][kSolverCap];
   int ColColorTotals[10][kCap];
   int RowColorTotals[10][kCap];
-  int RowTicks[kCap][kCap];  // [slot][y]
-  int ColTicks[kCap][kCap];  // [x][slot]
+  int RowTicks[kSolverCap][kSolverCap];  // [slot][y]
+  int ColTicks[kSolverCap][kSolverCap];  // [x][slot]
 };
 
 // KnownSolution[0][0] = 1 once a complete board was recorded; [x][y] its cells.
 struct KnownSolution {
-  int cells[kCap][kCap] = {};
+  int cells[kSolverCap][kSolverCap] = {};
 };
 
 void SaveSolveState(App& app, SavedSolveState& saved);

@@ -7,12 +7,12 @@ namespace gw {
 
 // RowPending[y] / ColPending[x] = 1: the line must be solved (again). Element 0 receives the
 // position of a contradiction: x in RowPending[0], y in ColPending[0].
-using PendingArray = std::array<int, kCap>;
+using PendingArray = std::array<int, kSolverCap>;
 
 // The priority of every line during one propagation; lower is solved first.
 struct LineCosts {
-  int RowCost[kCap] = {};
-  int ColCost[kCap] = {};
+  int RowCost[kSolverCap] = {};
+  int ColCost[kSolverCap] = {};
 };
 constexpr int kCostCap = 32700;
 

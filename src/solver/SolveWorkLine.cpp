@@ -89,7 +89,7 @@ void DecodeCells(SolverState& s, const LineTables& t) {
 void InitStartTable(App& app, LineTables& t) {
   const SolverState& s = app.solver;
   int L = WorkLength(s), n = WorkRuns(s);
-  int left[kCap] = {}, right[kCap] = {};
+  int left[kSolverCap] = {}, right[kSolverCap] = {};
   PackedStarts(s, left, right);
   for (int k = 1; k <= n; ++k) {
     int len = RunLength(s, k), colour = RunColour(s, k);
@@ -116,7 +116,7 @@ void InitStartTable(App& app, LineTables& t) {
 void FilterStartsByCounts(App& app, LineTables& t) {
   const SolverState& s = app.solver;
   int L = WorkLength(s), n = WorkRuns(s);
-  int cnt[kCap] = {}, sum[kCap] = {};
+  int cnt[kSolverCap] = {}, sum[kSolverCap] = {};
   for (int j = 1; j <= L; ++j) cnt[j] = cnt[j - 1] + (s.LineCells[j] > 0 ? 1 : 0);
   for (int k = 1; k <= n; ++k) sum[k] = sum[k - 1] + RunLength(s, k);
   // Run k must start at or before the first filled cell runs 1..k - 1 cannot all account for.
@@ -140,7 +140,7 @@ void FilterStartsByCells(App& app, LineTables& t) {
   const SolverState& s = app.solver;
   int L = WorkLength(s), n = WorkRuns(s);
   // The forbidden counts depend on the run's colour only: made once per colour.
-  int forbidden[10][kCap];
+  int forbidden[10][kSolverCap];
   bool made[10] = {};
   for (int k = 1; k <= n; ++k) {
     int len = RunLength(s, k), colour = RunColour(s, k);

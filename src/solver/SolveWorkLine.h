@@ -11,15 +11,15 @@ using CellBits = std::uint32_t;
 // The tables of one SolveWorkLine call.
 struct LineTables {
   // StartTable[k][j]: -1 run k cannot start at j, 0 it may, 1 it starts there in a placement found.
-  int StartTable[kCap][kCap];
-  int HintStart[kCap];
+  int StartTable[kSolverCap][kSolverCap];
+  int HintStart[kSolverCap];
   // First[k]..Last[k]: the starts of run k the start filters have not ruled out as a range yet
   // (the table holds -1 outside it).
-  int First[kCap];
-  int Last[kCap];
+  int First[kSolverCap];
+  int Last[kSolverCap];
   // NextFilled[i]: the first cell at or after i that was already filled (L + 1 when none). Known
   // cells never change during the enumeration, so the gap test can read it instead of the cells.
-  int NextFilled[kCap + 1];
+  int NextFilled[kSolverCap + 1];
 
   // What the placements found so far give each blank cell, one set per accumulation code: none
   // yet (0), empty in all of them (-10), colour c in all of them (10 × c), differing (99). The

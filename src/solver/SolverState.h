@@ -7,6 +7,9 @@ namespace gw {
 
 class WorkLineCache;
 
+// The automatic solver works on boards of up to 20 x 20: its own arrays have indices 0..20.
+constexpr int kSolverCap = kMaxSize + 1;
+
 // The hint check's remaining colour totals and the solver's work line.
 struct SolverState {
   // RowColorTotals[c][y], ColColorTotals[c][x]: the line's hint slots of colour c not yet ticked.

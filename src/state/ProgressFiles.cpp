@@ -1,5 +1,7 @@
 #include "state/ProgressFiles.h"
 
+#include "state/LargeProgress.h"
+
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
@@ -7,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
 #include "state/FileFormat.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 
 namespace gw {
@@ -90,6 +93,7 @@ void WriteProgress(App& app, const std::string& path) {
 }
 
 std::string ProgressBytes(App& app) {
+  if (IsLargeBoard(app.puzzle)) return LargeProgressText(app.puzzle);
   TextWriter w("");
   WriteProgressLines(app.puzzle, w);
   return w.bytes();
@@ -101,6 +105,10 @@ void ReadProgress(App& app, const std::string& path) {
 }
 
 void ReadProgressBytes(App& app, const std::string& bytes) {
+  if (IsLargeBoard(app.puzzle)) {
+    ApplyLargeProgress(app.puzzle, bytes);
+    return;
+  }
   TextReader reader = TextReader::FromBytes(bytes);
   ReadProgressFrom(app, reader);
 }

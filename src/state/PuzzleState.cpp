@@ -1,5 +1,7 @@
 #include "state/PuzzleState.h"
 
+#include <algorithm>
+
 namespace gw {
 
 void ClearGrid(PuzzleState& p) {
@@ -68,16 +70,22 @@ void AlignToBoard(int count, Slot slot) {
 void ResetRowHints(PuzzleState& p) { ResetNumbersAndColours(p.RowHints); }
 void ResetColHints(PuzzleState& p) { ResetNumbersAndColours(p.ColHints); }
 
+// Ticks are only ever set within the board's lines and hint slots, and a board read afresh clears
+// every plane (FullReset), so clearing the part in use is enough; the whole planes of a 99 x 99
+// board cost more than solving a small puzzle.
 void ClearHintChecks(PuzzleState& p) {
-  ClearChecks(p.RowHints);
-  ClearChecks(p.ColHints);
+  for (int s = 0; s <= std::min(p.XHintCount, kMaxBoard); ++s)
+    for (int y = 0; y <= std::min(p.YSize, kMaxBoard); ++y) p.RowHints[s][y][kHintCheck] = 0;
+  for (int x = 0; x <= std::min(p.XSize, kMaxBoard); ++x)
+    for (int s = 0; s <= std::min(p.YHintCount, kMaxBoard); ++s) p.ColHints[x][s][kHintCheck] = 0;
 }
 
 void FullReset(PuzzleState& p) {
   ClearGrid(p);
   ResetRowHints(p);
   ResetColHints(p);
-  ClearHintChecks(p);
+  ClearChecks(p.RowHints);
+  ClearChecks(p.ColHints);
 }
 
 void SetDefaultPalette(PuzzleState& p) {

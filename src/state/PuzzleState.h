@@ -3,9 +3,13 @@
 
 namespace gw {
 
-// Every board and hint array has indices 0..20; data uses 1..20 and index 0 is never data.
+// A board in memory has up to 99 x 99 cells and as many hint slots a line as the line has cells.
+// Every board and hint array has indices 0..99; data uses 1..99 and index 0 is never data.
+constexpr int kMaxBoard = 99;
+constexpr int kCap = kMaxBoard + 1;
+// The program's own puzzle, picture and progress files, its dialogs and the automatic solver keep
+// to boards of 20 x 20.
 constexpr int kMaxSize = 20;
-constexpr int kCap = kMaxSize + 1;
 
 // Hint planes of RowHints / ColHints.
 constexpr int kHintNumber = 0;

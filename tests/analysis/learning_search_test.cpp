@@ -13,7 +13,7 @@
 #include "App.h"
 #include "BruteForce.h"
 #include "analysis/Analysis.h"
-#include "analysis/FromPuzzleState.h"
+#include "formats/EngineInput.h"
 #include "state/PuzzleFiles.h"
 
 namespace gw::analysis {

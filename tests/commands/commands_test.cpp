@@ -27,7 +27,10 @@ const Placed kPlaces[] = {
     {Command::EraseColour, MenuId::Cust, 1},  {Command::UniquenessCheck, MenuId::Tools, 0},
     {Command::MistakeCheck, MenuId::Tools, 1}, {Command::Hint, MenuId::Tools, 2},
     {Command::Import, MenuId::Tools, 3},      {Command::Export, MenuId::Tools, 4},
-    {Command::NewPuzzle, MenuId::Tools, 5},   {Command::About, MenuId::About, 0},
+    {Command::NewPuzzle, MenuId::Tools, 5},   {Command::LiveHints, MenuId::Tools, 7},
+    {Command::ExactTicks, MenuId::Tools, 8},  {Command::About, MenuId::About, 0},
+    {Command::ZoomIn, MenuId::View, 0},      {Command::ZoomOut, MenuId::View, 1},
+    {Command::ZoomToFit, MenuId::View, 2},    {Command::Library, MenuId::Tools, 9},
 };
 
 TEST(Commands, EachItemStandsWhereItAlwaysStood) {

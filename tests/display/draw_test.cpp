@@ -185,7 +185,7 @@ TEST(SetCell, ReportsWhatItReplacedAndDrawsOnlyAChange) {
 TEST(SetCell, APositionOutsideTheArraysChangesNothing) {
   Cells b;
   EXPECT_EQ(SetCell(b.app, 0, 1, 1), 0);
-  EXPECT_EQ(SetCell(b.app, 21, 1, 1), 0);
+  EXPECT_EQ(SetCell(b.app, kCap, 1, 1), 0);
   EXPECT_EQ(SetCell(b.app, 1, -4, 1), 0);
   EXPECT_EQ(b.app.puzzle.Grid[0][1], 0);
 }

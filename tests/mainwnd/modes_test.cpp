@@ -96,13 +96,17 @@ TEST(Menus, CaptionsAndSeparatorsAsTheMenuBarShowsThem) {
   // The added menus stand between the original four, which keep their order and items.
   std::vector<std::string> captions;
   for (const MenuDef& m : bar) captions.push_back(m.caption);
+  // 表示 comes after all of them, so that every menu's place stays.
   EXPECT_EQ(captions, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "ｵﾌﾟｼｮﾝ(&O)", "色変更(&C)",
-                                                "ツール(&T)", "About(&A)"}));
-  ASSERT_EQ(bar.size(), 6u);
+                                                "ツール(&T)", "About(&A)", "表示(&V)"}));
+  ASSERT_EQ(bar.size(), 7u);
   EXPECT_EQ(bar[0].items.size(), 10u);
   EXPECT_EQ(bar[0].items[9].caption, "終了(&X)");
   EXPECT_EQ(bar[2].items[7].caption, "自動で解く(&A)");
   EXPECT_EQ(bar[5].items[0].caption, "バージョン情報");
+  std::vector<std::string> view;
+  for (const MenuItem& item : bar[6].items) view.push_back(item.caption);
+  EXPECT_EQ(view, (std::vector<std::string>{"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)"}));
 }
 
 }  // namespace

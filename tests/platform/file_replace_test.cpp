@@ -129,6 +129,9 @@ struct LinkCase {
 // A link is followed to its file, which is replaced while the link stays a link; a link to
 // something that is no regular file is refused and left alone.
 TEST(FileReplacement, ALinkIsFollowedNeverReplaced) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows under wine makes no symbolic links";
+#endif
   const LinkCase cases[] = {
       {"target.gwm", 0, "target.gwm"},
       {"missing.gwm", 0, "missing.gwm"},
@@ -154,6 +157,9 @@ TEST(FileReplacement, ALinkIsFollowedNeverReplaced) {
 // A sparse file of gigabytes costs nothing on the disk; its size refuses it before a byte is read,
 // and a file at the limit is still read whole.
 TEST(FileReplacement, ReadingStopsAtTheLimit) {
+#ifdef _WIN32
+  GTEST_SKIP() << "sparse files are made with truncate, which Windows lacks";
+#endif
   TempDir dir;
   const std::string huge = dir.File("huge.gwm");
   WriteFileBytes(huge, "");

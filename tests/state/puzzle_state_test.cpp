@@ -7,6 +7,8 @@ namespace {
 
 TEST(Resets, ResetRowHintsEmptiesSlotsWithColourOneAndKeepsChecks) {
   PuzzleState p;
+  p.XSize = 4, p.YSize = 2, p.XHintCount = 3, p.YHintCount = 1;
+  p.ColHints[4][1][kHintCheck] = -1;
   p.RowHints[3][2][kHintNumber] = 5;
   p.RowHints[3][2][kHintColor] = 4;
   p.RowHints[3][2][kHintCheck] = -1;
@@ -16,8 +18,10 @@ TEST(Resets, ResetRowHintsEmptiesSlotsWithColourOneAndKeepsChecks) {
   EXPECT_EQ(p.RowHints[3][2][kHintColor], 1);
   EXPECT_EQ(p.RowHints[3][2][kHintCheck], -1);
   EXPECT_EQ(p.RowHints[0][0][kHintNumber], 0);  // index 0 is reset like the rest
+  // The checks of the board's lines and slots, the last of each included.
   ClearHintChecks(p);
   EXPECT_EQ(p.RowHints[3][2][kHintCheck], 0);
+  EXPECT_EQ(p.ColHints[4][1][kHintCheck], 0);
 }
 
 TEST(Resets, FullResetClearsBoardHintsAndChecks) {

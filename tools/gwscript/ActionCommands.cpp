@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Runner.h"
+#include "display/Viewport.h"
 #include "display/Highlight.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
@@ -124,6 +125,25 @@ void Palette(Runner& r, const ScriptLine& line) {
 
 void Paint(Runner& r, const ScriptLine&) { MainWndPaint(r.app()); }
 
+// Additions: `scroll X Y` moves the scroll bars of a zoomed board to X and Y cells; `wheel N
+// ctrl|shift|plain X Y` turns the wheel N notches (up is positive) with the pointer at (X, Y).
+void Scroll(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 3);
+  ScrollBoardTo(r.app(), WordPosition(line, 1), WordPosition(line, 2));
+}
+
+void Wheel(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 5);
+  App& app = r.app();
+  int notches = WordNumber(line, 1);
+  const std::string& held = line.words[2].text;
+  double x = WordPosition(line, 3), y = WordPosition(line, 4);
+  if (held == "ctrl") ZoomBoard(app, notches, x, y);
+  else if (held == "shift") ScrollBoardBy(app, -3.0 * notches, 0);
+  else if (held == "plain") ScrollBoardBy(app, 0, -3.0 * notches);
+  else throw ScriptError("unknown word " + held);
+}
+
 void Close(Runner& r, const ScriptLine&) {
   r.app();
   r.EndProgram();
@@ -165,6 +185,8 @@ void RegisterActionCommands(Runner& runner) {
   runner.Register("char", ClearingOverlay(Char));
   runner.Register("palette", ClearingOverlay(Palette));
   runner.Register("paint", ClearingOverlay(Paint));
+  runner.Register("scroll", ClearingOverlay(Scroll));
+  runner.Register("wheel", ClearingOverlay(Wheel));
   runner.Register("close", Close);
   runner.Register("restart", Restart);
   runner.Register("printer", PrinterState);

@@ -1,5 +1,6 @@
 // Looking inside: dumps of the program's state, snapshots and the drawing echo.
 #include <algorithm>
+#include <cstdio>
 
 #include "Mirror.h"
 #include "Runner.h"
@@ -133,6 +134,16 @@ void DumpOverlay(Runner& r, App& app) {
   }
 }
 
+// An addition: the zoom and scroll of the window (cell in twips, 0 when fitted; scroll and its
+// most in cells, two decimals).
+void DumpView(Runner& r, App& app) {
+  const BoardView& v = app.layout.view;
+  char text[160];
+  std::snprintf(text, sizeof text, "VIEW zoomed=%d cell=%.2f scroll=%.2f,%.2f max=%.2f,%.2f\n", v.zoomed ? 1 : 0,
+                v.cellTwips, v.scrollX, v.scrollY, v.maxScrollX, v.maxScrollY);
+  r.out() << text;
+}
+
 void Dump(Runner& r, const ScriptLine& line) {
   NeedWords(line, 2);
   using DumpFn = void (*)(Runner&, App&);
@@ -140,7 +151,7 @@ void Dump(Runner& r, const ScriptLine& line) {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
       {"history", DumpHistory}, {"keycursor", DumpKeyCursor}, {"overlay", DumpOverlay},
-      {"options", DumpOptions},
+      {"view", DumpView}, {"options", DumpOptions},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

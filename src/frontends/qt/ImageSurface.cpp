@@ -28,7 +28,7 @@ ImageSurface::ImageSurface(QColor background, TextBox textBox)
       textBox_(textBox),
       masks_(QFont(kMinchoFont)) {
   image_.fill(background_);
-  bounds_ = image_.rect();
+  bounds_ = clip_ = image_.rect();
   ForgetRounded();
   ApplyFontSize();
 }
@@ -39,7 +39,7 @@ void ImageSurface::Resize(QSize size, qreal ratio) {
   image_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio_);
   image_.fill(background_);
-  bounds_ = image_.rect();
+  bounds_ = clip_ = image_.rect();
   ForgetRounded();
   clearHeld_ = false;
   heldCount_ = 0;
@@ -136,6 +136,9 @@ bool ImageSurface::Note(const Noted& n) {
 void ImageSurface::SettleNoted() const {
   if (!clearHeld_) return;
   clearHeld_ = false;
+  // The noted drawings set their own clips as they go; the clip of now is put back after them.
+  QRect now = clip_;
+  clip_ = bounds_;
   bool same = noted_ == madeNoted_ && made_.size() == image_.size() &&
               made_.bytesPerLine() == image_.bytesPerLine();
   if (same) {
@@ -147,6 +150,7 @@ void ImageSurface::SettleNoted() const {
     madeNoted_.swap(noted_);
   }
   noted_.clear();
+  clip_ = now;
 }
 
 void ImageSurface::Draw(const Noted& n) const {
@@ -156,6 +160,7 @@ void ImageSurface::Draw(const Noted& n) const {
     case Noted::kOutline: Outline(n.rect, n.rgb, false); break;
     case Noted::kHatch: Hatch(n.rect, n.rgb, n.fill, false); break;
     case Noted::kText: Text(n.a, *n.mask, n.rgb); break;
+    case Noted::kClip: clip_ = n.rect; break;
   }
 }
 
@@ -221,8 +226,8 @@ void ImageSurface::DrawHeld() const {
 void ImageSurface::FillPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   // The image's rectangle starts at the origin. Clipped here, not by QRect's out-of-line
   // intersection: this runs for every cell drawn.
-  int left = std::max(r.left(), 0), right = std::min(r.right(), bounds_.right());
-  int top = std::max(r.top(), 0), bottom = std::min(r.bottom(), bounds_.bottom());
+  int left = std::max(r.left(), clip_.left()), right = std::min(r.right(), clip_.right());
+  int top = std::max(r.top(), clip_.top()), bottom = std::min(r.bottom(), clip_.bottom());
   if (left > right || top > bottom) return;
   int width = right - left + 1;
   Rows rows = Pixels();
@@ -259,7 +264,7 @@ void ImageSurface::SlantPixels(QPoint a, QPoint b, QRgb rgb, bool exclusiveOr) c
   Rows rows = Pixels();
   QRgb solid = kOpaque | rgb;
   auto inside = [this](int x, int y) {
-    return x >= 0 && y >= 0 && x <= bounds_.right() && y <= bounds_.bottom();
+    return x >= clip_.left() && y >= clip_.top() && x <= clip_.right() && y <= clip_.bottom();
   };
   // With both ends inside, every pixel between is: the usual case, a cell's cross, goes
   // unchecked.
@@ -320,7 +325,7 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
 void ImageSurface::CrossHatchPixels(const QRect& r, QRgb rgb, bool exclusiveOr) const {
   constexpr int kStep = 8;
   auto mod = [](int v) { return (v % kStep + kStep) % kStep; };
-  QRect clip = r.intersected(bounds_);
+  QRect clip = r.intersected(clip_);
   if (clip.isEmpty()) return;
   Rows rows = Pixels();
   for (int y = clip.top(); y <= clip.bottom(); ++y) {
@@ -403,10 +408,25 @@ void ImageSurface::Text(QPoint at, const TextMask& mask, QRgb rgb) const {
   Rows rows = Pixels();
   for (const TextMask::Span& s : mask.spans) {
     int y = at.y() + s.y;
-    if (y < 0 || y >= image_.height()) continue;
-    int x0 = std::max(at.x() + s.x0, 0), x1 = std::min(at.x() + s.x1, image_.width());
+    if (y < clip_.top() || y > clip_.bottom()) continue;
+    int x0 = std::max(at.x() + s.x0, clip_.left()), x1 = std::min(at.x() + s.x1, clip_.right() + 1);
     if (x0 < x1) std::fill(rows[y] + x0, rows[y] + x1, pixel);
   }
+}
+
+void ImageSurface::SetClip(double x1, double y1, double x2, double y2) {
+  ApplyClip(BoxPixels(x1, y1, x2, y2).intersected(bounds_));
+}
+
+void ImageSurface::NoClip() { ApplyClip(bounds_); }
+
+// Held exclusive-or drawings are made inside the clip they were drawn under; drawings noted
+// after a clear note the clip too.
+void ImageSurface::ApplyClip(const QRect& r) {
+  if (r == clip_) return;
+  DrawHeld();
+  if (clearHeld_) noted_.push_back({Noted::kClip, r, {}, {}, 0, 0, nullptr});
+  clip_ = r;
 }
 
 double ImageSurface::TextWidth(const std::string& text) {

@@ -75,6 +75,8 @@ class ImageSurface : public Surface {
   void Box(double x1, double y1, double x2, double y2, Rgb color) override;
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
   void HatchBox(double x1, double y1, double x2, double y2, Rgb outline, Rgb fill) override;
+  void SetClip(double x1, double y1, double x2, double y2) override;
+  void NoClip() override;
   // Texts in the real fonts, measured by Qt.
   void SetFontSize(double points) override;
   void PrintText(double x, double y, const std::string& text, Rgb color) override;
@@ -97,7 +99,7 @@ class ImageSurface : public Surface {
   static constexpr std::size_t kHeldMax = 4;
   // A drawing noted after a clear, in device pixels.
   struct Noted {
-    enum Kind { kFill, kSlant, kOutline, kHatch, kText } kind;
+    enum Kind { kFill, kSlant, kOutline, kHatch, kText, kClip } kind;
     QRect rect;
     QPoint a, b;
     QRgb rgb = 0, fill = 0;
@@ -139,6 +141,9 @@ class ImageSurface : public Surface {
 
   mutable QImage image_;
   QRect bounds_;  // image_.rect(), kept here: QImage's size getters are calls into the library
+  // The pixels drawing may change: the whole image unless a clip is set.
+  mutable QRect clip_;
+  void ApplyClip(const QRect& r);
   // Coordinates rounded to device pixels, by axis and by their exact value: a cell's edges come
   // back for every cell of its row or column, and its mark's corners for every drawing of the
   // mark. Direct-mapped on the value's bits; an empty entry holds NaN, which equals nothing.

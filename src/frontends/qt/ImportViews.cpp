@@ -92,7 +92,7 @@ void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto* form = new QGridLayout(settings);
   auto* size = new QSpinBox(settings);
   size->setObjectName("size");
-  size->setRange(kImportMinSide, kMaxSize);
+  size->setRange(kImportMinSide, kImportMaxSide);
   size->setValue(dlg.longSide);
   auto* colors = new QSpinBox(settings);
   colors->setObjectName("colors");
@@ -150,8 +150,8 @@ void RunNewPuzzleView(QtPlatform& ui, App& app, Dialog& dialog) {
     s->setValue(value);
     return s;
   };
-  QSpinBox* width = spin(kNewPuzzleMinSide, kMaxSize, dlg.width);
-  QSpinBox* height = spin(kNewPuzzleMinSide, kMaxSize, dlg.height);
+  QSpinBox* width = spin(kNewPuzzleMinSide, kNewPuzzleMaxSide, dlg.width);
+  QSpinBox* height = spin(kNewPuzzleMinSide, kNewPuzzleMaxSide, dlg.height);
   QSpinBox* colors = spin(1, kNewPuzzleMaxColors, dlg.colors);
   auto* difficulty = new QComboBox(&view);
   for (analysis::Difficulty d : {analysis::Difficulty::kLine, analysis::Difficulty::kProbe, analysis::Difficulty::kSearch})

@@ -5,9 +5,13 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QGridLayout>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
+#include "display/Viewport.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
 #include "frontends/qt/HighlightTint.h"
@@ -65,13 +69,15 @@ QList<QKeySequence> KeySequences(const std::vector<std::string>& keys) {
 
 }  // namespace
 
-BoardView::BoardView(QtPlatform& ui, App& app, QWidget* parent) : QWidget(parent), ui_(ui), app_(app) {
+BoardWidget::BoardWidget(QtPlatform& ui, App& app, QWidget* parent) : QWidget(parent), ui_(ui), app_(app) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  dragTimer_.setInterval(60);
+  connect(&dragTimer_, &QTimer::timeout, this, [this] { DragTick(); });
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
+void BoardWidget::paintEvent(QPaintEvent*) {
   // Moved to a screen of another scale: the picture is made anew at the new pixel ratio.
   if (ui_.Image(SurfaceId::Main).PixelRatio() != devicePixelRatioF()) Remake();
   QPainter p(this);
@@ -85,12 +91,13 @@ void BoardView::paintEvent(QPaintEvent*) {
   PaintHighlightTint(p, ui_.Image(SurfaceId::Main), app_.layout.Highlight);
 }
 
-void BoardView::resizeEvent(QResizeEvent*) {
+void BoardWidget::resizeEvent(QResizeEvent*) {
   Remake();
   update();
+  if (changed) changed();
 }
 
-void BoardView::Remake() {
+void BoardWidget::Remake() {
   ImageSurface& main = ui_.Image(SurfaceId::Main);
   main.Resize(size(), devicePixelRatioF());
   QSize outer = window()->frameGeometry().size();
@@ -100,7 +107,7 @@ void BoardView::Remake() {
   MainWndPaint(app_);
 }
 
-void BoardView::mousePressEvent(QMouseEvent* event) {
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
   int button = ButtonCode(event->button());
   if (button == 0) return;
   EndHighlight(app_, HighlightEnd::Action);
@@ -117,17 +124,53 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   QPointF u = ui_.Image(SurfaceId::Main).ToUser(pos);
   MainWndMouseDown(app_, button, 0, u.x(), u.y());
   update();
+  if (changed) changed();
 }
 
-void BoardView::mouseMoveEvent(QMouseEvent* event) {
+// Ctrl with the wheel zooms about the pointer; the wheel alone scrolls a zoomed board three cells
+// a notch, sideways with Shift.
+void BoardWidget::wheelEvent(QWheelEvent* event) {
+  int notches = event->angleDelta().y() / 120;
+  if (notches == 0) notches = event->angleDelta().x() / 120;
+  if (notches == 0) return;
+  QPointF u = ui_.Image(SurfaceId::Main).ToUser(event->position());
+  EndHighlight(app_, HighlightEnd::Action);
+  if (event->modifiers() & Qt::ControlModifier) ZoomBoard(app_, notches, u.x(), u.y());
+  else if (event->modifiers() & Qt::ShiftModifier) ScrollBoardBy(app_, -3.0 * notches, 0);
+  else ScrollBoardBy(app_, 0, -3.0 * notches);
+  update();
+  if (changed) changed();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
   QPointF u = ui_.Image(SurfaceId::Main).ToUser(event->position());
   if (event->buttons() != Qt::NoButton) EndHighlight(app_, HighlightEnd::Action);  // a drag is an action
   MainWndMouseMove(app_, HeldButtons(event->buttons()), 0, u.x(), u.y());
   update();
+  if (event->buttons() == Qt::NoButton) return;
+  dragAt_ = event->position();
+  dragButtons_ = HeldButtons(event->buttons());
+  if (app_.layout.view.zoomed && !dragTimer_.isActive()) dragTimer_.start();
+  if (changed) changed();
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) dragTimer_.stop();
+}
+
+void BoardWidget::DragTick() {
+  if (QGuiApplication::mouseButtons() == Qt::NoButton || !app_.layout.view.zoomed) {
+    dragTimer_.stop();
+    return;
+  }
+  QPointF u = ui_.Image(SurfaceId::Main).ToUser(dragAt_);
+  MainWndMouseMove(app_, dragButtons_, 0, u.x(), u.y());
+  update();
+  if (changed) changed();
 }
 
 // Keys outside number input mode (whose key preview takes them first): keyboard play.
-void BoardView::keyPressEvent(QKeyEvent* event) {
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
   int code = KeyCodeOf(event->key());
   if (code == 0 || ui_.KeyPreview() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
     QWidget::keyPressEvent(event);
@@ -139,10 +182,31 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
   EndHighlight(app_, HighlightEnd::Action);
   MainWndKeyDown(app_, code, event->modifiers() & Qt::ShiftModifier ? kShiftDown : 0);
   update();
+  if (changed) changed();
 }
 
-MainWindow::MainWindow(QtPlatform& ui, App& app) : ui_(ui), app_(app), board_(new BoardView(ui, app, this)) {
-  setCentralWidget(board_);
+MainWindow::MainWindow(QtPlatform& ui, App& app)
+    : ui_(ui), app_(app), board_(nullptr), hbar_(new QScrollBar(Qt::Horizontal)), vbar_(new QScrollBar(Qt::Vertical)) {
+  // The scroll bars take no room while hidden: the board fills the window as it always did.
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  board_ = new BoardWidget(ui, app, central);
+  grid->addWidget(board_, 0, 0);
+  grid->addWidget(vbar_, 0, 1);
+  grid->addWidget(hbar_, 1, 0);
+  hbar_->hide();
+  vbar_->hide();
+  setCentralWidget(central);
+  board_->changed = [this] { SyncScrollBars(); };
+  auto scrolled = [this] {
+    if (syncing_) return;
+    ScrollBoardTo(app_, hbar_->value() / 100.0, vbar_->value() / 100.0);
+    board_->update();
+  };
+  connect(hbar_, &QScrollBar::valueChanged, this, scrolled);
+  connect(vbar_, &QScrollBar::valueChanged, this, scrolled);
   BuildMenus();
   qApp->installEventFilter(this);
 }
@@ -161,6 +225,7 @@ void MainWindow::BuildMenus() {
         EndHighlight(app_, HighlightEnd::Action);
         MenuClick(app_, id, i);
         board_->update();
+        SyncScrollBars();
       });
       items_[{static_cast<int>(id), i}] = action;
     }
@@ -198,6 +263,25 @@ void MainWindow::CheckItem(MenuId menu, int index, bool checked) {
 }
 
 void MainWindow::RepaintBoardNow() { board_->repaint(); }
+
+// In hundredths of a cell: a step is a cell, a page what the board's share of the window shows.
+void MainWindow::SyncScrollBars() {
+  const BoardView& v = app_.layout.view;
+  syncing_ = true;
+  auto sync = [&](QScrollBar* bar, double most, double scroll, double page) {
+    bool shown = v.zoomed && most > 0;
+    if (shown) {
+      bar->setRange(0, static_cast<int>(std::lround(most * 100)));
+      bar->setSingleStep(100);
+      bar->setPageStep(std::max(100, static_cast<int>(page * 100)));
+      bar->setValue(static_cast<int>(std::lround(scroll * 100)));
+    }
+    bar->setVisible(shown);
+  };
+  sync(hbar_, v.maxScrollX, v.scrollX, v.visRight - v.pinX);
+  sync(vbar_, v.maxScrollY, v.scrollY, v.visBottom - v.pinY);
+  syncing_ = false;
+}
 
 // The key preview of number input mode: keys reach the board before any focused control, but only
 // keys typed in this window (not in a dialog over it).

@@ -1,11 +1,14 @@
 #pragma once
 #include <QMainWindow>
 #include <QMap>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "App.h"
 
 class QAction;
+class QScrollBar;
 
 namespace gw {
 
@@ -13,23 +16,33 @@ class QtPlatform;
 
 // The client area: shows the board image and the two palette boxes, forwards mouse events in
 // board units (or palette-box units) to the core.
-class BoardView : public QWidget {
+class BoardWidget : public QWidget {
  public:
-  BoardView(QtPlatform& ui, App& app, QWidget* parent);
+  BoardWidget(QtPlatform& ui, App& app, QWidget* parent);
+  // Called after every event the core handled: the window shows the zoom and scroll it chose.
+  std::function<void()> changed;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   // The image at the widget's size and pixel ratio, drawn anew from the state.
   void Remake();
 
+  // A drag held past the edge of a zoomed board goes on scrolling while the pointer rests.
+  void DragTick();
+
   QtPlatform& ui_;
   App& app_;
+  QTimer dragTimer_;
+  QPointF dragAt_;
+  int dragButtons_ = 0;
 };
 
 // MainWnd: the menu bar and the board.
@@ -42,7 +55,10 @@ class MainWindow : public QMainWindow {
   void CheckItem(MenuId menu, int index, bool checked);
   // Paints the board at once, without handling any events (drawing progress of long operations).
   void RepaintBoardNow();
-  BoardView* board() const { return board_; }
+  BoardWidget* board() const { return board_; }
+  // The scroll bars show the board's scroll while it is zoomed past the window, and hide
+  // otherwise.
+  void SyncScrollBars();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,7 +70,10 @@ class MainWindow : public QMainWindow {
 
   QtPlatform& ui_;
   App& app_;
-  BoardView* board_;
+  BoardWidget* board_;
+  QScrollBar* hbar_;
+  QScrollBar* vbar_;
+  bool syncing_ = false;
   QMap<QPair<int, int>, QAction*> items_;
 };
 

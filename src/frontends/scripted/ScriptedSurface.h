@@ -33,6 +33,13 @@ class ScriptedSurface : public Surface {
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
   void Box(double x1, double y1, double x2, double y2, Rgb color) override;
   void Line(double x1, double y1, double x2, double y2, Rgb color) override;
+  // The clip is the mirror's alone: the positions the script sees are those of the drawings.
+  void SetClip(double x1, double y1, double x2, double y2) override {
+    if (mirror_) mirror_->SetClip(x1, y1, x2, y2);
+  }
+  void NoClip() override {
+    if (mirror_) mirror_->NoClip();
+  }
   // Texts measured by the mirror's fonts, or by a fixed half-width metric without one.
   void PrintText(double x, double y, const std::string& text, Rgb color) override;
   void SetFontSize(double points) override;
