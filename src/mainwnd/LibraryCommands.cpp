@@ -132,7 +132,7 @@ void LibraryOpenRow(App& app, int row) {
   }
   bool opened = false;
   RunCommand(app, CommandRole::Load, [&] {
-    opened = OpenPuzzleForPlay(app, e.facts.stamp.path);
+    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging);
     if (opened) ResumeStoredGame(app, e);
   });
   if (!opened) return;

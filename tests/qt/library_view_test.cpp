@@ -4,12 +4,15 @@
 // collection/ folder when there is one), sorted by difficulty, with a few puzzles solved.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "ShownWindow.h"
@@ -57,6 +60,41 @@ TEST_F(LibraryWindowTest, ShowsRowsThumbnailsSearchAndSort) {
   ui.library()->findChild<QLineEdit*>()->setText("bar");
   ASSERT_EQ(model->rowCount(), 1);
   EXPECT_EQ(model->index(0, kColFile).data().toString(), "bar.non");
+}
+
+// The whole shelf by keyboard: arrows choose, Return opens the puzzle for play, Escape puts the
+// shelf away.
+TEST_F(LibraryWindowTest, TheKeyboardChoosesOpensAndCloses) {
+  test::WriteFileBytes(dir.File("plus.non"), kPlusNon);
+  test::WriteFileBytes(dir.File("bar.non"), kBarNon);
+  LibraryCommand(app);
+  Settle();
+  ui.library()->activateWindow();
+  Table()->setFocus();
+  Table()->setCurrentIndex(Table()->model()->index(0, kColTitle));
+  QTest::keyClick(Table(), Qt::Key_Down);
+  EXPECT_EQ(Table()->currentIndex().row(), 1);
+  // A box here would be the colour question, needless for a puzzle in the table's own colours.
+  std::string said;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      said = box->text().toStdString();
+      box->done(0);
+    }
+  });
+  watch.start(10);
+  QTest::keyClick(Table(), Qt::Key_Return);
+  watch.stop();
+  EXPECT_EQ(said, "");
+  EXPECT_EQ(app.puzzle.XSize, 3);
+  EXPECT_EQ(app.puzzle.Title, "Plus");
+  ASSERT_TRUE(ui.library()->isVisible());
+  QTest::keyClick(Table(), Qt::Key_Escape);
+  EXPECT_FALSE(ui.library()->isVisible());
+  LibraryCommand(app);
+  QTest::keyClick(ui.library()->findChild<QLineEdit*>(), Qt::Key_Escape);
+  EXPECT_FALSE(ui.library()->isVisible());
 }
 
 std::string CollectionFolder() {

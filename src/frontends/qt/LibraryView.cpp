@@ -227,8 +227,18 @@ bool LibraryView::eventFilter(QObject* watched, QEvent* event) {
       OpenCurrent();
       return true;
     }
+    if (key->key() == Qt::Key_Escape) {
+      close();
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// Escape puts the shelf away as it closes a dialog (the search box and the filters pass it on).
+void LibraryView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) close();
+  else QWidget::keyPressEvent(event);
 }
 
 }  // namespace gw

@@ -47,6 +47,7 @@ class LibraryView : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QComboBox* AddFilter(const char* name, int LibraryFilter::*field);
