@@ -74,6 +74,13 @@ std::string InstalledSamples() {
   return QDir(QCoreApplication::applicationDirPath()).filePath(GW_SAMPLES_FROM_BIN).toStdString();
 }
 
+// The installed collection lies beside the samples (share/gridwick/collection); a build run from
+// its own folder has none.
+std::string InstalledCollection() {
+  QDir collection(QString::fromStdString(InstalledSamples()) + "/../collection");
+  return collection.exists() ? collection.canonicalPath().toStdString() : "";
+}
+
 // Moves into the per-user folder before start-up reads the settings file there; when that fails
 // the program says why and works in the current folder.
 void EnterUserFolder() {
@@ -113,6 +120,7 @@ int main(int argc, char** argv) {
 
   gw::QtPlatform platform;
   gw::App app(platform);
+  app.wnd.collectionFolder = InstalledCollection();
   gw::MainWindow window(platform, app);
   platform.SetWindow(&window);
   window.show();

@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs what a fresh Debian 12 machine lacks, with apt-get
 # (through sudo when not root). GW_DEPS names the set: "run" or "test".
 gw_install_deps() {
-  packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libpugixml-dev libcadical-dev
+  packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libpugixml-dev libcadical-dev libsqlite3-dev
             fonts-ipafont-mincho fonts-ipafont-gothic"
   if [ "${GW_DEPS:-run}" = test ]; then
     packages="$packages libgtest-dev libbenchmark-dev xvfb xauth imagemagick poppler-utils

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "display/BoardLayout.h"
 #include "history/History.h"
+#include "library/PlayClock.h"
 #include "platform/Platform.h"
 #include "settings/Options.h"
 #include "solver/SolverState.h"
@@ -15,7 +19,13 @@ struct WindowState {
   int ColorPrinter = 0;
   // False once the main window has closed: the program has ended.
   bool running = true;
+  // The folder the program started in (the player's puzzle folder) and the installed collection:
+  // where the library looks.
+  std::string startFolder;
+  std::string collectionFolder;
 };
+
+struct LibraryWindow;
 
 // The program's process-wide state, created once by main (and once per test). Every procedure
 // takes it first.
@@ -31,6 +41,9 @@ struct App {
   WindowState wnd;
   Options options;
   History history;
+  // Made when the library is first used (ツール > ライブラリ, or a record to keep).
+  std::shared_ptr<LibraryWindow> library;
+  PlayClock clock;
   Platform& ui;
 };
 

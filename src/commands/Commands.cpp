@@ -21,7 +21,8 @@ const std::vector<MenuDef>& MenuBar() {
        {{"一意性チェック(&U)", C::UniquenessCheck}, {"ミスチェック(&M)", C::MistakeCheck}, {"ヒント(&H)", C::Hint},
         {"インポート(&I)...", C::Import}, {"エクスポート(&E)...", C::Export},
         {"新しい問題を作る(&N)...", C::NewPuzzle}, kSeparator, {"描きながらヒントを表示(&L)", C::LiveHints},
-        {"ヒントを厳密にチェック(&X)", C::ExactTicks}}},
+        {"ヒントを厳密にチェック(&X)", C::ExactTicks},
+        {"ライブラリ(&B)", C::Library}}},
       {MenuId::About, "About", "About(&A)", {{"バージョン情報", C::About}}},
       // After every menu of old, so that their places stay.
       {MenuId::View, "View", "表示(&V)",
@@ -52,6 +53,7 @@ const std::vector<MenuShortcut>& MenuShortcuts() {
       {Command::Quit, {"Ctrl+Q"}},
       {Command::Undo, {"Ctrl+Z"}},
       {Command::Redo, {"Ctrl+Y", "Ctrl+Shift+Z"}},
+      {Command::Library, {"Ctrl+L"}},
       {Command::Help, {"F1"}},
       {Command::ZoomIn, {"Ctrl++", "Ctrl+="}},
       {Command::ZoomOut, {"Ctrl+-"}},

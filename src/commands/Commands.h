@@ -22,7 +22,7 @@ enum class Command {
   // 色変更
   CustomiseColours, EraseColour,
   // ツール
-  UniquenessCheck, MistakeCheck, Hint, Import, Export, NewPuzzle, LiveHints, ExactTicks,
+  UniquenessCheck, MistakeCheck, Hint, Import, Export, NewPuzzle, LiveHints, ExactTicks, Library,
   // About
   About,
   // 表示

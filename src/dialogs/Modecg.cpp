@@ -63,9 +63,9 @@ void ApplyModeMenus(App& app) {
   EnableCommand(ui, Command::UniquenessCheck, true);  // every mode
   EnableCommand(ui, Command::MistakeCheck, m == kModePlay);
   EnableCommand(ui, Command::Hint, m == kModePlay);
-  // Import, export and new puzzles work in every mode.
+  // Import, export, new puzzles and the library work in every mode.
   for (Command c : {Command::Import, Command::Export, Command::NewPuzzle, Command::LiveHints,
-                    Command::ExactTicks})
+                    Command::ExactTicks, Command::Library})
     EnableCommand(ui, c, true);
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/FileSel2.h"
 #include "display/Draw.h"
 #include "Messages.h"
+#include "mainwnd/LibraryCommands.h"
 #include "dialogs/Sizein.h"
 #include "state/StorableText.h"
 #include "mainwnd/UniqueCheck.h"
@@ -31,11 +32,6 @@ bool ChooseAndOpen(App& app, const char* ext, const char* pattern) {
 // A file of the current puzzle under another extension.
 std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
   return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
-}
-
-// Where the stored game of the puzzle lives: its .gwp, or the file of a board over 20 x 20.
-std::string StoredGamePath(const PuzzleState& p) {
-  return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
 }
 
 void ReadStoredGame(App& app, const std::string& path) {
@@ -142,6 +138,7 @@ bool WriteProgressOf(App& app) {
     Msg(app, "自動解析を行なったので途中セーブはできません。");
     return false;
   }
+  if (KeepsProgressInLibrary(app)) return SaveProgressInLibrary(app);
   // A puzzle made in the window has no file to keep a large game beside.
   if (IsLargeBoard(p) && p.CurPath.empty()) {
     Msg(app, "この問題にはファイルがないので、途中セーブはできません。");
@@ -154,6 +151,7 @@ bool WriteProgressOf(App& app) {
     return false;
   try {
     WriteStoredGame(app, progress);
+    NoteProgressSaved(app);
     return true;
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SaveProgress");
@@ -204,6 +202,10 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
 }
 
 }  // namespace
+
+std::string StoredGamePath(const PuzzleState& p) {
+  return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
+}
 
 bool OfferProgressSave(App& app) {
   PuzzleState& p = app.puzzle;

@@ -12,6 +12,8 @@ void NewHintPuzzle(App& app);
 void NewPicture(App& app);
 // kind 1: the file dialog; kind 2: the puzzle list.
 void OpenForPlay(App& app, int kind);
+// Where the stored game of the puzzle lives: its .gwp, or the file of a board over 20 x 20.
+std::string StoredGamePath(const PuzzleState& p);
 // The offer to go on with the stored game of the puzzle just opened, when there is one.
 void OfferStoredGame(App& app);
 // The same open without a dialog: the hint puzzle (.gwm, .gwc) `name` in `folder`, read errors

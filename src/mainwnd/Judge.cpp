@@ -1,3 +1,4 @@
+#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/Judge.h"
 
 #include "display/Draw.h"
@@ -124,6 +125,8 @@ void AskForCompleter(App& app, std::string text) {
 void Congratulate(App& app) {
   PuzzleState& p = app.puzzle;
   std::string text = std::string("おめでとうございます") + CR + "答は(" + p.Answer + ")です" + CR;
+  // A solve of the player's own is timed and counted, once.
+  if (p.SolveState == 0) NoteSolved(app);
   // After the automatic solver, or once a name is recorded, there is nothing more to enter.
   if (p.SolveState != 0) Msg(app, text + "次もがんばってください。", "ロジック完成です");
   else AskForCompleter(app, text);

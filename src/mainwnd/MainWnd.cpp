@@ -9,9 +9,11 @@
 #include "commands/Commands.h"
 #include "history/EditHistory.h"
 #include "mainwnd/ImageEdit.h"
+#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/NumberInput.h"
 #include "mainwnd/PlayInput.h"
 #include "mainwnd/PlayKeys.h"
+#include "platform/FileSystem.h"
 #include "settings/Settings.h"
 
 namespace gw {
@@ -27,6 +29,7 @@ void MainWndLoad(App& app) {
     LoadSettings(app);
     ShowOptionTicks(app);
   }
+  if (app.wnd.startFolder.empty()) app.wnd.startFolder = CurrentDirectory();
   TwipsSize screen = app.ui.ScreenSize();
   app.ui.SetWindowGeometry(TwipsRect{0, 0, screen.width, 0.95 * screen.height});
 }
@@ -49,6 +52,7 @@ void ToBoard(const App& app, double& x, double& y) {
 }  // namespace
 
 void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
+  NotePlayActivity(app);
   ToBoard(app, x, y);
   // A press begins one undoable step, which the drag after it goes on.
   BeginStroke(app);
@@ -83,6 +87,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {
+  NotePlayActivity(app);
   if (app.puzzle.Mode == kModePlay) {
     PlayKeyDown(app, keyCode, shift);
     return;
@@ -101,6 +106,8 @@ void MainWndKeyPress(App& app, int charCode) {
 }
 
 void MainWndClosed(App& app) { app.wnd.running = false; }
+
+void MainWndActivated(App& app, bool active) { NoteWindowActive(app, active); }
 
 void PicMouseDown(App& app, int index, int button, int /*shift*/, double /*x*/, double y) {
   if (index == 1) PaletteMouseDown(app, button, y);

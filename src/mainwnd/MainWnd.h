@@ -23,6 +23,9 @@ void MainWndKeyDown(App& app, int keyCode, int shift = 0);
 void MainWndKeyPress(App& app, int charCode);
 // The window was closed by any means: the program ends, nothing is offered or written.
 void MainWndClosed(App& app);
+// The window became the active one (true) or lost that (false, also when minimised): the play
+// timer runs only while it is active.
+void MainWndActivated(App& app, bool active);
 // A press in the palette box Pic(index); y in the box's own units.
 void PicMouseDown(App& app, int index, int button, int shift, double x, double y);
 

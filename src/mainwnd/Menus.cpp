@@ -5,6 +5,7 @@
 #include "history/EditHistory.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/ImageEdit.h"
+#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/ToolsCommands.h"
 #include "mainwnd/Judge.h"
 #include "mainwnd/MainWnd.h"
@@ -104,6 +105,7 @@ void Run(App& app, Command command) {
     case C::Import: ImportCommand(app); break;
     case C::Export: ExportCommand(app); break;
     case C::NewPuzzle: NewPuzzleCommand(app); break;
+    case C::Library: LibraryCommand(app); break;
     case C::LiveHints:
     case C::ExactTicks: ToggleOption(app, command); break;
     case C::About: AboutCommand(app); break;
@@ -120,6 +122,7 @@ void Run(App& app, Command command) {
 void MenuClick(App& app, MenuId menu, int index) { RunMenuCommand(app, CommandAt(menu, index)); }
 
 void RunMenuCommand(App& app, Command command) {
+  NotePlayActivity(app);
   RunCommand(app, RoleOf(command), [&] { Run(app, command); });
 }
 

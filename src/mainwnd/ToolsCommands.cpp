@@ -57,7 +57,16 @@ void Warn(App& app, const std::string& text, const char* title) {
 
 // Shows where the colours go and lets the user stop; true to go on. The user-made colours filled
 // are kept in the settings file, so that the puzzle looks the same the next time.
-bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m) {
+// Whether the puzzle shows in exactly its own colours with the table as it is.
+bool ChangesNoColour(const PuzzleData& d, const ColorMapping& m) {
+  for (int k = 1; k <= d.ColorCount(); ++k)
+    if (!m.exact[k] || m.userSet[m.entry[k]]) return false;
+  return true;
+}
+
+bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m,
+                           ColourQuestion ask = ColourQuestion::Always) {
+  if (ask == ColourQuestion::WhenChanging && ChangesNoColour(d, m)) return true;
   if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, kImportTitle) != MsgResult::Ok)
     return false;
   ApplyUserColors(m, app.colors.ColorTable);
@@ -88,14 +97,15 @@ void ShowOpened(App& app, int mode, const std::string& path) {
 
 // A puzzle opens for play (any size the board holds), or as hints in number input mode (the size
 // its files hold); true when it opened.
-bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode) {
+bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode,
+                        ColourQuestion ask = ColourQuestion::Always) {
   std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
     Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
     return false;
   }
   ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m)) return false;
+  if (!ConfirmAndApplyColors(app, d, m, ask)) return false;
   HintsToState(d, m, app.puzzle);
   ShowOpened(app, mode, path);
   return true;
@@ -214,12 +224,12 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   return text;
 }
 
-bool OpenPuzzleForPlay(App& app, const std::string& path) {
+bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask) {
   // A save the player asked for that did not write keeps the game: nothing is opened over it.
   if (!OfferProgressSave(app)) return false;
   if (IsOwnHintPath(path)) return OpenOwnPuzzle(app, path);
   std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
-  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay)) return false;
+  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, ask)) return false;
   // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.
   if (IsLargeBoard(app.puzzle)) OfferStoredGame(app);
   return true;

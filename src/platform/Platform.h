@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,16 @@ class Platform {
   virtual ImageLoad LoadImage(const std::string&, ImagePixels&) { return ImageLoad::Unreadable; }
   // Writes the drawing as a PNG file; false when it cannot.
   virtual bool SaveSheetPng(const SheetDrawing&, const std::string&) { return false; }
+
+  // The library window (ツール > ライブラリ): shown, or raised when it is open; it reads and
+  // changes app.library through the core's library commands.
+  virtual void ShowLibrary() {}
+  // A folder chosen in the desktop's folder dialog; "" when cancelled.
+  virtual std::string ChooseFolder(const std::string& /*title*/) { return ""; }
+  // Seconds on a clock that only runs forward: the play timer's.
+  virtual double Clock() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+  }
 
  protected:
   // After SetPicGeometry has stored the box's new place (PicGeometry) in place of `before`.

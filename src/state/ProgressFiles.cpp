@@ -1,5 +1,7 @@
 #include "state/ProgressFiles.h"
 
+#include "state/LargeProgress.h"
+
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
@@ -7,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
 #include "state/FileFormat.h"
+#include "state/LargeProgress.h"
 #include "state/Paths.h"
 
 namespace gw {
@@ -46,11 +49,7 @@ void MarkChecks(const std::string& text, int count, int* (*slotOf)(PuzzleState&,
 int* RowSlot(PuzzleState& p, int y, int s) { return p.RowHints[s][y]; }
 int* ColSlot(PuzzleState& p, int x, int s) { return p.ColHints[x][s]; }
 
-}  // namespace
-
-void WriteProgress(App& app, const std::string& path) {
-  const PuzzleState& p = app.puzzle;
-  TextWriter w(path);
+void WriteProgressLines(const PuzzleState& p, TextWriter& w) {
   for (int y = 1; y <= p.YSize; ++y) {
     std::string line;
     for (int x = 1; x <= p.XSize; ++x) line += CellChar(p.Grid[x][y]);
@@ -66,11 +65,9 @@ void WriteProgress(App& app, const std::string& path) {
     for (int s = 1; s <= p.YHintCount; ++s) line += CheckChar(p.ColHints[x][s]);
     w.WriteLine(line);
   }
-  w.Commit();
 }
 
-void ReadProgress(App& app, const std::string& path) {
-  TextReader reader = TextReader::Open(path);
+void ReadProgressFrom(App& app, TextReader& reader) {
   PuzzleState next = app.puzzle;
   for (int y = 1; y <= next.YSize; ++y) {
     std::string row = ReadProgressLine(reader, next.XSize);
@@ -85,6 +82,35 @@ void ReadProgress(App& app, const std::string& path) {
     MarkChecks(ReadProgressLine(reader, next.YHintCount), next.YHintCount, ColSlot, next, x);
   ExpectEnd(reader);
   app.puzzle = std::move(next);
+}
+
+}  // namespace
+
+void WriteProgress(App& app, const std::string& path) {
+  TextWriter w(path);
+  WriteProgressLines(app.puzzle, w);
+  w.Commit();
+}
+
+std::string ProgressBytes(App& app) {
+  if (IsLargeBoard(app.puzzle)) return LargeProgressText(app.puzzle);
+  TextWriter w("");
+  WriteProgressLines(app.puzzle, w);
+  return w.bytes();
+}
+
+void ReadProgress(App& app, const std::string& path) {
+  TextReader reader = TextReader::Open(path);
+  ReadProgressFrom(app, reader);
+}
+
+void ReadProgressBytes(App& app, const std::string& bytes) {
+  if (IsLargeBoard(app.puzzle)) {
+    ApplyLargeProgress(app.puzzle, bytes);
+    return;
+  }
+  TextReader reader = TextReader::FromBytes(bytes);
+  ReadProgressFrom(app, reader);
 }
 
 void ReadCompleters(App&, std::string& path, CompleterList& list) {

@@ -10,6 +10,10 @@ void WriteProgress(App& app, const std::string& path);
 // Throws FileError, leaving the puzzle as it was, when the file does not fit the board: every line
 // must be exactly as long as the sizes and hint counts say, and none may follow.
 void ReadProgress(App& app, const std::string& path);
+// The same content as bytes in memory, for games kept where no progress file can be written (a
+// board over 20 x 20 as the text of its own file).
+std::string ProgressBytes(App& app);
+void ReadProgressBytes(App& app, const std::string& bytes);
 
 // The completer list .gwb: at most 10 entries, newest first; list[1..count] are used.
 struct CompleterList {

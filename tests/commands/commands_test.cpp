@@ -30,7 +30,7 @@ const Placed kPlaces[] = {
     {Command::NewPuzzle, MenuId::Tools, 5},   {Command::LiveHints, MenuId::Tools, 7},
     {Command::ExactTicks, MenuId::Tools, 8},  {Command::About, MenuId::About, 0},
     {Command::ZoomIn, MenuId::View, 0},      {Command::ZoomOut, MenuId::View, 1},
-    {Command::ZoomToFit, MenuId::View, 2},
+    {Command::ZoomToFit, MenuId::View, 2},    {Command::Library, MenuId::Tools, 9},
 };
 
 TEST(Commands, EachItemStandsWhereItAlwaysStood) {

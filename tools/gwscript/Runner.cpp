@@ -14,6 +14,7 @@ Runner::Runner(std::ostream& out, std::vector<std::string> lines)
   RegisterActionCommands(*this);
   RegisterAnswerCommands(*this);
   RegisterDumpCommands(*this);
+  RegisterLibraryCommands(*this);
 }
 
 Runner::~Runner() = default;

@@ -62,6 +62,7 @@ void RegisterFileCommands(Runner& runner);
 void RegisterActionCommands(Runner& runner);
 void RegisterAnswerCommands(Runner& runner);
 void RegisterDumpCommands(Runner& runner);
+void RegisterLibraryCommands(Runner& runner);
 
 // Helpers for the command files.
 int WordNumber(const ScriptLine& line, size_t index);

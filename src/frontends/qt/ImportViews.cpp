@@ -15,6 +15,7 @@
 #include "formats/PuzzleGenerator.h"
 #include "dialogs/ImportImage.h"
 #include "dialogs/NewPuzzle.h"
+#include "frontends/qt/LibraryView.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/QtImages.h"
 #include "frontends/qt/QtPlatform.h"
@@ -198,6 +199,21 @@ SystemFileChoice QtPlatform::ChooseSystemFile(bool save, const std::string& titl
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
   lastFolder_ = box.directory().absolutePath();
   return {box.selectedFiles().first().toStdString(), int(names.indexOf(box.selectedNameFilter()))};
+}
+
+std::string QtPlatform::ChooseFolder(const std::string& title) {
+  QString folder = QFileDialog::getExistingDirectory(nullptr, QString::fromStdString(title), lastFolder_);
+  if (folder.isEmpty()) return "";
+  lastFolder_ = folder;
+  return folder.toStdString();
+}
+
+void QtPlatform::ShowLibrary() {
+  if (!library_) library_ = std::make_unique<LibraryView>(*BoundApp(), window_);
+  library_->Reload();
+  library_->show();
+  library_->raise();
+  library_->activateWindow();
 }
 
 namespace {

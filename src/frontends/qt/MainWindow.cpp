@@ -316,6 +316,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return handled;
 }
 
+// The play timer runs while this window is the active one and not minimised.
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)
+    MainWndActivated(app_, isActiveWindow() && !isMinimized());
+  QMainWindow::changeEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   MainWndClosed(app_);
   event->accept();

@@ -12,6 +12,7 @@
 #include "App.h"
 #include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
+#include "frontends/qt/LibraryView.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPrinter.h"
 #include "frontends/qt/Views.h"

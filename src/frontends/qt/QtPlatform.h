@@ -13,6 +13,7 @@ class QProgressDialog;
 
 namespace gw {
 
+class LibraryView;
 class MainWindow;
 class QtPrinter;
 
@@ -61,6 +62,9 @@ class QtPlatform : public Platform {
   void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
   bool LongWorkCancelled() override;
   void EndLongWork() override;
+  void ShowLibrary() override;
+  std::string ChooseFolder(const std::string& title) override;
+  LibraryView* library() const { return library_.get(); }
 
  protected:
   void PicGeometryChanged(int index, const TwipsRect& before) override;
@@ -78,6 +82,7 @@ class QtPlatform : public Platform {
   QElapsedTimer longWork_;
   int progressDelayMs_ = 500;
   std::unique_ptr<QProgressDialog> progress_;
+  std::unique_ptr<LibraryView> library_;
 };
 
 // Message box texts break lines at CR; Qt breaks them at LF.

@@ -175,6 +175,8 @@ void ScriptedPlatform::ShowModal(Dialog& dialog) {
   }
 }
 
+void ScriptedPlatform::ShowLibrary() { out_ << "SHOW Library\n"; }
+
 void ScriptedPlatform::CloseDialog(Dialog& dialog) {
   if (!dialog.open) return;
   dialog.open = false;

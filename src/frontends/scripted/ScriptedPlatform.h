@@ -67,6 +67,8 @@ class ScriptedPlatform : public Platform {
   // Called whenever a surface gets a new size, so that a mirror image can follow it.
   void SetResizeHook(std::function<void(SurfaceId, TwipsSize)> hook) { resizeHook_ = std::move(hook); }
   std::ostream& out() { return out_; }
+  // The play timer's clock: it moves only when the script says (`clock +SECONDS`).
+  void AdvanceClock(double seconds) { clock_ += seconds; }
 
   // --- Platform ----------------------------------------------------------------------------
   // Boxes and dialogs print what they show (MSG, OPEN, CLOSE) and take the queued answers.
@@ -98,8 +100,11 @@ class ScriptedPlatform : public Platform {
   bool SaveSheetPng(const SheetDrawing& sheet, const std::string& path) override;
   // The box is shown (OPEN Progress) at the first look at the cancel button: the work asks
   // after a fixed amount of it, so a script sees the box exactly when the work is long.
-  void EndLongWork() override;
   bool LongWorkCancelled() override;
+  void EndLongWork() override;
+  // Prints SHOW Library; the script looks inside with the `library` commands.
+  void ShowLibrary() override;
+  double Clock() override { return clock_; }
 
  protected:
   // Nothing is printed yet: the box is shown only when the work first asks about it.
@@ -129,6 +134,7 @@ class ScriptedPlatform : public Platform {
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
   ScriptedPrinter printer_;
   std::string today_;
+  double clock_ = 1000;
   std::function<void(SurfaceId, TwipsSize)> resizeHook_;
 };
 

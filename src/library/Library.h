@@ -1,0 +1,78 @@
+#pragma once
+// The library: every puzzle of the player's folder, of the folders the player added and of the
+// installed collection, with what the store knows of each. Plain data; the window only shows it.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/AnalysisWorker.h"
+#include "library/LibraryStore.h"
+
+namespace gw {
+
+enum class Shelf { Home, Added, Collection };
+enum class PlayState { NotStarted, InProgress, Solved };
+
+struct LibraryEntry {
+  PuzzleFacts facts;
+  Shelf shelf = Shelf::Home;
+  std::string folder;
+  std::string name;  // the file's name in its folder
+  bool completers = false;    // a completer list lies beside it (☆ of the puzzle list)
+  bool progressFile = false;  // a progress file lies beside it (◇)
+  PlayRecord record;
+};
+
+// Solved once anybody completed it (its completer list, or a solve recorded here); else in progress
+// when a game is stored (its progress file, or progress or time kept here).
+PlayState StateOf(const LibraryEntry& e);
+
+struct LibraryPlaces {
+  std::string home;        // the player's puzzle folder
+  std::string collection;  // the installed collection; read-only
+};
+
+class Library {
+ public:
+  Library(std::unique_ptr<LibraryStore> store, LibraryPlaces places);
+
+  // Lists every folder again: files new or changed since the store saw them go to the worker,
+  // files gone are forgotten. Cheap for files already known (one look at the folder each).
+  void Refresh();
+  // Takes in what the worker finished and saves it; true when anything changed.
+  bool Poll();
+  // Waits for the worker, then takes its results in (scripts, tests and benchmarks).
+  void WaitIdle();
+  int Pending() const { return worker_.Pending(); }
+  // The store failed: the message for the player, once.
+  std::string TakeStoreProblem();
+
+  void AddFolder(const std::string& folder);
+  // Reads the records again (after a game was saved or solved).
+  void ReloadRecords();
+
+  const std::vector<LibraryEntry>& Entries() const { return entries_; }
+  const LibraryEntry* Find(const std::string& path) const;
+  LibraryStore& store() { return *store_; }
+  const LibraryPlaces& places() const { return places_; }
+
+ private:
+  void ListShelf(const std::string& folder, Shelf shelf, std::vector<LibraryEntry>& out,
+                 std::vector<FileStamp>& changed);
+  void ApplyRecords();
+  template <typename Work>
+  void Guard(Work work);
+
+  std::unique_ptr<LibraryStore> store_;
+  LibraryPlaces places_;
+  std::vector<std::string> added_;
+  std::map<std::string, PuzzleFacts> known_;  // by path: the store's index as it stands
+  std::map<std::string, PlayRecord> records_;
+  std::vector<LibraryEntry> entries_;
+  std::map<std::string, size_t> byPath_;
+  AnalysisWorker worker_;
+  std::string storeProblem_;
+};
+
+}  // namespace gw

@@ -1,0 +1,10 @@
+// Builds without SQLite (the Windows cross-build) keep no library.
+#include "library/LibraryStore.h"
+
+namespace gw {
+
+bool LibraryAvailable() { return false; }
+
+OpenedStore OpenLibraryStore(const std::string&) { return {nullptr, "この版ではライブラリは使えません。"}; }
+
+}  // namespace gw
