@@ -81,6 +81,31 @@ TEST(OpenPuzzleForPlay, WhatTheBoardCannotHoldIsRefusedAndNothingChanges) {
   }
 }
 
+// The import always shows how the colours map; a list of puzzles asks only when a colour would
+// not show as itself or would be added to the user's colours.
+TEST(OpenPuzzleForPlay, TheColourQuestionComesWhenColoursChangeOrAlwaysForTheImport) {
+  struct Case {
+    ColourQuestion ask;
+    Rgb ink;
+    bool asked;
+  } cases[] = {
+      {ColourQuestion::Always, 0x000000, true},
+      {ColourQuestion::WhenChanging, 0x000000, false},
+      {ColourQuestion::WhenChanging, 0x123456, true},
+  };
+  for (const Case& c : cases) {
+    Opening t;
+    PuzzleData d = Picture(5, 5, 1);
+    d.colors[1].rgb = c.ink;
+    std::string path = t.dir.File("one.non");
+    WriteForeignFile(path, d);
+    if (c.asked) t.Answer("ok");
+    ASSERT_TRUE(OpenPuzzleForPlay(t.app, path, c.ask)) << std::hex << c.ink;
+    bool shown = t.TakeOutput().find("色は次のように置き換えます。") != std::string::npos;
+    EXPECT_EQ(shown, c.asked) << std::hex << c.ink;
+  }
+}
+
 TEST(OpenPuzzleForPlay, TheLimitsOfPlayAndOfTheProgramsOwnFilesDiffer) {
   EXPECT_EQ(WhyNotPlayable(Picture(99, 99, 9)), "");
   EXPECT_EQ(WhyNotHeld(Picture(20, 20, 9)), "");
