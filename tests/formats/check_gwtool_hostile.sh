@@ -91,6 +91,12 @@ done
 for bad in inf 1e308 nan -1 0x10 3601; do
   expect 5 "usage" gwtool_run check --limit "$bad" "$puzzles/nonny-tree.gwm"
 done
+for bad in -2 --1 - 1x 1000000001; do
+  expect 5 "usage" gwtool_run check --learn-after "$bad" "$puzzles/nonny-tree.gwm"
+done
+for fine in -1 0 1920; do
+  expect 0 "SOLUTIONS=1" gwtool_run check --learn-after "$fine" "$puzzles/nonny-tree.gwm"
+done
 expect 3 "ファイルが見つかりません。" gwtool_run check missing.gwm
 
 # .non faults, each named with its line

@@ -30,8 +30,12 @@ bool ParseSeconds(const std::string& text, double& seconds) {
 }
 
 bool ParseWhole(const std::string& text, long long low, long long high, long long& value) {
-  if (!AllDigits(text) || text.size() > 18) return false;
-  value = std::strtoll(text.c_str(), nullptr, 10);
+  // A sign only where the range has negatives (--learn-after -1), digits only after it.
+  bool minus = low < 0 && text.starts_with('-');
+  std::string digits = minus ? text.substr(1) : text;
+  if (!AllDigits(digits) || digits.size() > 18) return false;
+  value = std::strtoll(digits.c_str(), nullptr, 10);
+  if (minus) value = -value;
   return value >= low && value <= high;
 }
 
