@@ -1,11 +1,15 @@
-// The verdict of the complete solver (solution count and difficulty) on every test puzzle and on
-// the hard random cases of bench/puzzles, from the hints as read to the Analysis.
+// The verdict of the complete solver (solution count and difficulty) on every test puzzle, on the
+// hard random cases of bench/puzzles and on the n-Dom family, from the hints as read to the
+// Analysis; and how promptly a search past its budget or cancelled gives up.
 #include <benchmark/benchmark.h>
 
 #include "QtBenchMain.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -33,6 +37,42 @@ void BM_Analyze(benchmark::State& state, fs::path path) {
   state.counters["lines"] = static_cast<double>(a.lines);
   state.counters["probes"] = static_cast<double>(a.probes);
   state.counters["nodes"] = static_cast<double>(a.nodes);
+  state.counters["conflicts"] = static_cast<double>(a.conflicts);
+}
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// 12-Dom takes the search that learns seconds; stopped a quarter second in, by the budget or by the
+// cancel flag set from another thread, it must give up at once. Reported: the median time past
+// the deadline, in milliseconds.
+void BM_StopPastTheDeadline(benchmark::State& state, bool byCancel) {
+  const analysis::Puzzle puzzle = ReadPuzzle(kRoot / "bench/puzzles/ndom-12.non");
+  constexpr double kDeadlineMs = 250;
+  std::vector<double> late;
+  for (auto _ : state) {
+    std::atomic<bool> cancel{false};
+    analysis::Budget budget;
+    if (byCancel) budget.cancel = &cancel;
+    else budget.seconds = kDeadlineMs / 1000;
+    Clock::time_point start = Clock::now();
+    std::thread canceller;
+    if (byCancel)
+      canceller = std::thread([&] {
+        std::this_thread::sleep_until(start + std::chrono::microseconds(static_cast<long>(kDeadlineMs * 1000)));
+        cancel = true;
+      });
+    analysis::Analysis a = analysis::Analyze(puzzle, budget);
+    double ms = MillisecondsSince(start);
+    if (canceller.joinable()) canceller.join();
+    if (a.solutions != analysis::kUnknown) state.SkipWithError("decided before the deadline");
+    late.push_back(ms - kDeadlineMs);
+  }
+  std::sort(late.begin(), late.end());
+  state.counters["late_ms"] = late[late.size() / 2];
 }
 
 void RegisterFolder(const fs::path& folder) {
@@ -48,6 +88,15 @@ void RegisterFolder(const fs::path& folder) {
 void RegisterAll() {
   RegisterFolder(kRoot / "tests/solver/puzzles");
   RegisterFolder(kRoot / "bench/puzzles");
+  for (int n = 5; n <= 12; ++n) {
+    std::string name = "ndom-" + std::string(n < 10 ? "0" : "") + std::to_string(n);
+    benchmark::RegisterBenchmark(("BM_Analyze/" + name).c_str(), BM_Analyze, kRoot / "bench/puzzles" / (name + ".non"))
+        ->Unit(benchmark::kMillisecond);
+  }
+  benchmark::RegisterBenchmark("BM_StopPastTheDeadline/budget", BM_StopPastTheDeadline, false)
+      ->Unit(benchmark::kMillisecond)->Iterations(5);
+  benchmark::RegisterBenchmark("BM_StopPastTheDeadline/cancel", BM_StopPastTheDeadline, true)
+      ->Unit(benchmark::kMillisecond)->Iterations(5);
 }
 
 }  // namespace

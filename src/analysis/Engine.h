@@ -85,8 +85,9 @@ class Engine {
   // Records the values a successful trial (since the mark) decided, as values known to survive.
   void NoteImplied(size_t mark);
 
-  // Whether the plain search, `spent` nodes into the count, hands over to the one that learns.
-  bool LearnsAfter(long long spent) const;
+  // Whether the plain search, `spent` nodes into the count with `met` solutions met, hands over to
+  // the one that learns.
+  bool LearnsAfter(long long spent, size_t met) const;
   // Counts the solutions from the current state with the search that learns (built only where
   // CaDiCaL is), the solutions met so far included; false, counting nothing, for a board too big
   // for it.

@@ -162,8 +162,13 @@ void Engine::Search(int& count) {
   }
 }
 
-bool Engine::LearnsAfter(long long spent) const {
+bool Engine::LearnsAfter(long long spent, size_t met) const {
   if (!LearningAvailable() || !budget_ || budget_->learnAfterNodes < 0) return false;
+  // A run that met a solution and still did not finish left the proof that there is no other:
+  // exhausting the rest is where the plain search repeats its contradictions branch after branch
+  // (the n-Dom puzzles meet theirs in the first run), and learning does not. A search that has met
+  // none is still looking, which the plain search with its probing does faster on random boards.
+  if (met == 1 && spent > 0) return true;
   return spent >= budget_->learnAfterNodes;
 }
 
@@ -181,7 +186,7 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   long long limit = firstNodeLimit_;
   bool handedOver = false;
   for (int run = 0;; ++run, limit *= 2) {
-    if (!handedOver && LearnsAfter(nodes - first)) {
+    if (!handedOver && LearnsAfter(nodes - first, met_.size())) {
       handedOver = true;
       if (CountByLearning(count)) {
         found = met_;

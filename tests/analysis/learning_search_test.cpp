@@ -119,6 +119,26 @@ TEST(LearningSearch, SettlesTheDominoChainsAsSearchPuzzles) {
   EXPECT_EQ(Learning(NDom(7)).difficulty, Difficulty::kSearch);
 }
 
+// With the default hand-over: a search that met the one solution early and must still prove there
+// is no other goes on with learning long before the node threshold; one that has met no solution
+// yet keeps searching plainly (a random board settled in a few plain nodes never pays for learning).
+TEST(LearningSearch, HandsOverOnceTheSolutionIsMetAndTheRestIsProof) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  const Analysis chain = Analyze(NDom(8));
+  EXPECT_EQ(chain.solutions, 1);
+  EXPECT_GT(chain.conflicts, 0);
+  EXPECT_LT(chain.nodes, kLearnAfterNodes / 4);
+  std::mt19937 rng(26);
+  for (int round = 0; round < 40; ++round) {
+    const Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, 12, 12, 1 + round % 3, 0.5));
+    const Analysis a = Analyze(p);
+    if (a.nodes < 128) {
+      EXPECT_EQ(a.conflicts, 0) << "round " << round;
+    }
+    ExpectSameVerdict(p, a, Plain(p), round);
+  }
+}
+
 // The stops, on a puzzle the learning search takes seconds over: each must end it with no
 // verdict, and soon (the bound is generous: the machine may be busy; a search that ignored the
 // stop would run for seconds more).
