@@ -60,7 +60,7 @@ TEST(OpenPuzzleForPlay, WhatTheBoardCannotHoldIsRefusedAndNothingChanges) {
     const char* reason;
   };
   const std::vector<Case> cases = {
-      {"ten colours", Picture(12, 12, 10), "ten.xml", "色が 10 色あります（9 色まで）。"},
+      {"ten colours", Picture(12, 12, 10), "ten.non", "色が 10 色あります（9 色まで）。"},
   };
   for (const Case& c : cases) {
     Opening t;
