@@ -70,6 +70,10 @@ bool Engine::CountByLearning(int& count) {
   const BoardClauses clauses(width_, height_, lines_, cells_);
   if (clauses.cnf().literals.size() > kMaxLiterals) return false;
   CaDiCaL::Solver solver;
+  // The configuration tuned for satisfiable formulas restarts less and keeps more of what it
+  // learned: on the n-Dom family (7 to 12, 5 interleaved runs) it took 0.65 to 0.83 of the
+  // default's time, 9-Dom excepted (1.13), and on random boards handed over at once less too.
+  solver.configure("sat");
   BudgetStop stop(*this);
   ConflictCount counter;
   solver.connect_terminator(&stop);
