@@ -25,5 +25,7 @@ cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake -DGW_BUILD_BENCH=OFF \
   -DGW_NATIVE_GWTOOL="$(pwd)/build/gwtool" >/dev/null
 cmake --build build-win
-ctest --test-dir build-win --output-on-failure -j "$jobs"
+# wine's server now and then drops a client ("recvmsg: Connection reset by peer") and the test
+# dies with it; a test that fails twice fails.
+ctest --test-dir build-win --output-on-failure -j "$jobs" --repeat until-pass:2
 echo "All tests passed."
