@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
 
 #include "platform/FileError.h"
+#include "state/ProgressFiles.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -83,6 +85,26 @@ TEST(LargeProgress, AFileThatDoesNotFitThisBoardIsRefusedAndChangesNothing) {
     EXPECT_THROW(ApplyLargeProgress(*p, c.text), FileError) << c.name;
     EXPECT_EQ(std::memcmp(p->Grid, board.Grid, sizeof board.Grid), 0) << c.name;
     EXPECT_EQ(std::memcmp(p->RowHints, board.RowHints, sizeof board.RowHints), 0) << c.name;
+  }
+}
+
+// The game a store keeps in memory (the library's, for puzzles where no file can be written) is the
+// text of the file the board's size calls for, and reads back as that file does.
+TEST(LargeProgress, AGameKeptInMemoryTakesTheFileOfItsSize) {
+  for (int side : {37, 15}) {
+    test::TestApp t;
+    t.Start();
+    t.app.puzzle = RandomBoard(5);
+    PuzzleState& p = t.app.puzzle;
+    p.XSize = side;
+    p.YSize = std::min(side, 23);
+    std::string bytes = ProgressBytes(t.app);
+    EXPECT_EQ(bytes.starts_with("GWQ 1\r\n"), side > 20) << side;
+    auto played = std::make_unique<PuzzleState>(p);
+    ClearGrid(p);
+    ReadProgressBytes(t.app, bytes);
+    for (int y = 1; y <= p.YSize; ++y)
+      for (int x = 1; x <= p.XSize; ++x) ASSERT_EQ(p.Grid[x][y], played->Grid[x][y]) << side;
   }
 }
 
