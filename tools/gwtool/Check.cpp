@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Arguments.h"
+#include "TellErrors.h"
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
 #include "formats/PuzzleGenerator.h"
@@ -30,17 +31,10 @@ bool ReadForCheck(const std::string& path, analysis::Puzzle& out) {
   if (IsForeignPuzzlePath(path)) return ReadForeignForCheck(path, out);
   const PuzzleFileKind* kind = PuzzleKindOf(path);
   if (!kind) kind = &FileKind(PuzzleKind::Gwm);
-  try {
+  return RunTellingErrors(path, [&] {
     std::unique_ptr<PuzzleState> p = ReadOwnPuzzle(*kind, path);
     out = kind->picture ? PicturePuzzle(*p) : HintPuzzle(*p);
-  } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
-    return false;
-  } catch (const FormatError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
-    return false;
-  }
-  return true;
+  });
 }
 
 void PrintBoard(const analysis::Board& b) {

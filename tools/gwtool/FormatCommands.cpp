@@ -6,6 +6,7 @@
 
 #include "App.h"
 #include "Arguments.h"
+#include "TellErrors.h"
 #include "formats/EngineInput.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"
@@ -20,19 +21,10 @@ namespace {
 
 enum { kWritten = 0, kNotFound = 1, kRefused = 3 };
 
-// Runs `work`; a file error or a refusal is told on standard error and gives kRefused.
+// Runs `work`; a file error or a refusal is told and gives kRefused.
 template <typename Work>
 int Guarded(const std::string& path, Work work) {
-  try {
-    work();
-  } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
-    return kRefused;
-  } catch (const FormatError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
-    return kRefused;
-  }
-  return kWritten;
+  return RunTellingErrors(path, work) ? kWritten : kRefused;
 }
 
 // Tells which fields the target has no place for, so a conversion never loses one unsaid.

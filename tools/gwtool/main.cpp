@@ -8,6 +8,7 @@
 #include "App.h"
 #include "Check.h"
 #include "FormatCommands.h"
+#include "TellErrors.h"
 #include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"
@@ -45,17 +46,10 @@ bool ReadPuzzle(App& app, const std::string& path) {
   if (IsForeignPuzzlePath(path)) return ReadForeignForSolve(app, path);
   const PuzzleFileKind* kind = PuzzleKindOf(path);
   if (!kind || kind->kind != PuzzleKind::Gwc) kind = &FileKind(PuzzleKind::Gwm);
-  try {
+  return RunTellingErrors(path, [&] {
     std::unique_ptr<PuzzleState> p = ReadOwnPuzzle(*kind, path, app.puzzle);
     app.puzzle = std::move(*p);
-  } catch (const FileError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), FileErrorMessage(e).c_str());
-    return false;
-  } catch (const FormatError& e) {
-    std::fprintf(stderr, "gwtool: %s: %s\n", path.c_str(), e.what());
-    return false;
-  }
-  return true;
+  });
 }
 
 char CellChar(int v) { return v == 0 ? '.' : v < 0 ? '-' : v <= 9 ? char('0' + v) : '?'; }
