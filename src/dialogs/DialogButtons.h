@@ -14,4 +14,11 @@ inline bool PressCancel(App& app, Dialog& dlg, int i) {
   return true;
 }
 
+// How the dialogs that report whether they were accepted end: the answer kept, the dialog closed.
+template <typename D>
+void EndDialog(App& app, D& dlg, bool accepted) {
+  dlg.accepted = accepted;
+  app.ui.CloseDialog(dlg);
+}
+
 }  // namespace gw

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dialogs/DialogButtons.h"
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
@@ -42,14 +43,8 @@ void ImportImageSetColors(App& app, ImportImage& dlg, int colors) {
   ImportImageLoad(app, dlg);
 }
 
-void ImportImageOk(App& app, ImportImage& dlg) {
-  dlg.accepted = true;
-  app.ui.CloseDialog(dlg);
-}
+void ImportImageOk(App& app, ImportImage& dlg) { EndDialog(app, dlg, true); }
 
-void ImportImageCancel(App& app, ImportImage& dlg) {
-  dlg.accepted = false;
-  app.ui.CloseDialog(dlg);
-}
+void ImportImageCancel(App& app, ImportImage& dlg) { EndDialog(app, dlg, false); }
 
 }  // namespace gw

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "dialogs/DialogButtons.h"
 #include "formats/PuzzleGenerator.h"
 #include "Messages.h"
 
@@ -33,13 +34,9 @@ void NewPuzzleOk(App& app, NewPuzzle& dlg) {
     return;
   }
   dlg.result = *g.puzzle;
-  dlg.accepted = true;
-  app.ui.CloseDialog(dlg);
+  EndDialog(app, dlg, true);
 }
 
-void NewPuzzleCancel(App& app, NewPuzzle& dlg) {
-  dlg.accepted = false;
-  app.ui.CloseDialog(dlg);
-}
+void NewPuzzleCancel(App& app, NewPuzzle& dlg) { EndDialog(app, dlg, false); }
 
 }  // namespace gw

@@ -4,25 +4,7 @@
 set -u
 gwtool=$1
 src=$2
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-fail=0
-gwtool_run() { ${GW_EMULATOR:-} "$gwtool" "$@"; }
-# expect STATUS TEXT COMMAND...: the exit status, and TEXT among the output and the messages
-# (an empty TEXT checks the status alone).
-expect() {
-  want=$1 text=$2
-  shift 2
-  "$@" > "$work/out" 2> "$work/err"
-  got=$?
-  if [ "$got" -ne "$want" ] || { [ -n "$text" ] && ! grep -qF -- "$text" "$work/out" "$work/err"; }; then
-    echo "FAIL (exit $got, expected $want with \"$text\"): $*"
-    cat "$work/out" "$work/err"
-    fail=1
-  fi
-  if grep -q '(line' "$work/err"; then echo "FAIL: a message in English line form: $*"; cat "$work/err"; fail=1; fi
-}
-puzzles="$src/tests/solver/puzzles"
+. "$(dirname "$0")/gwtool_expect.sh"
 cd "$work" || exit 1
 
 # nesting far deeper than any stack takes recursion for (the text of the title is collected)
