@@ -58,13 +58,6 @@ double CurrentSeconds(App& app) {
   return app.clock.key() == CurrentKey(app) ? app.clock.Seconds(app.ui.Clock()) : 0;
 }
 
-bool BoardTouched(const PuzzleState& p) {
-  for (int y = 1; y <= p.YSize; ++y)
-    for (int x = 1; x <= p.XSize; ++x)
-      if (p.Grid[x][y] != 0) return true;
-  return false;
-}
-
 // A game the store kept (the collection's), or the progress file beside a foreign puzzle, which the
 // import path does not offer; the program's own files and large boards were offered theirs as they
 // opened.
@@ -137,7 +130,7 @@ void LibraryOpenRow(App& app, int row) {
   });
   if (!opened) return;
   double now = app.ui.Clock();
-  bool resumed = BoardTouched(app.puzzle);
+  bool resumed = AnyCellDecided(app.puzzle);
   app.clock.Start(CurrentKey(app), resumed ? e.record.seconds : 0, now);
   try {
     w.library->store().SavePlay(CurrentKey(app), resumed ? e.record.seconds : 0,

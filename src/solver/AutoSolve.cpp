@@ -17,13 +17,6 @@ namespace {
 
 int Capped(int v) { return std::min(v, kMaxSize); }
 
-bool AnyCellDecided(const PuzzleState& p) {
-  for (int y = 1; y <= Capped(p.YSize); ++y)
-    for (int x = 1; x <= Capped(p.XSize); ++x)
-      if (p.Grid[x][y] != 0) return true;
-  return false;
-}
-
 // One rule over every row, then over every column, each load reading what the stores before it
 // left on the board.
 void InitialPass(App& app, int (*rule)(App&), PendingArray& RowPending, PendingArray& ColPending) {

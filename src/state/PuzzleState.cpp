@@ -80,6 +80,13 @@ void ClearHintChecks(PuzzleState& p) {
     for (int s = 0; s <= std::min(p.YHintCount, kMaxBoard); ++s) p.ColHints[x][s][kHintCheck] = 0;
 }
 
+bool AnyCellDecided(const PuzzleState& p) {
+  for (int y = 1; y <= std::min(p.YSize, kMaxBoard); ++y)
+    for (int x = 1; x <= std::min(p.XSize, kMaxBoard); ++x)
+      if (p.Grid[x][y] != 0) return true;
+  return false;
+}
+
 void FullReset(PuzzleState& p) {
   ClearGrid(p);
   ResetRowHints(p);

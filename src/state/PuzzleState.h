@@ -56,6 +56,8 @@ void ClearGrid(PuzzleState& p);
 void ResetRowHints(PuzzleState& p);
 void ResetColHints(PuzzleState& p);
 void ClearHintChecks(PuzzleState& p);
+// Whether any cell of the board is painted or marked.
+bool AnyCellDecided(const PuzzleState& p);
 // ClearGrid, ResetRowHints, ResetColHints, ClearHintChecks: a new or freshly read hint puzzle.
 void FullReset(PuzzleState& p);
 // Palette entry 1 = 9 (blue), entries 2..9 free.
