@@ -1,6 +1,7 @@
-// The verdict of the complete solver (solution count and difficulty) on every test puzzle, on the
-// hard random cases of bench/puzzles and on the n-Dom family, from the hints as read to the
-// Analysis; and how promptly a search past its budget or cancelled gives up.
+// The verdict of the complete solver (solution count and difficulty) on every test puzzle and on
+// every puzzle of bench/puzzles (hard random cases, the n-Dom family, published and generated
+// large puzzles), from the hints as read to the Analysis; and how promptly a search past its
+// budget or cancelled gives up.
 #include <benchmark/benchmark.h>
 
 #include "QtBenchMain.h"
@@ -78,7 +79,8 @@ void BM_StopPastTheDeadline(benchmark::State& state, bool byCancel) {
 void RegisterFolder(const fs::path& folder) {
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(folder))
-    if (entry.path().extension() == ".gwm") files.push_back(entry.path());
+    if (entry.path().extension() == ".gwm" || entry.path().extension() == ".non")
+      files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   for (const fs::path& f : files)
     benchmark::RegisterBenchmark(("BM_Analyze/" + f.stem().string()).c_str(), BM_Analyze, f)
@@ -87,12 +89,7 @@ void RegisterFolder(const fs::path& folder) {
 
 void RegisterAll() {
   RegisterFolder(kRoot / "tests/solver/puzzles");
-  RegisterFolder(kRoot / "bench/puzzles");
-  for (int n = 5; n <= 12; ++n) {
-    std::string name = "ndom-" + std::string(n < 10 ? "0" : "") + std::to_string(n);
-    benchmark::RegisterBenchmark(("BM_Analyze/" + name).c_str(), BM_Analyze, kRoot / "bench/puzzles" / (name + ".non"))
-        ->Unit(benchmark::kMillisecond);
-  }
+  RegisterFolder(kRoot / "bench/puzzles");  // the n-Dom family and the published puzzles too
   benchmark::RegisterBenchmark("BM_StopPastTheDeadline/budget", BM_StopPastTheDeadline, false)
       ->Unit(benchmark::kMillisecond)->Iterations(5);
   benchmark::RegisterBenchmark("BM_StopPastTheDeadline/cancel", BM_StopPastTheDeadline, true)

@@ -1,8 +1,10 @@
 #pragma once
 // The solving state shared by the verdict and the smaller steps: every cell's possible values, a
 // trail to take trial assignments back, and a queue of the lines that need solving again.
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -85,13 +87,30 @@ class Engine {
   // Records the values a successful trial (since the mark) decided, as values known to survive.
   void NoteImplied(size_t mark);
 
-  // Whether the plain search, `spent` nodes into the count with `met` solutions met, hands over to
-  // the one that learns.
-  bool LearnsAfter(long long spent, size_t met) const;
-  // Counts the solutions from the current state with the search that learns (built only where
-  // CaDiCaL is), the solutions met so far included; false, counting nothing, for a board too big
-  // for it.
-  bool CountByLearning(int& count);
+  // Whether the plain search, `spent` nodes into the count with `met` solutions met, is joined by
+  // the one that learns: not yet, for a turn and then on a thread of its own beside it, or
+  // instead of it.
+  enum class Joining { kNotYet, kBeside, kAlone };
+  Joining JoinsAfter(long long spent, size_t met) const;
+  // The search that learns (built only where CaDiCaL is), made from the current state with the
+  // solutions met so far; null where there is none or the board is too big for it. Ending it
+  // stops its thread, if it has one, and waits for it.
+  struct Learner;
+  struct LearnerEnd {
+    void operator()(Learner* learner) const;
+  };
+  using LearnerPtr = std::unique_ptr<Learner, LearnerEnd>;
+  LearnerPtr StartLearning();
+  // Counts the solutions with the learner on this thread for at most `turn` (duration::max():
+  // until it decides): true, with `count`, once it has.
+  bool Learn(Learner& learner, std::chrono::steady_clock::duration turn, int& count);
+  // Starts the learner on a thread of its own; the plain search's runs end early once it is done.
+  void LearnBeside(Learner& learner);
+  // Stops the learner beside, if it is still going, waits for it and counts its conflicts.
+  void EndLearner(Learner& learner);
+  // Waits for the learner beside to be done and ends it: true, with `count`, when it decided.
+  bool AwaitLearner(Learner& learner, int& count);
+  bool LearnerDone() const { return learnerDone_ && learnerDone_->load(std::memory_order_relaxed); }
   // One depth-first run; throws past nodeLimit_.
   void Search(int& count);
   // Probes a node of the search and pushes the branch it chooses; false when the node is a
@@ -121,6 +140,8 @@ class Engine {
   int cellBits_ = 0;  // bits a cell takes in a packed line; 0 when a line does not fit a word
   std::vector<CellSet> line_;  // the cells of the line being solved
   std::vector<Board> met_;     // distinct solutions met so far, at most two
+  // Set by the learner beside the plain search when it is done.
+  const std::atomic<bool>* learnerDone_ = nullptr;
 
   // Values known to survive a trial in the current state (stateId_ changes with the state).
   std::vector<std::uint32_t> impliedStamp_;

@@ -3,6 +3,7 @@
 // does not finish.
 #include <algorithm>
 #include <bit>
+#include <chrono>
 
 #include "analysis/Engine.h"
 
@@ -14,6 +15,14 @@ struct OutOfNodes {};
 // How much a shaken run may raise a cell's score, in percent: enough to change close choices,
 // too little to prefer a clearly worse cell.
 constexpr std::uint64_t kShakePercent = 20;
+
+// The learning search's turn alone, in the plain search's time until it joined.
+constexpr int kTurnShare = 2;
+// The plain runs beside the learning search before the plain search waits for it alone: the
+// generated puzzles it proves faster end within two, and on the n-Dom family, where it never
+// does, two keep the time they slow each other down short.
+constexpr int kBesideRuns = 2;
+
 
 }  // namespace
 
@@ -122,7 +131,8 @@ int Engine::ProbeNear(size_t since, int* best) {
 }
 
 bool Engine::EnterNode(int& count, size_t since) {
-  if (++nodes > nodeLimit_) throw OutOfNodes{};
+  // A learner beside that is done ends the run: its verdict may be in.
+  if (++nodes > nodeLimit_ || LearnerDone()) throw OutOfNodes{};
   int best;
   if (ProbeNear(since, &best) < 0 || met_.size() >= 2) return false;
   if (best < 0) {
@@ -162,14 +172,16 @@ void Engine::Search(int& count) {
   }
 }
 
-bool Engine::LearnsAfter(long long spent, size_t met) const {
-  if (!LearningAvailable() || !budget_ || budget_->learnAfterNodes < 0) return false;
-  // A run that met a solution and still did not finish left the proof that there is no other:
-  // exhausting the rest is where the plain search repeats its contradictions branch after branch
-  // (the n-Dom puzzles meet theirs in the first run), and learning does not. A search that has met
-  // none is still looking, which the plain search with its probing does faster on random boards.
-  if (met == 1 && spent > 0) return true;
-  return spent >= budget_->learnAfterNodes;
+Engine::Joining Engine::JoinsAfter(long long spent, size_t met) const {
+  if (!LearningAvailable() || !budget_ || budget_->learnAfterNodes < 0) return Joining::kNotYet;
+  if (budget_->learnAfterNodes == 0) return Joining::kAlone;
+  // A run that met a solution and still did not finish left the proof that there is no other,
+  // where the plain search may repeat its contradictions branch after branch (the n-Dom puzzles
+  // meet theirs in the first run) and learning does not. A search that has met no solution is
+  // still looking, which the plain search with its probing does faster on random boards, until
+  // the node threshold.
+  if ((met == 1 && spent > 0) || spent >= budget_->learnAfterNodes) return Joining::kBeside;
+  return Joining::kNotYet;
 }
 
 void Engine::CountSolutions(std::vector<Board>& found, int& count) {
@@ -179,19 +191,35 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // each time and, after the first run, scores shaken a little so that close choices go
   // another way. Solutions met anywhere, in unfinished runs and inside trials too, are kept
   // (each is a real one): two different ones, or one finished run, give the verdict.
+  //
+  // Once the search that learns joins, neither is the faster everywhere: it settles the n-Dom
+  // family in hundreds of conflicts where the plain search needs tens of thousands of nodes, but
+  // the plain search proves a generated 25 x 25 puzzle in its next run in a tenth of its time.
+  // So the learning search takes a turn alone (the two slow each other down, by a quarter on 7-
+  // and 8-Dom, which it settles within the turn), then goes on on a thread of its own beside
+  // the next plain runs, the first to decide giving the verdict.
   static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
                                         BranchOrder::kInOrder};
+  using Clock = std::chrono::steady_clock;
   const size_t root = Mark();
   const long long first = nodes;
+  const Clock::time_point begun = Clock::now();
   long long limit = firstNodeLimit_;
-  bool handedOver = false;
+  bool joined = false;
+  LearnerPtr learner;
+  int runsBeside = 0;
   for (int run = 0;; ++run, limit *= 2) {
-    if (!handedOver && LearnsAfter(nodes - first, met_.size())) {
-      handedOver = true;
-      if (CountByLearning(count)) {
+    if (!joined) {
+      const Joining joining = JoinsAfter(nodes - first, met_.size());
+      joined = joining != Joining::kNotYet;
+      const auto plain = Clock::now() - begun;
+      if (joined) learner = StartLearning();
+      const auto turn = joining == Joining::kAlone ? Clock::duration::max() : plain * kTurnShare;
+      if (learner && Learn(*learner, turn, count)) {
         found = met_;
         return;
       }
+      if (learner) LearnBeside(*learner);
     }
     order_ = kOrders[run % 3];
     shaken_ = run > 0;
@@ -206,9 +234,18 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       Undo(root);
     }
     if (met_.size() >= 2 || finished) {
+      if (learner) EndLearner(*learner);
       count = std::min(2, std::max(runCount, static_cast<int>(met_.size())));
       found = met_;
       return;
+    }
+    if (learner && (LearnerDone() || ++runsBeside >= kBesideRuns)) {
+      const bool decided = AwaitLearner(*learner, count);
+      learner.reset();
+      if (decided) {
+        found = met_;
+        return;
+      }
     }
   }
 }

@@ -14,6 +14,7 @@
 #include "BruteForce.h"
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
+#include "formats/PuzzleKinds.h"
 #include "state/PuzzleFiles.h"
 
 namespace gw::analysis {
@@ -192,6 +193,56 @@ Puzzle ReadPuzzle(const fs::path& path) {
   app->puzzle.Mode = kModePlay;
   ReadHintPuzzle(*app, path.string());
   return HintPuzzle(app->puzzle);
+}
+
+// Once the learning search joins, the two go on side by side and the first to decide gives the
+// verdict: on the n-Dom chains the learning one, on generated 25 x 25 puzzles usually the plain
+// one, proving in its next run what takes the solver ten times as long. Whichever wins, the
+// verdict, the board and the class are the plain search's own.
+TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  std::vector<Puzzle> puzzles = {NDom(8), NDom(9)};
+  for (const char* name : {"gen25-search-1.non", "gen25-search-12.non", "gen25-search-33.non"})
+    puzzles.push_back(ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string()));
+  for (size_t i = 0; i < puzzles.size(); ++i) {
+    const Analysis both = Analyze(puzzles[i]);
+    EXPECT_EQ(both.solutions, 1) << i;
+    EXPECT_GT(both.conflicts, 0) << i;  // the learning search did join
+    ExpectSameVerdict(puzzles[i], both, Plain(puzzles[i]), static_cast<int>(i));
+  }
+}
+
+// Stopped while the two go side by side, or while the plain search waits for the other: the
+// budget ends it without a verdict, the caller's poll as cancelled, each promptly, and the poll
+// is still asked while the analysing thread waits.
+TEST(LearningSearch, StopsBesideThePlainSearchToo) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  const Puzzle p = NDom(13);
+  using Clock = std::chrono::steady_clock;
+  for (double seconds : {0.1, 0.3}) {
+    Budget timed;
+    timed.seconds = seconds;
+    const auto start = Clock::now();
+    const Analysis a = Analyze(p, timed);
+    EXPECT_LT(Clock::now() - start, std::chrono::duration<double>(seconds + 0.5)) << seconds;
+    EXPECT_EQ(a.solutions, kUnknown) << seconds;
+    EXPECT_FALSE(a.cancelled) << seconds;
+  }
+  for (int ms : {100, 300}) {
+    Budget polled;
+    const auto start = Clock::now();
+    const auto until = start + std::chrono::milliseconds(ms);
+    int polls = 0;
+    polled.poll = [&] {
+      ++polls;
+      return Clock::now() < until;
+    };
+    const Analysis a = Analyze(p, polled);
+    EXPECT_LT(Clock::now() - until, std::chrono::milliseconds(500)) << ms;
+    EXPECT_EQ(a.solutions, kUnknown) << ms;
+    EXPECT_TRUE(a.cancelled) << ms;
+    EXPECT_GT(polls, 1) << ms;
+  }
 }
 
 // Every test and benchmark puzzle keeps its verdict and its class with the learning search.
