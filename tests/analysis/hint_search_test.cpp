@@ -126,9 +126,12 @@ TEST(HintSearch, TheNamedLineDecidesWhatEveryFillingAgreesOnAndNoLineDecidesMore
     }
     // Whatever it decides is what the picture holds when the picture is the only answer.
     analysis::Analysis a = analysis::Analyze(puzzle);
-    if (a.solutions == 1)
+    if (a.solutions == 1) {
       for (const CellPos& c : hint.cells) EXPECT_EQ(c.value, pic.At(c.x, c.y)) << "round " << round;
-    for (const CellPos& c : hint.cells) EXPECT_EQ(board.At(c.x, c.y), 0) << "round " << round;
+    }
+    for (const CellPos& c : hint.cells) {
+      EXPECT_EQ(board.At(c.x, c.y), 0) << "round " << round;
+    }
   }
   // Most rounds have a line to name; the others are checked for not naming one.
   EXPECT_GT(lines, 100);

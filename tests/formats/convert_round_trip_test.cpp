@@ -32,10 +32,10 @@ void ExpectShared(const PuzzleData& a, const PuzzleData& b, const std::string& e
   EXPECT_EQ(a.height, b.height) << what;
   EXPECT_EQ(a.rows, b.rows) << what;
   EXPECT_EQ(a.cols, b.cols) << what;
-  if (both("タイトル")) EXPECT_EQ(a.title, b.title) << what;
-  if (both("作者")) EXPECT_EQ(a.author, b.author) << what;
-  if (both("答")) EXPECT_EQ(a.answer, b.answer) << what;
-  if (both("答えの絵")) EXPECT_EQ(a.solution, b.solution) << what;
+  if (both("タイトル")) { EXPECT_EQ(a.title, b.title) << what; }
+  if (both("作者")) { EXPECT_EQ(a.author, b.author) << what; }
+  if (both("答")) { EXPECT_EQ(a.answer, b.answer) << what; }
+  if (both("答えの絵")) { EXPECT_EQ(a.solution, b.solution) << what; }
   if (e1 == ".gwc" || e2 == ".gwc") return;
   ASSERT_EQ(a.ColorCount(), b.ColorCount()) << what;
   for (int k = 1; k <= a.ColorCount(); ++k) EXPECT_EQ(a.colors[k].rgb, b.colors[k].rgb) << what << " colour " << k;

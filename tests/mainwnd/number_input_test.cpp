@@ -35,7 +35,7 @@ struct NumberInput : ::testing::Test {
   }
   // Types the characters; "\n" stands for Enter.
   void Type(const std::string& keys) {
-    for (char c : keys) NumberKeyPress(t.app, c == '\n' ? kCharEnter : c);
+    for (char c : keys) NumberKeyPress(t.app, c == '\n' ? static_cast<int>(kCharEnter) : c);
   }
   void ExpectCursor(int side, int x, int y) {
     EXPECT_EQ(l.CursorSide, side);

@@ -91,8 +91,8 @@ TEST(Samples, EveryFileIsCodePage932WithCrLfLineEnds) {
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << f;
     for (size_t i = 0; i < bytes.size(); ++i) {
       bool lf = bytes[i] == '\n', cr = bytes[i] == '\r';
-      if (lf) EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << f << " byte " << i;
-      if (cr) EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << f << " byte " << i;
+      if (lf) { EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << f << " byte " << i; }
+      if (cr) { EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << f << " byte " << i; }
     }
   }
 }
@@ -103,7 +103,7 @@ TEST(Samples, EveryPuzzleOpensForPlayWithItsTitle) {
     EXPECT_EQ(o.p().LoadRefused, 0) << f;
     EXPECT_EQ(o.p().CurFileName, f.filename().string());
     EXPECT_FALSE(o.p().Title.empty()) << f;
-    if (f.extension() == ".gwm") EXPECT_FALSE(o.p().Answer.empty()) << f;
+    if (f.extension() == ".gwm") { EXPECT_FALSE(o.p().Answer.empty()) << f; }
     EXPECT_GE(o.p().XSize, 5) << f;
     EXPECT_LE(o.p().XSize, 20) << f;
     EXPECT_GE(o.p().YSize, 5) << f;

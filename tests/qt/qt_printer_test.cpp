@@ -120,7 +120,7 @@ TEST_F(QtPrinterPage, PrintedHintsKeepInsideTheirSlotsWithAGap) {
     // (less a pixel or two for the rendering's rounding and the thick lines' half width).
     EXPECT_GE(std::min(gapTop, gapBottom), 3) << at;
     EXPECT_GE(std::min(gapLeft, gapRight), wide ? 0.95 * cell / 6 - 2 : 3) << at;
-    if (!wide) EXPECT_GT(gapLeft, cell / 4) << at << ": a single digit stands right of the middle";
+    if (!wide) { EXPECT_GT(gapLeft, cell / 4) << at << ": a single digit stands right of the middle"; }
   }
   // On paper too a third of a slot lies between the ink of neighbouring hints, side by side in a
   // row's hints and from column to column.

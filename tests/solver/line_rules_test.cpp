@@ -60,7 +60,7 @@ TEST(EdgeRule, CompletesARunStartedAtTheEdge) {
   EXPECT_EQ(Apply(t.app, EdgeRule, "11????", {{3}, {1}}).cells, "111-??");
   EXPECT_EQ(Apply(t.app, EdgeRule, "11????", {{3, 1}, {1, 2}}).cells, "111???");
   EXPECT_EQ(Apply(t.app, EdgeRule, "-1????", {{2}}).cells, "-11???");
-  EXPECT_EQ(Apply(t.app, EdgeRule, "????11", {{1}, {3}}).cells, "??-111");
+  EXPECT_EQ(Apply(t.app, EdgeRule, "????11", {{1}, {3}}).cells, "??" "-111");
 }
 
 TEST(EdgeRule, ReportsARunAlreadyCompleteAndIgnoresOneTooLong) {

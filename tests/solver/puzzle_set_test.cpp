@@ -170,7 +170,7 @@ TEST(PuzzleSet, NoDecidedCellDiffersFromAnySolution) {
       for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x) {
           int v = s.Cell(x, y);
-          if (v != 0) EXPECT_EQ(v, solution[y][x]) << name << " cell " << x + 1 << "," << y + 1;
+          if (v != 0) { EXPECT_EQ(v, solution[y][x]) << name << " cell " << x + 1 << "," << y + 1; }
         }
     ++puzzles;
   }
