@@ -110,6 +110,32 @@ TEST_F(UniqueCheckWindow, ALongCheckShowsAProgressBoxWhoseCancelStopsIt) {
   EXPECT_TRUE(app.layout.Highlight.empty());
 }
 
+// 9-Dom (nine vertical threes chained corner to corner, a domino beside each but the first)
+// drawn as a 19 x 19 picture: the plain search meets its solution at once and the search that
+// learns joins it on a second thread, while the window waits with its progress box up.
+void PaintNineDom(App& app) {
+  constexpr int n = 9, side = 2 * n + 1;
+  for (int k = 1; k <= n; ++k) {
+    const int col = side + 1 - 2 * k;  // 0-based column of the k-th three
+    for (int y = 2 * k - 2; y <= 2 * k; ++y) app.puzzle.Grid[col + 1][y + 1] = 1;
+    if (k >= 2) app.puzzle.Grid[col + 1][2 * k - 3] = app.puzzle.Grid[col + 2][2 * k - 3] = 1;
+  }
+}
+
+TEST_F(UniqueCheckWindow, APuzzleForTheSearchThatLearnsIsDecidedBehindTheProgressBox) {
+  NewPicture(19);
+  ui.SetProgressDelay(0);
+  PaintNineDom(app);
+  MainWndPaint(app);
+  const QString dir = qEnvironmentVariable("GW_SHOT_DIR");
+  if (!dir.isEmpty() && QGuiApplication::platformName() == "xcb") shot = dir + "/unique-check-9-dom.png";
+  bool boxSeen = false;
+  test::WhenModal<QProgressDialog>([&](QProgressDialog&) { boxSeen = true; });
+  EXPECT_EQ(Check().substr(0, std::string("解は一つだけです。\n難易度：探索").size()),
+            "解は一つだけです。\n難易度：探索");
+  EXPECT_TRUE(boxSeen);
+}
+
 TEST_F(UniqueCheckWindow, Screenshot) {
   QString dir = qEnvironmentVariable("GW_SHOT_DIR");
   if (dir.isEmpty() || QGuiApplication::platformName() != "xcb")
