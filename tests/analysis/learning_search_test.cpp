@@ -212,19 +212,20 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   }
 }
 
-// Stopped while the two go side by side, or while the plain search waits for the other: the
-// budget ends it without a verdict, the caller's poll as cancelled, each promptly, and the poll
-// is still asked while the analysing thread waits.
+// 14-Dom stopped while the two go side by side, or while the plain search waits for the other: the
+// budget ends it without a verdict, the caller's poll as cancelled, each promptly (the bound is
+// generous: the machine may be busy; one that ignored the stop would run for seconds more), and
+// the poll is still asked while the analysing thread waits.
 TEST(LearningSearch, StopsBesideThePlainSearchToo) {
   if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
-  const Puzzle p = NDom(13);
+  const Puzzle p = NDom(14);
   using Clock = std::chrono::steady_clock;
   for (double seconds : {0.1, 0.3}) {
     Budget timed;
     timed.seconds = seconds;
     const auto start = Clock::now();
     const Analysis a = Analyze(p, timed);
-    EXPECT_LT(Clock::now() - start, std::chrono::duration<double>(seconds + 0.5)) << seconds;
+    EXPECT_LT(Clock::now() - start, std::chrono::duration<double>(seconds + 1)) << seconds;
     EXPECT_EQ(a.solutions, kUnknown) << seconds;
     EXPECT_FALSE(a.cancelled) << seconds;
   }
@@ -238,7 +239,7 @@ TEST(LearningSearch, StopsBesideThePlainSearchToo) {
       return Clock::now() < until;
     };
     const Analysis a = Analyze(p, polled);
-    EXPECT_LT(Clock::now() - until, std::chrono::milliseconds(500)) << ms;
+    EXPECT_LT(Clock::now() - until, std::chrono::seconds(1)) << ms;
     EXPECT_EQ(a.solutions, kUnknown) << ms;
     EXPECT_TRUE(a.cancelled) << ms;
     EXPECT_GT(polls, 1) << ms;
