@@ -206,6 +206,11 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   const Clock::time_point begun = Clock::now();
   long long limit = firstNodeLimit_;
   bool joined = false;
+  // However the count ends, the engine keeps no pointer into a learner that is gone.
+  struct ForgetsLearner {
+    const std::atomic<bool>*& done;
+    ~ForgetsLearner() { done = nullptr; }
+  } forgets{learnerDone_};
   LearnerPtr learner;
   int runsBeside = 0;
   for (int run = 0;; ++run, limit *= 2) {
