@@ -23,7 +23,6 @@ constexpr int kTurnShare = 2;
 // does, two keep the time they slow each other down short.
 constexpr int kBesideRuns = 2;
 
-
 }  // namespace
 
 // The value to try next among `rest`: with kMostFirst the one whose trial decided the most cells
