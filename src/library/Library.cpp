@@ -3,6 +3,7 @@
 #include <set>
 
 #include "library/PuzzleScan.h"
+#include "platform/PathSyntax.h"
 #include "platform/Utf8.h"
 
 namespace gw {
@@ -12,16 +13,6 @@ namespace {
 // them.
 bool HasCompanion(const std::set<std::string>& lowerNames, const std::string& name, const char* ext) {
   return lowerNames.count(LowerAscii(name.substr(0, name.find('.'))) + ext) > 0;
-}
-
-std::string NameOf(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? "" : path.substr(0, slash);
 }
 
 }  // namespace
@@ -65,7 +56,7 @@ void Library::ListShelf(const std::string& folder, Shelf shelf, std::vector<Libr
     LibraryEntry e;
     e.shelf = shelf;
     e.folder = folder;
-    e.name = NameOf(stamp.path);
+    e.name = FileNameOf(stamp.path);
     e.completers = HasCompanion(listing.lowerNames, e.name, ".gwb");
     e.progressFile = HasCompanion(listing.lowerNames, e.name, ".gwp");
     auto known = known_.find(stamp.path);

@@ -14,6 +14,7 @@
 #include "Messages.h"
 #include "dialogs/NewPuzzle.h"
 #include "platform/FileError.h"
+#include "platform/PathSyntax.h"
 #include "settings/Settings.h"
 #include "mainwnd/FileCommands.h"
 #include "state/LargeProgress.h"
@@ -39,16 +40,6 @@ bool IsImagePath(const std::string& path) {
   for (const char* ext : {".png", ".jpg", ".jpeg", ".bmp", ".gif"})
     if (HasExt(path, ext)) return true;
   return false;
-}
-
-std::string FileNameOf(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? "" : path.substr(0, slash);
 }
 
 void Warn(App& app, const std::string& text, const char* title) {

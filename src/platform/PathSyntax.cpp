@@ -115,4 +115,14 @@ bool Within(const std::string& folder, const std::string& root, PathStyle style)
   return folder.size() == root.size() || IsSeparator(root.back(), style) || IsSeparator(folder[root.size()], style);
 }
 
+std::string FileNameOf(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? "" : path.substr(0, slash);
+}
+
 }  // namespace gw

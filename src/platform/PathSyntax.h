@@ -37,6 +37,10 @@ std::string AbsoluteFolder(const std::string& base, const std::string& path,
 // The folders from the root down to `folder` (absolute), each as its full path: "/", "/home",
 // "/home/u"; "C:\", "C:\Users", "C:\Users\u".
 std::vector<std::string> FolderChain(const std::string& folder, PathStyle style = kNativePathStyle);
+// The parts of a path as the program's own dialogs and lists write them: after and before the
+// last "/" or "\" (either, on every system); a path without one is a bare name in "".
+std::string FileNameOf(const std::string& path);
+std::string FolderOf(const std::string& path);
 // `folder` is `root` or lies below it.
 bool Within(const std::string& folder, const std::string& root, PathStyle style = kNativePathStyle);
 

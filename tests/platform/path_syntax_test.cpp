@@ -78,6 +78,24 @@ TEST(PathSyntax, JoinAndChangeExtUnderstandTheSystemsSeparators) {
   }
 }
 
+// The split the dialogs and the library use: at the last separator of either kind, on every system.
+TEST(PathSyntax, SplitsANameFromItsFolderAtTheLastSeparatorOfEitherKind) {
+  struct Case {
+    const char* path;
+    const char* folder;
+    const char* name;
+  };
+  for (const Case& c : std::initializer_list<Case>{{"cat.non", "", "cat.non"},
+                                                  {"/home/u/cat.non", "/home/u", "cat.non"},
+                                                  {"C:\\puz\\cat.non", "C:\\puz", "cat.non"},
+                                                  {"a\\b/c.d", "a\\b", "c.d"},
+                                                  {"/cat", "", "cat"},
+                                                  {"dir/", "dir", ""}}) {
+    EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
+    EXPECT_EQ(FileNameOf(c.path), c.name) << c.path;
+  }
+}
+
 // Random paths of parts, dots and separators: a resolved folder resolves to itself, is the last of
 // its own chain, and every link of the chain contains it.
 TEST(PathSyntax, ResolvedFoldersAreFixedPointsOfResolution) {
