@@ -88,9 +88,9 @@ class Engine {
   void NoteImplied(size_t mark);
 
   // Whether the plain search, `spent` nodes into the count with `met` solutions met, is joined by
-  // the one that learns: not yet, for a turn and then on a thread of its own beside it, or
-  // instead of it.
-  enum class Joining { kNotYet, kBeside, kAlone };
+  // the one that learns: not yet, for a turn alone and then on a thread of its own beside it, on
+  // that thread at once, or instead of it.
+  enum class Joining { kNotYet, kTurnFirst, kBeside, kAlone };
   Joining JoinsAfter(long long spent, size_t met) const;
   // The search that learns (built only where CaDiCaL is), made from the current state with the
   // solutions met so far; null where there is none or the board is too big for it. Ending it

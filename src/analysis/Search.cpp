@@ -176,10 +176,12 @@ Engine::Joining Engine::JoinsAfter(long long spent, size_t met) const {
   if (budget_->learnAfterNodes == 0) return Joining::kAlone;
   // A run that met a solution and still did not finish left the proof that there is no other,
   // where the plain search may repeat its contradictions branch after branch (the n-Dom puzzles
-  // meet theirs in the first run) and learning does not. A search that has met no solution is
-  // still looking, which the plain search with its probing does faster on random boards, until
-  // the node threshold.
-  if ((met == 1 && spent > 0) || spent >= budget_->learnAfterNodes) return Joining::kBeside;
+  // meet theirs in the first run) and learning does not: the learning search takes its turn
+  // first. A search that has met no solution is still looking, which the plain search with its
+  // probing does faster on most random boards, until the node threshold; past it, which of the
+  // two finds the solutions first varies from board to board, so the two go side by side at once.
+  if (met == 1 && spent > 0) return Joining::kTurnFirst;
+  if (spent >= budget_->learnAfterNodes) return Joining::kBeside;
   return Joining::kNotYet;
 }
 
@@ -194,9 +196,10 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // Once the search that learns joins, neither is the faster everywhere: it settles the n-Dom
   // family in hundreds of conflicts where the plain search needs tens of thousands of nodes, but
   // the plain search proves a generated 25 x 25 puzzle in its next run in a tenth of its time.
-  // So the learning search takes a turn alone (the two slow each other down, by a quarter on 7-
-  // and 8-Dom, which it settles within the turn), then goes on on a thread of its own beside
-  // the next plain runs, the first to decide giving the verdict.
+  // So where the rest is a proof the learning search takes a turn alone (the two slow each other
+  // down, by a quarter on 7- and 8-Dom, which it settles within the turn), then goes on on a
+  // thread of its own beside the next plain runs, the first to decide giving the verdict; where
+  // no solution is met yet it goes beside them at once.
   static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
                                         BranchOrder::kInOrder};
   using Clock = std::chrono::steady_clock;
@@ -219,7 +222,7 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       const auto plain = Clock::now() - begun;
       if (joined) learner = StartLearning();
       const auto turn = joining == Joining::kAlone ? Clock::duration::max() : plain * kTurnShare;
-      if (learner && Learn(*learner, turn, count)) {
+      if (learner && joining != Joining::kBeside && Learn(*learner, turn, count)) {
         found = met_;
         return;
       }

@@ -212,6 +212,22 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   }
 }
 
+// Random 30 x 30 pictures whose plain search passes the node threshold before meeting a solution:
+// the learning search goes beside it at once, and the verdict (two solutions) and the boards
+// agree with the plain search's.
+TEST(LearningSearch, GoesBesideAtOnceWhereNoSolutionIsMetYet) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  for (const char* name : {"rand30-beside-101.non", "rand30-beside-125.non"}) {
+    const Puzzle p =
+        ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
+    const Analysis both = Analyze(p);
+    EXPECT_EQ(both.solutions, 2) << name;
+    EXPECT_GT(both.nodes, kLearnAfterNodes) << name;
+    EXPECT_GT(both.conflicts, 0) << name;
+    ExpectSameVerdict(p, both, Plain(p), 0);
+  }
+}
+
 // 14-Dom stopped while the two go side by side, or while the plain search waits for the other: the
 // budget ends it without a verdict, the caller's poll as cancelled, each promptly (the bound is
 // generous: the machine may be busy; one that ignored the stop would run for seconds more), and
