@@ -14,6 +14,7 @@
 #include "DialogDriver.h"
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
+#include "mainwnd/ToolsCommands.h"
 #include "mainwnd/UniqueCheck.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
@@ -133,6 +134,24 @@ TEST_F(UniqueCheckWindow, APuzzleForTheSearchThatLearnsIsDecidedBehindTheProgres
   test::WhenModal<QProgressDialog>([&](QProgressDialog&) { boxSeen = true; });
   EXPECT_EQ(Check().substr(0, std::string("解は一つだけです。\n難易度：探索").size()),
             "解は一つだけです。\n難易度：探索");
+  EXPECT_TRUE(boxSeen);
+}
+
+// A 30 x 30 puzzle opened for play whose plain search passes the node threshold before it meets a
+// solution: the search that learns goes beside it at once, and the verdict comes behind the
+// progress box.
+TEST_F(UniqueCheckWindow, ABoardBothSearchesWorkOnSideBySideIsDecidedBehindTheProgressBox) {
+  test::ShowMainWindow(ui, w, app, {900, 700});
+  const std::string path = std::string(GW_SOURCE_DIR) + "/bench/puzzles/rand30-beside-125.non";
+  ASSERT_TRUE(OpenPuzzleForPlay(app, path, ColourQuestion::WhenChanging));
+  ASSERT_EQ(app.puzzle.XSize, 30);
+  ui.SetProgressDelay(0);
+  MainWndPaint(app);
+  const QString dir = qEnvironmentVariable("GW_SHOT_DIR");
+  if (!dir.isEmpty() && QGuiApplication::platformName() == "xcb") shot = dir + "/unique-check-beside.png";
+  bool boxSeen = false;
+  test::WhenModal<QProgressDialog>([&](QProgressDialog&) { boxSeen = true; });
+  EXPECT_EQ(Check().substr(0, std::string("解が複数あります。").size()), "解が複数あります。");
   EXPECT_TRUE(boxSeen);
 }
 
