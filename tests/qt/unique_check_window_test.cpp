@@ -51,6 +51,18 @@ struct UniqueCheckWindow : ::testing::Test {
     UniquenessCheck(app);
     return shown;
   }
+  // A check long enough for the progress box (shown at once): the box comes up, then a verdict
+  // that begins with `verdict`. Under xvfb-run with GW_SHOT_DIR the verdict is photographed.
+  void ExpectVerdictBehindTheProgressBox(const std::string& verdict, const char* shotName) {
+    ui.SetProgressDelay(0);
+    MainWndPaint(app);
+    const QString dir = qEnvironmentVariable("GW_SHOT_DIR");
+    if (!dir.isEmpty() && QGuiApplication::platformName() == "xcb") shot = dir + "/" + shotName;
+    bool boxSeen = false;
+    test::WhenModal<QProgressDialog>([&](QProgressDialog&) { boxSeen = true; });
+    EXPECT_EQ(Check().substr(0, verdict.size()), verdict);
+    EXPECT_TRUE(boxSeen);
+  }
   QColor Shown(int x, int y) {
     const PuzzleState& p = app.puzzle;
     QPointF d = ui.Image(SurfaceId::Main).ToDevice(p.XHintCount + x + 0.5, p.YHintCount + y + 0.5);
@@ -125,16 +137,8 @@ void PaintNineDom(App& app) {
 
 TEST_F(UniqueCheckWindow, APuzzleForTheSearchThatLearnsIsDecidedBehindTheProgressBox) {
   NewPicture(19);
-  ui.SetProgressDelay(0);
   PaintNineDom(app);
-  MainWndPaint(app);
-  const QString dir = qEnvironmentVariable("GW_SHOT_DIR");
-  if (!dir.isEmpty() && QGuiApplication::platformName() == "xcb") shot = dir + "/unique-check-9-dom.png";
-  bool boxSeen = false;
-  test::WhenModal<QProgressDialog>([&](QProgressDialog&) { boxSeen = true; });
-  EXPECT_EQ(Check().substr(0, std::string("解は一つだけです。\n難易度：探索").size()),
-            "解は一つだけです。\n難易度：探索");
-  EXPECT_TRUE(boxSeen);
+  ExpectVerdictBehindTheProgressBox("解は一つだけです。\n難易度：探索", "unique-check-9-dom.png");
 }
 
 // A 30 x 30 puzzle opened for play whose plain search passes the node threshold before it meets a
@@ -145,14 +149,7 @@ TEST_F(UniqueCheckWindow, ABoardBothSearchesWorkOnSideBySideIsDecidedBehindThePr
   const std::string path = std::string(GW_SOURCE_DIR) + "/bench/puzzles/rand30-beside-125.non";
   ASSERT_TRUE(OpenPuzzleForPlay(app, path, ColourQuestion::WhenChanging));
   ASSERT_EQ(app.puzzle.XSize, 30);
-  ui.SetProgressDelay(0);
-  MainWndPaint(app);
-  const QString dir = qEnvironmentVariable("GW_SHOT_DIR");
-  if (!dir.isEmpty() && QGuiApplication::platformName() == "xcb") shot = dir + "/unique-check-beside.png";
-  bool boxSeen = false;
-  test::WhenModal<QProgressDialog>([&](QProgressDialog&) { boxSeen = true; });
-  EXPECT_EQ(Check().substr(0, std::string("解が複数あります。").size()), "解が複数あります。");
-  EXPECT_TRUE(boxSeen);
+  ExpectVerdictBehindTheProgressBox("解が複数あります。", "unique-check-beside.png");
 }
 
 TEST_F(UniqueCheckWindow, Screenshot) {
