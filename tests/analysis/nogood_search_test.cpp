@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 #include "BruteForce.h"
 #include "NogoodSearch.h"
 #include "analysis/Analysis.h"
 #include "analysis/Engine.h"
+#include "formats/PuzzleKinds.h"
 
 namespace gw::analysis {
 namespace {
@@ -68,6 +70,21 @@ TEST(NogoodSearch, CountsLikeTheEngineOnBiggerBoards) {
   EXPECT_GT(bySolutions[1], 5);
   EXPECT_GT(bySolutions[2], 5);
   EXPECT_GT(conflicts, 2000);
+}
+
+// Past its conflicts it gives no count at all, never a guess; given enough, it proves 9-Dom unique.
+TEST(NogoodSearch, GivesUpPastItsConflictsWithoutAVerdict) {
+  const Puzzle p = ReadEnginePuzzle(std::string(GW_SOURCE_DIR) + "/bench/puzzles/ndom-09.non");
+  Engine engine(p, nullptr);
+  ASSERT_TRUE(engine.Propagate());
+  for (bool shrink : {false, true}) {
+    bench::NogoodSearch capped(p, engine.cells(), shrink);
+    EXPECT_EQ(capped.Count(10), kUnknown) << shrink;
+    EXPECT_EQ(capped.conflicts, 11) << shrink;
+  }
+  bench::NogoodSearch search(p, engine.cells(), true);
+  EXPECT_EQ(search.Count(100000), 1);
+  EXPECT_GT(search.conflicts, 100);
 }
 
 }  // namespace
