@@ -156,4 +156,11 @@ inline std::vector<Line> RandomPicture(std::mt19937& rng, int w, int h, int colo
   return rows;
 }
 
+// The rows of one picture with the columns of another: most such pairs have no solution.
+inline Puzzle MixedPuzzle(std::mt19937& rng, int w, int h, int colors) {
+  Puzzle p = PuzzleOf(RandomPicture(rng, w, h, colors, 0.5));
+  p.cols = PuzzleOf(RandomPicture(rng, w, h, colors, 0.5)).cols;
+  return p;
+}
+
 }  // namespace gw::analysis::brute

@@ -31,13 +31,6 @@ Analysis AnalyzeWith(const Puzzle& p, long long learnAfterNodes) {
 Analysis Learning(const Puzzle& p) { return AnalyzeWith(p, 0); }
 Analysis Plain(const Puzzle& p) { return AnalyzeWith(p, -1); }
 
-// The rows of one picture with the columns of another: most such pairs have no solution.
-Puzzle Mixed(std::mt19937& rng, int w, int h, int colors) {
-  Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5));
-  p.cols = brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5)).cols;
-  return p;
-}
-
 // The same verdict, boards that show the hints, the same unique board and the same class.
 void ExpectSameVerdict(const Puzzle& p, const Analysis& learnt, const Analysis& plain, int round) {
   ASSERT_EQ(learnt.solutions, plain.solutions) << "round " << round;
@@ -60,7 +53,7 @@ TEST(LearningSearch, CountsLikeEveryBoardAndThePlainSearch) {
   int bySolutions[3] = {}, branched = 0, learned = 0;
   for (int round = 0; round < 600; ++round) {
     const int w = 2 + round % 5, h = 2 + (round / 5) % 5, colors = 1 + (round / 25) % 3;
-    Puzzle p = round % 3 == 0 ? Mixed(rng, w, h, colors)
+    Puzzle p = round % 3 == 0 ? brute::MixedPuzzle(rng, w, h, colors)
                               : brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.3 + 0.1 * (round % 4)));
     const int want = brute::BoardCounter(p, colors).Count(2);
     const Analysis learnt = Learning(p);
@@ -85,7 +78,7 @@ TEST(LearningSearch, AgreesWithThePlainSearchOnBiggerPuzzles) {
   int bySolutions[3] = {};
   for (int round = 0; round < 120; ++round) {
     const int w = 8 + round % 5, colors = 1 + round % 3;
-    Puzzle p = round % 4 == 0 ? Mixed(rng, w, w, colors)
+    Puzzle p = round % 4 == 0 ? brute::MixedPuzzle(rng, w, w, colors)
                               : brute::PuzzleOf(brute::RandomPicture(rng, w, w, colors, 0.45 + 0.05 * (round % 3)));
     ExpectSameVerdict(p, Learning(p), Plain(p), round);
     ++bySolutions[Plain(p).solutions];

@@ -25,13 +25,6 @@ int NativeCount(const Puzzle& p, bool shrink, long long* conflicts = nullptr) {
   return count;
 }
 
-// The rows of one picture with the columns of another: most such pairs have no solution.
-Puzzle Mixed(std::mt19937& rng, int w, int h) {
-  Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, h, 1, 0.5));
-  p.cols = brute::PuzzleOf(brute::RandomPicture(rng, w, h, 1, 0.5)).cols;
-  return p;
-}
-
 // Random pictures (every `mixedEvery`-th round the rows of one with the columns of another, most
 // of them without a solution), counted against board enumeration on boards small enough for it
 // and against the engine on boards big enough that learned units fix cells at the root between
@@ -62,7 +55,7 @@ TEST(NogoodSearch, CountsLikeEveryBoardAndTheEngine) {
       const int w = set.side + round % set.sides;
       const int h = set.square ? w : set.side + (round / set.sides) % set.sides;
       const double ink = set.ink + 0.1 * (round % 3);
-      const Puzzle p = round % set.mixedEvery == 0 ? Mixed(rng, w, h)
+      const Puzzle p = round % set.mixedEvery == 0 ? brute::MixedPuzzle(rng, w, h, 1)
                                                    : brute::PuzzleOf(brute::RandomPicture(rng, w, h, 1, ink));
       const int want = set.enumerate ? brute::BoardCounter(p, 1).Count(2) : Analyze(p).solutions;
       for (bool shrink : {false, true})
