@@ -37,10 +37,43 @@ void Library::Guard(Work work) {
   try {
     work();
   } catch (const StoreError& e) {
-    if (storeProblem_.empty()) storeProblem_ = e.what();
+    Tell(e.what());
   } catch (const std::exception& e) {
-    if (storeProblem_.empty()) storeProblem_ = std::string("ライブラリの記録を読み書きできませんでした。") + e.what();
+    Tell(std::string("ライブラリの記録を読み書きできませんでした。") + e.what());
   }
+  std::string fresh = store_->TakeFreshStart();
+  if (!fresh.empty()) StartAfresh(fresh);
+}
+
+// A store that keeps failing is told once, not once for every batch of results.
+void Library::Tell(const std::string& problem) {
+  if (!storeProblem_.empty() || !told_.insert(problem).second) return;
+  storeProblem_ = problem;
+}
+
+// The store was set aside while in use: every puzzle listed is read again, and what this run holds
+// of the player's (the folders added, the games in hand) goes into the fresh store, where the write
+// that found the damage did not put something newer.
+void Library::StartAfresh(const std::string& notice) {
+  ++freshStarts_;
+  storeProblem_ = notice;
+  known_.clear();
+  std::vector<FileStamp> listed;
+  for (const LibraryEntry& e : entries_) listed.push_back(e.facts.stamp);
+  worker_.Submit(listed);
+  std::map<std::string, PlayRecord> kept = std::move(records_);
+  records_.clear();
+  try {
+    for (const std::string& folder : added_) store_->AddFolder(folder);
+    std::map<std::string, PlayRecord> fresh = store_->LoadRecords();
+    for (const auto& [path, r] : kept)
+      if (!fresh.count(path) && (r.seconds > 0 || !r.progress.empty()))
+        store_->SavePlay(path, r.seconds, r.progress, r.lastPlayed);
+    records_ = store_->LoadRecords();
+  } catch (const StoreError& e) {
+    storeProblem_ += std::string("\r") + e.what();
+  }
+  ApplyRecords();
 }
 
 std::string Library::TakeStoreProblem() {
@@ -121,7 +154,15 @@ void Library::AddFolder(const std::string& folder) {
 }
 
 void Library::ReloadRecords() {
-  Guard([&] { records_ = store_->LoadRecords(); });
+  std::map<std::string, PlayRecord> loaded;
+  bool read = false;
+  int starts = freshStarts_;
+  Guard([&] {
+    loaded = store_->LoadRecords();
+    read = true;
+  });
+  // A fresh start has read the records of the fresh store itself.
+  if (read && starts == freshStarts_) records_ = std::move(loaded);
   ApplyRecords();
 }
 

@@ -3,6 +3,7 @@
 // installed collection, with what the store knows of each. Plain data; the window only shows it.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,8 @@ class Library {
   void ApplyRecords();
   template <typename Work>
   void Guard(Work work);
+  void Tell(const std::string& problem);
+  void StartAfresh(const std::string& notice);
 
   std::unique_ptr<LibraryStore> store_;
   LibraryPlaces places_;
@@ -73,6 +76,8 @@ class Library {
   std::map<std::string, size_t> byPath_;
   AnalysisWorker worker_;
   std::string storeProblem_;
+  std::set<std::string> told_;  // the store's problems the player was told of
+  int freshStarts_ = 0;         // times the store was set aside while in use
 };
 
 }  // namespace gw

@@ -1,15 +1,21 @@
 #include "library/LibraryModel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
+#include "formats/PuzzleData.h"
+#include "library/StoreRows.h"
 #include "platform/Utf8.h"
 
 namespace gw {
 namespace {
 
-bool Loaded(const PuzzleFacts& f) { return f.Readable() && f.width > 0; }
+// The store hands over checked rows only; a size out of range still never reaches an allocation.
+bool Loaded(const PuzzleFacts& f) {
+  return f.Readable() && f.width > 0 && f.width <= kMaxFormatSize && f.height > 0 && f.height <= kMaxFormatSize;
+}
 
 // 1..3 for a rated puzzle, 4 for everything else, as the filter counts them.
 int RatingClass(const PuzzleFacts& f) { return f.solutions == 1 ? int(f.rating) : 4; }
@@ -81,8 +87,12 @@ std::string UniqueText(const PuzzleFacts& f) {
 std::string RatingText(const PuzzleFacts& f) {
   if (f.solutions == kNotAnalysed) return "調べ中";
   if (f.solutions != 1) return "－";
-  static const char* const kNames[] = {"－", "やさしい", "ふつう", "難しい"};
-  return kNames[int(f.rating)];
+  switch (f.rating) {
+    case Rating::Line: return "やさしい";
+    case Rating::Probe: return "ふつう";
+    case Rating::Search: return "難しい";
+    default: return "－";
+  }
 }
 
 std::string StateText(const LibraryEntry& e) {
@@ -126,7 +136,7 @@ void UpdateRows(const Library& library, LibraryListing& view) {
 }
 
 std::string DurationText(double seconds) {
-  long long s = static_cast<long long>(seconds);
+  long long s = std::isfinite(seconds) ? static_cast<long long>(std::clamp(seconds, 0.0, kMaxRecordedSeconds)) : 0;
   char text[32];
   if (s >= 3600) std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
   else std::snprintf(text, sizeof text, "%lld:%02lld", s / 60, s % 60);

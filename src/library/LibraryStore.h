@@ -36,6 +36,11 @@ class LibraryStore {
 
   virtual std::vector<std::string> Folders() = 0;
   virtual void AddFolder(const std::string& folder) = 0;
+
+  // The store was found damaged while in use (another program rewrote it) and started afresh,
+  // its file set aside: the message for the player, once; empty otherwise. What the damaged store
+  // held is not here any more, so the index is to be built again from the puzzle files.
+  virtual std::string TakeFreshStart() { return ""; }
 };
 
 struct OpenedStore {
@@ -45,8 +50,10 @@ struct OpenedStore {
   std::string notice;
 };
 
-// Opens (or makes) the store in `file`. A damaged file is renamed aside (FILE.damaged, then
-// FILE.damaged2, ...) and a fresh store made in its place.
+// Opens (or makes) the store in `file`. A damaged file, or one whose tables are not this program's,
+// is renamed aside (FILE.damaged, then FILE.damaged2, ...) and a fresh store made in its place; the
+// same happens when the store is found damaged later on. No method of the store lets a damaged
+// file through as anything but a StoreError.
 OpenedStore OpenLibraryStore(const std::string& file);
 // Whether this build keeps a library at all.
 bool LibraryAvailable();

@@ -139,6 +139,7 @@ void LibraryOpenRow(App& app, int row) {
     Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
   }
   w.library->ReloadRecords();
+  TellStoreProblem(app, *w.library);
   UpdateRows(*w.library, w.view);
 }
 
@@ -186,6 +187,7 @@ void NoteSolved(App& app) {
     Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
   }
   w->library->ReloadRecords();
+  TellStoreProblem(app, *w->library);
   UpdateRows(*w->library, w->view);
 }
 
@@ -199,6 +201,7 @@ void NoteProgressSaved(App& app) {
     Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
   }
   w->library->ReloadRecords();
+  TellStoreProblem(app, *w->library);
 }
 
 bool KeepsProgressInLibrary(App& app) {
@@ -216,6 +219,7 @@ bool SaveProgressInLibrary(App& app) {
     return false;
   }
   w.library->ReloadRecords();
+  TellStoreProblem(app, *w.library);
   UpdateRows(*w.library, w.view);
   return true;
 }
