@@ -19,6 +19,13 @@ LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+# The libFuzzer targets (clang, with the address and undefined-behaviour sanitizers), each run for
+# a few seconds from its committed corpus; what they find stays in build-fuzz.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGW_BUILD_FUZZ=ON \
+  -DGW_WITH_QT=OFF -DGW_BUILD_BENCH=OFF -DGW_FUZZ_SECONDS=5 >/dev/null
+cmake --build build-fuzz --target fuzzers
+ctest --test-dir build-fuzz --output-on-failure -j "$jobs" -L fuzz
+
 # The Windows programs (core, gwscript, gwtool and the unit tests; no Qt), cross-built with
 # mingw-w64 and run through wine, gwtool's output compared byte for byte with the Linux one's.
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
