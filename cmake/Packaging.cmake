@@ -78,17 +78,17 @@ set(CPACK_PACKAGE_NAME gridwick)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Gridwick developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "nonogram (picture logic) puzzles, monochrome and in colour")
+# The long description, which cpack indents and whose empty line it writes as " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Gridwick plays nonograms, the puzzles in which the numbers beside each row
- and column tell the runs of painted cells that make a picture. Hints tick off
- as they are satisfied, a judgement checks the answer, unfinished games are
- saved, and an automatic solver works a puzzle out on the board. Authors type
- in the hints of printed puzzles, draw pictures that become puzzles or make
- them from images. All of the program's text is in Japanese.
- .
- The package also holds gwtool, which solves, checks, converts and generates
- puzzle files from the command line.")
+    "Gridwick plays nonograms, the puzzles in which the numbers beside each row
+and column tell the runs of painted cells that make a picture. Hints tick off
+as they are satisfied, a judgement checks the answer, unfinished games are
+saved, and an automatic solver works a puzzle out on the board. Authors type
+in the hints of printed puzzles, draw pictures that become puzzles or make
+them from images. All of the program's text is in Japanese.
+
+The package also holds gwtool, which solves, checks, converts and generates
+puzzle files from the command line.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${GW_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -27,6 +27,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), the project is $version"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
+# The long description: each line indented by one space, as dpkg shows it.
+bad=$(field Description | tail -n +2 | grep -v -E '^ [^ ]')
+[ -z "$bad" ] || fail "description lines: $bad"
 depends=$(field Depends)
 for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6printsupport6 fonts-ipafont-mincho; do
   echo "$depends" | grep -qwF "$lib" || fail "Depends lacks $lib: $depends"
