@@ -73,6 +73,15 @@ elseif(NOT GW_LOWDOWN)
 endif()
 
 # --- the Debian package ------------------------------------------------------------------------
+# What Debian keeps of every package in share/doc: whose the files are, and its changes.
+set(gw_doc ${CMAKE_INSTALL_DATADIR}/doc/gridwick)
+configure_file(${gw_packaging}/changelog.in ${gw_generated}/changelog @ONLY)
+add_custom_command(OUTPUT ${gw_generated}/changelog.gz
+                   COMMAND gzip -9nkf ${gw_generated}/changelog
+                   DEPENDS ${gw_generated}/changelog VERBATIM)
+add_custom_target(gw_changelog ALL DEPENDS ${gw_generated}/changelog.gz)
+install(FILES ${gw_packaging}/copyright ${gw_generated}/changelog.gz DESTINATION ${gw_doc})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gridwick)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -47,7 +47,8 @@ appdata=$(ls "$share"/metainfo/*.metainfo.xml 2> /dev/null)
 [ "$(echo "$appdata" | wc -l)" = 1 ] && [ -n "$appdata" ] || fail "metainfo files: $appdata"
 for f in bin/gridwick bin/gwtool share/applications/gridwick.desktop share/mime/packages/gridwick.xml \
   share/icons/hicolor/scalable/apps/gridwick.svg share/man/man1/gridwick.1.gz share/man/man1/gwtool.1.gz \
-  share/bash-completion/completions/gwtool share/gridwick/samples/cat.gwm share/gridwick/collection/README.md; do
+  share/bash-completion/completions/gwtool share/gridwick/samples/cat.gwm share/gridwick/collection/README.md \
+  share/doc/gridwick/copyright share/doc/gridwick/changelog.gz; do
   [ -s "$tmp/root/usr/$f" ] || fail "the package lacks /usr/$f"
 done
 # The only programs are the two installed for players, stripped.
@@ -63,6 +64,8 @@ appstreamcli validate --no-net "$appdata" > "$tmp/appstream.log" 2>&1 || { cat "
 # The newest release the software centre lists is the version packaged.
 release=$(grep -o '<release version="[^"]*"' "$appdata" | head -n 1 | cut -d'"' -f2)
 [ "$release" = "$version" ] || fail "the metainfo's newest release is $release, the project $version"
+[ "$(zcat "$share/doc/gridwick/changelog.gz" | head -n 1)" = "gridwick ($version) stable; urgency=medium" ] ||
+  fail "the changelog begins: $(zcat "$share/doc/gridwick/changelog.gz" | head -n 1)"
 xmllint --noout "$share/mime/packages/gridwick.xml" || fail "the file types are no well-formed XML"
 for page in gridwick gwtool; do
   warnings=$(MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 > "$tmp/$page.txt")
