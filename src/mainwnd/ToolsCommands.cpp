@@ -36,6 +36,16 @@ const std::vector<std::string> kExportFilters = {
 };
 const char* const kExportExt[] = {".xml", ".non", ".png", ".svg", ".png", ".svg"};
 
+}  // namespace
+
+bool IsImagePath(const std::string& path) {
+  for (const char* ext : {".png", ".jpg", ".jpeg", ".bmp", ".gif"})
+    if (HasExt(path, ext)) return true;
+  return false;
+}
+
+namespace {
+
 void Warn(App& app, const std::string& text, const char* title) {
   Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, title);
 }
@@ -108,6 +118,48 @@ std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path) {
   return std::nullopt;
 }
 
+bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || HasExt(path, ".gwc"); }
+
+}  // namespace
+
+bool ImportImageFile(App& app, const std::string& path) {
+  ImportImage dlg;
+  dlg.fileName = FileNameOf(path);
+  ImageLoad read = app.ui.LoadImage(path, dlg.image);
+  if (read == ImageLoad::Cancelled) return false;
+  if (read == ImageLoad::TooLarge) {
+    Warn(app, std::string("画像が大きすぎます。") + CR + "読めるのは 1 辺 16384 ピクセル、全体で 4096 × 4096 ピクセルまでです。",
+         kImportTitle);
+    return false;
+  }
+  if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
+    Warn(app, "画像を読み込めません。", kImportTitle);
+    return false;
+  }
+  ImportImageLoad(app, dlg);
+  app.ui.ShowModal(dlg);
+  if (!dlg.accepted || dlg.preview.ColorCount() < 1) return false;
+  PuzzleData d = dlg.preview;
+  ColorMapping m = MapColors(d, app.colors.ColorTable);
+  if (!ConfirmAndApplyColors(app, d, m)) return false;
+  std::string title = dlg.fileName.substr(0, dlg.fileName.find('.'));
+  // The picture files hold 20 x 20: a larger picture's puzzle opens for play instead, its game
+  // kept beside the image.
+  if (!WhyNotHeld(d).empty()) {
+    d.title = title;
+    HintsToState(d, m, app.puzzle);
+    ShowOpened(app, kModePlay, path);
+    return true;
+  }
+  PictureToState(d, m, app.puzzle);
+  app.puzzle.Title = title;
+  app.puzzle.Answer.clear();
+  ShowOpened(app, kModeImage, ChangeExt(path, "gwk"));
+  return true;
+}
+
+namespace {
+
 // The puzzle in memory with a solution where one is known: the picture in image input mode, else
 // the engine's when it is unique.
 PuzzleData PuzzleOfWindow(App& app) {
@@ -148,50 +200,6 @@ void WriteExport(App& app, const PuzzleData& d, const std::string& path, int fil
 }
 
 }  // namespace
-
-bool IsImagePath(const std::string& path) {
-  for (const char* ext : {".png", ".jpg", ".jpeg", ".bmp", ".gif"})
-    if (HasExt(path, ext)) return true;
-  return false;
-}
-
-bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || HasExt(path, ".gwc"); }
-
-bool ImportImageFile(App& app, const std::string& path) {
-  ImportImage dlg;
-  dlg.fileName = FileNameOf(path);
-  ImageLoad read = app.ui.LoadImage(path, dlg.image);
-  if (read == ImageLoad::Cancelled) return false;
-  if (read == ImageLoad::TooLarge) {
-    Warn(app, std::string("画像が大きすぎます。") + CR + "読めるのは 1 辺 16384 ピクセル、全体で 4096 × 4096 ピクセルまでです。",
-         kImportTitle);
-    return false;
-  }
-  if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
-    Warn(app, "画像を読み込めません。", kImportTitle);
-    return false;
-  }
-  ImportImageLoad(app, dlg);
-  app.ui.ShowModal(dlg);
-  if (!dlg.accepted || dlg.preview.ColorCount() < 1) return false;
-  PuzzleData d = dlg.preview;
-  ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m)) return false;
-  std::string title = dlg.fileName.substr(0, dlg.fileName.find('.'));
-  // The picture files hold 20 x 20: a larger picture's puzzle opens for play instead, its game
-  // kept beside the image.
-  if (!WhyNotHeld(d).empty()) {
-    d.title = title;
-    HintsToState(d, m, app.puzzle);
-    ShowOpened(app, kModePlay, path);
-    return true;
-  }
-  PictureToState(d, m, app.puzzle);
-  app.puzzle.Title = title;
-  app.puzzle.Answer.clear();
-  ShowOpened(app, kModeImage, ChangeExt(path, "gwk"));
-  return true;
-}
 
 std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   std::string text = "色は次のように置き換えます。";

@@ -13,10 +13,8 @@ inline constexpr const char* kImportTitle = "インポート";
 inline constexpr const char* kExportTitle = "エクスポート";
 
 void ImportCommand(App& app);
-// The image kinds the import reads (.png .jpg .jpeg .bmp .gif), and the program's own hint puzzles
-// (.gwm .gwc), by extension whatever its case.
+// The image kinds the import reads (.png .jpg .jpeg .bmp .gif), by extension whatever its case.
 bool IsImagePath(const std::string& path);
-bool IsOwnHintPath(const std::string& path);
 // 画像から問題を作る on the image at `path`: the dialog, then the puzzle it made in the window
 // (a picture in image input mode, or for play when larger than a picture file holds). A file
 // that is no readable image is told and changes nothing. True when the puzzle is in the window.
