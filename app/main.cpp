@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 
 #include "App.h"
 #include "mainwnd/MainWnd.h"
+#include "mainwnd/StartFile.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/UserFolder.h"
@@ -52,7 +55,26 @@ void ParseCommandLine(const QCoreApplication& app, QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption(kUserFolder);
+  parser.addPositionalArgument(
+      "FILE",
+      "A file to open once the window is up, by its kind: a puzzle (.gwm .gwc .xml .non .g) for play, "
+      "a picture (.gwk .gwa) in image input mode, a saved game (.gwp) with its puzzle, an image "
+      "(.png .jpg .jpeg .bmp .gif) in the dialog that makes a puzzle of it. A file that cannot be "
+      "opened gets its message and the program starts as usual. Of several files, the first.",
+      "[FILE...]");
   parser.process(app);
+}
+
+// The file to open, as a full path: the per-user folder option moves the program elsewhere before
+// the file is opened. Empty when none was named.
+std::string StartFile(const QCommandLineParser& parser) {
+  const QStringList files = parser.positionalArguments();
+  if (files.isEmpty()) return "";
+  if (files.size() > 1)
+    std::fprintf(stderr, "gridwick: one file at a time: opening %s, not the other %d.\n",
+                 qPrintable(files.first()), int(files.size() - 1));
+  // Paths are UTF-8 throughout the program, as its file dialogs give them.
+  return QFileInfo(files.first()).absoluteFilePath().toStdString();
 }
 
 void NameTheProgram() {
@@ -110,6 +132,7 @@ int main(int argc, char** argv) {
   NameTheProgram();
   QCommandLineParser parser;
   ParseCommandLine(qtApp, parser);
+  const std::string startFile = StartFile(parser);
   if (parser.isSet(kUserFolder)) EnterUserFolder();
   QTranslator qtJapanese;
   if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -125,5 +148,7 @@ int main(int argc, char** argv) {
   platform.SetWindow(&window);
   window.show();
   gw::MainWndLoad(app);
+  // Opened from the event loop, as a menu command is, once the window has been shown.
+  if (!startFile.empty()) QTimer::singleShot(0, &window, [&app, &startFile] { gw::OpenStartFile(app, startFile); });
   return qtApp.exec();
 }

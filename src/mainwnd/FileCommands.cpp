@@ -2,6 +2,7 @@
 
 #include "dialogs/FileDlg.h"
 #include "dialogs/FileSel2.h"
+#include "dialogs/Modecg.h"
 #include "display/Draw.h"
 #include "Messages.h"
 #include "mainwnd/LibraryCommands.h"
@@ -12,6 +13,7 @@
 #include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 #include "platform/NativeFiles.h"
+#include "platform/PathSyntax.h"
 #include "platform/TextFile.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
@@ -249,6 +251,34 @@ void ShowOpenedForPlay(App& app) {
   OfferStoredProgress(app, progress);
 }
 
+// A hint puzzle just read for number input: drawn with the cursor on the first row hint.
+void ShowOpenedHints(App& app) {
+  PuzzleState& p = app.puzzle;
+  p.CurColor = 1;
+  ClearGrid(p);
+  LayoutBoard(app);
+  DrawGrid(app);
+  DrawHints(app);
+  PlaceInputCursor(app, 1);
+}
+
+// A picture just read for image input: its title and answer taken from its companion.
+void ShowOpenedPicture(App& app) {
+  ReadCompanionTitle(app);
+  app.puzzle.CurColor = 1;
+  LayoutBoard(app);
+  DrawGrid(app);
+  DrawCells(app);
+}
+
+void ShowOpenedInMode(App& app) {
+  switch (app.puzzle.Mode) {
+    case kModePlay: ShowOpenedForPlay(app); break;
+    case kModeNumber: ShowOpenedHints(app); break;
+    default: ShowOpenedPicture(app);
+  }
+}
+
 }  // namespace
 
 void OpenForPlay(App& app, int kind) {
@@ -262,39 +292,35 @@ void OfferStoredGame(App& app) {
   if (FileExists(progress)) OfferStoredProgress(app, progress);
 }
 
-bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name) {
+bool OpenPathInMode(App& app, int mode, const std::string& path) {
   PuzzleState& p = app.puzzle;
+  // The reader goes by the mode; a refusal leaves the mode, and so the menus, as they were.
+  int before = p.Mode;
+  p.Mode = mode;
   p.DialogCancelled = 0;
   try {
-    OpenPuzzleFile(app, folder, name);
+    OpenPuzzleFile(app, FolderOf(path), FileNameOf(path));
   } catch (const FileError& e) {
-    ShowFileError(app, e.number(), e.line(), "OpenForPlay");
+    p.Mode = before;
+    const char* place = mode == kModePlay ? "OpenForPlay" : mode == kModeNumber ? "OpenHintPuzzle" : "OpenPicture";
+    ShowFileError(app, e.number(), e.line(), place);
     return false;
   }
-  if (!Opened(p)) return false;
-  ShowOpenedForPlay(app);
+  if (!Opened(p)) {
+    p.Mode = before;
+    return false;
+  }
+  if (before != mode) ApplyModeMenus(app);
+  ShowOpenedInMode(app);
   return true;
 }
 
 void OpenHintPuzzle(App& app) {
-  PuzzleState& p = app.puzzle;
-  if (!ChooseAndOpen(app, "GWM", "*.gwm;*.gwc")) return;
-  p.CurColor = 1;
-  ClearGrid(p);
-  LayoutBoard(app);
-  DrawGrid(app);
-  DrawHints(app);
-  PlaceInputCursor(app, 1);
+  if (ChooseAndOpen(app, "GWM", "*.gwm;*.gwc")) ShowOpenedHints(app);
 }
 
 void OpenPicture(App& app) {
-  PuzzleState& p = app.puzzle;
-  if (!ChooseAndOpen(app, "GWK", "*.gwk;*.gwa")) return;
-  ReadCompanionTitle(app);
-  p.CurColor = 1;
-  LayoutBoard(app);
-  DrawGrid(app);
-  DrawCells(app);
+  if (ChooseAndOpen(app, "GWK", "*.gwk;*.gwa")) ShowOpenedPicture(app);
 }
 
 bool SaveProgress(App& app) { return WriteProgressOf(app); }

@@ -16,9 +16,11 @@ void OpenForPlay(App& app, int kind);
 std::string StoredGamePath(const PuzzleState& p);
 // The offer to go on with the stored game of the puzzle just opened, when there is one.
 void OfferStoredGame(App& app);
-// The same open without a dialog: the hint puzzle (.gwm, .gwc) `name` in `folder`, read errors
-// shown as the dialog shows them. True when it opened.
-bool OpenPathForPlay(App& app, const std::string& folder, const std::string& name);
+// ファイルを開く of `mode` without its dialog: the program's own file at `path` read as that mode
+// reads (hints, .gwm or .gwc, for play and number input; a picture, .gwk or .gwa, for image
+// input), read errors shown as the dialog shows them, then what the mode's open does after its
+// dialog. The mode changes with the file; a refusal leaves it as it was. True when it opened.
+bool OpenPathInMode(App& app, int mode, const std::string& path);
 void OpenHintPuzzle(App& app);
 void OpenPicture(App& app);
 // Each save of a mode: true when it wrote its file(s).

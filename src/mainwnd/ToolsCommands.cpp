@@ -36,11 +36,15 @@ const std::vector<std::string> kExportFilters = {
 };
 const char* const kExportExt[] = {".xml", ".non", ".png", ".svg", ".png", ".svg"};
 
+}  // namespace
+
 bool IsImagePath(const std::string& path) {
   for (const char* ext : {".png", ".jpg", ".jpeg", ".bmp", ".gif"})
     if (HasExt(path, ext)) return true;
   return false;
 }
+
+namespace {
 
 void Warn(App& app, const std::string& text, const char* title) {
   Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, title);
@@ -116,37 +120,28 @@ std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path) {
 
 bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || HasExt(path, ".gwc"); }
 
-// The program's own hint puzzle, opened as ファイルを開く opens it, stored game offered.
-bool OpenOwnPuzzle(App& app, const std::string& path) {
-  // The reader goes by the mode: play mode reads hints. A refusal leaves the mode as it was.
-  int mode = app.puzzle.Mode;
-  app.puzzle.Mode = kModePlay;
-  bool opened = OpenPathForPlay(app, FolderOf(path), FileNameOf(path));
-  if (!opened) app.puzzle.Mode = mode;
-  else if (mode != kModePlay) ApplyModeMenus(app);
-  return opened;
-}
+}  // namespace
 
-void ImportImageFile(App& app, const std::string& path) {
+bool ImportImageFile(App& app, const std::string& path) {
   ImportImage dlg;
   dlg.fileName = FileNameOf(path);
   ImageLoad read = app.ui.LoadImage(path, dlg.image);
-  if (read == ImageLoad::Cancelled) return;
+  if (read == ImageLoad::Cancelled) return false;
   if (read == ImageLoad::TooLarge) {
     Warn(app, std::string("画像が大きすぎます。") + CR + "読めるのは 1 辺 16384 ピクセル、全体で 4096 × 4096 ピクセルまでです。",
          kImportTitle);
-    return;
+    return false;
   }
   if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
     Warn(app, "画像を読み込めません。", kImportTitle);
-    return;
+    return false;
   }
   ImportImageLoad(app, dlg);
   app.ui.ShowModal(dlg);
-  if (!dlg.accepted || dlg.preview.ColorCount() < 1) return;
+  if (!dlg.accepted || dlg.preview.ColorCount() < 1) return false;
   PuzzleData d = dlg.preview;
   ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m)) return;
+  if (!ConfirmAndApplyColors(app, d, m)) return false;
   std::string title = dlg.fileName.substr(0, dlg.fileName.find('.'));
   // The picture files hold 20 x 20: a larger picture's puzzle opens for play instead, its game
   // kept beside the image.
@@ -154,13 +149,16 @@ void ImportImageFile(App& app, const std::string& path) {
     d.title = title;
     HintsToState(d, m, app.puzzle);
     ShowOpened(app, kModePlay, path);
-    return;
+    return true;
   }
   PictureToState(d, m, app.puzzle);
   app.puzzle.Title = title;
   app.puzzle.Answer.clear();
   ShowOpened(app, kModeImage, ChangeExt(path, "gwk"));
+  return true;
 }
+
+namespace {
 
 // The puzzle in memory with a solution where one is known: the picture in image input mode, else
 // the engine's when it is unique.
@@ -218,7 +216,7 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
 bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask) {
   // A save the player asked for that did not write keeps the game: nothing is opened over it.
   if (!OfferProgressSave(app)) return false;
-  if (IsOwnHintPath(path)) return OpenOwnPuzzle(app, path);
+  if (IsOwnHintPath(path)) return OpenPathInMode(app, kModePlay, path);
   std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
   if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, ask)) return false;
   // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.

@@ -13,6 +13,12 @@ inline constexpr const char* kImportTitle = "インポート";
 inline constexpr const char* kExportTitle = "エクスポート";
 
 void ImportCommand(App& app);
+// The image kinds the import reads (.png .jpg .jpeg .bmp .gif), by extension whatever its case.
+bool IsImagePath(const std::string& path);
+// 画像から問題を作る on the image at `path`: the dialog, then the puzzle it made in the window
+// (a picture in image input mode, or for play when larger than a picture file holds). A file
+// that is no readable image is told and changes nothing. True when the puzzle is in the window.
+bool ImportImageFile(App& app, const std::string& path);
 // The box that shows how a foreign puzzle's colours map onto the table: the import command always
 // shows it (its OK is the consent to change the user's colours); a list of puzzles only when a
 // colour would not show as itself or would be added to the table.

@@ -3,7 +3,8 @@
 # the development tool and exactly the tracked samples (a stray file beside them in samples/ is
 # not installed) and the bundled collection; the installed program answers --help and --version without a display, and
 # started as the desktop entry starts it, in an empty home, it works in the per-user puzzle folder
-# that it made and filled with the samples.
+# that it made and filled with the samples; started so with a puzzle named relative to where it was
+# started, it opens that puzzle.
 set -u
 build=$1
 source=$2
@@ -26,7 +27,7 @@ bin="$tmp/prefix/bin"
 [ ! -e "$bin/gwscript" ] || fail "gwscript is installed for players"
 samples="$tmp/prefix/share/gridwick/samples"
 [ "$(ls -A "$samples" | LC_ALL=C sort)" = "$(LC_ALL=C sort "$list")" ] || fail "installed samples: $(ls -A "$samples")"
-grep -q '^Exec=gridwick --user-folder$' "$tmp/prefix/share/applications/gridwick.desktop" || fail "desktop entry"
+grep -q '^Exec=gridwick --user-folder %f$' "$tmp/prefix/share/applications/gridwick.desktop" || fail "desktop entry"
 collection="$tmp/prefix/share/gridwick/collection"
 [ "$(ls -A "$collection" | LC_ALL=C sort)" = "$(cd "$source/collection" && ls -A ./*.xml README.md | sed 's|^\./||' | LC_ALL=C sort)" ] ||
   fail "the installed collection differs from collection/"
@@ -55,3 +56,27 @@ done
 [ "$(ls -A "$folder" | LC_ALL=C sort)" = "$(LC_ALL=C sort "$list")" ] || fail "the puzzle folder holds: $(ls -A "$folder")"
 [ -z "$(ls -A "$tmp/elsewhere")" ] || fail "the program wrote into the folder it was started from"
 echo "the installed program plays in $folder"
+kill "$pid" 2> /dev/null
+wait "$pid" 2> /dev/null
+pid=""
+
+# A double click in a file manager: the entry's %f names the file. The puzzle is open once the
+# window's title names it; the name is one the per-user folder does not hold, so that it is found
+# only where the program was started.
+command -v xvfb-run > /dev/null && command -v xwininfo > /dev/null || fail "xvfb-run and xwininfo are needed (GW_DEPS=test)"
+mkdir "$tmp/docs"
+cp "$source/samples/cat.gwm" "$tmp/docs/mine.gwm"
+cd "$tmp/docs" || exit 2
+env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$tmp/home" LC_ALL=C.UTF-8 \
+  xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    "$1" --user-folder mine.gwm &
+    program=$!
+    for _ in $(seq 1 300); do
+      if xwininfo -root -tree | grep -q "ひなたぼっこ.*mine\.gwm"; then kill $program; exit 0; fi
+      kill -0 $program 2> /dev/null || exit 1
+      sleep 0.1
+    done
+    xwininfo -root -tree | grep -i "gridwick\|グリッド"
+    kill $program
+    exit 1' sh "$bin/gridwick" > "$tmp/open.log" 2>&1 || { cat "$tmp/open.log"; fail "gridwick --user-folder mine.gwm did not open it"; }
+echo "the installed program opens the puzzle it is started with"

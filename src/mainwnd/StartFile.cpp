@@ -1,0 +1,70 @@
+#include "mainwnd/StartFile.h"
+
+#include "Messages.h"
+#include "formats/ForeignFiles.h"
+#include "formats/PuzzleKinds.h"
+#include "mainwnd/FileCommands.h"
+#include "mainwnd/ToolsCommands.h"
+#include "platform/FileSystem.h"
+#include "platform/PathSyntax.h"
+#include "state/Paths.h"
+
+namespace gw {
+namespace {
+
+constexpr const char* kStartTitle = "ファイルを開く";
+
+void Tell(App& app, const std::string& text, const std::string& path) {
+  Ask(app, text + CR + path, MsgButtons::Ok, MsgIcon::Warning, 1, kStartTitle);
+}
+
+// The puzzle a stored game belongs to: the .gwm or .gwc of the same name beside it, as the
+// program writes it or in capitals; empty when there is none.
+std::string PuzzleOfStoredGame(const std::string& path) {
+  for (const char* ext : {"gwm", "GWM", "gwc", "GWC"}) {
+    std::string puzzle = ChangeExt(path, ext);
+    if (FileExists(puzzle)) return puzzle;
+  }
+  return "";
+}
+
+bool OpenPicture(App& app, const std::string& path) {
+  return OfferProgressSave(app) && OpenPathInMode(app, kModeImage, path);
+}
+
+bool OpenImage(App& app, const std::string& path) {
+  return OfferProgressSave(app) && ImportImageFile(app, path);
+}
+
+}  // namespace
+
+bool OpenStartFile(App& app, const std::string& path) {
+  if (!FileExists(path)) {
+    Tell(app, "ファイルが存在しません", path);
+    return false;
+  }
+  // A double click on a player's game opens the puzzle it belongs to, which offers the game.
+  if (HasExt(path, ".gwp")) {
+    std::string puzzle = PuzzleOfStoredGame(path);
+    if (puzzle.empty()) {
+      Tell(app, "この途中データの問題ファイル（.gwm か .gwc）が同じフォルダにありません。", path);
+      return false;
+    }
+    return OpenPuzzleForPlay(app, puzzle, ColourQuestion::WhenChanging);
+  }
+  if (IsImagePath(path)) return OpenImage(app, path);
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  if (!kind) {
+    Tell(app,
+         std::string("グリッドウィックでは開けない種類のファイルです。") + CR +
+             "開けるのは 問題（.gwm .gwc .xml .non .g）、絵（.gwk .gwa）、途中データ（.gwp）、"
+             "画像（.png .jpg .jpeg .bmp .gif）です。",
+         path);
+    return false;
+  }
+  if (kind->picture) return OpenPicture(app, path);
+  // The player chose this file: the colour question comes only when the colour table would change.
+  return OpenPuzzleForPlay(app, path, ColourQuestion::WhenChanging);
+}
+
+}  // namespace gw
