@@ -23,6 +23,9 @@ struct Stopped {
   bool cancelled = false;
 };
 
+// A turn of the search that learns that ends only with its count (or the budget), in conflicts.
+constexpr long long kUnlimitedTurn = 2000000000;
+
 enum class BranchOrder { kMostFirst, kFewestFirst, kInOrder };
 
 class Engine {
@@ -101,14 +104,14 @@ class Engine {
   };
   using LearnerPtr = std::unique_ptr<Learner, LearnerEnd>;
   LearnerPtr StartLearning();
-  // Counts the solutions with the learner on this thread for at most `turn` (duration::max():
-  // until it decides): true, with `count`, once it has.
-  bool Learn(Learner& learner, std::chrono::steady_clock::duration turn, int& count);
-  // Starts the learner on a thread of its own; the plain search's runs end early once it is done.
-  void LearnBeside(Learner& learner);
-  // Stops the learner beside, if it is still going, waits for it and counts its conflicts.
-  void EndLearner(Learner& learner);
-  // Waits for the learner beside to be done and ends it: true, with `count`, when it decided.
+  // Counts the solutions with the learner on this thread for at most `turn` more conflicts:
+  // true, with `count`, once it has decided.
+  bool Learn(Learner& learner, long long turn, int& count);
+  // Starts a turn of the learner, of at most `turn` more conflicts, on a thread of its own; the
+  // plain search's run ends early once it has decided.
+  void LearnBeside(Learner& learner, long long turn);
+  // Waits for the learner's turn beside to end: true, with `count` and its solutions, when it
+  // decided.
   bool AwaitLearner(Learner& learner, int& count);
   bool LearnerDone() const { return learnerDone_ && learnerDone_->load(std::memory_order_relaxed); }
   // One depth-first run; throws past nodeLimit_.

@@ -22,21 +22,21 @@ namespace {
 constexpr long long kClockEvery = 8;
 constexpr long long kPollEvery = 128;
 
+// Stops the solver when the budget runs out or the count is over; its turns end by conflicts
+// counted, never by the clock, so that where it stops does not depend on the machine's speed.
 class BudgetStop : public CaDiCaL::Terminator {
  public:
   // poll: whether the caller's poll may be asked (only on the analysing thread); overtaken: set
-  // when the plain search has decided first.
+  // when the count is over without it.
   BudgetStop(const Engine& engine, bool poll, const std::atomic<bool>& overtaken)
       : engine_(engine), poll_(poll), overtaken_(overtaken) {}
   bool terminate() override {
     if (stop_ || overtaken_.load(std::memory_order_relaxed)) return true;
     if (++calls_ % kClockEvery != 0) return false;
     stop_ = engine_.Exhausted(poll_ && calls_ % kPollEvery == 0);
-    return stop_.has_value() || std::chrono::steady_clock::now() >= turnEnd_;
+    return stop_.has_value();
   }
   const std::optional<Stopped>& stop() const { return stop_; }
-  // Ends the solver's turn, without a stop, at this time.
-  void EndTurnAt(std::chrono::steady_clock::time_point end) { turnEnd_ = end; }
 
  private:
   const Engine& engine_;
@@ -44,7 +44,6 @@ class BudgetStop : public CaDiCaL::Terminator {
   const std::atomic<bool>& overtaken_;
   long long calls_ = 0;
   std::optional<Stopped> stop_;
-  std::chrono::steady_clock::time_point turnEnd_ = std::chrono::steady_clock::time_point::max();
 };
 
 // Every conflict leaves one learned clause: counting the clauses counts the conflicts.
@@ -91,9 +90,11 @@ struct Engine::Learner {
   std::vector<Board> met;  // the solutions met before it began, then those it finds
   size_t forbidden = 0;    // how many of them the solver holds clauses against
   long long counted = 0;   // its conflicts already added to the engine's
-  int result = 0;          // the solver's last answer; 0 when it was stopped
+  long long turnEnd = 0;   // the conflict count at which its current turn ends
+  int result = 0;          // the solver's last answer; 0 when it was stopped or its turn ended
   std::optional<Stopped> stop;
-  std::atomic<bool> done{false};
+  std::atomic<bool> decided{false};   // its count is over, in the turn beside the plain search
+  std::atomic<bool> finished{false};  // its turn beside the plain search is over
   std::atomic<bool> overtaken{false};
   std::thread thread;
 };
@@ -122,7 +123,8 @@ Engine::LearnerPtr Engine::StartLearning() {
 namespace {
 
 // Asks the solver again, each solution found forbidden, until it has found none or two are
-// known; leaves its last answer (0 when stopped) and why it stopped in the learner.
+// known, or its turn's conflicts are spent; leaves its last answer (0 when stopped or out of
+// conflicts) and why it stopped in the learner.
 template <typename L>
 void CountModels(L& learner, BudgetStop& stop, int width, int height) {
   CaDiCaL::Solver& solver = learner.solver;
@@ -134,6 +136,12 @@ void CountModels(L& learner, BudgetStop& stop, int width, int height) {
       for (int lit : learner.clauses.Forbidding(learner.met[learner.forbidden])) solver.add(lit);
       solver.add(0);
     }
+    const long long left = learner.turnEnd - learner.counter.count;
+    if (left <= 0) {
+      learner.result = 0;
+      break;
+    }
+    solver.limit("conflicts", static_cast<int>(std::min<long long>(left, kUnlimitedTurn)));
     learner.result = solver.solve();
     if (learner.result == kSatisfiable)
       learner.met.push_back(ModelBoard(solver, learner.clauses, width, height));
@@ -145,10 +153,9 @@ void CountModels(L& learner, BudgetStop& stop, int width, int height) {
 
 }  // namespace
 
-bool Engine::Learn(Learner& learner, std::chrono::steady_clock::duration turn, int& count) {
-  using Clock = std::chrono::steady_clock;
+bool Engine::Learn(Learner& learner, long long turn, int& count) {
   BudgetStop stop(*this, true, learner.overtaken);
-  if (turn != Clock::duration::max()) stop.EndTurnAt(Clock::now() + turn);
+  learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
   const long long before = learner.counter.count;
   CountModels(learner, stop, width_, height_);
   conflicts += learner.counter.count - before;
@@ -161,9 +168,16 @@ bool Engine::Learn(Learner& learner, std::chrono::steady_clock::duration turn, i
   return true;
 }
 
-void Engine::LearnBeside(Learner& learner) {
+void Engine::LearnBeside(Learner& learner, long long turn) {
+  // The solutions the plain search has met since are forbidden too: fewer left to find.
+  for (const Board& board : met_)
+    if (learner.met.size() < 2 && std::none_of(learner.met.begin(), learner.met.end(),
+                                               [&](const Board& m) { return m.cells == board.cells; }))
+      learner.met.push_back(board);
   learner.counted = learner.counter.count;
-  learnerDone_ = &learner.done;
+  learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
+  learnerDone_ = &learner.decided;
+  learner.finished = false;
   learner.thread = std::thread([this, &learner] {
     try {
       BudgetStop stop(*this, false, learner.overtaken);
@@ -172,34 +186,29 @@ void Engine::LearnBeside(Learner& learner) {
       // Out of memory in the solver: no verdict from it, the plain search goes on.
       learner.result = 0;
     }
-    learner.done.store(true, std::memory_order_release);
+    if (learner.result == kSatisfiable || learner.result == kUnsatisfiable)
+      learner.decided.store(true, std::memory_order_release);
+    learner.finished.store(true, std::memory_order_release);
   });
-}
-
-void Engine::EndLearner(Learner& learner) {
-  learner.overtaken = true;
-  if (learner.thread.joinable()) learner.thread.join();
-  learnerDone_ = nullptr;
-  conflicts += learner.counter.count - learner.counted;
-  learned = learner.solver.redundant();
 }
 
 bool Engine::AwaitLearner(Learner& learner, int& count) {
   // Waiting, the analysing thread still asks the caller's poll: a window waiting on it stays
   // responsive and its cancel button works.
-  while (!learner.done.load(std::memory_order_acquire)) {
+  while (!learner.finished.load(std::memory_order_acquire)) {
     if (const auto stop = Exhausted(true)) throw *stop;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
-  EndLearner(learner);
+  if (learner.thread.joinable()) learner.thread.join();
+  learnerDone_ = nullptr;
+  conflicts += learner.counter.count - learner.counted;
+  learner.counted = learner.counter.count;
+  learned = learner.solver.redundant();
   if (learner.result != kSatisfiable && learner.result != kUnsatisfiable) return false;
-  // Every solution is among those it knows (it proved there is no other, or knows two), the
-  // ones the plain search met since it began included.
-  for (const Board& board : learner.met)
-    if (met_.size() < 2 && std::none_of(met_.begin(), met_.end(), [&](const Board& m) {
-          return m.cells == board.cells;
-        }))
-      met_.push_back(board);
+  // Every solution is among those it knows: it proved there is no other, or knows two. Its own
+  // list, not the plain search's, so that which solutions are shown does not depend on how far
+  // the plain search got before it stopped.
+  met_.assign(learner.met.begin(), learner.met.begin() + std::min<size_t>(2, learner.met.size()));
   count = static_cast<int>(met_.size());
   return true;
 }
@@ -210,9 +219,8 @@ namespace gw::analysis {
 struct Engine::Learner {};
 void Engine::LearnerEnd::operator()(Learner* learner) const { delete learner; }
 Engine::LearnerPtr Engine::StartLearning() { return nullptr; }
-bool Engine::Learn(Learner&, std::chrono::steady_clock::duration, int&) { return false; }
-void Engine::LearnBeside(Learner&) {}
-void Engine::EndLearner(Learner&) {}
+bool Engine::Learn(Learner&, long long, int&) { return false; }
+void Engine::LearnBeside(Learner&, long long) {}
 bool Engine::AwaitLearner(Learner&, int&) { return false; }
 }  // namespace gw::analysis
 #endif

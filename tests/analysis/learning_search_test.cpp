@@ -8,6 +8,7 @@
 #include <future>
 #include <random>
 #include <thread>
+#include <vector>
 
 #include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
@@ -219,6 +220,47 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
     EXPECT_GT(both.conflicts, 0) << c.name;  // the learning search did join
     EXPECT_EQ(both.nodes > kLearnAfterNodes, c.pastThreshold) << c.name;
     ExpectSameVerdict(c.puzzle, both, Plain(c.puzzle), 0);
+  }
+}
+
+// The two searches take turns measured in counted work, so the outcome cannot depend on which
+// thread ran faster: the same verdict, the same solutions shown and the same conflicts whether
+// the machine is idle or busy with threads that spin beside the analysis.
+TEST(LearningSearch, GivesTheSameOutcomeHoweverBusyTheMachine) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  auto benchPuzzle = [](const char* name) {
+    return ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
+  };
+  const struct {
+    std::string name;
+    Puzzle puzzle;
+  } cases[] = {
+      {"9-Dom", NDom(9)},
+      {"gen25-search-12", benchPuzzle("gen25-search-12.non")},
+      {"rand30-beside-101", benchPuzzle("rand30-beside-101.non")},
+      {"rand30-beside-125", benchPuzzle("rand30-beside-125.non")},
+  };
+  for (const auto& c : cases) {
+    const Analysis idle = Analyze(c.puzzle);
+    for (int spinners : {1, 3}) {
+      std::atomic<bool> stop{false};
+      std::vector<std::thread> busy;
+      for (int t = 0; t < spinners; ++t)
+        busy.emplace_back([&stop] {
+          volatile unsigned long long x = 0;
+          while (!stop.load(std::memory_order_relaxed)) x = x + 1;
+        });
+      const Analysis loaded = Analyze(c.puzzle);
+      stop = true;
+      for (std::thread& t : busy) t.join();
+      EXPECT_EQ(loaded.solutions, idle.solutions) << c.name << " " << spinners;
+      ASSERT_EQ(loaded.boards.size(), idle.boards.size()) << c.name << " " << spinners;
+      for (size_t b = 0; b < idle.boards.size(); ++b) {
+        EXPECT_EQ(loaded.boards[b].cells, idle.boards[b].cells) << c.name << " board " << b;
+      }
+      EXPECT_EQ(loaded.conflicts, idle.conflicts) << c.name << " " << spinners;
+      EXPECT_EQ(loaded.learned, idle.learned) << c.name << " " << spinners;
+    }
   }
 }
 
