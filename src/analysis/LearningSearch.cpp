@@ -27,11 +27,14 @@ constexpr long long kPollEvery = 128;
 class BudgetStop : public CaDiCaL::Terminator {
  public:
   // poll: whether the caller's poll may be asked (only on the analysing thread); overtaken: set
-  // when the count is over without it.
-  BudgetStop(const Engine& engine, bool poll, const std::atomic<bool>& overtaken)
-      : engine_(engine), poll_(poll), overtaken_(overtaken) {}
+  // when the count is over without it; conflicts, passed: its conflicts so far, and the count
+  // past which the plain search beside it has decided sooner.
+  BudgetStop(const Engine& engine, bool poll, const std::atomic<bool>& overtaken,
+             const long long& conflicts, const std::atomic<long long>& passed)
+      : engine_(engine), poll_(poll), overtaken_(overtaken), conflicts_(conflicts), passed_(passed) {}
   bool terminate() override {
     if (stop_ || overtaken_.load(std::memory_order_relaxed)) return true;
+    if (conflicts_ > passed_.load(std::memory_order_acquire)) return true;
     if (++calls_ % kClockEvery != 0) return false;
     stop_ = engine_.Exhausted(poll_ && calls_ % kPollEvery == 0);
     return stop_.has_value();
@@ -42,6 +45,8 @@ class BudgetStop : public CaDiCaL::Terminator {
   const Engine& engine_;
   const bool poll_;
   const std::atomic<bool>& overtaken_;
+  const long long& conflicts_;
+  const std::atomic<long long>& passed_;
   long long calls_ = 0;
   std::optional<Stopped> stop_;
 };
@@ -93,7 +98,11 @@ struct Engine::Learner {
   long long turnEnd = 0;   // the conflict count at which its current turn ends
   int result = 0;          // the solver's last answer; 0 when it was stopped or its turn ended
   std::optional<Stopped> stop;
-  std::atomic<bool> decided{false};   // its count is over, in the turn beside the plain search
+  long long turnStart = 0;  // its conflicts when its turn beside the plain search began
+  // In that turn, how far in (in conflicts) it decided, and the count past which it may stop
+  // because the plain search decided sooner.
+  std::atomic<long long> decidedAt{kNever};
+  std::atomic<long long> passed{kNever};
   std::atomic<bool> finished{false};  // its turn beside the plain search is over
   std::atomic<bool> overtaken{false};
   std::thread thread;
@@ -126,7 +135,8 @@ namespace {
 // known, or its turn's conflicts are spent; leaves its last answer (0 when stopped or out of
 // conflicts) and why it stopped in the learner.
 template <typename L>
-void CountModels(L& learner, BudgetStop& stop, int width, int height) {
+void CountModels(L& learner, bool poll, const Engine& engine, int width, int height) {
+  BudgetStop stop(engine, poll, learner.overtaken, learner.counter.count, learner.passed);
   CaDiCaL::Solver& solver = learner.solver;
   solver.connect_terminator(&stop);
   solver.connect_learner(&learner.counter);
@@ -154,10 +164,10 @@ void CountModels(L& learner, BudgetStop& stop, int width, int height) {
 }  // namespace
 
 bool Engine::Learn(Learner& learner, long long turn, int& count) {
-  BudgetStop stop(*this, true, learner.overtaken);
   learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
+  learner.passed = kNever;
   const long long before = learner.counter.count;
-  CountModels(learner, stop, width_, height_);
+  CountModels(learner, true, *this, width_, height_);
   conflicts += learner.counter.count - before;
   learned = learner.solver.redundant();
   if (learner.stop) throw *learner.stop;
@@ -175,24 +185,29 @@ void Engine::LearnBeside(Learner& learner, long long turn) {
                                                [&](const Board& m) { return m.cells == board.cells; }))
       learner.met.push_back(board);
   learner.counted = learner.counter.count;
+  learner.turnStart = learner.counter.count;
   learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
-  learnerDone_ = &learner.decided;
+  learner.decidedAt = kNever;
+  learner.passed = kNever;
   learner.finished = false;
+  learnerDecidedAt_ = &learner.decidedAt;
   learner.thread = std::thread([this, &learner] {
     try {
-      BudgetStop stop(*this, false, learner.overtaken);
-      CountModels(learner, stop, width_, height_);
+      CountModels(learner, false, *this, width_, height_);
     } catch (...) {
       // Out of memory in the solver: no verdict from it, the plain search goes on.
       learner.result = 0;
     }
     if (learner.result == kSatisfiable || learner.result == kUnsatisfiable)
-      learner.decided.store(true, std::memory_order_release);
+      learner.decidedAt.store(learner.counter.count - learner.turnStart, std::memory_order_release);
     learner.finished.store(true, std::memory_order_release);
   });
 }
 
-bool Engine::AwaitLearner(Learner& learner, int& count) {
+bool Engine::AwaitLearner(Learner& learner, long long plainDecidedAt, int& count) {
+  // The plain search decided this far into the turn: deciding later, the learner would not give
+  // the verdict, so it goes no further.
+  if (plainDecidedAt != kNever) learner.passed.store(learner.turnStart + plainDecidedAt, std::memory_order_release);
   // Waiting, the analysing thread still asks the caller's poll: a window waiting on it stays
   // responsive and its cancel button works.
   while (!learner.finished.load(std::memory_order_acquire)) {
@@ -200,11 +215,14 @@ bool Engine::AwaitLearner(Learner& learner, int& count) {
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
   if (learner.thread.joinable()) learner.thread.join();
-  learnerDone_ = nullptr;
+  learnerDecidedAt_ = nullptr;
   conflicts += learner.counter.count - learner.counted;
   learner.counted = learner.counter.count;
   learned = learner.solver.redundant();
-  if (learner.result != kSatisfiable && learner.result != kUnsatisfiable) return false;
+  // Of two that decided in one turn, the one that needed less work gives the verdict, the
+  // learner on a tie; only a learner that decided has a decidedAt below kNever.
+  const long long at = learner.decidedAt.load(std::memory_order_acquire);
+  if (at == kNever || at > plainDecidedAt) return false;
   // Every solution is among those it knows: it proved there is no other, or knows two. Its own
   // list, not the plain search's, so that which solutions are shown does not depend on how far
   // the plain search got before it stopped.
@@ -221,6 +239,6 @@ void Engine::LearnerEnd::operator()(Learner* learner) const { delete learner; }
 Engine::LearnerPtr Engine::StartLearning() { return nullptr; }
 bool Engine::Learn(Learner&, long long, int&) { return false; }
 void Engine::LearnBeside(Learner&, long long) {}
-bool Engine::AwaitLearner(Learner&, int&) { return false; }
+bool Engine::AwaitLearner(Learner&, long long, int&) { return false; }
 }  // namespace gw::analysis
 #endif

@@ -15,9 +15,6 @@ struct OutOfNodes {};
 // too little to prefer a clearly worse cell.
 constexpr std::uint64_t kShakePercent = 20;
 
-// The learning search's work against the plain search's: conflicts for a node. A turn beside a
-// plain run of N nodes is N times this many conflicts, about as long on the boards measured.
-constexpr long long kConflictsPerNode = 1;
 // The learning search's turn alone, in the plain search's work until it joined.
 constexpr int kTurnShare = 2;
 // The plain runs beside the learning search before the plain search waits for it alone: the
@@ -212,9 +209,9 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   bool joined = false;
   // However the count ends, the engine keeps no pointer into a learner that is gone.
   struct ForgetsLearner {
-    const std::atomic<bool>*& done;
-    ~ForgetsLearner() { done = nullptr; }
-  } forgets{learnerDone_};
+    const std::atomic<long long>*& decidedAt;
+    ~ForgetsLearner() { decidedAt = nullptr; }
+  } forgets{learnerDecidedAt_};
   LearnerPtr learner;
   int runsBeside = 0;
   for (int run = 0;; ++run, limit *= 2) {
@@ -234,6 +231,7 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
     shaken_ = run > 0;
     random_ = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(run + 1);
     nodeLimit_ = nodes + limit;
+    besideFrom_ = nodes;
     int runCount = 0;
     bool finished = true;
     try {
@@ -242,13 +240,14 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       finished = false;
       Undo(root);
     }
-    // The learner's verdict comes first when both decide in one turn: waiting for the end of its
-    // turn, never cutting it short, keeps the outcome from depending on which finished sooner.
-    if (learner && AwaitLearner(*learner, count)) {
+    // Of two that decide in one turn, the one that needed less counted work gives the verdict,
+    // whichever finished sooner: the first to finish waits for the other to reach its count.
+    const bool decided = met_.size() >= 2 || finished;
+    if (learner && AwaitLearner(*learner, decided ? (nodes - besideFrom_) * kConflictsPerNode : kNever, count)) {
       found = met_;
       return;
     }
-    if (met_.size() >= 2 || finished) {
+    if (decided) {
       count = std::min(2, std::max(runCount, static_cast<int>(met_.size())));
       found = met_;
       return;

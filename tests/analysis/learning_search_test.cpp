@@ -224,8 +224,8 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
 }
 
 // The two searches take turns measured in counted work, so the outcome cannot depend on which
-// thread ran faster: the same verdict, the same solutions shown and the same conflicts whether
-// the machine is idle or busy with threads that spin beside the analysis.
+// thread ran faster: the same verdict and the same solutions shown whether the machine is idle or
+// busy with threads that spin beside the analysis.
 TEST(LearningSearch, GivesTheSameOutcomeHoweverBusyTheMachine) {
   if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
   auto benchPuzzle = [](const char* name) {
@@ -258,8 +258,6 @@ TEST(LearningSearch, GivesTheSameOutcomeHoweverBusyTheMachine) {
       for (size_t b = 0; b < idle.boards.size(); ++b) {
         EXPECT_EQ(loaded.boards[b].cells, idle.boards[b].cells) << c.name << " board " << b;
       }
-      EXPECT_EQ(loaded.conflicts, idle.conflicts) << c.name << " " << spinners;
-      EXPECT_EQ(loaded.learned, idle.learned) << c.name << " " << spinners;
     }
   }
 }
