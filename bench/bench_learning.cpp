@@ -25,10 +25,12 @@ namespace fs = std::filesystem;
 const fs::path kPuzzles = fs::path(GW_SOURCE_DIR) / "bench/puzzles";
 
 // The published puzzles that need more than probing (the notes of their set call them
-// "moderate lookahead" or "guessing"), and the program's own boards that pass the node threshold.
-const char* const kHardSet[] = {"webpbn-65",     "webpbn-436",        "webpbn-803",
-                                "webpbn-1611",   "webpbn-6574",       "gnonograms-tux",
-                                "rand30-beside-101", "rand30-beside-125"};
+// "moderate lookahead" or "guessing"), and the program's own boards that pass the node threshold
+// (random pictures of 30 x 30 to 40 x 40 with two or more solutions).
+const char* const kHardSet[] = {"webpbn-65",         "webpbn-436",        "webpbn-803",
+                                "webpbn-1611",       "webpbn-6574",       "gnonograms-tux",
+                                "rand30-beside-101", "rand30-beside-125", "rand35-50-1",
+                                "rand35-50-11",      "rand40-45-12"};
 
 // How late a stop may come: the solver reads the clock every few of its calls, each far shorter.
 constexpr double kTightMs = 50;
