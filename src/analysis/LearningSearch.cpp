@@ -22,7 +22,7 @@ namespace {
 // step, as it is by default, and reading the clock every eighth call, 12-Dom stopped up to 65 ms
 // past its deadline on a busy machine (bench_learning).
 constexpr long long kClockEvery = 4;
-constexpr long long kPollEvery = 64;
+constexpr long long kPollEvery = 1024;
 
 // Stops the solver when the budget runs out or the count is over; its turns end by conflicts
 // counted, never by the clock, so that where it stops does not depend on the machine's speed.
