@@ -9,16 +9,7 @@ import os
 import random
 import sys
 
-
-def clue(line):
-    runs, run = [], 0
-    for v in line + [0]:
-        if v:
-            run += 1
-        elif run:
-            runs.append(run)
-            run = 0
-    return ','.join(map(str, runs)) or '0'
+from make_ndom import clue
 
 
 def non(side, density, seed):

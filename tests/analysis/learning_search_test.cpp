@@ -189,6 +189,11 @@ Puzzle ReadPuzzle(const fs::path& path) {
   return HintPuzzle(app->puzzle);
 }
 
+// A puzzle of bench/puzzles, read as gwtool check reads it.
+Puzzle BenchPuzzle(const char* name) {
+  return ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
+}
+
 // Once the learning search joins, the two go on side by side and the first to decide gives the
 // verdict: on the n-Dom chains the learning one, on generated 25 x 25 puzzles usually the plain
 // one, proving in its next run what takes the solver ten times as long; on the random 30 x 30
@@ -197,9 +202,6 @@ Puzzle ReadPuzzle(const fs::path& path) {
 // boards and the class are the plain search's own.
 TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
-  auto benchPuzzle = [](const char* name) {
-    return ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
-  };
   const struct {
     std::string name;
     Puzzle puzzle;
@@ -208,11 +210,11 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   } cases[] = {
       {"8-Dom", NDom(8), 1, false},
       {"9-Dom", NDom(9), 1, false},
-      {"gen25-search-1", benchPuzzle("gen25-search-1.non"), 1, false},
-      {"gen25-search-12", benchPuzzle("gen25-search-12.non"), 1, false},
-      {"gen25-search-33", benchPuzzle("gen25-search-33.non"), 1, false},
-      {"rand30-beside-101", benchPuzzle("rand30-beside-101.non"), 2, true},
-      {"rand30-beside-125", benchPuzzle("rand30-beside-125.non"), 2, true},
+      {"gen25-search-1", BenchPuzzle("gen25-search-1.non"), 1, false},
+      {"gen25-search-12", BenchPuzzle("gen25-search-12.non"), 1, false},
+      {"gen25-search-33", BenchPuzzle("gen25-search-33.non"), 1, false},
+      {"rand30-beside-101", BenchPuzzle("rand30-beside-101.non"), 2, true},
+      {"rand30-beside-125", BenchPuzzle("rand30-beside-125.non"), 2, true},
   };
   for (const auto& c : cases) {
     const Analysis both = Analyze(c.puzzle);
@@ -228,17 +230,14 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
 // busy with threads that spin beside the analysis.
 TEST(LearningSearch, GivesTheSameOutcomeHoweverBusyTheMachine) {
   if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
-  auto benchPuzzle = [](const char* name) {
-    return ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
-  };
   const struct {
     std::string name;
     Puzzle puzzle;
   } cases[] = {
       {"9-Dom", NDom(9)},
-      {"gen25-search-12", benchPuzzle("gen25-search-12.non")},
-      {"rand30-beside-101", benchPuzzle("rand30-beside-101.non")},
-      {"rand30-beside-125", benchPuzzle("rand30-beside-125.non")},
+      {"gen25-search-12", BenchPuzzle("gen25-search-12.non")},
+      {"rand30-beside-101", BenchPuzzle("rand30-beside-101.non")},
+      {"rand30-beside-125", BenchPuzzle("rand30-beside-125.non")},
   };
   for (const auto& c : cases) {
     const Analysis idle = Analyze(c.puzzle);
