@@ -198,9 +198,9 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // So where the rest is a proof the learning search takes a turn alone, then turns on a thread
   // of its own beside the next plain runs; where no solution is met yet it goes beside them at
   // once; after kBesideRuns it goes on alone. Every turn is measured in counted work, conflicts
-  // against nodes, never in time, and a turn beside ends with the plain run it goes beside: the
-  // verdict, the solutions shown and the work each did are the same on a busy machine as on an
-  // idle one. Only the budget's clock, the outer limit, is read.
+  // against nodes, never in time, and of two that decide in one turn the one that needed less
+  // work gives the verdict: the verdict and the solutions shown are the same on a busy machine as
+  // on an idle one. Only the budget's clock, the outer limit, is read.
   static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
                                         BranchOrder::kInOrder};
   const size_t root = Mark();
