@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,6 +23,15 @@ inline bool IsSingle(CellSet set) { return set != 0 && (set & (set - 1)) == 0; }
 struct Stopped {
   bool cancelled = false;
 };
+
+// A turn of the search that learns that ends only with its count (or the budget), in conflicts.
+constexpr long long kUnlimitedTurn = 2000000000;
+// The search that learns and the plain search are weighed in counted work: conflicts for a node.
+// A turn beside a plain run of N nodes is N times this many conflicts, about as long on the
+// boards measured (a node and a conflict each took 0.2 to 1 ms on n-Dom and generated boards).
+constexpr long long kConflictsPerNode = 1;
+// Work never reached: of a search that has not decided.
+constexpr long long kNever = std::numeric_limits<long long>::max();
 
 enum class BranchOrder { kMostFirst, kFewestFirst, kInOrder };
 
@@ -101,16 +111,21 @@ class Engine {
   };
   using LearnerPtr = std::unique_ptr<Learner, LearnerEnd>;
   LearnerPtr StartLearning();
-  // Counts the solutions with the learner on this thread for at most `turn` (duration::max():
-  // until it decides): true, with `count`, once it has.
-  bool Learn(Learner& learner, std::chrono::steady_clock::duration turn, int& count);
-  // Starts the learner on a thread of its own; the plain search's runs end early once it is done.
-  void LearnBeside(Learner& learner);
-  // Stops the learner beside, if it is still going, waits for it and counts its conflicts.
-  void EndLearner(Learner& learner);
-  // Waits for the learner beside to be done and ends it: true, with `count`, when it decided.
-  bool AwaitLearner(Learner& learner, int& count);
-  bool LearnerDone() const { return learnerDone_ && learnerDone_->load(std::memory_order_relaxed); }
+  // Counts the solutions with the learner on this thread for at most `turn` more conflicts:
+  // true, with `count`, once it has decided.
+  bool Learn(Learner& learner, long long turn, int& count);
+  // Starts a turn of the learner, of at most `turn` more conflicts, on a thread of its own, beside
+  // a plain run; the run ends early once the learner has decided with less work than it has done.
+  void LearnBeside(Learner& learner, long long turn);
+  // Waits for the learner's turn beside to end: true, with `count` and its solutions, when it
+  // decided, and with no more work than the plain run beside it, which decided `plainDecidedAt`
+  // (in conflicts) into the turn, or kNever.
+  bool AwaitLearner(Learner& learner, long long plainDecidedAt, int& count);
+  // Whether the learner beside has decided with less work than the plain run has done so far.
+  bool LearnerDone() const {
+    return learnerDecidedAt_ &&
+           (nodes - besideFrom_) * kConflictsPerNode >= learnerDecidedAt_->load(std::memory_order_acquire);
+  }
   // One depth-first run; throws past nodeLimit_.
   void Search(int& count);
   // Probes a node of the search and pushes the branch it chooses; false when the node is a
@@ -140,8 +155,10 @@ class Engine {
   int cellBits_ = 0;  // bits a cell takes in a packed line; 0 when a line does not fit a word
   std::vector<CellSet> line_;  // the cells of the line being solved
   std::vector<Board> met_;     // distinct solutions met so far, at most two
-  // Set by the learner beside the plain search when it is done.
-  const std::atomic<bool>* learnerDone_ = nullptr;
+  // Set by the learner beside the plain search when it has decided, and the node count when the
+  // plain run beside it began.
+  const std::atomic<long long>* learnerDecidedAt_ = nullptr;
+  long long besideFrom_ = 0;
 
   // Values known to survive a trial in the current state (stateId_ changes with the state).
   std::vector<std::uint32_t> impliedStamp_;

@@ -17,34 +17,40 @@
 namespace gw::analysis {
 namespace {
 
-// How often (in the solver's calls, about one per conflict) the clock and the cancel flag are
-// read, and the caller polled.
-constexpr long long kClockEvery = 8;
-constexpr long long kPollEvery = 128;
+// How often (in the solver's calls, one per step of its search once it is told to ask every
+// step) the clock and the cancel flag are read, and the caller polled. Asked only every tenth
+// step, as it is by default, and reading the clock every eighth call, 12-Dom stopped up to 65 ms
+// past its deadline on a busy machine (bench_learning).
+constexpr long long kClockEvery = 4;
+constexpr long long kPollEvery = 1024;
 
+// Stops the solver when the budget runs out or the count is over; its turns end by conflicts
+// counted, never by the clock, so that where it stops does not depend on the machine's speed.
 class BudgetStop : public CaDiCaL::Terminator {
  public:
   // poll: whether the caller's poll may be asked (only on the analysing thread); overtaken: set
-  // when the plain search has decided first.
-  BudgetStop(const Engine& engine, bool poll, const std::atomic<bool>& overtaken)
-      : engine_(engine), poll_(poll), overtaken_(overtaken) {}
+  // when the count is over without it; conflicts, passed: its conflicts so far, and the count
+  // past which the plain search beside it has decided sooner.
+  BudgetStop(const Engine& engine, bool poll, const std::atomic<bool>& overtaken,
+             const long long& conflicts, const std::atomic<long long>& passed)
+      : engine_(engine), poll_(poll), overtaken_(overtaken), conflicts_(conflicts), passed_(passed) {}
   bool terminate() override {
     if (stop_ || overtaken_.load(std::memory_order_relaxed)) return true;
+    if (conflicts_ > passed_.load(std::memory_order_acquire)) return true;
     if (++calls_ % kClockEvery != 0) return false;
     stop_ = engine_.Exhausted(poll_ && calls_ % kPollEvery == 0);
-    return stop_.has_value() || std::chrono::steady_clock::now() >= turnEnd_;
+    return stop_.has_value();
   }
   const std::optional<Stopped>& stop() const { return stop_; }
-  // Ends the solver's turn, without a stop, at this time.
-  void EndTurnAt(std::chrono::steady_clock::time_point end) { turnEnd_ = end; }
 
  private:
   const Engine& engine_;
   const bool poll_;
   const std::atomic<bool>& overtaken_;
+  const long long& conflicts_;
+  const std::atomic<long long>& passed_;
   long long calls_ = 0;
   std::optional<Stopped> stop_;
-  std::chrono::steady_clock::time_point turnEnd_ = std::chrono::steady_clock::time_point::max();
 };
 
 // Every conflict leaves one learned clause: counting the clauses counts the conflicts.
@@ -91,9 +97,15 @@ struct Engine::Learner {
   std::vector<Board> met;  // the solutions met before it began, then those it finds
   size_t forbidden = 0;    // how many of them the solver holds clauses against
   long long counted = 0;   // its conflicts already added to the engine's
-  int result = 0;          // the solver's last answer; 0 when it was stopped
+  long long turnEnd = 0;   // the conflict count at which its current turn ends
+  int result = 0;          // the solver's last answer; 0 when it was stopped or its turn ended
   std::optional<Stopped> stop;
-  std::atomic<bool> done{false};
+  long long turnStart = 0;  // its conflicts when its turn beside the plain search began
+  // In that turn, how far in (in conflicts) it decided, and the count past which it may stop
+  // because the plain search decided sooner.
+  std::atomic<long long> decidedAt{kNever};
+  std::atomic<long long> passed{kNever};
+  std::atomic<bool> finished{false};  // its turn beside the plain search is over
   std::atomic<bool> overtaken{false};
   std::thread thread;
 };
@@ -113,6 +125,7 @@ Engine::LearnerPtr Engine::StartLearning() {
   // learned: on the n-Dom family (7 to 12, 5 interleaved runs) it took 0.65 to 0.83 of the
   // default's time, 9-Dom excepted (1.13), and on random boards handed over at once less too.
   solver.configure("sat");
+  solver.set("terminateint", 1);
   // Told of every variable at once, the solver sizes its tables once instead of growing them.
   solver.reserve(cnf.vars);
   for (int lit : cnf.literals) solver.add(lit);
@@ -122,9 +135,11 @@ Engine::LearnerPtr Engine::StartLearning() {
 namespace {
 
 // Asks the solver again, each solution found forbidden, until it has found none or two are
-// known; leaves its last answer (0 when stopped) and why it stopped in the learner.
+// known, or its turn's conflicts are spent; leaves its last answer (0 when stopped or out of
+// conflicts) and why it stopped in the learner.
 template <typename L>
-void CountModels(L& learner, BudgetStop& stop, int width, int height) {
+void CountModels(L& learner, bool poll, const Engine& engine, int width, int height) {
+  BudgetStop stop(engine, poll, learner.overtaken, learner.counter.count, learner.passed);
   CaDiCaL::Solver& solver = learner.solver;
   solver.connect_terminator(&stop);
   solver.connect_learner(&learner.counter);
@@ -134,6 +149,12 @@ void CountModels(L& learner, BudgetStop& stop, int width, int height) {
       for (int lit : learner.clauses.Forbidding(learner.met[learner.forbidden])) solver.add(lit);
       solver.add(0);
     }
+    const long long left = learner.turnEnd - learner.counter.count;
+    if (left <= 0) {
+      learner.result = 0;
+      break;
+    }
+    solver.limit("conflicts", static_cast<int>(std::min<long long>(left, kUnlimitedTurn)));
     learner.result = solver.solve();
     if (learner.result == kSatisfiable)
       learner.met.push_back(ModelBoard(solver, learner.clauses, width, height));
@@ -145,12 +166,11 @@ void CountModels(L& learner, BudgetStop& stop, int width, int height) {
 
 }  // namespace
 
-bool Engine::Learn(Learner& learner, std::chrono::steady_clock::duration turn, int& count) {
-  using Clock = std::chrono::steady_clock;
-  BudgetStop stop(*this, true, learner.overtaken);
-  if (turn != Clock::duration::max()) stop.EndTurnAt(Clock::now() + turn);
+bool Engine::Learn(Learner& learner, long long turn, int& count) {
+  learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
+  learner.passed = kNever;
   const long long before = learner.counter.count;
-  CountModels(learner, stop, width_, height_);
+  CountModels(learner, true, *this, width_, height_);
   conflicts += learner.counter.count - before;
   learned = learner.solver.redundant();
   if (learner.stop) throw *learner.stop;
@@ -161,45 +181,55 @@ bool Engine::Learn(Learner& learner, std::chrono::steady_clock::duration turn, i
   return true;
 }
 
-void Engine::LearnBeside(Learner& learner) {
+void Engine::LearnBeside(Learner& learner, long long turn) {
+  // The solutions the plain search has met since are forbidden too: fewer left to find.
+  for (const Board& board : met_)
+    if (learner.met.size() < 2 && std::none_of(learner.met.begin(), learner.met.end(),
+                                               [&](const Board& m) { return m.cells == board.cells; }))
+      learner.met.push_back(board);
   learner.counted = learner.counter.count;
-  learnerDone_ = &learner.done;
+  learner.turnStart = learner.counter.count;
+  learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
+  learner.decidedAt = kNever;
+  learner.passed = kNever;
+  learner.finished = false;
+  learnerDecidedAt_ = &learner.decidedAt;
   learner.thread = std::thread([this, &learner] {
     try {
-      BudgetStop stop(*this, false, learner.overtaken);
-      CountModels(learner, stop, width_, height_);
+      CountModels(learner, false, *this, width_, height_);
     } catch (...) {
       // Out of memory in the solver: no verdict from it, the plain search goes on.
       learner.result = 0;
     }
-    learner.done.store(true, std::memory_order_release);
+    if (learner.result == kSatisfiable || learner.result == kUnsatisfiable)
+      learner.decidedAt.store(learner.counter.count - learner.turnStart, std::memory_order_release);
+    learner.finished.store(true, std::memory_order_release);
   });
 }
 
-void Engine::EndLearner(Learner& learner) {
-  learner.overtaken = true;
-  if (learner.thread.joinable()) learner.thread.join();
-  learnerDone_ = nullptr;
-  conflicts += learner.counter.count - learner.counted;
-  learned = learner.solver.redundant();
-}
-
-bool Engine::AwaitLearner(Learner& learner, int& count) {
+bool Engine::AwaitLearner(Learner& learner, long long plainDecidedAt, int& count) {
+  // The plain search decided this far into the turn: deciding later, the learner would not give
+  // the verdict, so it goes no further.
+  if (plainDecidedAt != kNever) learner.passed.store(learner.turnStart + plainDecidedAt, std::memory_order_release);
   // Waiting, the analysing thread still asks the caller's poll: a window waiting on it stays
   // responsive and its cancel button works.
-  while (!learner.done.load(std::memory_order_acquire)) {
+  while (!learner.finished.load(std::memory_order_acquire)) {
     if (const auto stop = Exhausted(true)) throw *stop;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
-  EndLearner(learner);
-  if (learner.result != kSatisfiable && learner.result != kUnsatisfiable) return false;
-  // Every solution is among those it knows (it proved there is no other, or knows two), the
-  // ones the plain search met since it began included.
-  for (const Board& board : learner.met)
-    if (met_.size() < 2 && std::none_of(met_.begin(), met_.end(), [&](const Board& m) {
-          return m.cells == board.cells;
-        }))
-      met_.push_back(board);
+  if (learner.thread.joinable()) learner.thread.join();
+  learnerDecidedAt_ = nullptr;
+  conflicts += learner.counter.count - learner.counted;
+  learner.counted = learner.counter.count;
+  learned = learner.solver.redundant();
+  // Of two that decided in one turn, the one that needed less work gives the verdict, the
+  // learner on a tie; only a learner that decided has a decidedAt below kNever.
+  const long long at = learner.decidedAt.load(std::memory_order_acquire);
+  if (at == kNever || at > plainDecidedAt) return false;
+  // Every solution is among those it knows: it proved there is no other, or knows two. Its own
+  // list, not the plain search's, so that which solutions are shown does not depend on how far
+  // the plain search got before it stopped.
+  met_.assign(learner.met.begin(), learner.met.begin() + std::min<size_t>(2, learner.met.size()));
   count = static_cast<int>(met_.size());
   return true;
 }
@@ -210,9 +240,8 @@ namespace gw::analysis {
 struct Engine::Learner {};
 void Engine::LearnerEnd::operator()(Learner* learner) const { delete learner; }
 Engine::LearnerPtr Engine::StartLearning() { return nullptr; }
-bool Engine::Learn(Learner&, std::chrono::steady_clock::duration, int&) { return false; }
-void Engine::LearnBeside(Learner&) {}
-void Engine::EndLearner(Learner&) {}
-bool Engine::AwaitLearner(Learner&, int&) { return false; }
+bool Engine::Learn(Learner&, long long, int&) { return false; }
+void Engine::LearnBeside(Learner&, long long) {}
+bool Engine::AwaitLearner(Learner&, long long, int&) { return false; }
 }  // namespace gw::analysis
 #endif

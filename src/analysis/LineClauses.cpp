@@ -1,5 +1,6 @@
 #include "analysis/LineClauses.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace gw::analysis {
@@ -29,6 +30,7 @@ BoardClauses::BoardClauses(int width, int height, const std::vector<LineRuns>& l
                            const std::vector<CellSet>& cells)
     : width_(width), height_(height), cells_(cells) {
   AddCells();
+  rowStarts_.resize(height_);
   for (int y = 0; y < height_; ++y) AddLine(lines[y], y * width_, 1, width_);
   for (int x = 0; x < width_; ++x) AddLine(lines[height_ + x], x, width_, height_);
 }
@@ -105,6 +107,8 @@ void BoardClauses::AddLine(const LineRuns& runs, int first, int step, int n) {
     AddLadder(ladders.back());
     if (ladders.back().at.empty()) return;  // no solution: the empty clause says so
   }
+  if (step == 1)
+    for (const Ladder& l : ladders) rowStarts_[first / width_].push_back({l.at, l.start});
   for (int j = 0; j < k; ++j) {
     const Ladder& l = ladders[j];
     // Run j+1 has started by its place only if run j started early enough before it.
@@ -135,10 +139,37 @@ void BoardClauses::AddCover(const std::vector<Ladder>& ladders, int first, int s
 }
 
 std::vector<int> BoardClauses::Forbidding(const Board& board) const {
+  if (std::vector<int> clause = ForbiddingStarts(board); !clause.empty()) return clause;
+  // A board that is no solution of the clauses' puzzle: the clause over its open cells.
   std::vector<int> clause;
   for (size_t i = 0; i < cells_.size(); ++i)
     if (!std::has_single_bit(static_cast<unsigned>(cells_[i])))
       clause.push_back(-CellVar(static_cast<int>(i), board.cells[i]));
+  return clause;
+}
+
+std::vector<int> BoardClauses::ForbiddingStarts(const Board& board) const {
+  std::vector<int> clause;
+  for (int y = 0; y < height_; ++y) {
+    const int first = y * width_;
+    bool open = false;
+    for (int x = 0; x < width_ && !open; ++x)
+      open = !std::has_single_bit(static_cast<unsigned>(cells_[first + x]));
+    if (!open) continue;
+    // The board's runs of this row in order, each where it starts: a run ends where the colour
+    // changes or an empty cell comes.
+    size_t j = 0;
+    for (int x = 0; x < width_; ++x) {
+      const int v = board.cells[first + x];
+      if (v == 0 || (x > 0 && board.cells[first + x - 1] == v)) continue;
+      if (j == rowStarts_[y].size()) return {};
+      const RunStarts& run = rowStarts_[y][j++];
+      const auto at = std::find(run.at.begin(), run.at.end(), x);
+      if (at == run.at.end()) return {};
+      clause.push_back(-run.start[at - run.at.begin()]);
+    }
+    if (j != rowStarts_[y].size()) return {};
+  }
   return clause;
 }
 

@@ -26,19 +26,28 @@ class BoardClauses {
   const Cnf& cnf() const { return cnf_; }
   // The variable of "cell i has this value"; 0 when the value was ruled out before.
   int CellVar(int i, int value) const { return cellVars_[static_cast<size_t>(i) * kValues + value]; }
-  // The clause that the open cells are not all as on this board.
+  // The clause that the board is not this one: that some row's runs do not all start where they
+  // start on it (where each row's runs start decides every cell), over the rows with open cells.
   std::vector<int> Forbidding(const Board& board) const;
 
   static constexpr int kValues = kMaxColors + 1;
 
  private:
   struct Ladder;
+  // Forbidding by the rows' run starts; empty when the board does not fit the rows' runs.
+  std::vector<int> ForbiddingStarts(const Board& board) const;
   void AddCells();
   void AddLine(const LineRuns& runs, int first, int step, int n);
   Ladder Starts(const Run& run, int lo, int hi, int first, int step, int n) const;
   void AddLadder(Ladder& ladder);
   void AddCover(const std::vector<Ladder>& ladders, int first, int step, int n);
 
+  // Where each run of a row may start, and the variable of each place, rows with open cells only.
+  struct RunStarts {
+    std::vector<int> at;
+    std::vector<int> start;
+  };
+  std::vector<std::vector<RunStarts>> rowStarts_;
   int width_;
   int height_;
   const std::vector<CellSet>& cells_;

@@ -3,7 +3,6 @@
 // does not finish.
 #include <algorithm>
 #include <bit>
-#include <chrono>
 
 #include "analysis/Engine.h"
 
@@ -16,7 +15,7 @@ struct OutOfNodes {};
 // too little to prefer a clearly worse cell.
 constexpr std::uint64_t kShakePercent = 20;
 
-// The learning search's turn alone, in the plain search's time until it joined.
+// The learning search's turn alone, in the plain search's work until it joined.
 constexpr int kTurnShare = 2;
 // The plain runs beside the learning search before the plain search waits for it alone: the
 // generated puzzles it proves faster end within two, and on the n-Dom family, where it never
@@ -196,42 +195,43 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // Once the search that learns joins, neither is the faster everywhere: it settles the n-Dom
   // family in hundreds of conflicts where the plain search needs tens of thousands of nodes, but
   // the plain search proves a generated 25 x 25 puzzle in its next run in a tenth of its time.
-  // So where the rest is a proof the learning search takes a turn alone (the two slow each other
-  // down, by a quarter on 7- and 8-Dom, which it settles within the turn), then goes on on a
-  // thread of its own beside the next plain runs, the first to decide giving the verdict; where
-  // no solution is met yet it goes beside them at once.
+  // So where the rest is a proof the learning search takes a turn alone, then turns on a thread
+  // of its own beside the next plain runs; where no solution is met yet it goes beside them at
+  // once; after kBesideRuns it goes on alone. Every turn is measured in counted work, conflicts
+  // against nodes, never in time, and of two that decide in one turn the one that needed less
+  // work gives the verdict: the verdict and the solutions shown are the same on a busy machine as
+  // on an idle one. Only the budget's clock, the outer limit, is read.
   static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
                                         BranchOrder::kInOrder};
-  using Clock = std::chrono::steady_clock;
   const size_t root = Mark();
   const long long first = nodes;
-  const Clock::time_point begun = Clock::now();
   long long limit = firstNodeLimit_;
   bool joined = false;
   // However the count ends, the engine keeps no pointer into a learner that is gone.
   struct ForgetsLearner {
-    const std::atomic<bool>*& done;
-    ~ForgetsLearner() { done = nullptr; }
-  } forgets{learnerDone_};
+    const std::atomic<long long>*& decidedAt;
+    ~ForgetsLearner() { decidedAt = nullptr; }
+  } forgets{learnerDecidedAt_};
   LearnerPtr learner;
   int runsBeside = 0;
   for (int run = 0;; ++run, limit *= 2) {
     if (!joined) {
       const Joining joining = JoinsAfter(nodes - first, met_.size());
       joined = joining != Joining::kNotYet;
-      const auto plain = Clock::now() - begun;
       if (joined) learner = StartLearning();
-      const auto turn = joining == Joining::kAlone ? Clock::duration::max() : plain * kTurnShare;
+      const long long turn = joining == Joining::kAlone ? kUnlimitedTurn
+                                                        : (nodes - first) * kConflictsPerNode * kTurnShare;
       if (learner && joining != Joining::kBeside && Learn(*learner, turn, count)) {
         found = met_;
         return;
       }
-      if (learner) LearnBeside(*learner);
     }
+    if (learner) LearnBeside(*learner, limit * kConflictsPerNode);
     order_ = kOrders[run % 3];
     shaken_ = run > 0;
     random_ = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(run + 1);
     nodeLimit_ = nodes + limit;
+    besideFrom_ = nodes;
     int runCount = 0;
     bool finished = true;
     try {
@@ -240,14 +240,20 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       finished = false;
       Undo(root);
     }
-    if (met_.size() >= 2 || finished) {
-      if (learner) EndLearner(*learner);
+    // Of two that decide in one turn, the one that needed less counted work gives the verdict,
+    // whichever finished sooner: the first to finish waits for the other to reach its count.
+    const bool decided = met_.size() >= 2 || finished;
+    if (learner && AwaitLearner(*learner, decided ? (nodes - besideFrom_) * kConflictsPerNode : kNever, count)) {
+      found = met_;
+      return;
+    }
+    if (decided) {
       count = std::min(2, std::max(runCount, static_cast<int>(met_.size())));
       found = met_;
       return;
     }
-    if (learner && (LearnerDone() || ++runsBeside >= kBesideRuns)) {
-      const bool decided = AwaitLearner(*learner, count);
+    if (learner && ++runsBeside >= kBesideRuns) {
+      const bool decided = Learn(*learner, kUnlimitedTurn, count);
       learner.reset();
       if (decided) {
         found = met_;

@@ -8,6 +8,7 @@
 #include <future>
 #include <random>
 #include <thread>
+#include <vector>
 
 #include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
@@ -188,6 +189,11 @@ Puzzle ReadPuzzle(const fs::path& path) {
   return HintPuzzle(app->puzzle);
 }
 
+// A puzzle of bench/puzzles, read as gwtool check reads it.
+Puzzle BenchPuzzle(const char* name) {
+  return ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
+}
+
 // Once the learning search joins, the two go on side by side and the first to decide gives the
 // verdict: on the n-Dom chains the learning one, on generated 25 x 25 puzzles usually the plain
 // one, proving in its next run what takes the solver ten times as long; on the random 30 x 30
@@ -196,9 +202,6 @@ Puzzle ReadPuzzle(const fs::path& path) {
 // boards and the class are the plain search's own.
 TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
-  auto benchPuzzle = [](const char* name) {
-    return ReadEnginePuzzle((fs::path(GW_SOURCE_DIR) / "bench/puzzles" / name).string());
-  };
   const struct {
     std::string name;
     Puzzle puzzle;
@@ -207,11 +210,11 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   } cases[] = {
       {"8-Dom", NDom(8), 1, false},
       {"9-Dom", NDom(9), 1, false},
-      {"gen25-search-1", benchPuzzle("gen25-search-1.non"), 1, false},
-      {"gen25-search-12", benchPuzzle("gen25-search-12.non"), 1, false},
-      {"gen25-search-33", benchPuzzle("gen25-search-33.non"), 1, false},
-      {"rand30-beside-101", benchPuzzle("rand30-beside-101.non"), 2, true},
-      {"rand30-beside-125", benchPuzzle("rand30-beside-125.non"), 2, true},
+      {"gen25-search-1", BenchPuzzle("gen25-search-1.non"), 1, false},
+      {"gen25-search-12", BenchPuzzle("gen25-search-12.non"), 1, false},
+      {"gen25-search-33", BenchPuzzle("gen25-search-33.non"), 1, false},
+      {"rand30-beside-101", BenchPuzzle("rand30-beside-101.non"), 2, true},
+      {"rand30-beside-125", BenchPuzzle("rand30-beside-125.non"), 2, true},
   };
   for (const auto& c : cases) {
     const Analysis both = Analyze(c.puzzle);
@@ -219,6 +222,42 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
     EXPECT_GT(both.conflicts, 0) << c.name;  // the learning search did join
     EXPECT_EQ(both.nodes > kLearnAfterNodes, c.pastThreshold) << c.name;
     ExpectSameVerdict(c.puzzle, both, Plain(c.puzzle), 0);
+  }
+}
+
+// The two searches take turns measured in counted work, so the outcome cannot depend on which
+// thread ran faster: the same verdict and the same solutions shown whether the machine is idle or
+// busy with threads that spin beside the analysis.
+TEST(LearningSearch, GivesTheSameOutcomeHoweverBusyTheMachine) {
+  if (!LearningAvailable()) GTEST_SKIP() << "built without CaDiCaL";
+  const struct {
+    std::string name;
+    Puzzle puzzle;
+  } cases[] = {
+      {"9-Dom", NDom(9)},
+      {"gen25-search-12", BenchPuzzle("gen25-search-12.non")},
+      {"rand30-beside-101", BenchPuzzle("rand30-beside-101.non")},
+      {"rand30-beside-125", BenchPuzzle("rand30-beside-125.non")},
+  };
+  for (const auto& c : cases) {
+    const Analysis idle = Analyze(c.puzzle);
+    for (int spinners : {1, 3}) {
+      std::atomic<bool> stop{false};
+      std::vector<std::thread> busy;
+      for (int t = 0; t < spinners; ++t)
+        busy.emplace_back([&stop] {
+          volatile unsigned long long x = 0;
+          while (!stop.load(std::memory_order_relaxed)) x = x + 1;
+        });
+      const Analysis loaded = Analyze(c.puzzle);
+      stop = true;
+      for (std::thread& t : busy) t.join();
+      EXPECT_EQ(loaded.solutions, idle.solutions) << c.name << " " << spinners;
+      ASSERT_EQ(loaded.boards.size(), idle.boards.size()) << c.name << " " << spinners;
+      for (size_t b = 0; b < idle.boards.size(); ++b) {
+        EXPECT_EQ(loaded.boards[b].cells, idle.boards[b].cells) << c.name << " board " << b;
+      }
+    }
   }
 }
 
