@@ -27,6 +27,7 @@ CommandRole RoleOf(Command command) {
 void RunCommand(App& app, CommandRole role, const std::function<void()>& command) {
   if (role == CommandRole::Self) {
     command();
+    FollowErrorHints(app);
     return;
   }
   // The highlight of a check or a hint shows the board as it was: any change takes it down first.

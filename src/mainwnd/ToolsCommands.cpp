@@ -228,7 +228,7 @@ bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask) {
 
 bool OpenUnfiledPuzzle(App& app, const PuzzleData& d) {
   if (!OpenImportedPuzzle(app, d, "", kModePlay, ColourQuestion::WhenChanging)) return false;
-  app.ui.SetCaption(app.puzzle.AppCaption + "「" + d.title + "」");
+  app.ui.SetCaption(app.puzzle.AppCaption + "「" + (d.title.empty() ? std::string("無題") : d.title) + "」");
   return true;
 }
 

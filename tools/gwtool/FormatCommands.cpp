@@ -116,7 +116,8 @@ bool ReadConvertArguments(const std::vector<std::string>& args, std::string& in,
   in = names[0];
   out = names[1];
   // The format goes by the name of a file, and by --to only for standard output.
-  return (out == "-") == !ext.empty() && PuzzleKindOf("puzzle" + ext) != nullptr;
+  if ((out == "-") != !ext.empty()) return false;
+  return ext.empty() || PuzzleKindOf("puzzle" + ext) != nullptr;
 }
 
 }  // namespace
