@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "settings/Options.h"
 #include "solver/SolverState.h"
+#include "state/GuessLayer.h"
 #include "state/PuzzleState.h"
 
 namespace gw {
@@ -41,6 +42,8 @@ struct App {
   WindowState wnd;
   Options options;
   History history;
+  // The levels of guesses the player has begun in play (ツール > 仮置きを始める).
+  GuessLayer guess;
   // Made when the library is first used (ツール > ライブラリ, or a record to keep).
   std::shared_ptr<LibraryWindow> library;
   PlayClock clock;

@@ -16,13 +16,14 @@ enum class Command {
   // ﾌｧｲﾙ
   New, Open, Open2, Save, ChangeMode, Print, Quit,
   // 編集
-  Undo, Redo,
+  Undo, Redo, CopyPuzzle, PastePuzzle,
   // ｵﾌﾟｼｮﾝ
   StartOver, InvertImage, ScrollImage, Redraw, Judge, AutoSolve,
   // 色変更
   CustomiseColours, EraseColour,
   // ツール
   UniquenessCheck, MistakeCheck, Hint, Import, Export, NewPuzzle, LiveHints, ExactTicks, Library,
+  GuessStart, GuessKeep, GuessDrop, ErrorHints,
   // About
   About,
   // 表示

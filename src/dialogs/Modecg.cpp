@@ -65,7 +65,8 @@ void ApplyModeMenus(App& app) {
   EnableCommand(ui, Command::Hint, m == kModePlay);
   // Import, export, new puzzles and the library work in every mode.
   for (Command c : {Command::Import, Command::Export, Command::NewPuzzle, Command::LiveHints,
-                    Command::ExactTicks, Command::Library})
+                    Command::ExactTicks, Command::Library, Command::ErrorHints, Command::CopyPuzzle,
+                    Command::PastePuzzle})
     EnableCommand(ui, c, true);
 }
 

@@ -26,6 +26,13 @@ struct ShownPicture {
   int markCols = 0, markRows = 0;
 };
 
+// The lines whose hints the window shows in the error colour (index 1.., row y at rows[y]), and
+// the cells they were found on.
+struct ErrorLines {
+  std::vector<char> rows, cols;
+  std::vector<int> cells;  // [x * (YSize + 1) + y]
+};
+
 // The window's layout values and the positions the input code keeps (all board units).
 struct BoardLayout {
   int GridLeft = 0;
@@ -78,6 +85,8 @@ struct BoardLayout {
   PaneSurface panes;
   // The picture's own hints as the hint areas last showed them (image input with live hints).
   std::vector<int> LiveHintsShown;
+  // The lines of play whose hints are shown as gone wrong (ツール > ヒントの矛盾を赤で表示).
+  ErrorLines ErrorsShown;
 };
 
 // ColorTable(0..31): 0..15 the standard colours, 16..31 made by the user.

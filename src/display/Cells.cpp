@@ -1,5 +1,6 @@
 // Board cells: colour boxes and the three styles of the empty-cell mark, all drawn by
 // exclusive-or pairs (white, then the colour) so that drawing a value twice removes it.
+#include <algorithm>
 #include <cstdlib>
 
 #include "display/Colors.h"
@@ -27,6 +28,37 @@ void DrawMark(Surface& s, int style, double cx, double cy, Rgb white, Rgb c) {
   }
 }
 
+// Each level of a guess has stripes of its own, so nested guesses tell apart: rising, falling,
+// across, down, and round again. A painted cell's stripes invert it (they show on any colour); a
+// mark's are drawn in its colour, as the mark is. Exclusive-or like the rest: drawing the cell
+// again removes them with it.
+void DrawGuessStripes(Surface& s, int level, double cx, double cy, Rgb white, Rgb c, bool painted) {
+  auto stripe = [&](double x1, double y1, double x2, double y2) {
+    s.Line(cx + x1, cy + y1, cx + x2, cy + y2, white);
+    if (!painted) s.Line(cx + x1, cy + y1, cx + x2, cy + y2, c);
+  };
+  // Inside the cell by a little, so that no stripe touches a neighbour's pixels.
+  const double lo = 0.08, hi = 0.92;
+  const double at[] = {0.3, 0.5, 0.7};
+  switch ((level - 1) % 4) {
+    case 0:  // x + y = 2d
+      for (double d : at) stripe(std::max(lo, 2 * d - hi), std::min(hi, 2 * d - lo), std::min(hi, 2 * d - lo), std::max(lo, 2 * d - hi));
+      break;
+    case 1:  // x - y = 2d - 1
+      for (double d : at) {
+        double m = 2 * d - 1;
+        stripe(std::max(lo, lo + m), std::max(lo, lo - m), std::min(hi, hi + m), std::min(hi, hi - m));
+      }
+      break;
+    case 2:
+      for (double d : at) stripe(lo, d, hi, d);
+      break;
+    default:
+      for (double d : at) stripe(d, lo, d, hi);
+      break;
+  }
+}
+
 }  // namespace
 
 void DrawCells(App& app) {
@@ -51,6 +83,7 @@ void DrawCell(App& app, int x, int y, int value) {
   } else {
     DrawMark(s, p.MarkStyle, cx, cy, white, c);
   }
+  if (int level = GuessLevelOf(app.guess, x, y, value)) DrawGuessStripes(s, level, cx, cy, white, c, value > 0);
 }
 
 int SetCell(App& app, int x, int y, int value) {

@@ -70,4 +70,11 @@ std::vector<bool> FixedRuns(const LineRuns& runs, const std::vector<int>& cells)
   return fixed;
 }
 
+bool LineFits(const LineRuns& runs, const std::vector<int>& cells) {
+  for (const analysis::Run& r : runs)
+    if (r.length < 1 || r.color < 1 || r.color > analysis::kMaxColors) return true;  // nothing the solver can judge
+  std::vector<CellSet> allowed = Allowed(runs, cells);
+  return analysis::SolveLine(runs, std::span<CellSet>(allowed));
+}
+
 }  // namespace gw

@@ -10,5 +10,8 @@ namespace gw {
 // cells: 0 blank, negative marked empty, 1..9 painted in that colour, in reading order. For each
 // run, whether it is done; none is when no placement agrees with the cells.
 std::vector<bool> FixedRuns(const analysis::LineRuns& runs, const std::vector<int>& cells);
+// Whether some placement of the runs agrees with the cells: false once the line can no longer be
+// completed as its hints say.
+bool LineFits(const analysis::LineRuns& runs, const std::vector<int>& cells);
 
 }  // namespace gw

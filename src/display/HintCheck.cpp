@@ -152,4 +152,11 @@ void CheckColHints(App& app, int x) {
   CheckLine({app, false, x, Capped(p.YHintCount), Capped(p.YSize)});
 }
 
+void RecheckEveryLine(App& app) {
+  const PuzzleState& p = app.puzzle;
+  if (p.Mode != kModePlay || p.AutoCheck != 1) return;
+  for (int y = 1; y <= p.YSize; ++y) CheckRowHints(app, y);
+  for (int x = 1; x <= p.XSize; ++x) CheckColHints(app, x);
+}
+
 }  // namespace gw

@@ -4,6 +4,7 @@
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/ErrorHints.h"
 #include "display/LiveHints.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
@@ -27,13 +28,14 @@ void DrawHints(App& app) {
   const PuzzleState& p = app.puzzle;
   const PuzzleState& h = live ? *shownHints : p;
   const int rowShift = h.XHintCount - p.XHintCount, colShift = h.YHintCount - p.YHintCount;
+  app.layout.ErrorsShown = ShowsErrorHints(app) ? FindErrorLines(p) : ErrorLines{};
   const BoardLayout& l = app.layout;
   Surface& s = BoardSurface(app);
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = h.RowHints[slot + rowShift][y];
       s.PrintText(l.GridLeft + slot - 1, l.BoardTop + y - 1, HintText(hint[kHintNumber]),
-                  SlotColor(app, hint[kHintColor]));
+                  ErrorHintColour(app, true, y, SlotColor(app, hint[kHintColor])));
       if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
     }
   }
@@ -41,7 +43,7 @@ void DrawHints(App& app) {
     for (int slot = 1; slot <= p.YHintCount; ++slot) {
       const int* hint = h.ColHints[x][slot + colShift];
       s.PrintText(l.BoardLeft + x - 1, l.GridTop + slot - 1, HintText(hint[kHintNumber]),
-                  SlotColor(app, hint[kHintColor]));
+                  ErrorHintColour(app, false, x, SlotColor(app, hint[kHintColor])));
       if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
     }
   }

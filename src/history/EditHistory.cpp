@@ -1,6 +1,7 @@
 #include "history/EditHistory.h"
 
 #include "display/Highlight.h"
+#include "display/ErrorHints.h"
 #include "display/LiveHints.h"
 #include "history/Replay.h"
 
@@ -11,11 +12,12 @@ CommandRole RoleOf(Command command) {
   switch (command) {
     // Import and the generator put a new puzzle in memory too.
     case C::New: case C::Open: case C::Open2: case C::ChangeMode: case C::Import: case C::NewPuzzle:
+    case C::PastePuzzle:
       return CommandRole::Load;
     case C::Undo: case C::Redo:
       return CommandRole::Self;
     case C::StartOver: case C::InvertImage: case C::ScrollImage: case C::Judge: case C::AutoSolve:
-    case C::EraseColour:
+    case C::EraseColour: case C::GuessStart: case C::GuessKeep: case C::GuessDrop:
       return CommandRole::Step;
     default:
       return CommandRole::Plain;
@@ -25,6 +27,7 @@ CommandRole RoleOf(Command command) {
 void RunCommand(App& app, CommandRole role, const std::function<void()>& command) {
   if (role == CommandRole::Self) {
     command();
+    FollowErrorHints(app);
     return;
   }
   // The highlight of a check or a hint shows the board as it was: any change takes it down first.
@@ -45,6 +48,7 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
   }
   SyncEditMenu(app);
   FollowLiveHints(app);
+  FollowErrorHints(app);
 }
 
 void BeginStroke(App& app) {
@@ -52,6 +56,7 @@ void BeginStroke(App& app) {
   EndStep(app);
   History& h = app.history;
   TakeSnapshot(app.puzzle, h.before);
+  h.guessBefore = app.guess;
   h.open = true;
   h.openChanged = false;
 }
@@ -73,7 +78,9 @@ void EndStep(App& app) {
   if (!h.open) return;
   h.open = false;
   Step step = DiffBoard(h.before, app.puzzle);
-  if (step.changes.empty()) return;
+  if (!(h.guessBefore == app.guess))
+    step.guess = std::make_shared<const std::pair<GuessLayer, GuessLayer>>(std::move(h.guessBefore), app.guess);
+  if (step.changes.empty() && !step.guess) return;
   h.done.push_back(std::move(step));
   h.undone.clear();
 }
@@ -115,11 +122,17 @@ void ResetHistory(App& app) {
   h.undone.clear();
   h.open = false;
   h.openChanged = false;
+  // A guess belongs to the board it was made on.
+  app.guess = GuessLayer{};
 }
 
 void SyncEditMenu(App& app) {
   EnableCommand(app.ui, Command::Undo, CanUndo(app));
   EnableCommand(app.ui, Command::Redo, CanRedo(app));
+  bool guessing = app.guess.Depth() > 0;
+  EnableCommand(app.ui, Command::GuessStart, app.puzzle.Mode == kModePlay);
+  EnableCommand(app.ui, Command::GuessKeep, guessing);
+  EnableCommand(app.ui, Command::GuessDrop, guessing);
 }
 
 }  // namespace gw

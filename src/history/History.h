@@ -1,7 +1,10 @@
 #pragma once
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "state/GuessLayer.h"
 #include "state/PuzzleState.h"
 
 namespace gw {
@@ -21,6 +24,8 @@ struct Change {
 // One user action: every value it changed, each place once, with the value before and after.
 struct Step {
   std::vector<Change> changes;
+  // The guess layer before and after, for a step that began, kept or took back a guess.
+  std::shared_ptr<const std::pair<GuessLayer, GuessLayer>> guess;
 };
 
 // The cells and hints as they were when an action began: the action's step is what differs
@@ -53,6 +58,7 @@ struct History {
   // The open action has changed something already (so redo is gone and undo has something).
   bool openChanged = false;
   BoardSnapshot before;
+  GuessLayer guessBefore;
 };
 
 void TakeSnapshot(const PuzzleState& p, BoardSnapshot& snap);

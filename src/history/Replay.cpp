@@ -73,7 +73,9 @@ void ReplayStep(App& app, const Step& step, Direction dir) {
   }
   // Numbers are reprinted by a repaint: reprinting one in place (white over the old digits) can
   // leave a glyph's overhang wiped off the grid line beside it.
-  if (t.text) PaintBoard(app);
+  // The looks of guessed cells follow the levels, which the step may have changed.
+  if (step.guess) app.guess = dir == Direction::Back ? step.guess->first : step.guess->second;
+  if (t.text || step.guess) PaintBoard(app);
   RecheckLines(app, t);
   app.puzzle.Dirty = 1;
 }

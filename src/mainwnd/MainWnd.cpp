@@ -4,6 +4,7 @@
 #include "dialogs/Modecg.h"
 #include "display/Viewport.h"
 #include "display/Draw.h"
+#include "display/ErrorHints.h"
 #include "display/LiveHints.h"
 #include "display/PaletteBar.h"
 #include "commands/Commands.h"
@@ -38,6 +39,14 @@ void MainWndPaint(App& app) { PaintBoard(app); }
 
 namespace {
 
+// The error hints follow the board; a repaint for them keeps the keyboard's cell cursor shown.
+void FollowPlayChecks(App& app) {
+  bool cursor = app.layout.KeyCursorShown;
+  if (!FollowErrorHints(app) || !cursor || app.layout.KeyCursorShown) return;
+  ToggleKeyCursor(app);
+  app.layout.KeyCursorShown = true;
+}
+
 // A window position as a board position. While zoomed, what lies outside the board's share of the
 // window is not shown, so nothing there can be pressed.
 void ToBoard(const App& app, double& x, double& y) {
@@ -67,6 +76,7 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
   }
   NoteStroke(app);
   FollowLiveHints(app);
+  FollowPlayChecks(app);
 }
 
 void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
@@ -84,6 +94,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
   }
   if (drag) NoteStroke(app);
   if (drag) FollowLiveHints(app);
+  if (drag) FollowPlayChecks(app);
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {

@@ -3,7 +3,9 @@
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "history/EditHistory.h"
+#include "mainwnd/GuessCommands.h"
 #include "mainwnd/Help.h"
+#include "mainwnd/PuzzleText.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/LibraryCommands.h"
 #include "mainwnd/ToolsCommands.h"
@@ -107,7 +109,13 @@ void Run(App& app, Command command) {
     case C::NewPuzzle: NewPuzzleCommand(app); break;
     case C::Library: LibraryCommand(app); break;
     case C::LiveHints:
-    case C::ExactTicks: ToggleOption(app, command); break;
+    case C::ExactTicks:
+    case C::ErrorHints: ToggleOption(app, command); break;
+    case C::GuessStart: StartGuess(app); break;
+    case C::GuessKeep: KeepGuess(app); break;
+    case C::GuessDrop: DropGuess(app); break;
+    case C::CopyPuzzle: CopyPuzzle(app); break;
+    case C::PastePuzzle: PastePuzzle(app); break;
     case C::About: AboutCommand(app); break;
     case C::Help: HelpClick(app); break;
     case C::ZoomIn: ZoomBoardAtCentre(app, 1); break;

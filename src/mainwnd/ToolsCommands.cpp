@@ -224,6 +224,12 @@ bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask) {
   return true;
 }
 
+bool OpenUnfiledPuzzle(App& app, const PuzzleData& d) {
+  if (!OpenImportedPuzzle(app, d, "", kModePlay, ColourQuestion::WhenChanging)) return false;
+  app.ui.SetCaption(app.puzzle.AppCaption + "「" + (d.title.empty() ? std::string("無題") : d.title) + "」");
+  return true;
+}
+
 void ImportCommand(App& app) {
   SystemFileChoice choice = app.ui.ChooseSystemFile(false, kImportTitle, kImportFilters);
   if (choice.path.empty()) return;

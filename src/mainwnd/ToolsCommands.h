@@ -28,6 +28,10 @@ enum class ColourQuestion { Always, WhenChanging };
 // command and for anything that lists puzzles. A refusal (too large, more than 9 colours, not
 // readable) is told and leaves the board as it was. True when the puzzle opened.
 bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask = ColourQuestion::Always);
+// A puzzle given as data rather than as a file (pasted text) opens for play without a file, as a
+// new puzzle does; the colour question only where a colour would change. The unsaved-work
+// question is the caller's. True when it opened.
+bool OpenUnfiledPuzzle(App& app, const PuzzleData& d);
 void ExportCommand(App& app);
 void NewPuzzleCommand(App& app);
 

@@ -28,6 +28,12 @@ enum class MenuId { File, Edit, Option, Cust, Tools, About, View };
 enum class Pointer { Normal, Busy };
 enum class SurfaceId { Main, Pic0, Pic1, CustPic };
 
+// What the clipboard holds: text (UTF-8), or something else that is not text.
+struct ClipboardContent {
+  enum class Kind { Empty, Text, Image, Other } kind = Kind::Empty;
+  std::string text;
+};
+
 // What the desktop's own file dialog gave: the path ("" when cancelled) and the filter chosen.
 struct SystemFileChoice {
   std::string path;
@@ -132,6 +138,9 @@ class Platform {
   virtual void ShowLibrary() {}
   // A folder chosen in the desktop's folder dialog; "" when cancelled.
   virtual std::string ChooseFolder(const std::string& /*title*/) { return ""; }
+  // The desktop's clipboard (編集 > 問題をコピー, 問題を貼り付け).
+  virtual ClipboardContent ReadClipboard() { return {}; }
+  virtual void WriteClipboard(const std::string& /*text*/) {}
   // Seconds on a clock that only runs forward: the play timer's.
   virtual double Clock() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();

@@ -3,6 +3,7 @@
 #include "App.h"
 #include "commands/Commands.h"
 #include "display/Draw.h"
+#include "display/ErrorHints.h"
 #include "display/LiveHints.h"
 #include "display/HintCheck.h"
 #include "settings/Settings.h"
@@ -19,15 +20,8 @@ struct OptionKey {
 constexpr OptionKey kKeys[] = {
     {"LiveHints", &Options::liveHints, Command::LiveHints},
     {"ExactTicks", &Options::exactTicks, Command::ExactTicks},
+    {"ErrorHints", &Options::errorHints, Command::ErrorHints},
 };
-
-// A play-mode board ticks by the rule now chosen: every line is checked again.
-void RecheckEveryLine(App& app) {
-  const PuzzleState& p = app.puzzle;
-  if (p.Mode != kModePlay || p.AutoCheck != 1) return;
-  for (int y = 1; y <= p.YSize; ++y) CheckRowHints(app, y);
-  for (int x = 1; x <= p.XSize; ++x) CheckColHints(app, x);
-}
 
 }  // namespace
 
@@ -58,7 +52,9 @@ void ToggleOption(App& app, Command command) {
     flag = !flag;
     ShowOptionTicks(app);
     SaveSettings(app);
+    // A play-mode board ticks by the rule now chosen: every line is checked again.
     if (key.flag == &Options::exactTicks) RecheckEveryLine(app);
+    else if (key.flag == &Options::errorHints) FollowErrorHints(app);
     else if (flag) FollowLiveHints(app);
     else if (app.puzzle.Mode == kModeImage && app.puzzle.XSize > 0) PaintBoard(app);
   }

@@ -15,6 +15,8 @@ struct Options {
   bool liveHints = false;
   // Play: a hint is ticked only when its line's cells fix that run in every placement.
   bool exactTicks = false;
+  // Play: the hints of a line that can no longer be completed are drawn in the error colour.
+  bool errorHints = false;
 };
 
 enum class Command;

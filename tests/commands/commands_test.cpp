@@ -31,6 +31,9 @@ const Placed kPlaces[] = {
     {Command::ExactTicks, MenuId::Tools, 8},  {Command::About, MenuId::About, 0},
     {Command::ZoomIn, MenuId::View, 0},      {Command::ZoomOut, MenuId::View, 1},
     {Command::ZoomToFit, MenuId::View, 2},    {Command::Library, MenuId::Tools, 9},
+    {Command::CopyPuzzle, MenuId::Edit, 3},   {Command::PastePuzzle, MenuId::Edit, 4},
+    {Command::GuessStart, MenuId::Tools, 11}, {Command::GuessKeep, MenuId::Tools, 12},
+    {Command::GuessDrop, MenuId::Tools, 13},  {Command::ErrorHints, MenuId::Tools, 15},
 };
 
 TEST(Commands, EachItemStandsWhereItAlwaysStood) {

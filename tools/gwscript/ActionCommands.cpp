@@ -7,6 +7,7 @@
 #include "display/Highlight.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
+#include "platform/NativeFiles.h"
 #include "platform/Utf8.h"
 
 namespace gw {
@@ -166,6 +167,31 @@ void PrinterState(Runner& r, const ScriptLine& line) {
   else throw ScriptError("unknown word " + w);
 }
 
+// An addition to the runner: what another program put on the clipboard. `clipboard text TEXT`,
+// `clipboard put` with lines up to a line holding only "." (joined by line feeds), `clipboard
+// file NAME` (a file's bytes as they are), `clipboard big N` (N bytes of text), `clipboard image`,
+// `clipboard other`, `clipboard empty`.
+void Clipboard(Runner& r, const ScriptLine& line) {
+  NeedWords(line, 2);
+  using K = ClipboardContent::Kind;
+  const std::string& w = line.words[1].text;
+  if (w == "image" || w == "other" || w == "empty") {
+    r.ui().SetClipboard({w == "image" ? K::Image : w == "other" ? K::Other : K::Empty, {}});
+    return;
+  }
+  std::string text;
+  if (w == "put") {
+    for (const std::string& l : r.TakeBlock()) text += l + "\n";
+  } else {
+    NeedWords(line, 3);
+    if (w == "text") text = line.words[2].text;
+    else if (w == "big") text.assign(size_t(WordNumber(line, 2)), 'x');
+    else if (w == "file") text = ReadWholeFile(line.words[2].text, size_t(64) << 20);
+    else throw ScriptError("unknown word " + w);
+  }
+  r.ui().SetClipboard({K::Text, std::move(text)});
+}
+
 // Every action on the window ends the highlights that last only until the next one.
 Runner::Handler ClearingOverlay(void (*action)(Runner&, const ScriptLine&)) {
   return [action](Runner& r, const ScriptLine& line) {
@@ -190,6 +216,7 @@ void RegisterActionCommands(Runner& runner) {
   runner.Register("close", Close);
   runner.Register("restart", Restart);
   runner.Register("printer", PrinterState);
+  runner.Register("clipboard", Clipboard);
 }
 
 }  // namespace gw

@@ -78,6 +78,40 @@ void DumpOptions(Runner& r, App& app) {
           << " ExactTicks=" << app.options.exactTicks << " " << tick(Command::ExactTicks) << "\n";
 }
 
+// An addition to the runner: the guess layer, a character a cell: '.' an ordinary cell, the
+// level's number for a guessed one.
+void DumpGuess(Runner& r, App& app) {
+  const PuzzleState& p = app.puzzle;
+  r.out() << "GUESS depth=" << app.guess.Depth() << "\n";
+  if (app.guess.Depth() == 0) return;
+  for (int y = 1; y <= p.YSize; ++y) {
+    std::string row;
+    for (int x = 1; x <= p.XSize; ++x) {
+      int level = GuessLevelOf(app.guess, x, y, p.Grid[x][y]);
+      row += level == 0 ? '.' : level < 10 ? char('0' + level) : '+';
+    }
+    r.out() << y << ": " << row << "\n";
+  }
+}
+
+// An addition to the runner: the option of error hints, and the lines whose hints the window
+// shows in the error colour.
+void DumpErrors(Runner& r, App& app) {
+  std::optional<MenuPlace> at = PlaceOf(Command::ErrorHints);
+  bool ticked = at && r.ui().MenuChecked(at->menu, at->index);
+  auto list = [](const std::vector<char>& lines) {
+    std::string text;
+    for (size_t i = 1; i < lines.size(); ++i)
+      if (lines[i]) text += (text.empty() ? "" : ",") + std::to_string(i);
+    return text.empty() ? std::string("-") : text;
+  };
+  const ErrorLines& e = app.layout.ErrorsShown;
+  r.out() << "ERRORS ErrorHints=" << app.options.errorHints << " " << (ticked ? "ticked" : "unticked")
+          << " rows=" << list(e.rows) << " cols=" << list(e.cols) << "\n";
+}
+
+void DumpClipboard(Runner& r, App&) { r.ui().DumpClipboard(); }
+
 void DumpCursor(Runner& r, App& app) {
   const BoardLayout& l = app.layout;
   r.out() << "CURSOR side=" << l.CursorSide << " x=" << l.CursorX << " y=" << l.CursorY
@@ -151,7 +185,8 @@ void Dump(Runner& r, const ScriptLine& line) {
       {"state", DumpState}, {"grid", DumpGrid},     {"hints", DumpHints},  {"palette", DumpPalette},
       {"menus", DumpMenus}, {"cursor", DumpCursor}, {"totals", DumpTotals},
       {"history", DumpHistory}, {"keycursor", DumpKeyCursor}, {"overlay", DumpOverlay},
-      {"view", DumpView}, {"options", DumpOptions},
+      {"view", DumpView}, {"options", DumpOptions}, {"guess", DumpGuess}, {"errors", DumpErrors},
+      {"clipboard", DumpClipboard},
   };
   auto it = kDumps.find(line.words[1].text);
   if (it == kDumps.end()) throw ScriptError("unknown word " + line.words[1].text);

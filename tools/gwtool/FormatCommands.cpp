@@ -1,7 +1,9 @@
 #include "FormatCommands.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "App.h"
@@ -13,6 +15,9 @@
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
 #include "formats/PuzzleGenerator.h"
+#include "formats/PuzzleKinds.h"
+#include "formats/PuzzleText.h"
+#include "platform/NativeFiles.h"
 #include "platform/FileError.h"
 #include "settings/Settings.h"
 
@@ -50,18 +55,87 @@ bool ReadGenerateOption(const std::string& name, const std::string& value, Gener
   return true;
 }
 
+constexpr const char* kStdin = "標準入力";
+constexpr const char* kStdout = "標準出力";
+
+// A puzzle on standard input, its format told by its content as a pasted one is.
+PuzzleData ReadStandardInput(App& app) {
+  std::string text;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+    text.append(buffer, n);
+    if (text.size() > kMaxPuzzleTextBytes) throw FormatError("大きすぎます（読めるのは 4 MB までです）。");
+  }
+  TextPuzzle t = ReadPuzzleText(text, app.colors.ColorTable);
+  if (t.format.empty()) throw FormatError("読める問題の形式ではありません。");
+  if (!t.puzzle) throw FormatError(t.format + " として読めません。" + t.why);
+  return *t.puzzle;
+}
+
+// The writers write files, each with its checks: standard output gets the file one wrote in a
+// folder of its own, which then goes.
+void WriteStandardOutput(App& app, const PuzzleData& p, const std::string& ext) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path folder;
+  for (int attempt = 0; attempt < 100 && folder.empty(); ++attempt) {
+    auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path candidate = fs::temp_directory_path(ec) / ("gwtool-" + std::to_string(tick) + "-" + std::to_string(attempt));
+    if (!ec && fs::create_directory(candidate, ec) && !ec) folder = candidate;
+  }
+  if (folder.empty()) throw FormatError("一時フォルダを作れません。");
+  std::string path = (folder / ("puzzle" + ext)).string();
+  std::string bytes;
+  try {
+    WriteAnyPuzzle(app, p, path);
+    bytes = ReadWholeFile(path);
+  } catch (...) {
+    fs::remove_all(folder, ec);
+    throw;
+  }
+  fs::remove_all(folder, ec);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+    throw FormatError("書き出せませんでした。");
+}
+
+// "--to EXT" gives the format of standard output: "non" or ".non".
+bool ReadConvertArguments(const std::vector<std::string>& args, std::string& in, std::string& out, std::string& ext) {
+  std::vector<std::string> names;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--to") {
+      names.push_back(args[i]);
+    } else if (i + 1 < args.size() && ext.empty() && !args[i + 1].empty()) {
+      ext = args[++i];
+      if (ext[0] != '.') ext = "." + ext;
+    } else {
+      return false;
+    }
+  }
+  if (names.size() != 2) return false;
+  in = names[0];
+  out = names[1];
+  // The format goes by the name of a file, and by --to only for standard output.
+  if ((out == "-") != !ext.empty()) return false;
+  return ext.empty() || PuzzleKindOf("puzzle" + ext) != nullptr;
+}
+
 }  // namespace
 
 int ConvertCommand(const std::vector<std::string>& args) {
-  if (args.size() != 2) return -1;
+  std::string in, out, ext;
+  if (!ReadConvertArguments(args, in, out, ext)) return -1;
   QuietPlatform ui;
   auto app = std::make_unique<App>(ui);
   LoadSettings(*app);
   PuzzleData p;
-  int status = Guarded(args[0], [&] { p = ReadAnyPuzzle(*app, args[0]); });
+  const bool toStdout = out == "-";
+  int status = in == "-" ? Guarded(kStdin, [&] { p = ReadStandardInput(*app); })
+                         : Guarded(in, [&] { p = ReadAnyPuzzle(*app, in); });
   if (status != kWritten) return status;
-  status = Guarded(args[1], [&] { WriteAnyPuzzle(*app, p, args[1]); });
-  if (status == kWritten) TellFieldsNotHeld(p, args[1]);
+  if (toStdout) status = Guarded(kStdout, [&] { WriteStandardOutput(*app, p, ext); });
+  else status = Guarded(out, [&] { WriteAnyPuzzle(*app, p, out); });
+  if (status == kWritten) TellFieldsNotHeld(p, toStdout ? "puzzle" + ext : out);
   return status;
 }
 

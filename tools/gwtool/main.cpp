@@ -25,10 +25,12 @@ enum Exit { kSolved = 0, kBlanksLeft = 1, kContradiction = 2, kUnreadable = 3, k
 constexpr const char* kUsage =
     "usage: gwtool solve FILE\n"
     "       gwtool check [--limit SECONDS] [--learn-after NODES] [--quiet] FILE...\n"
-    "       gwtool convert IN OUT\n"
+    "       gwtool convert IN OUT, gwtool convert - OUT, gwtool convert --to EXT IN -\n"
     "       gwtool generate --size WxH --colors N --difficulty line|probe|search [--seed S] [--limit SECONDS] OUT\n"
     "       gwtool --help\n"
     "FILE: .gwm .gwc .gwk .gwa .xml .non .g; SECONDS: more than 0, at most 3600.\n"
+    "convert: - as IN reads standard input, its format told by its content (any FILE format, or a\n"
+    "pattern game ID WxH:clues); - as OUT writes standard output in the format --to EXT names.\n"
     "Exit status: solve 0 solved, 1 cells left blank, 2 contradiction, 3 unreadable;\n"
     "check 0 unique, 1 several, 2 none, 3 unreadable, 4 unknown (the highest over the files);\n"
     "convert 0 written, 3 unreadable or refused; generate 0 written, 1 none found, 3 not written;\n"

@@ -64,6 +64,8 @@ class QtPlatform : public Platform {
   void EndLongWork() override;
   void ShowLibrary() override;
   std::string ChooseFolder(const std::string& title) override;
+  ClipboardContent ReadClipboard() override;
+  void WriteClipboard(const std::string& text) override;
   LibraryView* library() const { return library_.get(); }
 
  protected:

@@ -177,6 +177,28 @@ void ScriptedPlatform::ShowModal(Dialog& dialog) {
 
 void ScriptedPlatform::ShowLibrary() { out_ << "SHOW Library\n"; }
 
+void ScriptedPlatform::WriteClipboard(const std::string& text) {
+  clipboard_ = {ClipboardContent::Kind::Text, text};
+  out_ << "CLIPBOARD written\n";
+  DumpClipboard();
+}
+
+// `CLIPBOARD text|image|other|empty`, then the text's lines as `| LINE`.
+void ScriptedPlatform::DumpClipboard() {
+  static const char* const kKinds[] = {"empty", "text", "image", "other"};
+  out_ << "CLIPBOARD " << kKinds[static_cast<int>(clipboard_.kind)] << "\n";
+  if (clipboard_.kind != ClipboardContent::Kind::Text) return;
+  size_t start = 0;
+  while (start < clipboard_.text.size()) {
+    size_t end = clipboard_.text.find('\n', start);
+    if (end == std::string::npos) end = clipboard_.text.size();
+    std::string line = clipboard_.text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out_ << "| " << line << "\n";
+    start = end + 1;
+  }
+}
+
 void ScriptedPlatform::CloseDialog(Dialog& dialog) {
   if (!dialog.open) return;
   dialog.open = false;

@@ -104,6 +104,11 @@ class ScriptedPlatform : public Platform {
   void EndLongWork() override;
   // Prints SHOW Library; the script looks inside with the `library` commands.
   void ShowLibrary() override;
+  ClipboardContent ReadClipboard() override { return clipboard_; }
+  void WriteClipboard(const std::string& text) override;
+  // What the script puts on the clipboard, as another program would.
+  void SetClipboard(ClipboardContent content) { clipboard_ = std::move(content); }
+  void DumpClipboard();
   double Clock() override { return clock_; }
 
  protected:
@@ -134,6 +139,7 @@ class ScriptedPlatform : public Platform {
   std::map<SurfaceId, std::unique_ptr<ScriptedSurface>> surfaces_;
   ScriptedPrinter printer_;
   std::string today_;
+  ClipboardContent clipboard_;
   double clock_ = 1000;
   std::function<void(SurfaceId, TwipsSize)> resizeHook_;
 };
