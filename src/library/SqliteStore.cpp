@@ -20,6 +20,15 @@ CREATE TABLE IF NOT EXISTS solves(id INTEGER PRIMARY KEY, path TEXT, seconds REA
 CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY);
 )";
 
+// Added after the first stores were made: a store without it gets it when opened, and everything
+// already in it reads as before. Completers of puzzles whose own folder may not hold a list.
+const char* const kCompletersTable = R"(
+CREATE TABLE IF NOT EXISTS completers(id INTEGER PRIMARY KEY, path TEXT NOT NULL, entry TEXT NOT NULL);
+CREATE INDEX IF NOT EXISTS completers_by_path ON completers(path, id);
+)";
+// As a completer list holds them.
+constexpr int kCompletersKept = 10;
+
 // A result code that means the file is not a sound database.
 bool Damaged(int code) {
   int primary = code & 0xff;
@@ -185,6 +194,8 @@ class SqliteStore : public LibraryStore {
       r.timesSolved = int(solves.Int(1));
       r.bestSeconds = solves.Real(2);
     }
+    Statement names(db_, "SELECT path, COUNT(*) FROM completers GROUP BY path");
+    while (names.Step()) out[names.Text(0)].completers = int(names.Int(1));
     return out;
   }
 
@@ -205,6 +216,27 @@ class SqliteStore : public LibraryStore {
       Statement over(db_, "INSERT OR REPLACE INTO plays VALUES(?,0,'',?)");
       over.Bind(1, path).Bind(2, date);
       over.Run();
+    });
+  }
+
+  std::vector<std::string> Completers(const std::string& path) override {
+    std::vector<std::string> out;
+    Statement s(db_, "SELECT entry FROM completers WHERE path = ? ORDER BY id DESC LIMIT ?");
+    s.Bind(1, path).Bind(2, (long long)kCompletersKept);
+    while (s.Step()) out.push_back(s.Text(0));
+    return out;
+  }
+
+  // The new name goes in front; the oldest beyond ten are dropped, as a completer list drops them.
+  void AddCompleter(const std::string& path, const std::string& entry) override {
+    InTransaction(db_, [&] {
+      Statement add(db_, "INSERT INTO completers(path, entry) VALUES(?,?)");
+      add.Bind(1, path).Bind(2, entry);
+      add.Run();
+      Statement trim(db_, "DELETE FROM completers WHERE path = ?1 AND id NOT IN "
+                          "(SELECT id FROM completers WHERE path = ?1 ORDER BY id DESC LIMIT ?2)");
+      trim.Bind(1, path).Bind(2, (long long)kCompletersKept);
+      trim.Run();
     });
   }
 
@@ -233,6 +265,7 @@ class SqliteStore : public LibraryStore {
     Statement check(db_, "PRAGMA quick_check");
     if (!check.Step() || check.Text(0) != "ok") throw DamagedStore("quick_check");
     Exec(db_, kSchema);
+    Exec(db_, kCompletersTable);
   }
 
   sqlite3* db_ = nullptr;

@@ -1,6 +1,8 @@
 #include "mainwnd/LibraryCommands.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "display/Draw.h"
 #include "formats/ForeignFiles.h"
@@ -11,6 +13,8 @@
 #include "mainwnd/ToolsCommands.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
+#include "platform/PathSyntax.h"
 #include "platform/UserFolder.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
@@ -58,23 +62,44 @@ double CurrentSeconds(App& app) {
   return app.clock.key() == CurrentKey(app) ? app.clock.Seconds(app.ui.Clock()) : 0;
 }
 
-// A game the store kept (the collection's), or the progress file beside a foreign puzzle, which the
-// import path does not offer; the program's own files and large boards were offered theirs as they
-// opened.
+void TellStoredGameUnfit(App& app) {
+  Ask(app, "保存してあった途中データがこのロジックに合わないので，読み込めませんでした。", MsgButtons::Ok,
+      MsgIcon::Warning, 1, kLibraryTitle);
+}
+
+// The progress file beside a small foreign puzzle, which the import path does not offer; the
+// program's own files and large boards were offered theirs as they opened, and puzzles whose
+// records are in the store took up their game from there.
 void ResumeStoredGame(App& app, const LibraryEntry& e) {
   std::string progressFile = StoredGamePath(app.puzzle);
   bool offered = HasExt(e.name, ".gwm") || HasExt(e.name, ".gwc") || IsLargeBoard(app.puzzle);
+  if (offered || RecordsInLibrary(app) || !FileExists(progressFile)) return;
   try {
-    if (!e.record.progress.empty() && !FileExists(progressFile)) ReadProgressBytes(app, e.record.progress);
-    else if (!offered && FileExists(progressFile)) ReadProgress(app, progressFile);
-    else return;
+    ReadProgress(app, progressFile);
   } catch (const FileError&) {
-    Ask(app, "保存してあった途中データがこのロジックに合わないので，読み込めませんでした。", MsgButtons::Ok,
-        MsgIcon::Warning, 1, kLibraryTitle);
+    TellStoredGameUnfit(app);
     return;
   }
   DrawHints(app);
   DrawCells(app);
+}
+
+// Whether `path` lies in `folder` or a folder within it, links and ".." followed.
+bool Inside(const std::string& path, const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path in = fs::weakly_canonical(fs::absolute(PathOf(path), ec), ec);
+  fs::path outer = fs::weakly_canonical(PathOf(folder), ec);
+  if (outer.empty()) return false;
+  auto [o, i] = std::mismatch(outer.begin(), outer.end(), in.begin(), in.end());
+  return o == outer.end() || (std::next(o) == outer.end() && o->empty());
+}
+
+// The rows in the view's order, the game on the board counted in progress from its first move.
+void ShowRows(App& app, LibraryWindow& w) {
+  const PuzzleState& p = app.puzzle;
+  w.library->NoteGameInHand(CurrentKey(app), InPlay(p) && AnyCellDecided(p));
+  UpdateRows(*w.library, w.view);
 }
 
 }  // namespace
@@ -96,21 +121,23 @@ void LibraryCommand(App& app) {
   w->library->Refresh();
   w->library->ReloadRecords();
   TellStoreProblem(app, *w->library);
-  UpdateRows(*w->library, w->view);
+  ShowRows(app, *w);
   app.ui.ShowLibrary();
 }
 
 bool LibraryPoll(App& app) {
   if (!app.library) return false;
   Library& lib = *app.library->library;
+  const PuzzleState& p = app.puzzle;
   bool changed = lib.Poll();
+  changed = lib.NoteGameInHand(CurrentKey(app), InPlay(p) && AnyCellDecided(p)) || changed;
   TellStoreProblem(app, lib);
   if (changed) UpdateRows(lib, app.library->view);
   return changed;
 }
 
 void LibraryUpdateRows(App& app) {
-  if (app.library) UpdateRows(*app.library->library, app.library->view);
+  if (app.library) ShowRows(app, *app.library);
 }
 
 void LibraryOpenRow(App& app, int row) {
@@ -125,8 +152,9 @@ void LibraryOpenRow(App& app, int row) {
   }
   bool opened = false;
   RunCommand(app, CommandRole::Load, [&] {
-    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging);
+    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging, kLibraryTitle);
     if (opened) ResumeStoredGame(app, e);
+    if (opened) NoteGameKept(app);
   });
   if (!opened) return;
   double now = app.ui.Clock();
@@ -139,7 +167,7 @@ void LibraryOpenRow(App& app, int row) {
     Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
   }
   w.library->ReloadRecords();
-  UpdateRows(*w.library, w.view);
+  ShowRows(app, w);
 }
 
 void LibraryAddFolder(App& app, const std::string& folder) {
@@ -155,7 +183,7 @@ void LibraryAddFolder(App& app, const std::string& folder) {
   w->library->AddFolder(Normal(PathText(std::filesystem::absolute(PathOf(chosen)))));
   w->library->Refresh();
   TellStoreProblem(app, *w->library);
-  UpdateRows(*w->library, w->view);
+  ShowRows(app, *w);
 }
 
 std::string LibraryPlayingText(App& app) {
@@ -186,7 +214,7 @@ void NoteSolved(App& app) {
     Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
   }
   w->library->ReloadRecords();
-  UpdateRows(*w->library, w->view);
+  ShowRows(app, *w);
 }
 
 void NoteProgressSaved(App& app) {
@@ -201,10 +229,59 @@ void NoteProgressSaved(App& app) {
   w->library->ReloadRecords();
 }
 
-bool KeepsProgressInLibrary(App& app) {
-  if (!app.library) return false;
-  const LibraryEntry* e = app.library->library->Find(CurrentKey(app));
-  return e && e->shelf == Shelf::Collection;
+bool RecordsInLibrary(App& app) {
+  const PuzzleState& p = app.puzzle;
+  if (p.Mode != kModePlay || p.CurPath.empty() || !LibraryAvailable()) return false;
+  bool collection = !app.wnd.collectionFolder.empty() && Inside(p.CurPath, app.wnd.collectionFolder);
+  std::string folder = FolderOf(PathText(std::filesystem::absolute(PathOf(p.CurPath))));
+  if (!collection && FolderWritable(folder)) return false;
+  return Ensure(app, true) != nullptr;
+}
+
+bool ResumeGameFromLibrary(App& app) {
+  if (!RecordsInLibrary(app)) return false;
+  LibraryWindow& w = *app.library;
+  std::map<std::string, PlayRecord> records;
+  try {
+    records = w.library->store().LoadRecords();
+  } catch (const StoreError& err) {
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    return false;
+  }
+  auto r = records.find(CurrentKey(app));
+  if (r == records.end() || r->second.progress.empty()) return false;
+  try {
+    ReadProgressBytes(app, r->second.progress);
+  } catch (const FileError&) {
+    TellStoredGameUnfit(app);
+    return false;
+  }
+  DrawHints(app);
+  DrawCells(app);
+  return true;
+}
+
+bool ReadLibraryCompleters(App& app, std::vector<std::string>& entries) {
+  try {
+    entries = app.library->library->store().Completers(CurrentKey(app));
+    return true;
+  } catch (const StoreError& err) {
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    return false;
+  }
+}
+
+bool AddLibraryCompleter(App& app, const std::string& entry) {
+  LibraryWindow& w = *app.library;
+  try {
+    w.library->store().AddCompleter(CurrentKey(app), entry);
+  } catch (const StoreError& err) {
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    return false;
+  }
+  w.library->ReloadRecords();
+  ShowRows(app, w);
+  return true;
 }
 
 bool SaveProgressInLibrary(App& app) {
@@ -216,7 +293,7 @@ bool SaveProgressInLibrary(App& app) {
     return false;
   }
   w.library->ReloadRecords();
-  UpdateRows(*w.library, w.view);
+  ShowRows(app, w);
   return true;
 }
 
