@@ -102,6 +102,22 @@ void ShowRows(App& app, LibraryWindow& w) {
   UpdateRows(*w.library, w.view);
 }
 
+// A change of the store, a failure told; the rows show the records as they are after it. True
+// when it was written.
+template <typename Work>
+bool ChangeStore(App& app, LibraryWindow& w, Work work) {
+  bool written = true;
+  try {
+    work(w.library->store());
+  } catch (const StoreError& err) {
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    written = false;
+  }
+  w.library->ReloadRecords();
+  ShowRows(app, w);
+  return written;
+}
+
 }  // namespace
 
 std::string LibraryStoreFile(const std::string& startFolder) {
@@ -207,14 +223,7 @@ void NoteSolved(App& app) {
   double seconds = app.clock.Seconds(now);
   app.clock.Stop(now);
   LibraryWindow* w = Ensure(app, false);
-  if (!w) return;
-  try {
-    w->library->store().AddSolve(key, seconds, app.ui.Today());
-  } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
-  }
-  w->library->ReloadRecords();
-  ShowRows(app, *w);
+  if (w) ChangeStore(app, *w, [&](LibraryStore& s) { s.AddSolve(key, seconds, app.ui.Today()); });
 }
 
 void NoteProgressSaved(App& app) {
@@ -272,29 +281,13 @@ bool ReadLibraryCompleters(App& app, std::vector<std::string>& entries) {
 }
 
 bool AddLibraryCompleter(App& app, const std::string& entry) {
-  LibraryWindow& w = *app.library;
-  try {
-    w.library->store().AddCompleter(CurrentKey(app), entry);
-  } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
-    return false;
-  }
-  w.library->ReloadRecords();
-  ShowRows(app, w);
-  return true;
+  return ChangeStore(app, *app.library, [&](LibraryStore& s) { s.AddCompleter(CurrentKey(app), entry); });
 }
 
 bool SaveProgressInLibrary(App& app) {
-  LibraryWindow& w = *app.library;
-  try {
-    w.library->store().SavePlay(CurrentKey(app), CurrentSeconds(app), ProgressBytes(app), app.ui.Today());
-  } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
-    return false;
-  }
-  w.library->ReloadRecords();
-  ShowRows(app, w);
-  return true;
+  return ChangeStore(app, *app.library, [&](LibraryStore& s) {
+    s.SavePlay(CurrentKey(app), CurrentSeconds(app), ProgressBytes(app), app.ui.Today());
+  });
 }
 
 }  // namespace gw

@@ -65,6 +65,8 @@ class QtPlatform : public Platform {
   void ShowLibrary() override;
   std::string ChooseFolder(const std::string& title) override;
   LibraryView* library() const { return library_.get(); }
+  // The main window closed: the library goes with it, its timer stopped.
+  void CloseLibrary();
 
  protected:
   void PicGeometryChanged(int index, const TwipsRect& before) override;
