@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QProgressDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <random>
 
 #include "ShownWindow.h"
 #include "display/Draw.h"
@@ -221,6 +224,42 @@ TEST_F(SeamsTest, TheCongratulationOfACollectionPuzzle) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("coll/plus.GWB")));
   EXPECT_EQ(app.library->library->store().Completers(app.library->library->Entries()[0].facts.stamp.path).size(), 2u);
   EXPECT_EQ(app.puzzle.Dirty, 0);
+}
+
+// The page picture of a 99 x 99 board takes a while: the busy pointer shows from the start, the
+// box with キャンセル comes up while the page is drawn, and the file is there at the end.
+TEST_F(SeamsTest, ExportingALargePagePictureShowsItIsWorking) {
+  PuzzleState& p = app.puzzle;
+  test::MakeBoard(app, 99, 99, 3, 3);
+  p.Mode = kModeImage;
+  std::mt19937 random(7);
+  for (int y = 1; y <= 99; ++y)
+    for (int x = 1; x <= 99; ++x) p.Grid[x][y] = random() % 2;
+  ui.SetProgressDelay(0);
+  std::string file = dir.File("page.png");
+  bool boxSeen = false, busyWhileDrawing = false;
+  std::vector<std::string> said = Answering(
+      [&] { RunMenuCommand(app, Command::Export); },
+      [&](QWidget* modal) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+          files->selectNameFilter(files->nameFilters().at(2));
+          files->selectFile(QString::fromStdString(file));
+          static_cast<QDialog*>(files)->accept();
+        } else if (qobject_cast<QProgressDialog*>(modal) && !boxSeen) {
+          boxSeen = true;
+          busyWhileDrawing = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+          Shot("export-progress.png");
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+          box->accept();
+        }
+      });
+  EXPECT_TRUE(boxSeen);
+  EXPECT_TRUE(busyWhileDrawing);
+  ASSERT_FALSE(said.empty());
+  EXPECT_EQ(said.back(), "書き出しました: page.png");
+  EXPECT_TRUE(std::filesystem::exists(file));
+  EXPECT_FALSE(std::filesystem::exists(file + ".part"));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // The library as the player sees it at the scale QT_SCALE_FACTOR gives, with the repository's
