@@ -24,6 +24,8 @@ struct WindowState {
   // where the library looks.
   std::string startFolder;
   std::string collectionFolder;
+  // The game in play as it was last opened, taken up or saved (its progress bytes).
+  std::string keptGame;
 };
 
 struct LibraryWindow;

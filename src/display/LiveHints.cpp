@@ -56,12 +56,22 @@ void GrowHintAreas(PuzzleState& p, int xCount, int yCount) {
 
 }  // namespace
 
+// The most runs a line of `cells` can hold when runs of a colour are parted by a blank: every
+// picture of one colour, and nearly every picture in colour, needs no more slots than this.
+int MostRuns(int cells) { return (cells + 1) / 2; }
+
 void FollowLiveHints(App& app) {
   if (!ShowsLiveHints(app)) return;
   PuzzleState& p = app.puzzle;
   PuzzleState live = LiveHintState(p);
-  bool grow = live.XHintCount > p.XHintCount || live.YHintCount > p.YHintCount;
-  if (grow) GrowHintAreas(p, live.XHintCount, live.YHintCount);
+  // The hint areas are laid out for the largest hints up front, as soon as the picture is shown,
+  // so that the board does not move under the pointer while the player draws; only runs of
+  // colours that touch can need more, and then the areas grow.
+  int xCount = std::max(live.XHintCount, MostRuns(p.XSize));
+  int yCount = std::max(live.YHintCount, MostRuns(p.YSize));
+  bool grow = xCount > p.XHintCount || yCount > p.YHintCount;
+  if (grow) GrowHintAreas(p, xCount, yCount);
+  if (grow) live = LiveHintState(p);
   if (grow || LiveHintsKey(live) != app.layout.LiveHintsShown) PaintBoard(app);
 }
 

@@ -13,9 +13,10 @@ bool ShowsLiveHints(const App& app);
 PuzzleState LiveHintState(const PuzzleState& p);
 // What DrawHints remembers of the live hints it drew, to tell when they change.
 std::vector<int> LiveHintsKey(const PuzzleState& live);
-// After the picture may have changed: the hint areas grow where the picture needs more slots
-// (never shrink while drawing, so the board does not jump about), and the window is drawn anew
-// when the hints it shows are not the picture's.
+// After a command or a stroke: the hint areas are made as large as a line of the picture's size can
+// need (half its cells, rounded up) or as its hints need, whichever is more, and never shrink while
+// drawing, so the board stays where it is under the pointer; the window is drawn anew when the
+// hints it shows are not the picture's.
 void FollowLiveHints(App& app);
 
 }  // namespace gw

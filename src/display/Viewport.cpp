@@ -142,6 +142,12 @@ void ZoomToFit(App& app) {
   PaintBoard(app);
 }
 
+void ForgetZoom(App& app) {
+  BoardView& v = app.layout.view;
+  v.cellTwips = 0;
+  v.scrollX = v.scrollY = 0;
+}
+
 void ScrollBoardTo(App& app, double x, double y) {
   BoardView& v = app.layout.view;
   if (!v.zoomed) return;

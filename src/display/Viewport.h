@@ -20,6 +20,9 @@ void ZoomBoard(App& app, int steps, double x, double y);
 void ZoomBoardAtCentre(App& app, int steps);
 // Back to the layout that fits the window.
 void ZoomToFit(App& app);
+// A board just opened opens as every board opens, also when it is the one shown before: the zoom
+// chosen for it is forgotten. Draws nothing; the open lays the board out afterwards.
+void ForgetZoom(App& app);
 // Scrolls to (x, y) cells from the start, each kept within its range; repaints when it moved.
 void ScrollBoardTo(App& app, double x, double y);
 void ScrollBoardBy(App& app, double dx, double dy);

@@ -18,8 +18,8 @@ bool HasCompanion(const std::set<std::string>& lowerNames, const std::string& na
 }  // namespace
 
 PlayState StateOf(const LibraryEntry& e) {
-  if (e.completers || e.record.timesSolved > 0) return PlayState::Solved;
-  if (e.progressFile || !e.record.progress.empty() || e.record.seconds > 0) return PlayState::InProgress;
+  if (e.completers || e.record.completers > 0 || e.record.timesSolved > 0) return PlayState::Solved;
+  if (e.moved || e.progressFile || !e.record.progress.empty() || e.record.seconds > 0) return PlayState::InProgress;
   return PlayState::NotStarted;
 }
 
@@ -170,7 +170,16 @@ void Library::ApplyRecords() {
   for (LibraryEntry& e : entries_) {
     auto r = records_.find(e.facts.stamp.path);
     e.record = r == records_.end() ? PlayRecord{} : r->second;
+    e.moved = !movedPath_.empty() && e.facts.stamp.path == movedPath_;
   }
+}
+
+bool Library::NoteGameInHand(const std::string& path, bool moved) {
+  std::string now = moved ? path : "";
+  if (now == movedPath_) return false;
+  movedPath_ = now;
+  ApplyRecords();
+  return true;
 }
 
 const LibraryEntry* Library::Find(const std::string& path) const {

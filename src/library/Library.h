@@ -23,6 +23,7 @@ struct LibraryEntry {
   bool completers = false;    // a completer list lies beside it (☆ of the puzzle list)
   bool progressFile = false;  // a progress file lies beside it (◇)
   PlayRecord record;
+  bool moved = false;  // the game on the board is this puzzle's and has a move
 };
 
 // Solved once anybody completed it (its completer list, or a solve recorded here); else in progress
@@ -52,6 +53,9 @@ class Library {
   void AddFolder(const std::string& folder);
   // Reads the records again (after a game was saved or solved).
   void ReloadRecords();
+  // The puzzle on the board ("" for none) and whether its game has a move: in progress from the
+  // first move, before anything is saved. True when that changed a row.
+  bool NoteGameInHand(const std::string& path, bool moved);
 
   const std::vector<LibraryEntry>& Entries() const { return entries_; }
   const LibraryEntry* Find(const std::string& path) const;
@@ -73,6 +77,7 @@ class Library {
   std::map<std::string, PuzzleFacts> known_;  // by path: the store's index as it stands
   std::map<std::string, PlayRecord> records_;
   std::vector<LibraryEntry> entries_;
+  std::string movedPath_;
   std::map<std::string, size_t> byPath_;
   AnalysisWorker worker_;
   std::string storeProblem_;

@@ -95,6 +95,12 @@ std::string RatingText(const PuzzleFacts& f) {
   }
 }
 
+// mm-dd-yyyy, as the records keep dates, shown as yyyy/mm/dd.
+std::string DateText(const std::string& d) {
+  if (d.size() != 10 || d[2] != '-' || d[5] != '-') return d;
+  return d.substr(6, 4) + "/" + d.substr(0, 2) + "/" + d.substr(3, 2);
+}
+
 std::string StateText(const LibraryEntry& e) {
   if (!e.facts.Readable()) return "読めません: " + e.facts.error;
   static const char* const kNames[] = {"未着手", "途中", "解いた"};
@@ -156,7 +162,7 @@ std::string CellText(const LibraryEntry& e, int column) {
     case kColState: return StateText(e);
     case kColBest: return e.record.bestSeconds > 0 ? DurationText(e.record.bestSeconds) : "";
     case kColSolved: return e.record.timesSolved > 0 ? std::to_string(e.record.timesSolved) : "";
-    case kColLast: return e.record.lastPlayed;
+    case kColLast: return DateText(e.record.lastPlayed);
     case kColFile: return e.name;
     default: return "";
   }

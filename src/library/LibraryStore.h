@@ -34,6 +34,11 @@ class LibraryStore {
   // A completed judgement: one more solve, with its time and date; the game in hand is over.
   virtual void AddSolve(const std::string& path, double seconds, const std::string& date) = 0;
 
+  // The completer list of a puzzle whose own folder may not hold one (the installed collection, a
+  // folder the player cannot write): entries as a .gwb holds them, newest first, at most 10.
+  virtual std::vector<std::string> Completers(const std::string& path) = 0;
+  virtual void AddCompleter(const std::string& path, const std::string& entry) = 0;
+
   virtual std::vector<std::string> Folders() = 0;
   virtual void AddFolder(const std::string& folder) = 0;
 

@@ -47,6 +47,7 @@ struct PlayRecord {
   std::string lastPlayed;  // mm-dd-yyyy
   int timesSolved = 0;
   double bestSeconds = 0;  // of the solves, 0 when none
+  int completers = 0;      // names kept in the store for a puzzle whose folder holds no list
 };
 
 }  // namespace gw

@@ -23,7 +23,13 @@ CREATE TABLE IF NOT EXISTS puzzles(path TEXT PRIMARY KEY, size INTEGER, mtime IN
 CREATE TABLE IF NOT EXISTS plays(path TEXT PRIMARY KEY, seconds REAL, progress BLOB, last_played TEXT);
 CREATE TABLE IF NOT EXISTS solves(id INTEGER PRIMARY KEY, path TEXT, seconds REAL, solved_on TEXT);
 CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY);
+CREATE TABLE IF NOT EXISTS completers(id INTEGER PRIMARY KEY, path TEXT NOT NULL, entry TEXT NOT NULL);
+CREATE INDEX IF NOT EXISTS completers_by_path ON completers(path, id);
 )";
+// Completers of puzzles whose own folder may not hold a list, as many as a completer list keeps. A
+// store from before that table gets it when opened (every table is made if it is missing), and
+// everything already in it reads as before.
+constexpr long long kCompletersKept = 10;
 
 // What SQLite said went wrong; the store method it happened in makes the player's message of it.
 class SqlFailure : public std::runtime_error {
@@ -298,6 +304,8 @@ class SqliteStore : public LibraryStore {
       while (plays.Step()) TakePlayRow(plays.Row(), out);
       Statement solves(db(), "SELECT path, seconds, solved_on FROM solves");
       while (solves.Step()) TakeSolveRow(solves.Row(), out);
+      Statement names(db(), "SELECT path, entry FROM completers");
+      while (names.Step()) TakeCompleterRow(names.Row(), out);
       return out;
     });
   }
@@ -316,6 +324,28 @@ class SqliteStore : public LibraryStore {
       add.Bind(RowOfSolve(path, seconds, date)).Run();
       Statement over(db(), "INSERT OR REPLACE INTO plays VALUES(?,?,?,?)");
       over.Bind(RowOfPlay(path, 0, "", date)).Run();
+    });
+  }
+
+  std::vector<std::string> Completers(const std::string& path) override {
+    return Do(Use::Reading, [&] {
+      std::vector<std::string> out;
+      Statement s(db(), "SELECT path, entry FROM completers WHERE path = ? ORDER BY id DESC LIMIT ?");
+      s.Bind(StoreRow{StoreValue::Text(path), StoreValue::Int(kCompletersKept)});
+      while (s.Step())
+        if (std::optional<std::string> entry = CompleterOfRow(s.Row())) out.push_back(std::move(*entry));
+      return out;
+    });
+  }
+
+  // The new name goes in front; the oldest beyond ten are dropped, as a completer list drops them.
+  void AddCompleter(const std::string& path, const std::string& entry) override {
+    Write([&] {
+      Statement add(db(), "INSERT INTO completers(path, entry) VALUES(?,?)");
+      add.Bind(RowOfCompleter(path, entry)).Run();
+      Statement trim(db(), "DELETE FROM completers WHERE path = ?1 AND id NOT IN "
+                           "(SELECT id FROM completers WHERE path = ?1 ORDER BY id DESC LIMIT ?2)");
+      trim.Bind(StoreRow{StoreValue::Text(path), StoreValue::Int(kCompletersKept)}).Run();
     });
   }
 

@@ -16,6 +16,8 @@ using Type = StoreValue::Type;
 
 // No text the index keeps is longer than the largest puzzle file the library reads.
 constexpr std::size_t kMaxStoreText = kMaxPuzzleFileBytes;
+// A completer's line names the player and the day; nothing this program writes comes near this.
+constexpr std::size_t kMaxCompleterEntry = 1024;
 constexpr long long kLargest = std::numeric_limits<long long>::max();
 
 // Reads the values of one row in order; the first value that fails its check fails the row.
@@ -141,6 +143,24 @@ bool TakeSolveRow(const StoreRow& row, std::map<std::string, PlayRecord>& record
   PlayRecord& rec = records[path];
   rec.bestSeconds = rec.timesSolved == 0 ? seconds : std::min(rec.bestSeconds, seconds);
   ++rec.timesSolved;
+  return true;
+}
+
+StoreRow RowOfCompleter(const std::string& path, const std::string& entry) {
+  return {StoreValue::Text(path), StoreValue::Text(entry)};
+}
+
+std::optional<std::string> CompleterOfRow(const StoreRow& row) {
+  RowReader r(row);
+  std::string path = r.Text(kMaxStoreText);
+  std::string entry = r.Text(kMaxCompleterEntry);
+  if (!r.ok() || row.size() != 2 || path.empty()) return std::nullopt;
+  return entry;
+}
+
+bool TakeCompleterRow(const StoreRow& row, std::map<std::string, PlayRecord>& records) {
+  if (!CompleterOfRow(row)) return false;
+  ++records[row[0].bytes].completers;
   return true;
 }
 

@@ -44,4 +44,11 @@ StoreRow RowOfSolve(const std::string& path, double seconds, const std::string& 
 bool TakePlayRow(const StoreRow& row, std::map<std::string, PlayRecord>& records);
 bool TakeSolveRow(const StoreRow& row, std::map<std::string, PlayRecord>& records);
 
+// completers(path, entry), without the row's id: a line of a completer list kept in the store
+StoreRow RowOfCompleter(const std::string& path, const std::string& entry);
+// The entry of a row that passes its checks.
+std::optional<std::string> CompleterOfRow(const StoreRow& row);
+// Counts the row among its puzzle's completers when it passes; false when it does not.
+bool TakeCompleterRow(const StoreRow& row, std::map<std::string, PlayRecord>& records);
+
 }  // namespace gw

@@ -4,6 +4,8 @@
 #include "dialogs/FileSel2.h"
 #include "dialogs/Modecg.h"
 #include "display/Draw.h"
+#include "display/Viewport.h"
+#include "formats/ForeignFiles.h"
 #include "Messages.h"
 #include "mainwnd/LibraryCommands.h"
 #include "dialogs/Sizein.h"
@@ -107,23 +109,28 @@ void ReadCompanionTitle(App& app) {
   }
 }
 
-// The offer to go on with a stored game; a file that does not fit leaves the board cleared.
+// The offer to go on with a stored game; a file that does not fit leaves the board cleared. A
+// large board's game taken up is saved over its own file again, so that is not offered for
+// deleting; the .gwp of the program's own puzzles is, as it always was.
 void OfferStoredProgress(App& app, const std::string& progress) {
   PuzzleState& p = app.puzzle;
   std::string text = std::string("ディスク上に途中のデータがあります。") + CR + "読み込んで続きをしますか？";
   bool resume = Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes;
+  bool read = false;
   if (resume) {
     try {
       ReadStoredGame(app, progress);
       DrawHints(app);
       DrawCells(app);
+      read = true;
     } catch (const FileError&) {
       app.ui.MsgBox(std::string("ディスク上の途中データがこのロジックに合わないので，読み込めませんでした。") + CR +
                         "盤面はクリアしたままです。",
                     MsgButtons::Ok, MsgIcon::Warning, 1, "");
     }
   }
-  if (Ask(app, "ディスク上の途中データは消去していいですか？", MsgButtons::YesNo) == MsgResult::Yes) {
+  bool offerDelete = !(read && IsLargeBoard(p));
+  if (offerDelete && Ask(app, "ディスク上の途中データは消去していいですか？", MsgButtons::YesNo) == MsgResult::Yes) {
     try {
       DeleteFile(progress);
     } catch (const FileError& e) {
@@ -140,7 +147,11 @@ bool WriteProgressOf(App& app) {
     Msg(app, "自動解析を行なったので途中セーブはできません。");
     return false;
   }
-  if (KeepsProgressInLibrary(app)) return SaveProgressInLibrary(app);
+  if (RecordsInLibrary(app)) {
+    if (!SaveProgressInLibrary(app)) return false;
+    NoteGameKept(app);
+    return true;
+  }
   // A puzzle made in the window has no file to keep a large game beside.
   if (IsLargeBoard(p) && p.CurPath.empty()) {
     Msg(app, "この問題にはファイルがないので、途中セーブはできません。");
@@ -154,6 +165,7 @@ bool WriteProgressOf(App& app) {
   try {
     WriteStoredGame(app, progress);
     NoteProgressSaved(app);
+    NoteGameKept(app);
     return true;
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SaveProgress");
@@ -209,16 +221,35 @@ std::string StoredGamePath(const PuzzleState& p) {
   return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
 }
 
+void NoteGameKept(App& app) {
+  app.wnd.keptGame = app.puzzle.Mode == kModePlay && app.puzzle.XSize > 0 ? ProgressBytes(app) : "";
+}
+
+bool GameUnchanged(App& app) {
+  const PuzzleState& p = app.puzzle;
+  bool ownFile = HasExt(p.CurFileName, ".gwm") || HasExt(p.CurFileName, ".gwc");
+  return p.Mode == kModePlay && !ownFile && p.XSize > 0 && !app.wnd.keptGame.empty() &&
+         ProgressBytes(app) == app.wnd.keptGame;
+}
+
 bool OfferProgressSave(App& app) {
   PuzzleState& p = app.puzzle;
   if (p.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
-    std::string text = std::string("途中のデータが保存されていません。") + CR + "保存しますか？" + CR +
-                       "保存すれば，次回はここから始まれます。";
-    // A save that was cancelled or failed keeps the work unsaved, and the command that asked
-    // must not throw it away.
-    if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes) {
-      if (!SaveOfMode(app)) return false;
-      Msg(app, "途中データを保存しました。");
+    // A puzzle of another program's file left as it was opened or saved has nothing to keep; a
+    // game whose records live in the store is kept there as it is left, without a question.
+    if (GameUnchanged(app)) {
+    } else if (RecordsInLibrary(app)) {
+      if (!SaveProgressInLibrary(app)) return false;
+      NoteGameKept(app);
+    } else {
+      std::string text = std::string("途中のデータが保存されていません。") + CR + "保存しますか？" + CR +
+                         "保存すれば，次回はここから始まれます。";
+      // A save that was cancelled or failed keeps the work unsaved, and the command that asked
+      // must not throw it away.
+      if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes) {
+        if (!SaveOfMode(app)) return false;
+        Msg(app, "途中データを保存しました。");
+      }
     }
   }
   p.Dirty = 0;
@@ -238,6 +269,7 @@ namespace {
 void ShowOpenedForPlay(App& app) {
   PuzzleState& p = app.puzzle;
   p.CurColor = 1;
+  ForgetZoom(app);
   LayoutBoard(app);
   DrawGrid(app);
   ClearHintChecks(p);
@@ -246,6 +278,7 @@ void ShowOpenedForPlay(App& app) {
   std::string progress = CompanionPath(p, "GWP");
   if (!FileExists(progress)) {
     ClearGrid(p);
+    ResumeGameFromLibrary(app);
     return;
   }
   OfferStoredProgress(app, progress);
@@ -256,6 +289,7 @@ void ShowOpenedHints(App& app) {
   PuzzleState& p = app.puzzle;
   p.CurColor = 1;
   ClearGrid(p);
+  ForgetZoom(app);
   LayoutBoard(app);
   DrawGrid(app);
   DrawHints(app);
@@ -266,6 +300,7 @@ void ShowOpenedHints(App& app) {
 void ShowOpenedPicture(App& app) {
   ReadCompanionTitle(app);
   app.puzzle.CurColor = 1;
+  ForgetZoom(app);
   LayoutBoard(app);
   DrawGrid(app);
   DrawCells(app);

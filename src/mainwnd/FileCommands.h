@@ -8,6 +8,10 @@ namespace gw {
 // user answered No, or the save wrote its file. False (Dirty still 1) when the user chose to save
 // and the save was cancelled or failed: the command is then abandoned.
 bool OfferProgressSave(App& app);
+// The game on the board is the one kept (opened, taken up or saved): a puzzle of another
+// program's file asks nothing when it is left so.
+void NoteGameKept(App& app);
+bool GameUnchanged(App& app);
 void NewHintPuzzle(App& app);
 void NewPicture(App& app);
 // kind 1: the file dialog; kind 2: the puzzle list.

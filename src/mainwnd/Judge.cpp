@@ -1,11 +1,16 @@
-#include "mainwnd/LibraryCommands.h"
 #include "mainwnd/Judge.h"
+
+#include <vector>
+
+#include "mainwnd/FileCommands.h"
+#include "mainwnd/LibraryCommands.h"
 
 #include "display/Draw.h"
 #include "Messages.h"
 #include "state/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
+#include "formats/ForeignFiles.h"
 #include "platform/Utf8.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
@@ -101,36 +106,69 @@ void RecordCompleter(App& app, const std::string& path, const std::string& name,
   }
 }
 
-void AskForCompleter(App& app, std::string text) {
+// The completers so far: the list beside the puzzle, or the store's for a puzzle whose folder
+// may not hold one. False when they cannot be read, which the player has been told: writing now
+// would replace the entries that could not be read.
+bool ReadCompletersOf(App& app, bool inLibrary, const std::string& text, CompleterList& list) {
   PuzzleState& p = app.puzzle;
+  if (inLibrary) {
+    std::vector<std::string> entries;
+    if (!ReadLibraryCompleters(app, entries)) return false;
+    for (const std::string& e : entries)
+      if (list.count < 10) list.entries[++list.count] = e;
+    return true;
+  }
   std::string path = JoinPath(p.CurFolder, p.CurFileName);
-  CompleterList list;
   try {
     ReadCompleters(app, path, list);
+    return true;
   } catch (const FileError& e) {
-    // Writing now would replace the entries that could not be read.
     Ask(app,
         text + "ただし，完成者の一覧 " + ChangeExt(p.CurFileName, "GWB") +
             " が読めないので，名前は記録できません。" + CR + FileErrorText(e.number()),
         MsgButtons::Ok, MsgIcon::Warning, 1, "ロジック完成です");
-    return;
+    return false;
   }
+}
+
+void AskForCompleter(App& app, std::string text, const std::string& name) {
+  PuzzleState& p = app.puzzle;
+  bool inLibrary = RecordsInLibrary(app);
+  CompleterList list;
+  if (!ReadCompletersOf(app, inLibrary, text, list)) return;
   for (int i = 1; i <= list.count; ++i) text += "・" + Mid(list.entries[i], 11) + CR;
   text += "完成者の名前をどうぞ";
-  InputResult reply = InputStorableText(app, text, "「" + p.Answer + "」完成", "");
-  std::string name = reply.cancelled ? "" : StorableName(reply.text);
-  if (!name.empty()) RecordCompleter(app, path, name, list);
+  InputResult reply = InputStorableText(app, text, "「" + name + "」完成", "");
+  std::string typed = reply.cancelled ? "" : StorableName(reply.text);
+  if (typed.empty()) return;
+  if (!inLibrary) RecordCompleter(app, ChangeExt(JoinPath(p.CurFolder, p.CurFileName), "GWB"), typed, list);
+  else if (AddLibraryCompleter(app, app.ui.Today() + " " + typed)) p.SolveState = 2;
+}
+
+// The name the congratulation gives the picture: its answer text, as the program's own files
+// carry it; the puzzles of other programs have none, and go by their title (or their file's).
+std::string PictureName(const PuzzleState& p) {
+  bool ownFile = HasExt(p.CurFileName, ".gwm") || HasExt(p.CurFileName, ".gwc");
+  if (ownFile || !p.Answer.empty()) return p.Answer;
+  if (!p.Title.empty()) return p.Title;
+  return p.CurFileName.substr(0, p.CurFileName.find('.'));
 }
 
 void Congratulate(App& app) {
   PuzzleState& p = app.puzzle;
-  std::string text = std::string("おめでとうございます") + CR + "答は(" + p.Answer + ")です" + CR;
+  std::string name = PictureName(p);
+  std::string text = std::string("おめでとうございます") + CR + "答は(" + name + ")です" + CR;
   // A solve of the player's own is timed and counted, once.
   if (p.SolveState == 0) NoteSolved(app);
   // After the automatic solver, or once a name is recorded, there is nothing more to enter.
   if (p.SolveState != 0) Msg(app, text + "次もがんばってください。", "ロジック完成です");
-  else AskForCompleter(app, text);
+  else AskForCompleter(app, text, name);
   ClearEmptyMarks(app);
+  // The store took the solve and ended the game there: nothing of it is left unsaved.
+  if (RecordsInLibrary(app)) {
+    p.Dirty = 0;
+    NoteGameKept(app);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "mainwnd/LibraryCommands.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "display/Draw.h"
 #include "formats/ForeignFiles.h"
@@ -11,6 +13,8 @@
 #include "mainwnd/ToolsCommands.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/NativeFiles.h"
+#include "platform/PathSyntax.h"
 #include "platform/UserFolder.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
@@ -58,23 +62,61 @@ double CurrentSeconds(App& app) {
   return app.clock.key() == CurrentKey(app) ? app.clock.Seconds(app.ui.Clock()) : 0;
 }
 
-// A game the store kept (the collection's), or the progress file beside a foreign puzzle, which the
-// import path does not offer; the program's own files and large boards were offered theirs as they
-// opened.
+void TellStoredGameUnfit(App& app) {
+  Ask(app, "保存してあった途中データがこのロジックに合わないので，読み込めませんでした。", MsgButtons::Ok,
+      MsgIcon::Warning, 1, kLibraryTitle);
+}
+
+// The progress file beside a small foreign puzzle, which the import path does not offer; the
+// program's own files and large boards were offered theirs as they opened, and puzzles whose
+// records are in the store took up their game from there.
 void ResumeStoredGame(App& app, const LibraryEntry& e) {
   std::string progressFile = StoredGamePath(app.puzzle);
   bool offered = HasExt(e.name, ".gwm") || HasExt(e.name, ".gwc") || IsLargeBoard(app.puzzle);
+  if (offered || RecordsInLibrary(app) || !FileExists(progressFile)) return;
   try {
-    if (!e.record.progress.empty() && !FileExists(progressFile)) ReadProgressBytes(app, e.record.progress);
-    else if (!offered && FileExists(progressFile)) ReadProgress(app, progressFile);
-    else return;
+    ReadProgress(app, progressFile);
   } catch (const FileError&) {
-    Ask(app, "保存してあった途中データがこのロジックに合わないので，読み込めませんでした。", MsgButtons::Ok,
-        MsgIcon::Warning, 1, kLibraryTitle);
+    TellStoredGameUnfit(app);
     return;
   }
   DrawHints(app);
   DrawCells(app);
+}
+
+// Whether `path` lies in `folder` or a folder within it, links and ".." followed.
+bool Inside(const std::string& path, const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path in = fs::weakly_canonical(fs::absolute(PathOf(path), ec), ec);
+  fs::path outer = fs::weakly_canonical(PathOf(folder), ec);
+  if (outer.empty()) return false;
+  auto [o, i] = std::mismatch(outer.begin(), outer.end(), in.begin(), in.end());
+  return o == outer.end() || (std::next(o) == outer.end() && o->empty());
+}
+
+// The rows in the view's order, the game on the board counted in progress from its first move.
+void ShowRows(App& app, LibraryWindow& w) {
+  const PuzzleState& p = app.puzzle;
+  w.library->NoteGameInHand(CurrentKey(app), InPlay(p) && AnyCellDecided(p));
+  UpdateRows(*w.library, w.view);
+}
+
+// A change of the store, a failure told; the rows show the records as they are after it. True
+// when it was written.
+template <typename Work>
+bool ChangeStore(App& app, LibraryWindow& w, Work work) {
+  bool written = true;
+  try {
+    work(w.library->store());
+  } catch (const StoreError& err) {
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    written = false;
+  }
+  w.library->ReloadRecords();
+  TellStoreProblem(app, *w.library);
+  ShowRows(app, w);
+  return written;
 }
 
 }  // namespace
@@ -96,21 +138,23 @@ void LibraryCommand(App& app) {
   w->library->Refresh();
   w->library->ReloadRecords();
   TellStoreProblem(app, *w->library);
-  UpdateRows(*w->library, w->view);
+  ShowRows(app, *w);
   app.ui.ShowLibrary();
 }
 
 bool LibraryPoll(App& app) {
   if (!app.library) return false;
   Library& lib = *app.library->library;
+  const PuzzleState& p = app.puzzle;
   bool changed = lib.Poll();
+  changed = lib.NoteGameInHand(CurrentKey(app), InPlay(p) && AnyCellDecided(p)) || changed;
   TellStoreProblem(app, lib);
   if (changed) UpdateRows(lib, app.library->view);
   return changed;
 }
 
 void LibraryUpdateRows(App& app) {
-  if (app.library) UpdateRows(*app.library->library, app.library->view);
+  if (app.library) ShowRows(app, *app.library);
 }
 
 void LibraryOpenRow(App& app, int row) {
@@ -125,8 +169,9 @@ void LibraryOpenRow(App& app, int row) {
   }
   bool opened = false;
   RunCommand(app, CommandRole::Load, [&] {
-    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging);
+    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging, kLibraryTitle);
     if (opened) ResumeStoredGame(app, e);
+    if (opened) NoteGameKept(app);
   });
   if (!opened) return;
   double now = app.ui.Clock();
@@ -140,7 +185,7 @@ void LibraryOpenRow(App& app, int row) {
   }
   w.library->ReloadRecords();
   TellStoreProblem(app, *w.library);
-  UpdateRows(*w.library, w.view);
+  ShowRows(app, w);
 }
 
 void LibraryAddFolder(App& app, const std::string& folder) {
@@ -156,7 +201,7 @@ void LibraryAddFolder(App& app, const std::string& folder) {
   w->library->AddFolder(Normal(PathText(std::filesystem::absolute(PathOf(chosen)))));
   w->library->Refresh();
   TellStoreProblem(app, *w->library);
-  UpdateRows(*w->library, w->view);
+  ShowRows(app, *w);
 }
 
 std::string LibraryPlayingText(App& app) {
@@ -180,15 +225,7 @@ void NoteSolved(App& app) {
   double seconds = app.clock.Seconds(now);
   app.clock.Stop(now);
   LibraryWindow* w = Ensure(app, false);
-  if (!w) return;
-  try {
-    w->library->store().AddSolve(key, seconds, app.ui.Today());
-  } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
-  }
-  w->library->ReloadRecords();
-  TellStoreProblem(app, *w->library);
-  UpdateRows(*w->library, w->view);
+  if (w) ChangeStore(app, *w, [&](LibraryStore& s) { s.AddSolve(key, seconds, app.ui.Today()); });
 }
 
 void NoteProgressSaved(App& app) {
@@ -204,24 +241,56 @@ void NoteProgressSaved(App& app) {
   TellStoreProblem(app, *w->library);
 }
 
-bool KeepsProgressInLibrary(App& app) {
-  if (!app.library) return false;
-  const LibraryEntry* e = app.library->library->Find(CurrentKey(app));
-  return e && e->shelf == Shelf::Collection;
+bool RecordsInLibrary(App& app) {
+  const PuzzleState& p = app.puzzle;
+  if (p.Mode != kModePlay || p.CurPath.empty() || !LibraryAvailable()) return false;
+  bool collection = !app.wnd.collectionFolder.empty() && Inside(p.CurPath, app.wnd.collectionFolder);
+  std::string folder = FolderOf(PathText(std::filesystem::absolute(PathOf(p.CurPath))));
+  if (!collection && FolderWritable(folder)) return false;
+  return Ensure(app, true) != nullptr;
 }
 
-bool SaveProgressInLibrary(App& app) {
+bool ResumeGameFromLibrary(App& app) {
+  if (!RecordsInLibrary(app)) return false;
   LibraryWindow& w = *app.library;
+  std::map<std::string, PlayRecord> records;
   try {
-    w.library->store().SavePlay(CurrentKey(app), CurrentSeconds(app), ProgressBytes(app), app.ui.Today());
+    records = w.library->store().LoadRecords();
   } catch (const StoreError& err) {
     Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
     return false;
   }
-  w.library->ReloadRecords();
-  TellStoreProblem(app, *w.library);
-  UpdateRows(*w.library, w.view);
+  auto r = records.find(CurrentKey(app));
+  if (r == records.end() || r->second.progress.empty()) return false;
+  try {
+    ReadProgressBytes(app, r->second.progress);
+  } catch (const FileError&) {
+    TellStoredGameUnfit(app);
+    return false;
+  }
+  DrawHints(app);
+  DrawCells(app);
   return true;
+}
+
+bool ReadLibraryCompleters(App& app, std::vector<std::string>& entries) {
+  try {
+    entries = app.library->library->store().Completers(CurrentKey(app));
+    return true;
+  } catch (const StoreError& err) {
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    return false;
+  }
+}
+
+bool AddLibraryCompleter(App& app, const std::string& entry) {
+  return ChangeStore(app, *app.library, [&](LibraryStore& s) { s.AddCompleter(CurrentKey(app), entry); });
+}
+
+bool SaveProgressInLibrary(App& app) {
+  return ChangeStore(app, *app.library, [&](LibraryStore& s) {
+    s.SavePlay(CurrentKey(app), CurrentSeconds(app), ProgressBytes(app), app.ui.Today());
+  });
 }
 
 }  // namespace gw

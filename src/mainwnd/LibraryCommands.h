@@ -3,6 +3,7 @@
 // the main window's flows. The window's view only shows app.library and calls these.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "App.h"
 #include "library/Library.h"
@@ -43,9 +44,19 @@ void NoteWindowActive(App& app, bool active);
 void NoteSolved(App& app);
 // A game saved in its progress file: its time is kept with it.
 void NoteProgressSaved(App& app);
-// A puzzle of the read-only collection keeps its game in the store instead of a progress file;
-// true when the puzzle in play is one (the game is then saved there, or the failure told).
-bool KeepsProgressInLibrary(App& app);
+// The player's files of a puzzle (its game, its completers) go to the store instead of its folder
+// when that folder is the installed collection, which is every user's and is never written, or
+// one the player cannot write. True for the puzzle in play when so (and the store is there).
+bool RecordsInLibrary(App& app);
+// Saves the game in hand in the store; false (the failure told) when it could not.
 bool SaveProgressInLibrary(App& app);
+// The stored game of a puzzle whose records are in the store, taken up as it opens; true when one
+// was put on the board.
+bool ResumeGameFromLibrary(App& app);
+// The completers kept in the store for the puzzle in play, newest first; false (the failure
+// told) when the store cannot be read.
+bool ReadLibraryCompleters(App& app, std::vector<std::string>& entries);
+// Adds a completer; false (the failure told) when it could not be kept.
+bool AddLibraryCompleter(App& app, const std::string& entry);
 
 }  // namespace gw

@@ -9,6 +9,7 @@
 #include "display/PaletteBar.h"
 #include "commands/Commands.h"
 #include "history/EditHistory.h"
+#include "mainwnd/FileCommands.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/LibraryCommands.h"
 #include "mainwnd/NumberInput.h"
@@ -116,7 +117,14 @@ void MainWndKeyPress(App& app, int charCode) {
     RunCommand(app, CommandRole::Step, [&] { NumberKeyPress(app, charCode); });
 }
 
-void MainWndClosed(App& app) { app.wnd.running = false; }
+void MainWndClosed(App& app) {
+  // Closing asks nothing; a game whose records live in the store is kept there all the same.
+  PuzzleState& p = app.puzzle;
+  if (app.wnd.running && p.Dirty == 1 && p.SolveState != 1 && !GameUnchanged(app) && RecordsInLibrary(app) &&
+      SaveProgressInLibrary(app))
+    p.Dirty = 0;
+  app.wnd.running = false;
+}
 
 void MainWndActivated(App& app, bool active) { NoteWindowActive(app, active); }
 

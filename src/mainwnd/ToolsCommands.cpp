@@ -5,6 +5,7 @@
 #include "analysis/Analysis.h"
 #include "dialogs/Modecg.h"
 #include "display/Draw.h"
+#include "display/Viewport.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
@@ -17,6 +18,7 @@
 #include "platform/PathSyntax.h"
 #include "settings/Settings.h"
 #include "mainwnd/FileCommands.h"
+#include "mainwnd/LibraryCommands.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
 
@@ -60,9 +62,9 @@ bool ChangesNoColour(const PuzzleData& d, const ColorMapping& m) {
 }
 
 bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m,
-                           ColourQuestion ask = ColourQuestion::Always) {
+                           ColourQuestion ask = ColourQuestion::Always, const char* title = kImportTitle) {
   if (ask == ColourQuestion::WhenChanging && ChangesNoColour(d, m)) return true;
-  if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, kImportTitle) != MsgResult::Ok)
+  if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, title) != MsgResult::Ok)
     return false;
   ApplyUserColors(m, app.colors.ColorTable);
   for (int i = 16; i < 32; ++i)
@@ -85,35 +87,37 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   p.CurColor = 1;
   p.SolveState = 0;
   p.Dirty = mode == kModePlay ? 0 : 1;
+  ForgetZoom(app);
   if (mode == kModeImage) app.ui.SetCaption(p.AppCaption + " : " + p.CurFileName);
   else app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + p.CurFileName);
   PaintBoard(app);
+  NoteGameKept(app);
 }
 
 // A puzzle opens for play (any size the board holds), or as hints in number input mode (the size
 // its files hold); true when it opened.
 bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode,
-                        ColourQuestion ask = ColourQuestion::Always) {
+                        ColourQuestion ask = ColourQuestion::Always, const char* title = kImportTitle) {
   std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
-    Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
+    Warn(app, std::string("プレイできる制限を越えています。") + CR + why, title);
     return false;
   }
   ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m, ask)) return false;
+  if (!ConfirmAndApplyColors(app, d, m, ask, title)) return false;
   HintsToState(d, m, app.puzzle);
   ShowOpened(app, mode, path);
   return true;
 }
 
 // A foreign puzzle file read whole, or its refusal told; nothing else changes.
-std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path) {
+std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path, const char* title = kImportTitle) {
   try {
     return ReadForeignFile(path);
   } catch (const FormatError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), title);
   } catch (const FileError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), kImportTitle);
+    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), title);
   }
   return std::nullopt;
 }
@@ -161,14 +165,19 @@ bool ImportImageFile(App& app, const std::string& path) {
 namespace {
 
 // The puzzle in memory with a solution where one is known: the picture in image input mode, else
-// the engine's when it is unique.
-PuzzleData PuzzleOfWindow(App& app) {
+// the engine's when it is unique and `solve` asks for it (a problem sheet needs none). The engine
+// stops when the player cancels the long work it is part of.
+PuzzleData PuzzleOfWindow(App& app, bool solve, bool& cancelled) {
   const PuzzleState& p = app.puzzle;
+  cancelled = false;
   if (p.Mode == kModeImage) return DataFromPicture(p, app.colors.ColorTable);
   PuzzleData d = DataFromHints(p, app.colors.ColorTable);
+  if (!solve) return d;
   analysis::Budget budget;
   budget.seconds = 5;
+  budget.poll = [&app] { return !app.ui.LongWorkCancelled(); };
   analysis::Analysis a = analysis::Analyze(EnginePuzzle(d), budget);
+  cancelled = a.cancelled;
   if (a.solutions == 1) {
     d.solution.assign(d.height, std::vector<int>(d.width, 0));
     for (int y = 0; y < d.height; ++y)
@@ -177,26 +186,34 @@ PuzzleData PuzzleOfWindow(App& app) {
   return d;
 }
 
-void WriteExport(App& app, const PuzzleData& d, const std::string& path, int filter) {
+// What an export ends with: the box that says so, a warning when it failed or could not be made.
+struct ExportOutcome {
+  bool warn = false;
+  std::string text;
+};
+
+ExportOutcome WriteExport(App& app, const std::string& path, int filter) {
   bool solved = filter == kSolutionPng || filter == kSolutionSvg;
-  if (solved && d.solution.empty()) {
-    Warn(app, "答えがひとつに決まらないので、答えの絵は書き出せません。", kExportTitle);
-    return;
+  bool sheet = filter == kSheetPng || filter == kSheetSvg;
+  bool cancelled = false;
+  PuzzleData d = PuzzleOfWindow(app, !sheet, cancelled);
+  if (cancelled) return {false, "書き出しを取りやめました。"};
+  if (d.ColorCount() < 1) return {true, "塗るマスがないので書き出せません。"};
+  // Hints still being typed may not describe any picture: what is written must read back.
+  try {
+    CheckPuzzle(d);
+  } catch (const FormatError& e) {
+    return {true, std::string("この問題は書き出せません。") + CR + e.what()};
   }
-  app.ui.SetPointer(Pointer::Busy);
-  bool done = true;
-  std::string reason;
+  if (solved && d.solution.empty()) return {true, "答えがひとつに決まらないので、答えの絵は書き出せません。"};
   try {
     if (filter == kXml || filter == kNon) WriteForeignFile(path, d);
     else if (filter == kSheetSvg || filter == kSolutionSvg) ReplaceFile(path, SheetToSvg(DrawPuzzleSheet(d, solved)));
-    else done = app.ui.SaveSheetPng(DrawPuzzleSheet(d, solved), path);
+    else if (!app.ui.SaveSheetPng(DrawPuzzleSheet(d, solved), path)) return {true, "書き出せませんでした。"};
   } catch (const FileError& e) {
-    done = false;
-    reason = e.what();
+    return {true, "書き出せませんでした。" + std::string(CR) + e.what()};
   }
-  app.ui.SetPointer(Pointer::Normal);
-  if (!done) Warn(app, "書き出せませんでした。" + (reason.empty() ? "" : std::string(CR) + reason), kExportTitle);
-  else Msg(app, "書き出しました: " + FileNameOf(path), kExportTitle);
+  return {false, "書き出しました: " + FileNameOf(path)};
 }
 
 }  // namespace
@@ -213,14 +230,16 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   return text;
 }
 
-bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask) {
+bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask, const char* title) {
   // A save the player asked for that did not write keeps the game: nothing is opened over it.
   if (!OfferProgressSave(app)) return false;
   if (IsOwnHintPath(path)) return OpenPathInMode(app, kModePlay, path);
-  std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
-  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, ask)) return false;
+  std::optional<PuzzleData> d = ReadForeignOrTell(app, path, title);
+  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, ask, title)) return false;
   // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.
-  if (IsLargeBoard(app.puzzle)) OfferStoredGame(app);
+  // A puzzle whose records are in the library's store takes its game up from there.
+  if (!ResumeGameFromLibrary(app) && IsLargeBoard(app.puzzle) && !RecordsInLibrary(app)) OfferStoredGame(app);
+  NoteGameKept(app);
   return true;
 }
 
@@ -246,6 +265,8 @@ void ImportCommand(App& app) {
     OpenImportedPuzzle(app, *d, choice.path, kModeNumber);
 }
 
+// A large puzzle takes seconds to solve for its answer and to draw as a page: the busy pointer
+// shows from the start, and the box with キャンセル once the work lasts.
 void ExportCommand(App& app) {
   if (app.puzzle.XSize < 1 || app.puzzle.YSize < 1) {
     Warn(app, "書き出す問題がありません。", kExportTitle);
@@ -256,19 +277,13 @@ void ExportCommand(App& app) {
   int filter = choice.filter >= 0 && choice.filter < int(kExportFilters.size()) ? choice.filter : kXml;
   std::string path = choice.path;
   if (!HasExt(path, kExportExt[filter])) path += kExportExt[filter];
-  PuzzleData d = PuzzleOfWindow(app);
-  if (d.ColorCount() < 1) {
-    Warn(app, "塗るマスがないので書き出せません。", kExportTitle);
-    return;
-  }
-  // Hints still being typed may not describe any picture: what is written must read back.
-  try {
-    CheckPuzzle(d);
-  } catch (const FormatError& e) {
-    Warn(app, std::string("この問題は書き出せません。") + CR + e.what(), kExportTitle);
-    return;
-  }
-  WriteExport(app, d, path, filter);
+  app.ui.SetPointer(Pointer::Busy);
+  app.ui.BeginLongWork("書き出しています。しばらくお待ちください。");
+  ExportOutcome outcome = WriteExport(app, path, filter);
+  app.ui.EndLongWork();
+  app.ui.SetPointer(Pointer::Normal);
+  if (outcome.warn) Warn(app, outcome.text, kExportTitle);
+  else Msg(app, outcome.text, kExportTitle);
 }
 
 void NewPuzzleCommand(App& app) {

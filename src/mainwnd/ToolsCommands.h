@@ -26,8 +26,10 @@ enum class ColourQuestion { Always, WhenChanging };
 // Opens a puzzle file the readers accept (.xml, .non, .g, and the program's own .gwm and .gwc)
 // for play, boards up to 99 x 99, after the unsaved-work question: the one way in for the import
 // command and for anything that lists puzzles. A refusal (too large, more than 9 colours, not
-// readable) is told and leaves the board as it was. True when the puzzle opened.
-bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask = ColourQuestion::Always);
+// readable) is told and leaves the board as it was, its boxes titled after the way in (`title`).
+// True when the puzzle opened.
+bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask = ColourQuestion::Always,
+                       const char* title = kImportTitle);
 // A puzzle given as data rather than as a file (pasted text) opens for play without a file, as a
 // new puzzle does; the colour question only where a colour would change. The unsaved-work
 // question is the caller's. True when it opened.

@@ -42,6 +42,9 @@ void RemoveQuietly(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 void RemoveFile(const std::string& path);
 void MakeFolder(const std::string& path);
+// Whether the user may make files in the folder (false for a missing folder, a read-only one or one
+// on a read-only disk).
+bool FolderWritable(const std::string& folder);
 
 // The names in a folder without "." and ".."; nothing when it cannot be read.
 std::optional<std::vector<std::string>> FolderNames(const std::string& folder);

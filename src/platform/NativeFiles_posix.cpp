@@ -207,6 +207,10 @@ void RemoveFile(const std::string& path) {
   if (::unlink(path.c_str()) != 0) ThrowErrno(errno);
 }
 
+bool FolderWritable(const std::string& folder) {
+  return KindOf(folder) == EntryKind::Folder && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 void MakeFolder(const std::string& path) {
   if (::mkdir(path.c_str(), 0777) != 0) ThrowErrno(errno);
 }

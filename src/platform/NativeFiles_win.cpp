@@ -161,6 +161,13 @@ void RemoveFile(const std::string& path) {
   if (!::DeleteFileW(ToWide(path).c_str())) ThrowLastError();
 }
 
+// Windows keeps no write permission on a folder that a program can ask for cheaply; the folder's
+// read-only mark is the nearest it has (a folder that refuses a file still fails at the write).
+bool FolderWritable(const std::string& folder) {
+  DWORD a = ::GetFileAttributesW(ToWide(folder).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) && !(a & FILE_ATTRIBUTE_READONLY);
+}
+
 void MakeFolder(const std::string& path) {
   if (!::CreateDirectoryW(ToWide(path).c_str(), nullptr)) ThrowLastError();
 }

@@ -5,6 +5,7 @@
 
 #include "Messages.h"
 #include "platform/FileSystem.h"
+#include "platform/PathSyntax.h"
 #include "state/Paths.h"
 
 namespace gw {
@@ -55,7 +56,10 @@ bool SavePdfInstead(App& app, const PageGeometry& page, const std::string& why) 
     Ask(app, app.ui.GetPrinter().LastError(), MsgButtons::Ok, MsgIcon::Warning);
     return false;
   }
-  Msg(app, "PDFファイル「" + name + "」に保存しました。");
+  // A name typed without a folder lands in the folder the program works in, which the player
+  // may not know: the whole path says where to find it.
+  std::string where = AbsoluteFolder(CurrentDirectory(), name);
+  Msg(app, "PDFファイル「" + name + "」に保存しました。" + CR + "保存先: " + where);
   return true;
 }
 

@@ -5,6 +5,12 @@
 #include "library/LibraryStore.h"
 #include "support/TestApp.h"
 
+// The test of an older store makes one with SQLite itself; a build without it has no store.
+#if __has_include(<sqlite3.h>)
+#include <sqlite3.h>
+#define GW_TEST_SQLITE 1
+#endif
+
 namespace gw {
 namespace {
 
@@ -53,6 +59,54 @@ TEST(LibraryStore, KeepsIndexRecordsAndFoldersAcrossRuns) {
   EXPECT_EQ(records["/p/dog.xml"].lastPlayed, "12-03-2026");
   EXPECT_EQ(again.store->Folders(), std::vector<std::string>{"/extra"});
 }
+
+// Completers of puzzles whose folder holds no list: newest first, ten at most per puzzle as a list
+// keeps them, each puzzle its own, counted in the records; kept across runs.
+TEST(LibraryStore, KeepsTheTenNewestCompletersOfEachPuzzle) {
+  if (!LibraryAvailable()) GTEST_SKIP() << "no store in this build";
+  test::TempDir dir;
+  std::string file = dir.File("lib.sqlite");
+  {
+    OpenedStore s = OpenLibraryStore(file);
+    ASSERT_TRUE(s.store);
+    EXPECT_TRUE(s.store->Completers("/c/heart.xml").empty());
+    for (int i = 1; i <= 12; ++i) s.store->AddCompleter("/c/heart.xml", "12-09-2026 player" + std::to_string(i));
+    s.store->AddCompleter("/c/bar.non", "12-01-2026 Someone");
+  }
+  OpenedStore again = OpenLibraryStore(file);
+  std::vector<std::string> heart = again.store->Completers("/c/heart.xml");
+  ASSERT_EQ(heart.size(), 10u);
+  EXPECT_EQ(heart.front(), "12-09-2026 player12");
+  EXPECT_EQ(heart.back(), "12-09-2026 player3");
+  EXPECT_EQ(again.store->Completers("/c/bar.non"), std::vector<std::string>{"12-01-2026 Someone"});
+  auto records = again.store->LoadRecords();
+  EXPECT_EQ(records["/c/heart.xml"].completers, 10);
+  EXPECT_EQ(records["/c/bar.non"].completers, 1);
+  EXPECT_EQ(records["/c/bar.non"].timesSolved, 0);
+}
+
+// A store made before completers were kept in it opens with everything it held, and takes them
+// from then on.
+#ifdef GW_TEST_SQLITE
+TEST(LibraryStore, AStoreFromBeforeCompletersOpensWhole) {
+  if (!LibraryAvailable()) GTEST_SKIP() << "no store in this build";
+  test::TempDir dir;
+  std::string file = dir.File("lib.sqlite");
+  {
+    OpenedStore s = OpenLibraryStore(file);
+    s.store->AddSolve("/p/dog.xml", 90, "12-02-2026");
+  }
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "DROP TABLE completers", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  OpenedStore old = OpenLibraryStore(file);
+  EXPECT_EQ(old.notice, "");
+  EXPECT_EQ(old.store->LoadRecords()["/p/dog.xml"].timesSolved, 1);
+  old.store->AddCompleter("/p/dog.xml", "12-09-2026 Tester");
+  EXPECT_EQ(old.store->Completers("/p/dog.xml").size(), 1u);
+}
+#endif
 
 TEST(LibraryStore, SetsADamagedFileAsideAndStartsAfresh) {
   if (!LibraryAvailable()) GTEST_SKIP() << "no store in this build";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/PathSyntax.h"
 #include "print/Insatu.h"
 #include "support/TestApp.h"
 
@@ -96,7 +97,10 @@ TEST_F(PrintDialog, WithoutAPrinterTheUserIsToldAndMaySaveAPdf) {
                        "default=\"cat.pdf\" -> \"neko\"\n")) << out;
   EXPECT_TRUE(Has(out, "PRINT pdf \"neko.pdf\"\n"));
   EXPECT_TRUE(Has(out, "PRINT end\n"));
-  EXPECT_TRUE(Has(out, "\"PDFファイル「neko.pdf」に保存しました。\" -> ok\n")) << out;
+  // The name typed has no folder: the box says where the file went.
+  EXPECT_TRUE(Has(out, "\"PDFファイル「neko.pdf」に保存しました。\\r保存先: " +
+                           AbsoluteFolder(CurrentDirectory(), "neko.pdf") + "\" -> ok\n"))
+      << out;
   EXPECT_TRUE(Has(out, "CLOSE Insatu\n"));
 }
 

@@ -80,6 +80,7 @@ void LibraryWord(Runner& r, const ScriptLine& line) {
     Window(r).library->WaitIdle();
     LibraryPoll(app);
   } else if (what == "list") {
+    LibraryUpdateRows(app);
     List(r, Window(r));
   } else if (what == "sort") {
     NeedWords(line, 3);
@@ -103,6 +104,9 @@ void LibraryWord(Runner& r, const ScriptLine& line) {
   } else if (what == "choose") {
     NeedWords(line, 3);
     LibraryOpenRow(app, WordNumber(line, 2) - 1);
+  } else if (what == "enter") {
+    // Enter in the search box: the first match opens.
+    LibraryOpenRow(app, 0);
   } else if (what == "thumb") {
     NeedWords(line, 3);
     Thumb(r, Window(r), WordNumber(line, 2));

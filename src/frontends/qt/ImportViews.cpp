@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <filesystem>
 #include <memory>
 #include <thread>
 
@@ -16,8 +18,10 @@
 #include "dialogs/ImportImage.h"
 #include "dialogs/NewPuzzle.h"
 #include "frontends/qt/LibraryView.h"
+#include "frontends/qt/MainWindow.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/QtImages.h"
+#include "library/PathText.h"
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/Views.h"
 
@@ -209,11 +213,21 @@ std::string QtPlatform::ChooseFolder(const std::string& title) {
 }
 
 void QtPlatform::ShowLibrary() {
-  if (!library_) library_ = std::make_unique<LibraryView>(*BoundApp(), window_);
+  if (!window_ || !window_->isVisible()) return;
+  bool first = !library_;
+  if (first) library_ = std::make_unique<LibraryView>(*BoundApp(), window_);
   library_->Reload();
+  if (first) library_->FitToScreen();
   library_->show();
   library_->raise();
   library_->activateWindow();
+}
+
+void QtPlatform::CloseLibrary() {
+  if (!library_) return;
+  library_->close();
+  // Later, as the close may come from within one of the library's own handlers.
+  library_.release()->deleteLater();
 }
 
 namespace {
@@ -250,6 +264,32 @@ ImageLoad QtPlatform::LoadImage(const std::string& path, ImagePixels& out) {
   return job->result;
 }
 
-bool QtPlatform::SaveSheetPng(const SheetDrawing& sheet, const std::string& path) { return WriteSheetPng(sheet, path); }
+// A page of a large board takes seconds to draw: it is drawn on a thread of its own, into a file
+// beside the target, while the window shows the box with キャンセル of the export's long work once
+// that lasts. The drawing cannot stop half way: a cancelled page is finished and thrown away, and
+// the file that was there stays as it was; a finished one takes the target's place in one step.
+bool QtPlatform::SaveSheetPng(const SheetDrawing& sheet, const std::string& path) {
+  std::string part = path + ".part";
+  std::atomic<bool> done{false};
+  bool written = false;
+  std::thread draw([&] {
+    written = WriteSheetPng(sheet, part);
+    done = true;
+  });
+  bool cancelled = false;
+  while (!done) {
+    QThread::msleep(20);
+    cancelled = cancelled || LongWorkCancelled();
+  }
+  draw.join();
+  std::error_code ec;
+  bool placed = false;
+  if (written && !cancelled) {
+    std::filesystem::rename(PathOf(part), PathOf(path), ec);
+    placed = !ec;
+  }
+  if (!placed) std::filesystem::remove(PathOf(part), ec);
+  return placed;
+}
 
 }  // namespace gw

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -65,19 +66,25 @@ void LibraryTableModel::Reload() {
   endResetModel();
 }
 
-// The cells at a whole number of pixels each, centred in the square; a blank grid until solved.
+// The whole picture, centred in the square: cells of a whole number of pixels each where they fit,
+// else the picture scaled down smoothly to the square; a blank grid until solved.
 QPixmap LibraryTableModel::ThumbnailPixmap(int entry) const {
   auto cached = thumbnails_.constFind(entry);
   if (cached != thumbnails_.constEnd()) return *cached;
   Thumbnail t = ThumbnailOf(Window(app_).library->Entries()[entry]);
   qreal ratio = qApp->devicePixelRatio();
-  QPixmap pixmap(int(kThumbPixels * ratio), int(kThumbPixels * ratio));
+  int square = int(kThumbPixels * ratio);
+  QPixmap pixmap(square, square);
   pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   if (t.width > 0) {
     int side = std::max(t.width, t.height);
-    int cell = std::max(1, int(kThumbPixels * ratio) / side);
-    int left = (pixmap.width() - cell * t.width) / 2, top = (pixmap.height() - cell * t.height) / 2;
+    int inner = square - 2;  // a pixel each side for the frame, which goes around the picture
+    int cell = inner / side;
+    // Too many cells for a pixel each: the picture keeps its shape in a box no larger than the square.
+    QSize box = cell >= 1 ? QSize(cell * t.width, cell * t.height)
+                          : QSize(std::max(1, inner * t.width / side), std::max(1, inner * t.height / side));
+    QRect place((square - box.width()) / 2, (square - box.height()) / 2, box.width(), box.height());
     QImage image(t.width, t.height, QImage::Format_RGB32);
     for (int y = 0; y < t.height; ++y)
       for (int x = 0; x < t.width; ++x) {
@@ -86,15 +93,16 @@ QPixmap LibraryTableModel::ThumbnailPixmap(int entry) const {
       }
     QPainter painter(&pixmap);
     painter.scale(1 / ratio, 1 / ratio);
-    painter.drawImage(QRect(left, top, cell * t.width, cell * t.height), image);
+    if (cell >= 1) painter.drawImage(place, image);
+    else painter.drawImage(place, image.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     painter.setPen(QColor(200, 200, 200));
     bool blank = t.cells.empty() || t.cells[0] < 0;
-    for (int i = 0; blank && cell >= 3 && i <= std::max(t.width, t.height); ++i) {
-      if (i <= t.width) painter.drawLine(left + i * cell, top, left + i * cell, top + cell * t.height);
-      if (i <= t.height) painter.drawLine(left, top + i * cell, left + cell * t.width, top + i * cell);
+    for (int i = 0; blank && cell >= 3 && i <= side; ++i) {
+      if (i < t.width) painter.drawLine(place.left() + i * cell, place.top(), place.left() + i * cell, place.bottom());
+      if (i < t.height) painter.drawLine(place.left(), place.top() + i * cell, place.right(), place.top() + i * cell);
     }
     painter.setPen(QColor(120, 120, 120));
-    painter.drawRect(left, top, cell * t.width, cell * t.height);
+    painter.drawRect(place.adjusted(-1, -1, 0, 0));
   }
   thumbnails_.insert(entry, pixmap);
   return pixmap;
@@ -105,16 +113,18 @@ LibraryView::LibraryView(App& app, MainWindow* main)
       table_(new QTableView(this)), search_(new QLineEdit(this)), status_(new QLabel(this)),
       playing_(new QLabel(this)), timer_(new QTimer(this)) {
   setWindowTitle(QString::fromStdString(kLibraryTitle));
+  // The program ends with its main window, whether or not the library is still shown.
+  setAttribute(Qt::WA_QuitOnClose, false);
   auto* filters = new QHBoxLayout;
   search_->setPlaceholderText("題名・作者で探す");
   search_->setClearButtonEnabled(true);
+  search_->setMinimumWidth(80);
   filters->addWidget(search_, 2);
   filters->addWidget(AddFilter("state", &LibraryFilter::state));
   filters->addWidget(AddFilter("size", &LibraryFilter::size));
   filters->addWidget(AddFilter("colors", &LibraryFilter::colors));
   filters->addWidget(AddFilter("rating", &LibraryFilter::rating));
   auto* addFolder = new QPushButton("フォルダを加える...", this);
-  filters->addWidget(addFolder);
 
   table_->setModel(model_);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -127,11 +137,12 @@ LibraryView::LibraryView(App& app, MainWindow* main)
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setWordWrap(false);
-  const int widths[kColumnCount] = {kThumbPixels + 8, 200, 220, 70, 40, 70, 60, 90, 80, 50, 110, 120};
-  for (int c = 0; c < kColumnCount; ++c) table_->setColumnWidth(c, widths[c]);
+  table_->setTextElideMode(Qt::ElideRight);
   table_->installEventFilter(this);
 
   auto* bottom = new QHBoxLayout;
+  // The folder button waits beside 開く, so that the row of filters fits a narrow screen.
+  bottom->addWidget(addFolder);
   bottom->addWidget(status_, 1);
   bottom->addWidget(playing_);
   auto* open = new QPushButton("開く", this);
@@ -142,12 +153,18 @@ LibraryView::LibraryView(App& app, MainWindow* main)
   layout->addLayout(filters);
   layout->addWidget(table_, 1);
   layout->addLayout(bottom);
-  resize(1000, 640);
+  FitToScreen();
 
   connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
     Window(app_).view.filter.text = text.toStdString();
     LibraryUpdateRows(app_);
     Reload();
+  });
+  // Enter in the search box opens the first puzzle found.
+  connect(search_, &QLineEdit::returnPressed, this, [this] {
+    if (model_->rowCount() == 0) return;
+    table_->selectRow(0);
+    OpenCurrent();
   });
   connect(addFolder, &QPushButton::clicked, this, [this] {
     LibraryAddFolder(app_);
@@ -190,8 +207,36 @@ void LibraryView::Select(const std::string& path) {
 void LibraryView::Reload() {
   std::string selected = SelectedPath();
   model_->Reload();
+  FitColumns();
+  // Titles and authors come in from the worker after the window is first shown: it grows to
+  // them, as long as the player has not sized it.
+  if (size() == placed_) FitToScreen();
   Select(selected);
   ShowStatus();
+}
+
+// Every column as wide as its widest text, so that titles and authors read whole; a column that
+// would take more than a third of the table is cut with an ellipsis instead.
+void LibraryView::FitColumns() {
+  table_->resizeColumnsToContents();
+  int most = std::max(120, table_->viewport()->width() / 3);
+  for (int c = 0; c < kColumnCount; ++c)
+    if (table_->columnWidth(c) > most) table_->setColumnWidth(c, most);
+}
+
+// The window takes the width its columns want, but never more than the screen it is on (at a large
+// scale the screen holds fewer of its pixels), and lies wholly on that screen.
+void LibraryView::FitToScreen() {
+  QScreen* screen = main_ && main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
+  QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1000, 640);
+  int columns = 0;
+  for (int c = 0; c < kColumnCount; ++c) columns += table_->columnWidth(c);
+  int wide = std::max(1000, columns + 60);
+  QSize want(std::min(wide, room.width() * 9 / 10), std::min(640, room.height() * 9 / 10));
+  if (want == size() && room.contains(frameGeometry())) return;
+  resize(want);
+  move(room.left() + (room.width() - want.width()) / 2, room.top() + (room.height() - want.height()) / 2);
+  placed_ = want;
 }
 
 void LibraryView::ShowStatus() {

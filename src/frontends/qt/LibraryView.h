@@ -44,6 +44,8 @@ class LibraryView : public QWidget {
 
   // Shows the rows as they are now, keeping the selected puzzle selected.
   void Reload();
+  // Sized for its columns and placed on the screen: when it is first shown.
+  void FitToScreen();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +56,7 @@ class LibraryView : public QWidget {
   void Poll();
   void OpenCurrent();
   void ShowStatus();
+  void FitColumns();
   std::string SelectedPath() const;
   void Select(const std::string& path);
 
@@ -65,6 +68,7 @@ class LibraryView : public QWidget {
   QLabel* status_;
   QLabel* playing_;
   QTimer* timer_;
+  QSize placed_;  // the size the window last gave itself
 };
 
 }  // namespace gw

@@ -325,6 +325,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   MainWndClosed(app_);
+  ui_.CloseLibrary();
   event->accept();
 }
 

@@ -67,6 +67,8 @@ class QtPlatform : public Platform {
   ClipboardContent ReadClipboard() override;
   void WriteClipboard(const std::string& text) override;
   LibraryView* library() const { return library_.get(); }
+  // The main window closed: the library goes with it, its timer stopped.
+  void CloseLibrary();
 
  protected:
   void PicGeometryChanged(int index, const TwipsRect& before) override;
