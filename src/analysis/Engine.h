@@ -97,6 +97,7 @@ class Engine {
   // stops its thread, if it has one, and waits for it.
   struct Learner;
   struct LearnerEnd {
+    Engine* engine = nullptr;  // whose counts take the conflicts of a learner ended beside it
     void operator()(Learner* learner) const;
   };
   using LearnerPtr = std::unique_ptr<Learner, LearnerEnd>;

@@ -99,13 +99,16 @@ struct Engine::Learner {
 };
 
 void Engine::LearnerEnd::operator()(Learner* learner) const {
+  // A learner still beside the plain search when the count is stopped (by the budget or a
+  // cancel) is ended as EndLearner ends it, so that its conflicts are reported as they stood.
+  if (engine && learner->thread.joinable()) engine->EndLearner(*learner);
   learner->overtaken = true;
   if (learner->thread.joinable()) learner->thread.join();
   delete learner;
 }
 
 Engine::LearnerPtr Engine::StartLearning() {
-  LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_));
+  LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_), LearnerEnd{this});
   const Cnf& cnf = learner->clauses.cnf();
   if (cnf.literals.size() > kMaxLiterals) return nullptr;
   CaDiCaL::Solver& solver = learner->solver;
