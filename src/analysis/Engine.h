@@ -107,6 +107,7 @@ class Engine {
   // stops its thread, if it has one, and waits for it.
   struct Learner;
   struct LearnerEnd {
+    Engine* engine = nullptr;  // whose counts take the conflicts of a learner ended beside it
     void operator()(Learner* learner) const;
   };
   using LearnerPtr = std::unique_ptr<Learner, LearnerEnd>;
@@ -117,6 +118,8 @@ class Engine {
   // Starts a turn of the learner, of at most `turn` more conflicts, on a thread of its own, beside
   // a plain run; the run ends early once the learner has decided with less work than it has done.
   void LearnBeside(Learner& learner, long long turn);
+  // Ends the learner's turn beside: joins its thread and adds its conflicts to the counts.
+  void EndLearner(Learner& learner);
   // Waits for the learner's turn beside to end: true, with `count` and its solutions, when it
   // decided, and with no more work than the plain run beside it, which decided `plainDecidedAt`
   // (in conflicts) into the turn, or kNever.

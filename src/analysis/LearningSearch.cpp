@@ -112,12 +112,15 @@ struct Engine::Learner {
 
 void Engine::LearnerEnd::operator()(Learner* learner) const {
   learner->overtaken = true;
+  // A learner still beside the plain search when the count is stopped (by the budget or a
+  // cancel) is ended as a turn ends, so that its conflicts are reported as they stood.
+  if (engine && learner->thread.joinable()) engine->EndLearner(*learner);
   if (learner->thread.joinable()) learner->thread.join();
   delete learner;
 }
 
 Engine::LearnerPtr Engine::StartLearning() {
-  LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_));
+  LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_), LearnerEnd{this});
   const Cnf& cnf = learner->clauses.cnf();
   if (cnf.literals.size() > kMaxLiterals) return nullptr;
   CaDiCaL::Solver& solver = learner->solver;
@@ -207,6 +210,14 @@ void Engine::LearnBeside(Learner& learner, long long turn) {
   });
 }
 
+void Engine::EndLearner(Learner& learner) {
+  if (learner.thread.joinable()) learner.thread.join();
+  learnerDecidedAt_ = nullptr;
+  conflicts += learner.counter.count - learner.counted;
+  learner.counted = learner.counter.count;
+  learned = learner.solver.redundant();
+}
+
 bool Engine::AwaitLearner(Learner& learner, long long plainDecidedAt, int& count) {
   // The plain search decided this far into the turn: deciding later, the learner would not give
   // the verdict, so it goes no further.
@@ -217,11 +228,7 @@ bool Engine::AwaitLearner(Learner& learner, long long plainDecidedAt, int& count
     if (const auto stop = Exhausted(true)) throw *stop;
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
-  if (learner.thread.joinable()) learner.thread.join();
-  learnerDecidedAt_ = nullptr;
-  conflicts += learner.counter.count - learner.counted;
-  learner.counted = learner.counter.count;
-  learned = learner.solver.redundant();
+  EndLearner(learner);
   // Of two that decided in one turn, the one that needed less work gives the verdict, the
   // learner on a tie; only a learner that decided has a decidedAt below kNever.
   const long long at = learner.decidedAt.load(std::memory_order_acquire);
@@ -242,6 +249,7 @@ void Engine::LearnerEnd::operator()(Learner* learner) const { delete learner; }
 Engine::LearnerPtr Engine::StartLearning() { return nullptr; }
 bool Engine::Learn(Learner&, long long, int&) { return false; }
 void Engine::LearnBeside(Learner&, long long) {}
+void Engine::EndLearner(Learner&) {}
 bool Engine::AwaitLearner(Learner&, long long, int&) { return false; }
 }  // namespace gw::analysis
 #endif

@@ -15,11 +15,26 @@ struct OlsakReader {
   int defaultColor = -1;  // the colour "1" declares, or black when the file has no header
   bool header = false;
   std::vector<std::pair<std::string, int>> rowLines, colLines;
+  // Blank lines not yet known to be rows: those before the next ":" line separate the blocks.
+  std::size_t pendingBlanks = 0;
 
   int FindInChar(char ch) const {
     for (size_t k = 1; k < p.colors.size(); ++k)
       if (p.colors[k].symbol == ch) return int(k);
     return -1;
+  }
+
+  // A line of the rows or columns block. The blank lines before it are empty lines of the block;
+  // so a block of 99 lines followed by blank lines before ": columns" is still 99 lines long.
+  void ClueText(std::vector<std::pair<std::string, int>>& block, const std::string& t, int line) {
+    if (t.empty()) {
+      ++pendingBlanks;
+      return;
+    }
+    if (block.size() + pendingBlanks >= std::size_t(kMaxFormatSize))
+      throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。", line);
+    for (; pendingBlanks > 0; --pendingBlanks) block.push_back({"", line - int(pendingBlanks)});
+    block.push_back({t, line});
   }
 
   // "<in>:<out> <colour> <comment>"
@@ -71,11 +86,6 @@ Section SectionOf(const std::string& t, Section current, int line) {
   throw FormatError(": の行は rows、columns、end のどれかです。", line);
 }
 
-// Blank lines at the end of a block separate it from what follows; they are not empty lines.
-void DropTrailingBlanks(std::vector<std::pair<std::string, int>>& lines) {
-  while (!lines.empty() && lines.back().first.empty()) lines.pop_back();
-}
-
 }  // namespace
 
 PuzzleData ReadOlsak(const std::string& text) {
@@ -95,21 +105,18 @@ PuzzleData ReadOlsak(const std::string& text) {
     }
     if (!raw.empty() && raw[0] == ':') {
       section = SectionOf(raw, section, line);
+      r.pendingBlanks = 0;
       continue;
     }
     std::string t = Trim(raw);
     if (section == Section::Colors) r.ColorLine(raw, line);
-    else if (section == Section::Rows) r.rowLines.push_back({t, line});
-    else if (section == Section::Columns) r.colLines.push_back({t, line});
-    if (r.rowLines.size() > kMaxFormatSize || r.colLines.size() > kMaxFormatSize)
-      throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。", line);
+    else if (section == Section::Rows) r.ClueText(r.rowLines, t, line);
+    else if (section == Section::Columns) r.ClueText(r.colLines, t, line);
   }
   if (!r.header) {
     r.p.colors.push_back({"1", MakeRgb(0, 0, 0), '1'});
     r.defaultColor = 1;
   }
-  DropTrailingBlanks(r.rowLines);
-  DropTrailingBlanks(r.colLines);
   if (r.rowLines.empty() || r.colLines.empty()) throw FormatError(": rows と : columns の行がありません。");
   for (const auto& [t, line] : r.rowLines) r.p.rows.push_back(r.Runs(t, line));
   for (const auto& [t, line] : r.colLines) r.p.cols.push_back(r.Runs(t, line));

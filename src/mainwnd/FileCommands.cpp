@@ -39,7 +39,7 @@ std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
 }
 
 void ReadStoredGame(App& app, const std::string& path) {
-  if (IsLargeBoard(app.puzzle)) ApplyLargeProgress(app.puzzle, ReadWholeFile(path));
+  if (IsLargeBoard(app.puzzle)) ApplyLargeProgress(app.puzzle, ReadWholeFile(path, kMaxOwnFileBytes));
   else ReadProgress(app, path);
 }
 
@@ -49,7 +49,7 @@ void WriteStoredGame(App& app, const std::string& path) {
     return;
   }
   FileReplacement replacement;
-  replacement.Add(path, LargeProgressText(app.puzzle));
+  replacement.Add(path, LargeProgressText(app.puzzle), LinkRule::StayInFolder);
   replacement.Commit();
 }
 
@@ -158,15 +158,24 @@ bool WriteProgressOf(App& app) {
     return false;
   }
   std::string progress = StoredGamePath(p);
-  if (FileExists(progress) &&
-      Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
-          MsgButtons::OkCancel) == MsgResult::Cancel)
-    return false;
   try {
+    // Asked before the overwrite question: that question is about a saved game, not the file a
+    // planted link leads to.
+    RefuseLinkOutOfFolder(progress);
+    if (FileExists(progress) &&
+        Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
+            MsgButtons::OkCancel) == MsgResult::Cancel)
+      return false;
     WriteStoredGame(app, progress);
     NoteProgressSaved(app);
     NoteGameKept(app);
     return true;
+  } catch (const LinkLeadsOut& e) {
+    Ask(app,
+        "途中データのファイル " + FileNameOf(ResolveCase(progress)) + " は，" + e.what() + CR +
+            "ほかのファイルを書き換えないよう，保存しませんでした。",
+        MsgButtons::Ok, MsgIcon::Warning);
+    return false;
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "SaveProgress");
     return false;

@@ -88,7 +88,7 @@ std::string StorableName(const std::string& typed) {
 
 std::string FailureReason(const FileError& e) {
   if (e.number() == kErrTypeMismatch) return "名前にファイルに書けない文字が含まれています。";
-  return FileErrorText(e.number());
+  return e.what();  // a link that leads out of the folder names where it leads
 }
 
 // The name goes in front of the list. Only a list that was really written records the completion;

@@ -136,6 +136,11 @@ bool ImportImageFile(App& app, const std::string& path) {
          kImportTitle);
     return false;
   }
+  if (read == ImageLoad::Truncated) {
+    Warn(app, std::string("画像のデータが途中で切れています。") + CR + "ファイルが壊れているか，コピーが終わっていないようです。",
+         kImportTitle);
+    return;
+  }
   if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
     Warn(app, "画像を読み込めません。", kImportTitle);
     return false;

@@ -22,6 +22,8 @@ std::string FileErrorText(int number) {
 FileError::FileError(int number, int line)
     : std::runtime_error(FileErrorText(number)), number_(number), line_(line) {}
 
+FileError::FileError(int number, const std::string& text) : std::runtime_error(text), number_(number), line_(0) {}
+
 std::string FileErrorMessage(const FileError& e) {
   return e.line() > 0 ? std::to_string(e.line()) + " 行目: " + e.what() : e.what();
 }

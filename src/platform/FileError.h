@@ -26,6 +26,10 @@ class FileError : public std::runtime_error {
   int number() const { return number_; }
   int line() const { return line_; }
 
+ protected:
+  // An error whose text says more than its number's.
+  FileError(int number, const std::string& text);
+
  private:
   int number_;
   int line_;

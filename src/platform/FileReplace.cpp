@@ -3,6 +3,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/NativeFiles.h"
+#include "platform/PathSyntax.h"
 
 // The steps that touch the disk are the system's own (NativeFiles_*.cpp); the order of them, which
 // makes the set of files change together or not at all, is the same everywhere.
@@ -19,9 +20,34 @@ void FileReplacement::RemoveLeftovers() {
   }
 }
 
-void FileReplacement::Add(const std::string& path, const std::string& bytes) {
+LinkLeadsOut::LinkLeadsOut(std::string target)
+    : FileError(kErrPathAccess, "フォルダの外の " + target + " を指すリンクです。"), target_(std::move(target)) {}
+
+namespace {
+
+std::string FolderPart(const std::string& path) {
+  std::string folder = path.substr(0, NameStart(path));
+  return folder.empty() ? "." : folder;
+}
+
+// A link whose file lies outside the link's own folder is refused, naming that file.
+void RefuseOutOfFolder(const std::string& link, const std::string& target) {
+  if (target == link || SameFolder(FolderPart(link), FolderPart(target))) return;
+  throw LinkLeadsOut(AbsoluteFolder(CurrentDirectory(), target));
+}
+
+}  // namespace
+
+void RefuseLinkOutOfFolder(const std::string& path) {
+  std::string link = ResolveCase(path);
+  RefuseOutOfFolder(link, FollowLinks(link));
+}
+
+void FileReplacement::Add(const std::string& path, const std::string& bytes, LinkRule links) {
   Pending p;
-  p.target = FollowLinks(ResolveCase(path));
+  std::string named = ResolveCase(path);
+  p.target = FollowLinks(named);
+  if (links == LinkRule::StayInFolder) RefuseOutOfFolder(named, p.target);
   RefuseWriteProtected(p.target);
   p.temp = WriteTemporaryBeside(p.target, bytes);
   pending_.push_back(p);

@@ -2,7 +2,30 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileError.h"
+
 namespace gw {
+
+// What a symbolic link in a target's place is taken for. A name the user chose leads wherever its
+// link leads; a file the program names itself beside a puzzle (its saved game, its list of
+// completers) is written only in the puzzle's folder, as a link planted there (an archive of
+// puzzles may hold one) would otherwise make the save replace a file nobody chose.
+enum class LinkRule { Follow, StayInFolder };
+
+// A save refused because its target is a link that leads out of its folder; its text names the
+// file the link leads to.
+class LinkLeadsOut : public FileError {
+ public:
+  explicit LinkLeadsOut(std::string target);
+  const std::string& target() const { return target_; }
+
+ private:
+  std::string target_;
+};
+
+// Throws LinkLeadsOut when `path` (its name matched without regard to case) is a symbolic link to
+// a file outside the folder `path` is in. Throws FileError for a loop of links.
+void RefuseLinkOutOfFolder(const std::string& path);
 
 // Replaces one or more files as one step: every new content is first written to a temporary file
 // beside its target, and only when all of them are on disk are the targets replaced. When a
@@ -20,8 +43,8 @@ class FileReplacement {
   ~FileReplacement();
 
   // Writes `bytes` to a temporary file for `path` (an existing file of the same name in another
-  // case is the one replaced). Throws FileError.
-  void Add(const std::string& path, const std::string& bytes);
+  // case is the one replaced). Throws FileError (LinkLeadsOut under LinkRule::StayInFolder).
+  void Add(const std::string& path, const std::string& bytes, LinkRule links = LinkRule::Follow);
   // Replaces every target. Throws FileError; then no target has changed.
   void Commit();
 

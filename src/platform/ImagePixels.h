@@ -1,5 +1,6 @@
 #pragma once
 // An image as plain pixels: what the toolkit decodes from a file and the core works on.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,8 +18,11 @@ inline bool ImageSizeAllowed(long long width, long long height) {
   return width <= kMaxImageSide && height <= kMaxImageSide && width * height <= kMaxImagePixels;
 }
 
-// How reading an image ended.
-enum class ImageLoad { Read, Unreadable, TooLarge, Cancelled };
+// The largest image file read: four times an uncompressed 4096 × 4096 picture.
+constexpr std::size_t kMaxImageFileBytes = 256u << 20;
+
+// How reading an image ended. Truncated: the file ends before the pixels its header announces.
+enum class ImageLoad { Read, Unreadable, TooLarge, Cancelled, Truncated };
 
 struct ImagePixels {
   int width = 0;

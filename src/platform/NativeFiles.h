@@ -27,6 +27,9 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
 // - The file a path leads to through symbolic links (the path itself when it is no link): the
 //   one to replace. 75 for a loop of links.
 std::string FollowLinks(const std::string& path);
+// - Whether two folders are one (a folder reached through a link is the folder it leads to);
+//   false when either cannot be looked at.
+bool SameFolder(const std::string& a, const std::string& b);
 // - The permission error (70) when `target` exists and the user may not write it, or it has no
 //   write permission for anyone (even for the superuser): putting a new file in its place would go
 //   around its protection. 75 when it is a device or anything else that is neither file nor folder.

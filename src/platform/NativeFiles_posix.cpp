@@ -176,6 +176,12 @@ std::string FollowLinks(const std::string& path) {
   throw FileError(kErrPathAccess);  // a loop of links
 }
 
+bool SameFolder(const std::string& a, const std::string& b) {
+  struct stat sa {}, sb {};
+  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 // A hard link; empty on a file system that has none.
 std::string SecondName(const std::string& target) {
   int fd = -1;

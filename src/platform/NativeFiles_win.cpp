@@ -116,6 +116,9 @@ std::string WriteTemporaryBeside(const std::string& target, const std::string& b
 // Links are rare on Windows and MoveFileExW puts the new file where the name points.
 std::string FollowLinks(const std::string& path) { return path; }
 
+// With no link followed, a target is always in the folder its name is in.
+bool SameFolder(const std::string& a, const std::string& b) { return SamePath(a, b); }
+
 // A read-only file is write-protected for every user. A file another program holds open without
 // letting others delete it cannot be replaced either: both are refused before anything is written.
 void RefuseWriteProtected(const std::string& target) {

@@ -135,7 +135,7 @@ void TextWriter::WriteNumber(long long value) { WriteLine(NumText(value) + " ");
 
 void TextWriter::Commit() {
   FileReplacement replacement;
-  replacement.Add(path_, bytes_);
+  replacement.Add(path_, bytes_, links_);
   replacement.Commit();
 }
 

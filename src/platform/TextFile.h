@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileReplace.h"
+
 namespace gw {
 
 // The largest file of the program's own formats read: the largest puzzle, picture or saved game
@@ -54,7 +56,7 @@ class TextReader {
 // is the one replaced; a write-protected one is refused (70).
 class TextWriter {
  public:
-  explicit TextWriter(std::string path) : path_(std::move(path)) {}
+  explicit TextWriter(std::string path, LinkRule links = LinkRule::Follow) : path_(std::move(path)), links_(links) {}
 
   // 13 when the text holds a character code page 932 cannot store.
   void WriteLine(const std::string& text);
@@ -68,6 +70,7 @@ class TextWriter {
 
  private:
   std::string path_;
+  LinkRule links_;
   std::string bytes_;
   int lines_ = 0;
 };

@@ -24,11 +24,12 @@ std::string FingerprintLine(const PuzzleState& p) {
 
 char CellChar(int v) { return v == 0 ? '.' : v < 0 ? '*' : static_cast<char>('0' + v); }
 
-// The lines of the text without their CR LF; a last line without one is a line too.
-std::vector<std::string> Lines(const std::string& text) {
+// The lines of the text without their CR LF; a last line without one is a line too. No more than
+// `most` are taken: a file of millions of empty lines is refused by its count, not held line by line.
+std::vector<std::string> Lines(const std::string& text, std::size_t most) {
   std::vector<std::string> lines;
   std::size_t at = 0;
-  while (at < text.size()) {
+  while (at < text.size() && lines.size() < most) {
     std::size_t end = text.find("\r\n", at);
     if (end == std::string::npos) end = text.size();
     lines.push_back(text.substr(at, end - at));
@@ -39,10 +40,12 @@ std::vector<std::string> Lines(const std::string& text) {
 
 [[noreturn]] void Refuse(int line) { throw FileError(kErrTypeMismatch, line); }
 
-int CellValue(char c, int line) {
+// A colour the puzzle does not have would be painted with a free entry of the palette, which the
+// player can neither choose nor tell apart.
+int CellValue(const PuzzleState& p, char c, int line) {
   if (c == '.') return 0;
   if (c == '*') return -1;
-  if (c >= '1' && c <= '9') return c - '0';
+  if (c >= '1' && c <= '9' && p.Palette[c - '0'] != kFreeColor) return c - '0';
   Refuse(line);
 }
 
@@ -93,8 +96,8 @@ std::string LargeProgressText(const PuzzleState& p) {
 }
 
 void ApplyLargeProgress(PuzzleState& p, const std::string& text) {
-  std::vector<std::string> lines = Lines(text);
   std::size_t want = 3 + 2 * static_cast<std::size_t>(p.YSize) + p.XSize;
+  std::vector<std::string> lines = Lines(text, want + 1);
   if (lines.size() != want) Refuse(static_cast<int>(std::min(lines.size(), want)));
   if (lines[0] != kHeader) Refuse(1);
   if (lines[1] != SizeLine(p)) Refuse(2);
@@ -106,7 +109,7 @@ void ApplyLargeProgress(PuzzleState& p, const std::string& text) {
   // Everything is read before anything is stored: a fault on the last line changes nothing.
   std::vector<int> cells, rowTicks, colTicks;
   for (int y = 1; y <= p.YSize; ++y)
-    for (char c : row(2 + y, p.XSize)) cells.push_back(CellValue(c, 3 + y));
+    for (char c : row(2 + y, p.XSize)) cells.push_back(CellValue(p, c, 3 + y));
   for (int y = 1; y <= p.YSize; ++y)
     for (char c : row(2 + p.YSize + y, p.XHintCount)) rowTicks.push_back(TickValue(c, 3 + p.YSize + y));
   for (int x = 1; x <= p.XSize; ++x)

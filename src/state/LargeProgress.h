@@ -24,7 +24,9 @@ std::uint64_t HintFingerprint(const PuzzleState& p);
 //   one line per column: a character per column hint slot, '1' ticked, '0' not
 std::string LargeProgressText(const PuzzleState& p);
 // Puts the stored cells and ticks on the board. Throws FileError (13) and changes nothing when
-// the text is not such a file of exactly this board.
+// the text is not such a file of exactly this board, or paints a colour whose palette entry is
+// free (a colour the puzzle does not have). The caller reads the file no larger than
+// kMaxOwnFileBytes, as the program's other files.
 void ApplyLargeProgress(PuzzleState& p, const std::string& text);
 
 }  // namespace gw

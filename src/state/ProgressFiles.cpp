@@ -87,7 +87,7 @@ void ReadProgressFrom(App& app, TextReader& reader) {
 }  // namespace
 
 void WriteProgress(App& app, const std::string& path) {
-  TextWriter w(path);
+  TextWriter w(path, LinkRule::StayInFolder);
   WriteProgressLines(app.puzzle, w);
   w.Commit();
 }
@@ -135,7 +135,7 @@ void SaveCompleters(App&, const std::string& path, const std::string& entry, Com
     list.count = 1;
     list.entries[1] = entry;
   }
-  TextWriter w(path);
+  TextWriter w(path, LinkRule::StayInFolder);
   for (int k = 1; k <= list.count; ++k) w.WriteLine(list.entries[k]);
   w.Commit();
 }

@@ -5,7 +5,8 @@
 
 namespace gw {
 
-// The progress file .gwp of the current puzzle.
+// The progress file .gwp of the current puzzle. Throws FileError; LinkLeadsOut when the .gwp is a
+// link to a file outside its folder (as SaveCompleters does for the .gwb).
 void WriteProgress(App& app, const std::string& path);
 // Throws FileError, leaving the puzzle as it was, when the file does not fit the board: every line
 // must be exactly as long as the sizes and hint counts say, and none may follow.

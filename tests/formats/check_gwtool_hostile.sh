@@ -54,6 +54,20 @@ PY
 expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 0.2 hard.non
 expect 4 "SOLUTIONS=unknown" gwtool_run check --quiet --limit 0.2 hard.non "$puzzles/nonny-tree.gwm"
 
+# a check the limit ends while the search that learns goes beside the plain one (it joins after
+# the first node) reports that search's conflicts and learned clauses as they stood, not 0 and 0;
+# a build without the learning search has none either way (its check alone shows 0 there)
+knotty="$src/bench/puzzles/undecided/knotty.non"
+expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 1 --learn-after 0 "$knotty"
+if ! grep -q "CONFLICTS=0 " "$work/out"; then
+  expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 1 --learn-after 1 "$knotty"
+  if grep -qE "CONFLICTS=0 |LEARNED=0$" "$work/out"; then
+    echo "FAIL: a check stopped beside the learning search reports none of its conflicts"
+    cat "$work/out"
+    fail=1
+  fi
+fi
+
 # the command line: help, bad numbers, missing files
 expect 0 "usage: gwtool solve FILE" gwtool_run --help
 grep -q "usage" "$work/err" && { echo "FAIL: help on standard error"; fail=1; }

@@ -145,6 +145,39 @@ TEST(FormatRead, SizeAndColourLimitsOfTheReaders) {
   EXPECT_THROW(ParseForeign(ForeignFormat::Non, manyColors), FormatError);
 }
 
+// Olšák files of one column: `painted` rows of "1" with `gap` blank lines after the first
+// `split`, then `trailing` blank lines before ": columns". Blank lines between rows are empty
+// rows; those before the ":" line only separate the blocks.
+TEST(FormatRead, OlsakBlankLinesBeforeTheNextBlockAreNoRows) {
+  struct Case {
+    int painted, split, gap, trailing;
+    int height;  // 0: refused as too large
+    const char* columnRuns;
+  };
+  const Case cases[] = {
+      {99, 99, 0, 1, 99, "99"},  {99, 99, 0, 5, 99, "99"},   {98, 97, 1, 2, 99, "97 1"},
+      {99, 98, 1, 0, 0, ""},     {100, 100, 0, 1, 0, ""},   {2, 1, 3, 4, 5, "1 1"},
+  };
+  for (const Case& c : cases) {
+    std::string text = ": rows\n";
+    for (int i = 0; i < c.painted; ++i) text += std::string(i == c.split ? std::string(c.gap, '\n') : "") + "1\n";
+    text += std::string(c.trailing, '\n') + ": columns\n" + c.columnRuns + "\n\n";
+    std::string name = std::to_string(c.painted) + " rows, " + std::to_string(c.gap) + " blank after " +
+                       std::to_string(c.split) + ", " + std::to_string(c.trailing) + " before the columns";
+    if (c.height == 0) {
+      EXPECT_THROW(ParseForeign(ForeignFormat::Olsak, text), FormatError) << name;
+      continue;
+    }
+    try {
+      PuzzleData p = ParseForeign(ForeignFormat::Olsak, text);
+      EXPECT_EQ(p.height, c.height) << name;
+      EXPECT_EQ(p.width, 1) << name;
+    } catch (const FormatError& e) {
+      ADD_FAILURE() << name << ": " << e.what();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace gw::test
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "../fuzz/GwqFuzz.h"
 #include "../fuzz/ReaderFuzz.h"
 #include "support/TestApp.h"
 
@@ -28,6 +29,18 @@ TEST(FuzzCorpus, EveryReaderKeepsItsPromisesOnTheCorpus) {
     }
   }
   EXPECT_GT(replayed, 6);
+}
+
+// The saved games of large boards: tests/fuzz/corpus/gwq/, read against the fuzzer's board.
+TEST(FuzzCorpus, TheLargeBoardGameReaderKeepsItsPromisesOnTheCorpus) {
+  fs::path folder = CorpusRoot() / "gwq";
+  ASSERT_TRUE(fs::is_directory(folder)) << folder;
+  int replayed = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    EXPECT_EQ(fuzz::CheckGwq(test::ReadFileBytes(entry.path().string())), "") << entry.path();
+    ++replayed;
+  }
+  EXPECT_GT(replayed, 3);
 }
 
 }  // namespace

@@ -88,6 +88,28 @@ TEST(LargeProgress, AFileThatDoesNotFitThisBoardIsRefusedAndChangesNothing) {
   }
 }
 
+// A cell may hold any colour the puzzle has, and none it lacks: a free palette entry is no colour.
+TEST(LargeProgress, ACellOfAColourThePuzzleLacksIsRefused) {
+  PuzzleState board = RandomBoard(11);
+  for (int k = 4; k <= 9; ++k) board.Palette[k] = kFreeColor;
+  for (int y = 1; y <= board.YSize; ++y)
+    for (int x = 1; x <= board.XSize; ++x) board.Grid[x][y] = board.Grid[x][y] % 4;
+  std::string good = LargeProgressText(board);
+  size_t firstCell = good.find("\r\n", good.find("HINTS")) + 2;
+  for (char digit = '1'; digit <= '9'; ++digit) {
+    std::string text = good;
+    text[firstCell + 5] = digit;
+    auto p = std::make_unique<PuzzleState>(board);
+    if (digit <= '3') {
+      ApplyLargeProgress(*p, text);
+      EXPECT_EQ(p->Grid[6][1], digit - '0');
+    } else {
+      EXPECT_THROW(ApplyLargeProgress(*p, text), FileError) << digit;
+      EXPECT_EQ(std::memcmp(p->Grid, board.Grid, sizeof board.Grid), 0) << digit;
+    }
+  }
+}
+
 // The game a store keeps in memory (the library's, for puzzles where no file can be written) is the
 // text of the file the board's size calls for, and reads back as that file does.
 TEST(LargeProgress, AGameKeptInMemoryTakesTheFileOfItsSize) {

@@ -1,15 +1,33 @@
 #include "frontends/qt/QtImages.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 
+#include "formats/ImageFileFacts.h"
+#include "platform/FileError.h"
+#include "platform/NativeFiles.h"
+
 namespace gw {
 
 ImageLoad DecodeImageFile(const std::string& path, ImagePixels& out) {
-  QImageReader reader(QString::fromStdString(path));
+  // The bytes are read once, so that the file whose header is checked is the file decoded.
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(path, kMaxImageFileBytes);
+  } catch (const FileError& e) {
+    return e.number() == kErrTooLarge ? ImageLoad::TooLarge : ImageLoad::Unreadable;
+  }
+  ImageFileFacts facts = InspectImageBytes(bytes);
+  if (!ImageSizeAllowed(facts.width, facts.height)) return ImageLoad::TooLarge;
+  if (!facts.complete) return ImageLoad::Truncated;
+  QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
   // A board has at most 20 cells a side in the window (99 in files): 400 pixels a side leave at
   // least four for each cell.
   constexpr int kMaxSide = 400;

@@ -30,7 +30,8 @@ ImageLoad ScriptedPlatform::LoadImage(const std::string& path, ImagePixels& out)
   ImageLoad read = decode_ ? decode_(path, out) : ImageLoad::Unreadable;
   out_ << "IMAGE " << Quote(path);
   if (read == ImageLoad::Read) out_ << " " << out.width << "x" << out.height << "\n";
-  else out_ << (read == ImageLoad::TooLarge ? " too-large\n" : " unreadable\n");
+  else if (read == ImageLoad::TooLarge) out_ << " too-large\n";
+  else out_ << (read == ImageLoad::Truncated ? " truncated\n" : " unreadable\n");
   return read;
 }
 
