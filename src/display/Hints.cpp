@@ -18,6 +18,43 @@ std::string HintText(int n) {
   return t;
 }
 
+namespace {
+
+// How far a filled hint stays inside its slot, so that the lines between slots still part two
+// filled hints side by side.
+constexpr double kHintFillInset = 0.08;
+
+bool IsColourPuzzle(const PuzzleState& p) {
+  for (int k = 2; k <= 9; ++k)
+    if (p.Palette[k] != kFreeColor) return true;
+  return false;
+}
+
+}  // namespace
+
+bool FillsHint(const App& app, Rgb ink) {
+  // Number input reprints a hint over white as it is typed: its hints stay as they are.
+  if (app.puzzle.Mode == kModeNumber) return false;
+  if (app.options.filledHints && IsColourPuzzle(app.puzzle)) return true;
+  return ContrastRatio(ink, TableColor(app, kWhiteColor)) < kReadableContrast;
+}
+
+HintInk HintInkOf(const App& app, int k) {
+  Rgb ink = SlotColor(app, k);
+  return {ink, FillsHint(app, ink)};
+}
+
+void PrintHint(App& app, double x, double y, int number, const HintInk& ink) {
+  Surface& s = BoardSurface(app);
+  std::string text = HintText(number);
+  if (number == 0 || !ink.filled) {
+    s.PrintText(x, y, text, ink.ink);
+    return;
+  }
+  s.FillBox(x + kHintFillInset, y + kHintFillInset, x + 1 - kHintFillInset, y + 1 - kHintFillInset, ink.ink);
+  s.PrintText(x, y, text, LabelColorOn(ink.ink));
+}
+
 void DrawHints(App& app) {
   // With live hints the picture's own hints are shown, without ticks (a picture has none). Until
   // the hint areas have grown to hold them all, the runs next to the board are shown.
@@ -28,28 +65,32 @@ void DrawHints(App& app) {
   const PuzzleState& h = live ? *shownHints : p;
   const int rowShift = h.XHintCount - p.XHintCount, colShift = h.YHintCount - p.YHintCount;
   const BoardLayout& l = app.layout;
-  Surface& s = BoardSurface(app);
+  // Hint colours are 1..9 (0 and anything else are drawn black, as SlotColor gives them).
+  HintInk inks[11];
+  for (int k = 0; k <= 10; ++k) inks[k] = HintInkOf(app, k);
+  auto inkOf = [&](int k) { return inks[k >= 0 && k <= 9 ? k : 10]; };
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = h.RowHints[slot + rowShift][y];
-      s.PrintText(l.GridLeft + slot - 1, l.BoardTop + y - 1, HintText(hint[kHintNumber]),
-                  SlotColor(app, hint[kHintColor]));
+      PrintHint(app, l.GridLeft + slot - 1, l.BoardTop + y - 1, hint[kHintNumber], inkOf(hint[kHintColor]));
       if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
     }
   }
   for (int x = 1; x <= p.XSize; ++x) {
     for (int slot = 1; slot <= p.YHintCount; ++slot) {
       const int* hint = h.ColHints[x][slot + colShift];
-      s.PrintText(l.BoardLeft + x - 1, l.GridTop + slot - 1, HintText(hint[kHintNumber]),
-                  SlotColor(app, hint[kHintColor]));
+      PrintHint(app, l.BoardLeft + x - 1, l.GridTop + slot - 1, hint[kHintNumber], inkOf(hint[kHintColor]));
       if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
     }
   }
   app.layout.LiveHintsShown = live ? LiveHintsKey(h) : std::vector<int>{};
   NoteHints(app);
-  // The repaint has wiped the hover highlight: the next move must not erase it.
+  // The repaint has wiped the hover highlight: the next move must not erase it. The line tint
+  // may stand elsewhere now (a scroll, another board): the next move puts it back.
   app.layout.HoverCol = 0;
   app.layout.HoverRow = 0;
+  app.layout.PointerLine.clear();
+  app.layout.PointerCol = app.layout.PointerRow = 0;
 }
 
 void ToggleHintMark(App& app, int dx, int dy) {

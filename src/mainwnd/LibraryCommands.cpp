@@ -125,7 +125,7 @@ void LibraryOpenRow(App& app, int row) {
   }
   bool opened = false;
   RunCommand(app, CommandRole::Load, [&] {
-    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging);
+    opened = OpenPuzzleForPlay(app, e.facts.stamp.path);
     if (opened) ResumeStoredGame(app, e);
   });
   if (!opened) return;

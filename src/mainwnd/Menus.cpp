@@ -107,7 +107,10 @@ void Run(App& app, Command command) {
     case C::NewPuzzle: NewPuzzleCommand(app); break;
     case C::Library: LibraryCommand(app); break;
     case C::LiveHints:
-    case C::ExactTicks: ToggleOption(app, command); break;
+    case C::ExactTicks:
+    case C::FilledHints:
+    case C::LineTint:
+    case C::StatusBar: ToggleOption(app, command); break;
     case C::About: AboutCommand(app); break;
     case C::Help: HelpClick(app); break;
     case C::ZoomIn: ZoomBoardAtCentre(app, 1); break;

@@ -47,17 +47,9 @@ void Warn(App& app, const std::string& text, const char* title) {
 }
 
 // Shows where the colours go and lets the user stop; true to go on. The user-made colours filled
-// are kept in the settings file, so that the puzzle looks the same the next time.
-// Whether the puzzle shows in exactly its own colours with the table as it is.
-bool ChangesNoColour(const PuzzleData& d, const ColorMapping& m) {
-  for (int k = 1; k <= d.ColorCount(); ++k)
-    if (!m.exact[k] || m.userSet[m.entry[k]]) return false;
-  return true;
-}
-
-bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m,
-                           ColourQuestion ask = ColourQuestion::Always) {
-  if (ask == ColourQuestion::WhenChanging && ChangesNoColour(d, m)) return true;
+// are kept in the settings file, so that hints typed or a picture drawn from them look the same in
+// the program's own files the next time.
+bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m) {
   if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, kImportTitle) != MsgResult::Ok)
     return false;
   ApplyUserColors(m, app.colors.ColorTable);
@@ -86,18 +78,20 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   PaintBoard(app);
 }
 
-// A puzzle opens for play (any size the board holds), or as hints in number input mode (the size
-// its files hold); true when it opened.
-bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode,
-                        ColourQuestion ask = ColourQuestion::Always) {
+// A puzzle opens for play (any size the board holds) in its own colours, the colour table left
+// as it is; or as hints in number input mode (the size its files hold), whose colours go into the
+// table as the program's own files need. True when it opened.
+bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode) {
   std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
     Warn(app, std::string("プレイできる制限を越えています。") + CR + why, kImportTitle);
     return false;
   }
-  ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m, ask)) return false;
+  bool play = mode == kModePlay;
+  ColorMapping m = MapColors(d, app.colors.ColorTable, !play);
+  if (!play && !ConfirmAndApplyColors(app, d, m)) return false;
   HintsToState(d, m, app.puzzle);
+  if (play) KeepOwnColors(d, app.puzzle);
   ShowOpened(app, mode, path);
   return true;
 }
@@ -215,12 +209,12 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   return text;
 }
 
-bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask) {
+bool OpenPuzzleForPlay(App& app, const std::string& path) {
   // A save the player asked for that did not write keeps the game: nothing is opened over it.
   if (!OfferProgressSave(app)) return false;
   if (IsOwnHintPath(path)) return OpenOwnPuzzle(app, path);
   std::optional<PuzzleData> d = ReadForeignOrTell(app, path);
-  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, ask)) return false;
+  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay)) return false;
   // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.
   if (IsLargeBoard(app.puzzle)) OfferStoredGame(app);
   return true;
@@ -274,6 +268,7 @@ void NewPuzzleCommand(App& app) {
   PuzzleData& d = dlg.result;
   ColorMapping m = MapColors(d, app.colors.ColorTable, false);
   HintsToState(d, m, app.puzzle);
+  KeepOwnColors(d, app.puzzle);
   ShowOpened(app, kModePlay, "");
   app.ui.SetCaption(app.puzzle.AppCaption + "「" + d.title + "」");
 }

@@ -13,19 +13,19 @@ inline constexpr const char* kImportTitle = "インポート";
 inline constexpr const char* kExportTitle = "エクスポート";
 
 void ImportCommand(App& app);
-// The box that shows how a foreign puzzle's colours map onto the table: the import command always
-// shows it (its OK is the consent to change the user's colours); a list of puzzles only when a
-// colour would not show as itself or would be added to the table.
-enum class ColourQuestion { Always, WhenChanging };
 // Opens a puzzle file the readers accept (.xml, .non, .g, and the program's own .gwm and .gwc)
 // for play, boards up to 99 x 99, after the unsaved-work question: the one way in for the import
 // command and for anything that lists puzzles. A refusal (too large, more than 9 colours, not
-// readable) is told and leaves the board as it was. True when the puzzle opened.
-bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask = ColourQuestion::Always);
+// readable) is told and leaves the board as it was. A foreign puzzle plays in its own colours:
+// nothing is asked about them and the colour table and the settings file stay as they were. True
+// when the puzzle opened.
+bool OpenPuzzleForPlay(App& app, const std::string& path);
 void ExportCommand(App& app);
 void NewPuzzleCommand(App& app);
 
-// The text that shows where each colour of the puzzle goes in the colour table.
+// The text that shows where each colour of the puzzle goes in the colour table: asked before hints
+// in number input mode or an image's picture take colours into it (its OK is the consent to change
+// the user's colours).
 std::string MappingText(const PuzzleData& p, const struct ColorMapping& m);
 
 }  // namespace gw
