@@ -46,9 +46,10 @@ double LargestCell(const PuzzleState& p, TwipsSize client) {
 }
 
 // The zoom a board opens at: fitted (0) when its hints read so, else the smallest readable one.
+// A board of 20 x 20 or less always opens fitted, in a window of any size, as it always did.
 double OpeningCellTwips(App& app, TwipsSize client) {
   const PuzzleState& p = app.puzzle;
-  if (p.XSize == 0) return 0;
+  if (p.XSize <= kMaxSize && p.YSize <= kMaxSize) return 0;
   double fit = FittedCellTwips(app);
   if (fit >= kReadableCellTwips) return 0;
   double cell = std::min(kReadableCellTwips, LargestCell(p, client));

@@ -71,6 +71,7 @@ TEST(OpenPuzzleForPlay, WhatTheBoardCannotHoldIsRefusedAndNothingChanges) {
     auto before = std::make_unique<PuzzleState>(t.app.puzzle);
     std::string path = t.dir.File(c.file);
     WriteForeignFile(path, c.data);
+    t.Answer("ok");  // the refusal
     EXPECT_FALSE(OpenPuzzleForPlay(t.app, path)) << c.name;
     EXPECT_NE(t.TakeOutput().find(c.reason), std::string::npos) << c.name;
     const PuzzleState& p = t.app.puzzle;
