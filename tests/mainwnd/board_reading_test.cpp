@@ -71,6 +71,10 @@ TEST(LineTint, OnByItselfForBoardsOver20OtherwiseAsChosen) {
     Board b(c.side, c.hints);
     b.app.options.lineTint = c.choice;
     EXPECT_EQ(TintsLines(b.app), c.tinted) << c.side << " " << c.choice;
+    PaintBoard(b.app);
+    std::optional<MenuPlace> item = PlaceOf(Command::LineTint);
+    ASSERT_TRUE(item);
+    EXPECT_EQ(b.ui.MenuChecked(item->menu, item->index), c.tinted) << c.side << " " << c.choice;
     b.Move(0, 4, 7);
     const auto& marks = b.app.layout.PointerLine;
     ASSERT_EQ(marks.size(), c.tinted ? 2u : 0u) << c.side << " " << c.choice;

@@ -27,6 +27,7 @@ struct ReadingWindow : ::testing::Test {
   // A 99 x 99 play board with 31 hints of 1..3 each way, as it opens.
   void Large() {
     test::MakeBoard(app, 99, 99, 31, 31);
+    SetDefaultPalette(app.puzzle);
     app.puzzle.Mode = kModePlay;
     for (int line = 1; line <= 99; ++line) {
       std::vector<int> runs;
@@ -45,10 +46,11 @@ struct ReadingWindow : ::testing::Test {
   QPoint At(int col, int row) {
     double x = app.puzzle.XHintCount + col + 0.5, y = app.puzzle.YHintCount + row + 0.5;
     BoardToWindow(app, x, y);
-    return (ui.Image(SurfaceId::Main).ToDevice(x, y) / w.board()->devicePixelRatioF()).toPoint();
+    const ImageSurface& image = ui.Image(SurfaceId::Main);
+    return (image.ToDevice(x, y) / image.PixelRatio()).toPoint();
   }
-  QColor OnScreen(QPoint p) { return w.board()->grab().toImage().pixelColor(p * w.board()->devicePixelRatioF()); }
-  QColor InPicture(QPoint p) { return ui.Image(SurfaceId::Main).image().pixelColor(p * w.board()->devicePixelRatioF()); }
+  QColor OnScreen(QPoint p) { return w.board()->grab().toImage().pixelColor(p * ui.Image(SurfaceId::Main).PixelRatio()); }
+  QColor InPicture(QPoint p) { return ui.Image(SurfaceId::Main).image().pixelColor(p * ui.Image(SurfaceId::Main).PixelRatio()); }
 };
 
 TEST_F(ReadingWindow, TheLineUnderThePointerIsTintedOverThePictureNotInIt) {
