@@ -1,4 +1,5 @@
 // The hint numbers and their check marks.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -41,18 +42,17 @@ bool FillsHint(const App& app, Rgb ink) {
 
 HintInk HintInkOf(const App& app, int k) {
   Rgb ink = SlotColor(app, k);
-  return {ink, FillsHint(app, ink)};
+  bool filled = FillsHint(app, ink);
+  return {ink, filled, filled ? LabelColorOn(ink) : ink};
+}
+
+void FillHintCell(App& app, double x, double y, int number, const HintInk& ink) {
+  if (number == 0 || !ink.filled) return;
+  BoardSurface(app).FillBox(x + kHintFillInset, y + kHintFillInset, x + 1 - kHintFillInset, y + 1 - kHintFillInset, ink.ink);
 }
 
 void PrintHint(App& app, double x, double y, int number, const HintInk& ink) {
-  Surface& s = BoardSurface(app);
-  std::string text = HintText(number);
-  if (number == 0 || !ink.filled) {
-    s.PrintText(x, y, text, ink.ink);
-    return;
-  }
-  s.FillBox(x + kHintFillInset, y + kHintFillInset, x + 1 - kHintFillInset, y + 1 - kHintFillInset, ink.ink);
-  s.PrintText(x, y, text, LabelColorOn(ink.ink));
+  BoardSurface(app).PrintText(x, y, HintText(number), number == 0 ? ink.ink : ink.digit);
 }
 
 void DrawHints(App& app) {
@@ -69,6 +69,20 @@ void DrawHints(App& app) {
   HintInk inks[11];
   for (int k = 0; k <= 10; ++k) inks[k] = HintInkOf(app, k);
   auto inkOf = [&](int k) { return inks[k >= 0 && k <= 9 ? k : 10]; };
+  // The cells of the filled hints first, then every digit: the surface draws a run of texts in one
+  // batch, which a fill between two of them would break.
+  if (std::any_of(std::begin(inks), std::end(inks), [](const HintInk& i) { return i.filled; })) {
+    for (int y = 1; y <= p.YSize; ++y)
+      for (int slot = 1; slot <= p.XHintCount; ++slot) {
+        const int* hint = h.RowHints[slot + rowShift][y];
+        FillHintCell(app, l.GridLeft + slot - 1, l.BoardTop + y - 1, hint[kHintNumber], inkOf(hint[kHintColor]));
+      }
+    for (int x = 1; x <= p.XSize; ++x)
+      for (int slot = 1; slot <= p.YHintCount; ++slot) {
+        const int* hint = h.ColHints[x][slot + colShift];
+        FillHintCell(app, l.BoardLeft + x - 1, l.GridTop + slot - 1, hint[kHintNumber], inkOf(hint[kHintColor]));
+      }
+  }
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = h.RowHints[slot + rowShift][y];
