@@ -31,6 +31,8 @@ const Placed kPlaces[] = {
     {Command::ExactTicks, MenuId::Tools, 8},  {Command::About, MenuId::About, 0},
     {Command::ZoomIn, MenuId::View, 0},      {Command::ZoomOut, MenuId::View, 1},
     {Command::ZoomToFit, MenuId::View, 2},    {Command::Library, MenuId::Tools, 9},
+    {Command::FilledHints, MenuId::View, 4},  {Command::LineTint, MenuId::View, 5},
+    {Command::StatusBar, MenuId::View, 6},
 };
 
 TEST(Commands, EachItemStandsWhereItAlwaysStood) {

@@ -246,7 +246,8 @@ TEST(ImageQuantize, EveryTwoColoursEndAtLeastFifteenApart) {
     ImagePixels im = Canvas(40, 32, round % 3 == 0 ? MakeRgb(250, 250, 245) : kWhite);
     for (int blot = 0; blot < 14; ++blot) {
       int x = int(next(36)), y = int(next(28));
-      Rect(im, x, y, x + 2 + int(next(8)), y + 2 + int(next(6)), shades[next(unsigned(shades.size()))]);
+      Rect(im, x, y, std::min(40, x + 2 + int(next(8))), std::min(32, y + 2 + int(next(6))),
+           shades[next(unsigned(shades.size()))]);
     }
     int colours = 1 + round % 9;
     PuzzleData p = QuantizeImage(im, {8 + round % 13, colours});
