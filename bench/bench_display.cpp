@@ -1,5 +1,6 @@
-// Drawing costs on the real image surface: one cell change, and a full repaint of the largest
-// board with ten hint slots each way.
+// Drawing costs on the real image surface: one cell change, a full repaint of the largest
+// board with ten hint slots each way (also with pale hints drawn on cells of their colour), and a
+// step of a drag on a 99 x 99 board, where the row and column under the pointer are tinted.
 #include <benchmark/benchmark.h>
 
 #include "QtBenchMain.h"
@@ -8,6 +9,8 @@
 
 #include "App.h"
 #include "display/Draw.h"
+#include "display/Viewport.h"
+#include "mainwnd/MainWnd.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
 
@@ -20,7 +23,7 @@ struct Board {
   QtPlatform ui;
   App app{ui};
 
-  explicit Board(double ratio = 1) {
+  explicit Board(double ratio = 1, int secondColour = 12) {
     LoadSettings(app);
     ImageSurface& image = ui.Image(SurfaceId::Main);
     image.Resize(QSize(1264, 909), ratio);
@@ -29,7 +32,7 @@ struct Board {
     p.Mode = kModePlay;
     p.XSize = p.YSize = 20;
     p.XHintCount = p.YHintCount = 10;
-    p.Palette[2] = 12;
+    p.Palette[2] = secondColour;
     for (int line = 1; line <= 20; ++line) {
       for (int s = 1; s <= 10; ++s) {
         for (auto* hint : {p.RowHints[s][line], p.ColHints[line][s]}) {
@@ -84,6 +87,56 @@ void BM_FullRepaint20x20Scale2(benchmark::State& state) {
   for (auto _ : state) PaintBoard(b.app);
 }
 BENCHMARK(BM_FullRepaint20x20Scale2)->Unit(benchmark::kMillisecond);
+
+// Colour 2 yellow: half the hints too pale to read on white, each drawn on a cell of its colour
+// with a black digit.
+void BM_FullRepaint20x20PaleHints(benchmark::State& state) {
+  Board b(1, 14);
+  for (auto _ : state) PaintBoard(b.app);
+  state.SetLabel("20 x 20, 10 hint slots each way, half of them yellow");
+}
+BENCHMARK(BM_FullRepaint20x20PaleHints)->Unit(benchmark::kMillisecond);
+
+// A 99 x 99 board with 31 hint slots each way, as it opens; each step drags the painting pointer
+// on by one cell along a row of the board and back, so the hover strips, the checks of two lines
+// and the tint of the row and column move every step.
+void BM_DragStep99x99(benchmark::State& state) {
+  QtPlatform ui;
+  App app{ui};
+  LoadSettings(app);
+  ImageSurface& image = ui.Image(SurfaceId::Main);
+  image.Resize(QSize(1264, 909), 1);
+  image.SetOuterSize({19200, 14592});
+  PuzzleState& p = app.puzzle;
+  p.Mode = kModePlay;
+  p.AutoCheck = 1;
+  p.XSize = p.YSize = 99;
+  p.XHintCount = p.YHintCount = 31;
+  for (int line = 1; line <= 99; ++line)
+    for (int s = 1; s <= 31; ++s)
+      for (auto* hint : {p.RowHints[s][line], p.ColHints[line][s]}) {
+        hint[kHintNumber] = 1 + (line + s) % 3;
+        hint[kHintColor] = 1;
+      }
+  PaintBoard(app);
+  auto at = [&](int col, int row, double& x, double& y) {
+    x = p.XHintCount + col + 0.5;
+    y = p.YHintCount + row + 0.5;
+    BoardToWindow(app, x, y);
+  };
+  double x = 0, y = 0;
+  at(1, 5, x, y);
+  MainWndMouseDown(app, kLeftButton, 0, x, y);
+  int i = 0;
+  for (auto _ : state) {
+    int step = i % 38, col = 1 + (step < 19 ? step : 37 - step), row = 5 + (i / 38) % 20;
+    at(col, row, x, y);
+    MainWndMouseMove(app, kLeftButton, 0, x, y);
+    ++i;
+  }
+  state.SetLabel(app.layout.PointerLine.empty() ? "99 x 99, no line tint" : "99 x 99 with the line tint");
+}
+BENCHMARK(BM_DragStep99x99)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace gw

@@ -30,7 +30,9 @@ const std::vector<MenuDef>& MenuBar() {
       {MenuId::About, "About", "About(&A)", {{"バージョン情報", C::About}}},
       // After every menu of old, so that their places stay.
       {MenuId::View, "View", "表示(&V)",
-       {{"拡大(&I)", C::ZoomIn}, {"縮小(&O)", C::ZoomOut}, {"ウィンドウに合わせる(&F)", C::ZoomToFit}}},
+       {{"拡大(&I)", C::ZoomIn}, {"縮小(&O)", C::ZoomOut}, {"ウィンドウに合わせる(&F)", C::ZoomToFit}, kSeparator,
+        {"ヒントをすべて色のマスで表示(&H)", C::FilledHints}, {"ポインターの行と列に色を付ける(&L)", C::LineTint},
+        {"ステータスバー(&S)", C::StatusBar}}},
   };
   return kBar;
 }

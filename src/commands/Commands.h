@@ -27,7 +27,7 @@ enum class Command {
   // About
   About,
   // 表示
-  ZoomIn, ZoomOut, ZoomToFit,
+  ZoomIn, ZoomOut, ZoomToFit, FilledHints, LineTint, StatusBar,
   // 説明, which stands on the menu bar itself
   Help,
 };

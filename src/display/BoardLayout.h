@@ -60,6 +60,21 @@ struct BoardLayout {
 
   // What the board's highlight shows now (display/Highlight.h).
   std::vector<HighlightMark> Highlight;
+  // The tint of the row and column under the pointer (display/Highlight.h), in window units, and
+  // the cell it stands for (0, 0 for none). Kept apart from the marks above: it only follows the
+  // pointer and asks nothing of the player.
+  std::vector<HighlightMark> PointerLine;
+  int PointerCol = 0, PointerRow = 0;
+  // The cell under the pointer for the status bar (col and row from 1, anything else off the board).
+  int UnderPointerCol = 0, UnderPointerRow = 0;
+  // The line tint's tick as last shown in the menu (-1 before the first).
+  int LineTintTicked = -1;
+
+  // A stroke dragged along a line in play mode: the cell it began at, and how many cells from it
+  // to the pointer it covers (0 when none is shown) with where the pointer is, in window units.
+  int StrokeCol = 0, StrokeRow = 0;
+  int StrokeCells = 0;
+  double StrokeX = 0, StrokeY = 0;
 
   // The value a mouse drag writes; shared by play and image input.
   int DragValue = 0;

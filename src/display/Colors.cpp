@@ -1,5 +1,6 @@
 #include "display/Colors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gw {
@@ -16,17 +17,23 @@ constexpr Rgb kStandard[16] = {
 
 Rgb StandardColor(int index) { return index >= 0 && index < 16 ? kStandard[index] : 0; }
 
-Rgb LabelColorOn(Rgb background) {
-  // Whichever of black and white stands out more (the contrast ratio of the web's accessibility
-  // guidelines): white below a relative luminance of about 0.18.
+double RelativeLuminance(Rgb c) {
   auto linear = [](int channel) {
-    double c = channel / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    double v = channel / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
   };
-  double luminance = 0.2126 * linear(RedOf(background)) + 0.7152 * linear(GreenOf(background)) +
-                     0.0722 * linear(BlueOf(background));
-  bool whiteStandsOut = 1.05 / (luminance + 0.05) > (luminance + 0.05) / 0.05;
-  return whiteStandsOut ? MakeRgb(255, 255, 255) : MakeRgb(0, 0, 0);
+  return 0.2126 * linear(RedOf(c)) + 0.7152 * linear(GreenOf(c)) + 0.0722 * linear(BlueOf(c));
+}
+
+double ContrastRatio(Rgb a, Rgb b) {
+  double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb LabelColorOn(Rgb background) {
+  // Whichever of black and white stands out more: white below a relative luminance of about 0.18.
+  constexpr Rgb kBlack = MakeRgb(0, 0, 0), kWhite = MakeRgb(255, 255, 255);
+  return ContrastRatio(background, kWhite) > ContrastRatio(background, kBlack) ? kWhite : kBlack;
 }
 
 Rgb TableColor(const App& app, int index) {
@@ -34,7 +41,7 @@ Rgb TableColor(const App& app, int index) {
 }
 
 Rgb SlotColor(const App& app, int slot) {
-  return slot >= 0 && slot <= 9 ? TableColor(app, app.puzzle.Palette[slot]) : 0;
+  return PaletteColor(app.puzzle, app.colors.ColorTable, slot);
 }
 
 }  // namespace gw

@@ -21,6 +21,19 @@ int SetCell(App& app, int x, int y, int value);
 void ToggleHintMark(App& app, int dx, int dy);
 void ToggleInputCursor(App& app);
 std::string HintText(int n);
+// A hint's number at its slot's top-left corner (x, y): in its colour, or, where that colour
+// hardly reads on the white hint area (or the 表示 option asks it of every colour puzzle), in
+// black or white on a cell filled with its colour (FillHintCell).
+struct HintInk {
+  Rgb ink = 0;          // the hint's colour
+  bool filled = false;  // drawn on a cell of that colour
+  Rgb digit = 0;        // the digits' colour: the hint's, or black or white on its cell
+};
+HintInk HintInkOf(const App& app, int colour);
+// The cell under a filled hint (nothing for another or an empty slot), then its digits.
+void FillHintCell(App& app, double x, double y, int number, const HintInk& ink);
+void PrintHint(App& app, double x, double y, int number, const HintInk& ink);
+bool FillsHint(const App& app, Rgb ink);
 // LayoutBoard, DrawGrid, DrawHints, then the cursor (number input) or the cells.
 void PaintBoard(App& app);
 

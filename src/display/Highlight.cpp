@@ -1,6 +1,7 @@
 #include "display/Highlight.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "App.h"
 #include "display/Viewport.h"
@@ -16,6 +17,8 @@ constexpr double kFrameBand = 0.12;
 constexpr HighlightStyle kHatch{};
 constexpr HighlightStyle kFrame{false, kFrameBand};
 constexpr HighlightStyle kTint{true, 0, MakeRgb(255, 40, 120), 110, MakeRgb(200, 0, 80), true};
+// Light enough that the cells, hints and crosses under it read as before, on white and on colour.
+constexpr HighlightStyle kLineTint{true, 0, MakeRgb(30, 110, 255), 46, 0, false, false};
 
 void DrawMark(Surface& s, const HighlightMark& m) {
   const HighlightStyle& style = StyleOf(m.kind);
@@ -57,6 +60,7 @@ const HighlightStyle& StyleOf(HighlightKind kind) {
     case HighlightKind::HintLine:
     case HighlightKind::WrongLine: return kFrame;
     case HighlightKind::Ambiguity: return kTint;
+    case HighlightKind::PointerLine: return kLineTint;
     default: return kHatch;
   }
 }
@@ -65,7 +69,8 @@ Rgb KindColour(HighlightKind kind) {
   switch (kind) {
     case HighlightKind::HintLine: return MakeRgb(0, 176, 0);
     case HighlightKind::HintEmpty: return MakeRgb(128, 128, 128);
-    case HighlightKind::Ambiguity: return StyleOf(kind).fill;
+    case HighlightKind::Ambiguity:
+    case HighlightKind::PointerLine: return StyleOf(kind).fill;
     default: return MakeRgb(255, 0, 0);
   }
 }
@@ -85,6 +90,44 @@ void EndHighlight(App& app, HighlightEnd why) {
     return true;
   });
   NoteTint(app, tintGone);
+}
+
+namespace {
+
+// The row's or column's band from the outer edge of its hints to the board's far edge, as it
+// shows in the window: the hints stay put while a zoomed board scrolls, and the board's share of
+// the window clips it. None when the line is scrolled out of sight.
+std::optional<HighlightMark> LineBand(const App& app, int col, int row) {
+  const PuzzleState& p = app.puzzle;
+  const BoardView& v = app.layout.view;
+  double at = row > 0 ? p.YHintCount + row : p.XHintCount + col;
+  double end = row > 0 ? p.XHintCount + p.XSize + 1.0 : p.YHintCount + p.YSize + 1.0;
+  double scroll = row > 0 ? v.scrollY : v.scrollX, across = row > 0 ? v.scrollX : v.scrollY;
+  double pin = row > 0 ? v.pinY : v.pinX, far = row > 0 ? v.visRight : v.visBottom;
+  double farEnd = row > 0 ? v.visBottom : v.visRight;
+  if (v.zoomed) {
+    at -= scroll;
+    end = std::min(end - across, far);
+    if (at < pin || at + 1 > farEnd + 1e-9) return std::nullopt;
+  }
+  if (row > 0) return HighlightMark{HighlightKind::PointerLine, 0, row, 1, at, end, at + 1, StyleOf(HighlightKind::PointerLine).fill};
+  return HighlightMark{HighlightKind::PointerLine, col, 0, at, 1, at + 1, end, StyleOf(HighlightKind::PointerLine).fill};
+}
+
+}  // namespace
+
+void ShowPointerLine(App& app, int col, int row) {
+  BoardLayout& l = app.layout;
+  if (col == l.PointerCol && row == l.PointerRow) return;
+  bool was = !l.PointerLine.empty();
+  l.PointerLine.clear();
+  l.PointerCol = col;
+  l.PointerRow = row;
+  if (col > 0 && row > 0) {
+    if (auto band = LineBand(app, 0, row)) l.PointerLine.push_back(*band);
+    if (auto band = LineBand(app, col, 0)) l.PointerLine.push_back(*band);
+  }
+  if (was || !l.PointerLine.empty()) app.ui.HighlightChanged();
 }
 
 bool Highlighted(const App& app, int col, int row) {

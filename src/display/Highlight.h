@@ -18,6 +18,7 @@ enum class HighlightKind {
   HintFill,   // a cell the hint decides, in the colour it takes
   HintEmpty,  // a cell the hint leaves empty
   Ambiguity,  // a cell two solutions of the puzzle disagree on
+  PointerLine,  // the row or column under the pointer (BoardLayout::PointerLine)
 };
 
 // The events that end a highlight.
@@ -47,6 +48,7 @@ struct HighlightStyle {
   int alpha = 0;
   Rgb frame = 0;
   bool endsAtAction = false;
+  bool framed = true;
 };
 const HighlightStyle& StyleOf(HighlightKind kind);
 // The colour a kind shows, for every kind but HintFill (the cell's own colour).
@@ -60,6 +62,9 @@ void ShowTint(App& app, std::vector<HighlightMark> marks);
 // Takes down every mark this event ends; marks in the picture are drawn off unless the picture
 // was wiped.
 void EndHighlight(App& app, HighlightEnd why);
+// Tints row `row` and column `col` (0, 0: none) across the hints and the board, where they are
+// in view, in place of the lines tinted before.
+void ShowPointerLine(App& app, int col, int row);
 // Whether cell (col, row) lies under a mark, of any kind.
 bool Highlighted(const App& app, int col, int row);
 

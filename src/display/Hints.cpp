@@ -1,4 +1,5 @@
 // The hint numbers and their check marks.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -19,6 +20,42 @@ std::string HintText(int n) {
   return t;
 }
 
+namespace {
+
+// How far a filled hint stays inside its slot, so that the lines between slots still part two
+// filled hints side by side.
+constexpr double kHintFillInset = 0.08;
+
+bool IsColourPuzzle(const PuzzleState& p) {
+  for (int k = 2; k <= 9; ++k)
+    if (p.Palette[k] != kFreeColor) return true;
+  return false;
+}
+
+}  // namespace
+
+bool FillsHint(const App& app, Rgb ink) {
+  // Number input reprints a hint over white as it is typed: its hints stay as they are.
+  if (app.puzzle.Mode == kModeNumber) return false;
+  if (app.options.filledHints && IsColourPuzzle(app.puzzle)) return true;
+  return ContrastRatio(ink, TableColor(app, kWhiteColor)) < kReadableContrast;
+}
+
+HintInk HintInkOf(const App& app, int k) {
+  Rgb ink = SlotColor(app, k);
+  bool filled = FillsHint(app, ink);
+  return {ink, filled, filled ? LabelColorOn(ink) : ink};
+}
+
+void FillHintCell(App& app, double x, double y, int number, const HintInk& ink) {
+  if (number == 0 || !ink.filled) return;
+  BoardSurface(app).FillBox(x + kHintFillInset, y + kHintFillInset, x + 1 - kHintFillInset, y + 1 - kHintFillInset, ink.ink);
+}
+
+void PrintHint(App& app, double x, double y, int number, const HintInk& ink) {
+  BoardSurface(app).PrintText(x, y, HintText(number), number == 0 ? ink.ink : ink.digit);
+}
+
 void DrawHints(App& app) {
   // With live hints the picture's own hints are shown, without ticks (a picture has none). Until
   // the hint areas have grown to hold them all, the runs next to the board are shown.
@@ -30,28 +67,53 @@ void DrawHints(App& app) {
   const int rowShift = h.XHintCount - p.XHintCount, colShift = h.YHintCount - p.YHintCount;
   app.layout.ErrorsShown = ShowsErrorHints(app) ? FindErrorLines(p) : ErrorLines{};
   const BoardLayout& l = app.layout;
-  Surface& s = BoardSurface(app);
+  // Hint colours are 1..9 (0 and anything else are drawn black, as SlotColor gives them).
+  HintInk inks[11];
+  for (int k = 0; k <= 10; ++k) inks[k] = HintInkOf(app, k);
+  auto inkOf = [&](int k) { return inks[k >= 0 && k <= 9 ? k : 10]; };
+  // The digits of a line shown as gone wrong are in the error colour, on their filled cell if any.
+  auto inkIn = [&](bool row, int index, int k) {
+    HintInk ink = inkOf(k);
+    ink.digit = ErrorHintColour(app, row, index, ink.digit);
+    ink.ink = ErrorHintColour(app, row, index, ink.ink);
+    return ink;
+  };
+  // The cells of the filled hints first, then every digit: the surface draws a run of texts in one
+  // batch, which a fill between two of them would break.
+  if (std::any_of(std::begin(inks), std::end(inks), [](const HintInk& i) { return i.filled; })) {
+    for (int y = 1; y <= p.YSize; ++y)
+      for (int slot = 1; slot <= p.XHintCount; ++slot) {
+        const int* hint = h.RowHints[slot + rowShift][y];
+        FillHintCell(app, l.GridLeft + slot - 1, l.BoardTop + y - 1, hint[kHintNumber], inkOf(hint[kHintColor]));
+      }
+    for (int x = 1; x <= p.XSize; ++x)
+      for (int slot = 1; slot <= p.YHintCount; ++slot) {
+        const int* hint = h.ColHints[x][slot + colShift];
+        FillHintCell(app, l.BoardLeft + x - 1, l.GridTop + slot - 1, hint[kHintNumber], inkOf(hint[kHintColor]));
+      }
+  }
   for (int y = 1; y <= p.YSize; ++y) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = h.RowHints[slot + rowShift][y];
-      s.PrintText(l.GridLeft + slot - 1, l.BoardTop + y - 1, HintText(hint[kHintNumber]),
-                  ErrorHintColour(app, true, y, SlotColor(app, hint[kHintColor])));
+      PrintHint(app, l.GridLeft + slot - 1, l.BoardTop + y - 1, hint[kHintNumber], inkIn(true, y, hint[kHintColor]));
       if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
     }
   }
   for (int x = 1; x <= p.XSize; ++x) {
     for (int slot = 1; slot <= p.YHintCount; ++slot) {
       const int* hint = h.ColHints[x][slot + colShift];
-      s.PrintText(l.BoardLeft + x - 1, l.GridTop + slot - 1, HintText(hint[kHintNumber]),
-                  ErrorHintColour(app, false, x, SlotColor(app, hint[kHintColor])));
+      PrintHint(app, l.BoardLeft + x - 1, l.GridTop + slot - 1, hint[kHintNumber], inkIn(false, x, hint[kHintColor]));
       if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
     }
   }
   app.layout.LiveHintsShown = live ? LiveHintsKey(h) : std::vector<int>{};
   NoteHints(app);
-  // The repaint has wiped the hover highlight: the next move must not erase it.
+  // The repaint has wiped the hover highlight: the next move must not erase it. The line tint
+  // may stand elsewhere now (a scroll, another board): the next move puts it back.
   app.layout.HoverCol = 0;
   app.layout.HoverRow = 0;
+  app.layout.PointerLine.clear();
+  app.layout.PointerCol = app.layout.PointerRow = 0;
 }
 
 void ToggleHintMark(App& app, int dx, int dy) {

@@ -8,6 +8,7 @@
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
 #include "platform/Convert.h"
+#include "settings/Options.h"
 
 namespace gw {
 namespace {
@@ -95,6 +96,8 @@ void LayoutBoard(App& app) {
 }
 
 void PaintBoard(App& app) {
+  // The line tint's tick shows what this board does (on by itself for a large one).
+  ShowLineTintTick(app);
   LayoutBoard(app);
   DrawGrid(app);
   DrawHints(app);

@@ -47,6 +47,7 @@ std::uint64_t PictureFingerprint(App& app) {
       f.Add(p.ColHints[a][b]);
     }
   for (int k = 0; k <= 9; ++k) f.Add(std::int64_t{p.Palette[k]});
+  for (int k = 0; k <= 9; ++k) f.Add(std::int64_t{p.HasOwnColor[k] ? p.OwnColor[k] : -1});
   for (Rgb c : app.colors.ColorTable) f.Add(std::int64_t{c});
   const Surface& s = app.ui.GetSurface(SurfaceId::Main);
   for (double v : {s.ClientSize().width, s.ClientSize().height, s.OuterSize().width, s.OuterSize().height})

@@ -13,6 +13,9 @@ constexpr double kZoomStep = 1.25;
 constexpr double kMostCellTwips = 1200;
 // The pinned hint areas may take this share of the board's part of the window at most.
 constexpr double kPinnedShare = 0.6;
+// The hint font is one cell high and its digits about seven tenths of that: below 13 pixels (of
+// 15 twips) a cell, digits of some 9 pixels, the hints of a large board run into blobs.
+constexpr double kReadableCellTwips = 13 * 15;
 
 int Columns(const PuzzleState& p) { return p.XSize + p.XHintCount + 2; }
 int Rows(const PuzzleState& p) { return p.YSize + p.YHintCount + 2; }
@@ -42,12 +45,26 @@ double LargestCell(const PuzzleState& p, TwipsSize client) {
   return std::min(kMostCellTwips, byHints);
 }
 
-// A zoom chosen for one board is no zoom for the next: a board of other sizes starts fitted.
-void ForgetZoomOfAnotherBoard(BoardView& v, const PuzzleState& p) {
+// The zoom a board opens at: fitted (0) when its hints read so, else the smallest readable one.
+// A board of 20 x 20 or less always opens fitted, in a window of any size, as it always did.
+double OpeningCellTwips(App& app, TwipsSize client) {
+  const PuzzleState& p = app.puzzle;
+  if (p.XSize <= kMaxSize && p.YSize <= kMaxSize) return 0;
+  double fit = FittedCellTwips(app);
+  if (fit >= kReadableCellTwips) return 0;
+  double cell = std::min(kReadableCellTwips, LargestCell(p, client));
+  return cell > fit * 1.001 ? cell : 0;
+}
+
+// A zoom chosen for one board is no zoom for the next: a board of other sizes starts at its
+// opening zoom, showing its top-left corner.
+void ForgetZoomOfAnotherBoard(App& app, TwipsSize client) {
+  BoardView& v = app.layout.view;
+  const PuzzleState& p = app.puzzle;
   int now[4] = {p.XSize, p.YSize, p.XHintCount, p.YHintCount};
   if (std::equal(std::begin(now), std::end(now), std::begin(v.chosenFor))) return;
   std::copy(std::begin(now), std::end(now), std::begin(v.chosenFor));
-  v.cellTwips = 0;
+  v.cellTwips = OpeningCellTwips(app, client);
   v.scrollX = v.scrollY = 0;
 }
 
@@ -77,7 +94,7 @@ void BoardToWindow(const App& app, double& x, double& y) {
 bool PlaceZoomed(App& app, TwipsSize client, ZoomedScale& out) {
   BoardView& v = app.layout.view;
   const PuzzleState& p = app.puzzle;
-  ForgetZoomOfAnotherBoard(v, p);
+  ForgetZoomOfAnotherBoard(app, client);
   v.zoomed = false;
   v.maxScrollX = v.maxScrollY = 0;
   if (v.cellTwips <= 0 || p.XSize == 0) return false;

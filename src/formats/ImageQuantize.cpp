@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "formats/ColorSpace.h"
@@ -191,6 +192,63 @@ std::vector<Lab> Colors(const std::vector<Cell>& cells, const std::vector<int>& 
   return colors;
 }
 
+double Distance(const Lab& x, const Lab& y) { return std::sqrt(LabDistance2(x, y)); }
+
+// The colour as the board shows it: through its RGB value, which the gamut may have clipped.
+Lab Shown(const Lab& l) { return ToLab(FromLab(l)); }
+
+// `from` moved straight away from `anchor` to just past kDistinctColors from it, or straight
+// lighter or darker when they are one colour (or the gamut clips the straight move short).
+std::optional<Lab> MovedApart(const Lab& from, const Lab& anchor) {
+  constexpr double kReach = kDistinctColors + 0.5;
+  std::vector<Lab> directions;
+  double d = Distance(from, anchor);
+  if (d > 1e-6) directions.push_back({(from.L - anchor.L) / d, (from.a - anchor.a) / d, (from.b - anchor.b) / d});
+  directions.push_back({anchor.L < 50 ? 1.0 : -1.0, 0, 0});
+  directions.push_back({anchor.L < 50 ? -1.0 : 1.0, 0, 0});
+  for (const Lab& dir : directions) {
+    Lab moved{anchor.L + dir.L * kReach, anchor.a + dir.a * kReach, anchor.b + dir.b * kReach};
+    if (Distance(Shown(moved), Shown(anchor)) >= kDistinctColors) return moved;
+  }
+  return std::nullopt;
+}
+
+// Every two colours of the puzzle, the background (colour 0) among them, at least
+// kDistinctColors apart as the board shows them. The closest pair goes first: the colour of fewer
+// cells (never the background) moves away from the other, and is merged into it where it cannot
+// move or the moves go round in circles.
+void KeepColorsApart(std::vector<Lab>& colors, std::vector<int>& label, const Lab& background) {
+  const int k = int(colors.size()) - 1;
+  colors[0] = background;
+  std::vector<int> cells(colors.size(), 0);
+  for (int l : label) ++cells[l];
+  cells[0] = std::numeric_limits<int>::max();
+  auto closest = [&](int& a, int& b) {
+    double best = std::numeric_limits<double>::max();
+    for (int x = 0; x <= k; ++x)
+      for (int y = x + 1; y <= k; ++y)
+        if (cells[x] > 0 && cells[y] > 0) {
+          double d = Distance(Shown(colors[x]), Shown(colors[y]));
+          if (d < best) best = d, a = x, b = y;
+        }
+    return best;
+  };
+  for (int round = 0; round < 4 * (k + 1) * (k + 1); ++round) {
+    int a = 0, b = 0;
+    if (closest(a, b) >= kDistinctColors) return;
+    int mover = cells[a] < cells[b] ? a : b, stays = mover == a ? b : a;
+    std::optional<Lab> moved = round < 2 * (k + 1) * (k + 1) ? MovedApart(colors[mover], colors[stays]) : std::nullopt;
+    if (moved) {
+      colors[mover] = *moved;
+      continue;
+    }
+    for (int& l : label)
+      if (l == mover) l = stays;
+    if (stays != 0) cells[stays] += cells[mover];
+    cells[mover] = 0;
+  }
+}
+
 // Numbers the colours from the one most unlike the background, whatever order the clustering
 // found them in, so that the strongest colour of the picture is colour 1.
 void NumberByContrast(std::vector<Lab>& colors, std::vector<int>& label, const Lab& background) {
@@ -228,6 +286,7 @@ PuzzleData QuantizeImage(const ImagePixels& image, const QuantizeRequest& reques
   Background bg = EdgeBackground(image);
   std::vector<int> label = k == 1 ? Silhouette(cells, bg) : KMeans(cells, bg.lab, k);
   std::vector<Lab> colors = Colors(cells, label, k);
+  KeepColorsApart(colors, label, bg.lab);
   NumberByContrast(colors, label, bg.lab);
   p.colors.push_back({"background", FromLab(bg.lab), '.'});
   for (int c = 1; c <= k; ++c) p.colors.push_back({"c" + std::to_string(c), FromLab(colors[c]), 0});

@@ -3,7 +3,9 @@
 // k-means in CIE L*a*b* to the chosen number plus the background, the background being the
 // dominant colour of the image's edge (white for a transparent surround). One colour is the shape
 // against the background; each colour is the one most of its cells share, numbered from the one
-// most unlike the background. Plain pixels in, so the toolkit only decodes the file.
+// most unlike the background. Every two colours, the background among them, end at least
+// kDistinctColors apart (CIE76), moved apart or merged. Plain pixels in, so the toolkit only
+// decodes the file.
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +13,9 @@
 #include "platform/ImagePixels.h"
 
 namespace gw {
+
+// Colours closer than this in L*a*b* are hard to tell apart on the board and in its hints.
+constexpr double kDistinctColors = 15;
 
 struct QuantizeRequest {
   int longSide = 20;  // cells along the longer side of the image, 1..99

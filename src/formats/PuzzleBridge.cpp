@@ -16,10 +16,7 @@ constexpr int kFirstUserSlot = 16;
 // Palette slots 1..used, where `used` is the highest colour the puzzle refers to.
 void PaletteColors(const PuzzleState& p, const Rgb table[32], int used, PuzzleData& d) {
   d.colors.assign(1, {"white", kWhite, '.'});
-  for (int k = 1; k <= used; ++k) {
-    int entry = p.Palette[k];
-    d.colors.push_back({"c" + std::to_string(k), entry >= 0 && entry < 32 ? table[entry] : 0, 0});
-  }
+  for (int k = 1; k <= used; ++k) d.colors.push_back({"c" + std::to_string(k), PaletteColor(p, table, k), 0});
 }
 
 int HighestColor(const PuzzleData& d) {
@@ -132,6 +129,7 @@ namespace {
 
 void SetPalette(const PuzzleData& d, const ColorMapping& m, PuzzleState& p) {
   for (int k = 1; k <= 9; ++k) p.Palette[k] = k <= d.ColorCount() ? m.entry[k] : kFreeColor;
+  DropOwnColors(p);
 }
 
 // Runs aligned to the board: the last run in the last slot.
@@ -154,6 +152,13 @@ size_t MostRuns(const std::vector<ClueLine>& lines) {
 }
 
 }  // namespace
+
+void KeepOwnColors(const PuzzleData& d, PuzzleState& p) {
+  for (int k = 1; k <= 9; ++k) {
+    p.HasOwnColor[k] = k <= d.ColorCount();
+    p.OwnColor[k] = p.HasOwnColor[k] ? d.colors[k].rgb : 0;
+  }
+}
 
 void HintsToState(const PuzzleData& d, const ColorMapping& m, PuzzleState& p) {
   FullReset(p);

@@ -36,9 +36,13 @@ struct ColorMapping {
 ColorMapping MapColors(const PuzzleData& d, const Rgb table[32], bool fillFreeSlots = true);
 void ApplyUserColors(const ColorMapping& m, Rgb table[32]);
 
-// Replaces the puzzle's sizes, hints and palette (board cleared) by those of `d`.
+// Replaces the puzzle's sizes, hints and palette (board cleared) by those of `d`; the colours
+// come from the table, as the program's own files keep them.
 void HintsToState(const PuzzleData& d, const ColorMapping& m, PuzzleState& p);
 // Replaces the board and palette by the solution of `d` as a picture (hints derived).
 void PictureToState(const PuzzleData& d, const ColorMapping& m, PuzzleState& p);
+// After HintsToState: the puzzle is shown in exactly the colours `d` brings, whatever the table
+// holds (the palette keeps the mapping's entries for the program's own files).
+void KeepOwnColors(const PuzzleData& d, PuzzleState& p);
 
 }  // namespace gw

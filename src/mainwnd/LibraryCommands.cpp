@@ -169,7 +169,7 @@ void LibraryOpenRow(App& app, int row) {
   }
   bool opened = false;
   RunCommand(app, CommandRole::Load, [&] {
-    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, ColourQuestion::WhenChanging, kLibraryTitle);
+    opened = OpenPuzzleForPlay(app, e.facts.stamp.path, kLibraryTitle);
     if (opened) ResumeStoredGame(app, e);
     if (opened) NoteGameKept(app);
   });

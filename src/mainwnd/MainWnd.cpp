@@ -15,6 +15,7 @@
 #include "mainwnd/NumberInput.h"
 #include "mainwnd/PlayInput.h"
 #include "mainwnd/PlayKeys.h"
+#include "mainwnd/StatusLine.h"
 #include "platform/FileSystem.h"
 #include "settings/Settings.h"
 
@@ -30,6 +31,7 @@ void MainWndLoad(App& app) {
     ApplyModeMenus(app);
     LoadSettings(app);
     ShowOptionTicks(app);
+    ShowStatusBar(app);
   }
   if (app.wnd.startFolder.empty()) app.wnd.startFolder = CurrentDirectory();
   TwipsSize screen = app.ui.ScreenSize();
@@ -86,6 +88,7 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
   // A drag past the edge of the zoomed board scrolls it and goes on at that edge.
   if (drag && app.puzzle.Mode != kModeNumber) ScrollForDrag(app, x, y);
   ToBoard(app, x, y);
+  NotePointerCell(app, x, y);
   if (drag) ContinueStroke(app);
   switch (app.puzzle.Mode) {
     case kModePlay: PlayMouseMove(app, button, shift, x, y); break;
@@ -96,6 +99,10 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
   if (drag) NoteStroke(app);
   if (drag) FollowLiveHints(app);
   if (drag) FollowPlayChecks(app);
+}
+
+void MainWndMouseUp(App& app) {
+  if (app.puzzle.Mode == kModePlay) EndStrokeCount(app);
 }
 
 void MainWndKeyDown(App& app, int keyCode, int shift) {

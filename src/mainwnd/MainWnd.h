@@ -19,6 +19,8 @@ void MainWndLoad(App& app);
 void MainWndPaint(App& app);
 void MainWndMouseDown(App& app, int button, int shift, double x, double y);
 void MainWndMouseMove(App& app, int button, int shift, double x, double y);
+// Every button let go: what only lasts while one is held goes.
+void MainWndMouseUp(App& app);
 void MainWndKeyDown(App& app, int keyCode, int shift = 0);
 void MainWndKeyPress(App& app, int charCode);
 // The window was closed by any means: the program ends, nothing is offered or written.

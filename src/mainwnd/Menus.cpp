@@ -116,6 +116,9 @@ void Run(App& app, Command command) {
     case C::GuessDrop: DropGuess(app); break;
     case C::CopyPuzzle: CopyPuzzle(app); break;
     case C::PastePuzzle: PastePuzzle(app); break;
+    case C::FilledHints:
+    case C::LineTint:
+    case C::StatusBar: ToggleOption(app, command); break;
     case C::About: AboutCommand(app); break;
     case C::Help: HelpClick(app); break;
     case C::ZoomIn: ZoomBoardAtCentre(app, 1); break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "mainwnd/BoardUnits.h"
@@ -75,7 +76,7 @@ bool RecolourHint(App& app, const SlotRef& s) {
   hint[kHintColor] = p.CurColor;
   double x = 0, y = 0;
   TextPosition(app.layout, s, x, y);
-  RedrawHintNumber(app, x, y, hint[kHintNumber], hint[kHintNumber], p.Palette[p.CurColor]);
+  RedrawHintNumber(app, x, y, hint[kHintNumber], hint[kHintNumber], SlotColor(app, p.CurColor));
   ToggleInputCursor(app);
   return changed;
 }
@@ -174,13 +175,13 @@ void CommitHintEntry(App& app) {
   hint[kHintNumber] = value;
   double x = 0, y = 0;
   TextPosition(l, s, x, y);
-  RedrawHintNumber(app, x, y, old, value, p.Palette[hint[kHintColor]]);
+  RedrawHintNumber(app, x, y, old, value, SlotColor(app, hint[kHintColor]));
 }
 
-void RedrawHintNumber(App& app, double x, double y, int oldNumber, int newNumber, int colorIndex) {
+void RedrawHintNumber(App& app, double x, double y, int oldNumber, int newNumber, Rgb color) {
   Surface& s = BoardSurface(app);
   s.PrintText(x, y, HintText(oldNumber), app.colors.ColorTable[15]);
-  s.PrintText(x, y, HintText(newNumber), app.colors.ColorTable[colorIndex]);
+  s.PrintText(x, y, HintText(newNumber), color);
 }
 
 }  // namespace gw

@@ -14,8 +14,8 @@ void MoveInputCursor(App& app, int code);
 void NumberKeyPress(App& app, int code);
 // Stores DigitBuffer into the slot under the cursor and reprints the slot.
 void CommitHintEntry(App& app);
-// Prints HintText(oldNumber) in white over the old digits, then HintText(newNumber) in
-// ColorTable(colorIndex).
-void RedrawHintNumber(App& app, double x, double y, int oldNumber, int newNumber, int colorIndex);
+// Prints HintText(oldNumber) in white over the old digits, then HintText(newNumber) in `color`,
+// the colour of the hint's palette slot.
+void RedrawHintNumber(App& app, double x, double y, int oldNumber, int newNumber, Rgb color);
 
 }  // namespace gw

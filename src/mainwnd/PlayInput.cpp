@@ -1,6 +1,11 @@
 #include "mainwnd/PlayInput.h"
 
+#include <cstdlib>
+
 #include "display/Draw.h"
+#include "display/Highlight.h"
+#include "display/Viewport.h"
+#include "settings/Options.h"
 #include "mainwnd/BoardUnits.h"
 #include "display/HintCheck.h"
 #include "mainwnd/MainWnd.h"
@@ -73,6 +78,28 @@ void MoveHoverHighlight(App& app, int oldCol, int oldRow, int col, int row) {
   if (now && (!was || col != oldCol)) ToggleColStrip(app, col);
 }
 
+void FollowWithLineTint(App& app, const BoardSpot& s) {
+  bool on = TintsLines(app) && OnBoard(app.puzzle, s.col, s.row);
+  ShowPointerLine(app, on ? s.col : 0, on ? s.row : 0);
+}
+
+// The cells from the stroke's first cell to the pointer when both stand in one line; 0 when the
+// stroke has left that line or covers only the cell it began on.
+int StrokeCellsTo(const BoardLayout& l, int col, int row) {
+  int cells = row == l.StrokeRow ? std::abs(col - l.StrokeCol) + 1 : col == l.StrokeCol ? std::abs(row - l.StrokeRow) + 1 : 0;
+  return cells >= 2 ? cells : 0;
+}
+
+void ShowStrokeCount(App& app, int cells, double x, double y) {
+  BoardLayout& l = app.layout;
+  BoardToWindow(app, x, y);
+  if (cells == l.StrokeCells && (cells == 0 || (x == l.StrokeX && y == l.StrokeY))) return;
+  l.StrokeCells = cells;
+  l.StrokeX = x;
+  l.StrokeY = y;
+  app.ui.HighlightChanged();
+}
+
 void CheckCellLines(App& app, int col, int row) {
   if (app.puzzle.AutoCheck != 1) return;
   CheckRowHints(app, row);
@@ -92,6 +119,8 @@ void PlayMouseDown(App& app, int button, int /*shift*/, double x, double y) {
     return;
   }
   PressOnCell(app, button, s.col, s.row);
+  app.layout.StrokeCol = s.col;
+  app.layout.StrokeRow = s.row;
   // A middle-button press changes no cell but still has its lines checked.
   CheckCellLines(app, s.col, s.row);
 }
@@ -104,15 +133,26 @@ void PlayMouseMove(App& app, int button, int /*shift*/, double x, double y) {
     MoveHoverHighlight(app, l.HoverCol, l.HoverRow, s.col, s.row);
     l.HoverCol = s.col;
     l.HoverRow = s.row;
+    FollowWithLineTint(app, s);
   }
+  bool painting = button == kLeftButton || button == kRightButton;
+  if (!painting) EndStrokeCount(app);
   if (!OnBoard(p, s.col, s.row)) return;
   // Only a drag with exactly one of the two buttons paints; both together, or the middle one,
   // only move the highlight.
-  if (button != kLeftButton && button != kRightButton) return;
+  if (!painting) return;
+  if (l.StrokeCol > 0) ShowStrokeCount(app, StrokeCellsTo(l, s.col, s.row), x, y);
   // The press that began a stroke on the board has marked the game as changed already; a stroke
   // begun in the margin has not, and its cells must not slip past the save prompt.
   if (SetCell(app, s.col, s.row, l.DragValue) != 0) p.Dirty = 1;
   CheckCellLines(app, s.col, s.row);
+}
+
+void EndStrokeCount(App& app) {
+  BoardLayout& l = app.layout;
+  bool shown = l.StrokeCells > 0;
+  l.StrokeCol = l.StrokeRow = l.StrokeCells = 0;
+  if (shown) app.ui.HighlightChanged();
 }
 
 void ToggleHoverHighlight(App& app, int col, int row) {

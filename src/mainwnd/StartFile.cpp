@@ -50,7 +50,7 @@ bool OpenStartFile(App& app, const std::string& path) {
       Tell(app, "この途中データの問題ファイル（.gwm か .gwc）が同じフォルダにありません。", path);
       return false;
     }
-    return OpenPuzzleForPlay(app, puzzle, ColourQuestion::WhenChanging);
+    return OpenPuzzleForPlay(app, puzzle);
   }
   if (IsImagePath(path)) return OpenImage(app, path);
   const PuzzleFileKind* kind = PuzzleKindOf(path);
@@ -63,8 +63,8 @@ bool OpenStartFile(App& app, const std::string& path) {
     return false;
   }
   if (kind->picture) return OpenPicture(app, path);
-  // The player chose this file: the colour question comes only when the colour table would change.
-  return OpenPuzzleForPlay(app, path, ColourQuestion::WhenChanging);
+  // A foreign puzzle plays in its own colours, as every way into play opens it.
+  return OpenPuzzleForPlay(app, path);
 }
 
 }  // namespace gw

@@ -53,17 +53,9 @@ void Warn(App& app, const std::string& text, const char* title) {
 }
 
 // Shows where the colours go and lets the user stop; true to go on. The user-made colours filled
-// are kept in the settings file, so that the puzzle looks the same the next time.
-// Whether the puzzle shows in exactly its own colours with the table as it is.
-bool ChangesNoColour(const PuzzleData& d, const ColorMapping& m) {
-  for (int k = 1; k <= d.ColorCount(); ++k)
-    if (!m.exact[k] || m.userSet[m.entry[k]]) return false;
-  return true;
-}
-
-bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m,
-                           ColourQuestion ask = ColourQuestion::Always, const char* title = kImportTitle) {
-  if (ask == ColourQuestion::WhenChanging && ChangesNoColour(d, m)) return true;
+// are kept in the settings file, so that hints typed or a picture drawn from them look the same in
+// the program's own files the next time.
+bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m, const char* title = kImportTitle) {
   if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, title) != MsgResult::Ok)
     return false;
   ApplyUserColors(m, app.colors.ColorTable);
@@ -94,18 +86,21 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   NoteGameKept(app);
 }
 
-// A puzzle opens for play (any size the board holds), or as hints in number input mode (the size
-// its files hold); true when it opened.
+// A puzzle opens for play (any size the board holds) in its own colours, the colour table left
+// as it is; or as hints in number input mode (the size its files hold), whose colours go into the
+// table as the program's own files need. True when it opened.
 bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, int mode,
-                        ColourQuestion ask = ColourQuestion::Always, const char* title = kImportTitle) {
+                        const char* title = kImportTitle) {
   std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
     Warn(app, std::string("プレイできる制限を越えています。") + CR + why, title);
     return false;
   }
-  ColorMapping m = MapColors(d, app.colors.ColorTable);
-  if (!ConfirmAndApplyColors(app, d, m, ask, title)) return false;
+  bool play = mode == kModePlay;
+  ColorMapping m = MapColors(d, app.colors.ColorTable, !play);
+  if (!play && !ConfirmAndApplyColors(app, d, m, title)) return false;
   HintsToState(d, m, app.puzzle);
+  if (play) KeepOwnColors(d, app.puzzle);
   ShowOpened(app, mode, path);
   return true;
 }
@@ -235,12 +230,12 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
   return text;
 }
 
-bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask, const char* title) {
+bool OpenPuzzleForPlay(App& app, const std::string& path, const char* title) {
   // A save the player asked for that did not write keeps the game: nothing is opened over it.
   if (!OfferProgressSave(app)) return false;
   if (IsOwnHintPath(path)) return OpenPathInMode(app, kModePlay, path);
   std::optional<PuzzleData> d = ReadForeignOrTell(app, path, title);
-  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, ask, title)) return false;
+  if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, title)) return false;
   // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.
   // A puzzle whose records are in the library's store takes its game up from there.
   if (!ResumeGameFromLibrary(app) && IsLargeBoard(app.puzzle) && !RecordsInLibrary(app)) OfferStoredGame(app);
@@ -249,7 +244,7 @@ bool OpenPuzzleForPlay(App& app, const std::string& path, ColourQuestion ask, co
 }
 
 bool OpenUnfiledPuzzle(App& app, const PuzzleData& d) {
-  if (!OpenImportedPuzzle(app, d, "", kModePlay, ColourQuestion::WhenChanging)) return false;
+  if (!OpenImportedPuzzle(app, d, "", kModePlay)) return false;
   app.ui.SetCaption(app.puzzle.AppCaption + "「" + (d.title.empty() ? std::string("無題") : d.title) + "」");
   return true;
 }
@@ -298,6 +293,7 @@ void NewPuzzleCommand(App& app) {
   PuzzleData& d = dlg.result;
   ColorMapping m = MapColors(d, app.colors.ColorTable, false);
   HintsToState(d, m, app.puzzle);
+  KeepOwnColors(d, app.puzzle);
   ShowOpened(app, kModePlay, "");
   app.ui.SetCaption(app.puzzle.AppCaption + "「" + d.title + "」");
 }

@@ -109,6 +109,8 @@ class Platform {
   virtual void HighlightChanged() {}
   // Shows or takes away the tick beside a menu item that turns an option on and off.
   virtual void CheckMenuItem(MenuId, int /*index*/, bool /*checked*/) {}
+  // Shows or hides the status bar below the board (mainwnd/StatusLine.h holds its text).
+  virtual void ShowStatusBar(bool /*shown*/) {}
   // A long piece of work: BeginLongWork before it, LongWorkCancelled now and then while it runs
   // (the window may show a box with キャンセル and take its events; true once it was pressed),
   // EndLongWork after it.

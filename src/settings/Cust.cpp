@@ -26,6 +26,7 @@ void TakeCopies(App& app, Cust& dlg) {
   dlg.savedAutoCheck = app.puzzle.AutoCheck;
   for (int i = 0; i < 16; ++i) dlg.savedColors[i] = app.colors.ColorTable[kFirstUserColor + i];
   for (int k = 1; k <= 9; ++k) dlg.savedPalette[k] = app.puzzle.Palette[k];
+  for (int k = 1; k <= 9; ++k) dlg.savedOwnColor[k] = app.puzzle.HasOwnColor[k];
 }
 
 void RestoreCopies(App& app, const Cust& dlg) {
@@ -33,6 +34,7 @@ void RestoreCopies(App& app, const Cust& dlg) {
   app.puzzle.AutoCheck = dlg.savedAutoCheck;
   for (int i = 0; i < 16; ++i) app.colors.ColorTable[kFirstUserColor + i] = dlg.savedColors[i];
   for (int k = 1; k <= 9; ++k) app.puzzle.Palette[k] = dlg.savedPalette[k];
+  for (int k = 1; k <= 9; ++k) app.puzzle.HasOwnColor[k] = dlg.savedOwnColor[k];
 }
 
 // Colour 1 is every monochrome puzzle's colour and the one new hints get: it must stay visible.
@@ -110,6 +112,8 @@ void CustPicMouseDown(App& app, Cust& dlg, double y) {
 void CustSwatchClick(App& app, Cust& dlg, int i) {
   if (!ValidSwatch(i)) return;
   app.puzzle.Palette[dlg.slot] = i;
+  // The user's choice replaces the colour the puzzle brought.
+  if (dlg.slot >= 0 && dlg.slot <= 9) app.puzzle.HasOwnColor[dlg.slot] = false;
   DrawCustSlot(app, dlg.slot);
   DrawCustFrame(app, dlg.slot);
 }

@@ -24,6 +24,7 @@ struct Cust : Dialog {
   int savedAutoCheck = 0;
   Rgb savedColors[16] = {};
   int savedPalette[10] = {};
+  bool savedOwnColor[10] = {};
 };
 
 inline constexpr const char* kCustCaption = "カスタマイズ";

@@ -101,7 +101,10 @@ int MonoCell(const std::string& c) { return c == "1" ? 1 : 0; }
 ParsedPuzzle ParsePictureFile(TextReader& reader, const PuzzleState& base, bool withPalette) {
   auto next = std::make_unique<PuzzleState>(base);
   if (!ReadPictureSizes(reader, *next)) return {};
-  if (withPalette) ReadPaletteLine(reader, next->Palette);
+  if (withPalette) {
+    ReadPaletteLine(reader, next->Palette);
+    DropOwnColors(*next);
+  }
   ReadPictureRows(reader, *next, withPalette ? ColourCell : MonoCell);
   return {std::move(next)};
 }
@@ -129,6 +132,7 @@ ParsedPuzzle ParseHintPuzzle(TextReader& reader, const PuzzleState& base) {
   std::unique_ptr<PuzzleState> next = ReadCheckedHead(reader, base, false);
   if (!next) return {};
   ReadPaletteLine(reader, next->Palette);
+  DropOwnColors(*next);
   for (int y = 1; y <= next->YSize; ++y) {
     int line = reader.Line();
     std::string text = reader.ReadLine();

@@ -98,6 +98,18 @@ void FullReset(PuzzleState& p) {
 void SetDefaultPalette(PuzzleState& p) {
   p.Palette[1] = 9;
   for (int k = 2; k <= 9; ++k) p.Palette[k] = kFreeColor;
+  DropOwnColors(p);
+}
+
+void DropOwnColors(PuzzleState& p) {
+  for (bool& own : p.HasOwnColor) own = false;
+}
+
+Rgb PaletteColor(const PuzzleState& p, const Rgb table[32], int k) {
+  if (k < 0 || k > 9) return 0;
+  if (p.HasOwnColor[k]) return p.OwnColor[k];
+  int entry = p.Palette[k];
+  return entry >= 0 && entry < 32 ? table[entry] : 0;
 }
 
 void DeriveHints(PuzzleState& p) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/Rgb.h"
+
 namespace gw {
 
 // A board in memory has up to 99 x 99 cells and as many hint slots a line as the line has cells.
@@ -37,6 +39,12 @@ struct PuzzleState {
   int ColHints[kCap][kCap][3] = {};
   // Palette[k], k = 1..9: the ColorTable index of puzzle colour k.
   int Palette[10] = {};
+  // The exact colours a puzzle brought with it (a foreign file, the collection, the library):
+  // where HasOwnColor[k] is set, colour k is drawn, printed and exported in OwnColor[k] instead of
+  // ColorTable(Palette[k]), so that opening it never rewrites the user's colour table. Palette[k]
+  // still holds the nearest table entry, which is what the program's own files keep.
+  Rgb OwnColor[10] = {};
+  bool HasOwnColor[10] = {};
   int CurColor = 0;
   std::string Title;
   std::string Answer;
@@ -62,6 +70,11 @@ bool AnyCellDecided(const PuzzleState& p);
 void FullReset(PuzzleState& p);
 // Palette entry 1 = 9 (blue), entries 2..9 free.
 void SetDefaultPalette(PuzzleState& p);
+// Back to the colour table for every colour: a palette read from a file or chosen by the user.
+void DropOwnColors(PuzzleState& p);
+// The colour puzzle colour k is shown in: its own colour, else table[Palette[k]]; black for k or
+// an entry out of range, so that bad data cannot reach past the table.
+Rgb PaletteColor(const PuzzleState& p, const Rgb table[32], int k);
 // Replaces the hint counts and the number and colour planes by the runs of the picture in Grid.
 void DeriveHints(PuzzleState& p);
 // Moves each line's hints so that its last run sits in the slot next to the board, after the hint

@@ -34,6 +34,8 @@ const Placed kPlaces[] = {
     {Command::CopyPuzzle, MenuId::Edit, 3},   {Command::PastePuzzle, MenuId::Edit, 4},
     {Command::GuessStart, MenuId::Tools, 11}, {Command::GuessKeep, MenuId::Tools, 12},
     {Command::GuessDrop, MenuId::Tools, 13},  {Command::ErrorHints, MenuId::Tools, 15},
+    {Command::FilledHints, MenuId::View, 4},  {Command::LineTint, MenuId::View, 5},
+    {Command::StatusBar, MenuId::View, 6},
 };
 
 TEST(Commands, EachItemStandsWhereItAlwaysStood) {

@@ -21,6 +21,8 @@ struct Zoomed : test::TestApp {
     test::MakeBoard(app, 45, 45, 8, 8);
     ui.SetWindowGeometry({0, 0, 12000 + 240, 9000 + 960});
     PaintBoard(app);
+    // Its hints would be too small fitted: it opens zoomed, and Ctrl+0 fits it.
+    ZoomToFit(app);
     TakeOutput();
   }
   const BoardView& view() const { return app.layout.view; }

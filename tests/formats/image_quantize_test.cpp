@@ -5,6 +5,7 @@
 // and large areas are chosen before small specks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -216,6 +217,59 @@ TEST(ImageQuantize, BoardSizeKeepsTheAspect) {
     EXPECT_EQ(w, c.bw) << c.w << "x" << c.h;
     EXPECT_EQ(h, c.bh) << c.w << "x" << c.h;
   }
+}
+
+}  // namespace
+}  // namespace gw
+
+namespace gw {
+namespace {
+
+// Random blotchy images of near colours, every size and count of colours: whatever the image,
+// every two colours of the puzzle, the background among them, end at least 15 apart, and the
+// cells keep to the colours the puzzle lists.
+TEST(ImageQuantize, EveryTwoColoursEndAtLeastFifteenApart) {
+  unsigned seed = 12345;
+  auto next = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  for (int round = 0; round < 60; ++round) {
+    // A few base colours, each also in shades a few steps away: the clusters lie close.
+    std::vector<Rgb> shades;
+    int bases = 1 + int(next(4));
+    for (int b = 0; b < bases; ++b) {
+      int r = int(next(256)), g = int(next(256)), bl = int(next(256));
+      for (int s = 0; s < 3; ++s)
+        shades.push_back(MakeRgb(std::clamp(r + 9 * s, 0, 255), std::clamp(g + 7 * s, 0, 255), std::clamp(bl - 8 * s, 0, 255)));
+    }
+    ImagePixels im = Canvas(40, 32, round % 3 == 0 ? MakeRgb(250, 250, 245) : kWhite);
+    for (int blot = 0; blot < 14; ++blot) {
+      int x = int(next(36)), y = int(next(28));
+      Rect(im, x, y, std::min(40, x + 2 + int(next(8))), std::min(32, y + 2 + int(next(6))),
+           shades[next(unsigned(shades.size()))]);
+    }
+    int colours = 1 + round % 9;
+    PuzzleData p = QuantizeImage(im, {8 + round % 13, colours});
+    for (int a = 0; a <= p.ColorCount(); ++a)
+      for (int b = a + 1; b <= p.ColorCount(); ++b)
+        EXPECT_GE(Distance(p.colors[a].rgb, p.colors[b].rgb), 15.0) << "round " << round << " colours " << a << ", " << b;
+    for (const auto& row : p.solution)
+      for (int c : row) ASSERT_LE(c, p.ColorCount()) << round;
+  }
+}
+
+// Colours far enough apart stay exactly where the clustering put them.
+TEST(ImageQuantize, ColoursAlreadyApartAreNotMoved) {
+  ImagePixels im = Canvas(20, 20, kWhite);
+  Rect(im, 2, 2, 10, 10, kRed);
+  Rect(im, 10, 10, 18, 18, MakeRgb(200, 40, 40));  // 8.4 from the red: moved away
+  Rect(im, 2, 12, 8, 18, kBlue);
+  PuzzleData p = QuantizeImage(im, {10, 3});
+  ASSERT_EQ(p.ColorCount(), 3);
+  EXPECT_EQ(p.colors[ColorNear(p, kBlue)].rgb, kBlue);
+  for (int a = 0; a <= 3; ++a)
+    for (int b = a + 1; b <= 3; ++b) EXPECT_GE(Distance(p.colors[a].rgb, p.colors[b].rgb), 15.0);
 }
 
 }  // namespace

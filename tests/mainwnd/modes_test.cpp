@@ -106,7 +106,9 @@ TEST(Menus, CaptionsAndSeparatorsAsTheMenuBarShowsThem) {
   EXPECT_EQ(bar[5].items[0].caption, "バージョン情報");
   std::vector<std::string> view;
   for (const MenuItem& item : bar[6].items) view.push_back(item.caption);
-  EXPECT_EQ(view, (std::vector<std::string>{"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)"}));
+  EXPECT_EQ(view, (std::vector<std::string>{"拡大(&I)", "縮小(&O)", "ウィンドウに合わせる(&F)", "-",
+                                            "ヒントをすべて色のマスで表示(&H)", "ポインターの行と列に色を付ける(&L)",
+                                            "ステータスバー(&S)"}));
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "formats/ForeignFiles.h"
+#include "display/Colors.h"
 #include "formats/PuzzleBridge.h"
 #include "support/TestApp.h"
 
@@ -42,7 +44,6 @@ TEST(OpenPuzzleForPlay, BoardsUpTo99OpenForPlay) {
     t.app.puzzle.Mode = kModeImage;
     std::string path = t.dir.File("big" + std::to_string(side) + ".non");
     WriteForeignFile(path, Picture(side, side - 1, 1));
-    t.Answer("ok");  // the colours' mapping
     ASSERT_TRUE(OpenPuzzleForPlay(t.app, path)) << side << t.TakeOutput();
     EXPECT_EQ(t.app.puzzle.Mode, kModePlay);
     EXPECT_EQ(t.app.puzzle.XSize, side);
@@ -70,7 +71,7 @@ TEST(OpenPuzzleForPlay, WhatTheBoardCannotHoldIsRefusedAndNothingChanges) {
     auto before = std::make_unique<PuzzleState>(t.app.puzzle);
     std::string path = t.dir.File(c.file);
     WriteForeignFile(path, c.data);
-    t.Answer("ok");
+    t.Answer("ok");  // the refusal
     EXPECT_FALSE(OpenPuzzleForPlay(t.app, path)) << c.name;
     EXPECT_NE(t.TakeOutput().find(c.reason), std::string::npos) << c.name;
     const PuzzleState& p = t.app.puzzle;
@@ -81,28 +82,49 @@ TEST(OpenPuzzleForPlay, WhatTheBoardCannotHoldIsRefusedAndNothingChanges) {
   }
 }
 
-// The import always shows how the colours map; a list of puzzles asks only when a colour would
-// not show as itself or would be added to the user's colours.
-TEST(OpenPuzzleForPlay, TheColourQuestionComesWhenColoursChangeOrAlwaysForTheImport) {
-  struct Case {
-    ColourQuestion ask;
-    Rgb ink;
-    bool asked;
-  } cases[] = {
-      {ColourQuestion::Always, 0x000000, true},
-      {ColourQuestion::WhenChanging, 0x000000, false},
-      {ColourQuestion::WhenChanging, 0x123456, true},
-  };
-  for (const Case& c : cases) {
-    Opening t;
-    PuzzleData d = Picture(5, 5, 1);
-    d.colors[1].rgb = c.ink;
-    std::string path = t.dir.File("one.non");
+// Puzzle after puzzle, each brings colours the table does not hold (more of them together than
+// the sixteen user-made slots): each is shown, exported and printed in exactly its own colours,
+// nothing is asked, and the colour table is what it was before the first.
+TEST(OpenPuzzleForPlay, EachPuzzlePlaysInItsOwnColoursAndTheTableStays) {
+  Opening t;
+  Rgb table[32];
+  std::memcpy(table, t.app.colors.ColorTable, sizeof table);
+  for (int n = 0; n < 6; ++n) {
+    PuzzleData d = Picture(9, 7, 5);
+    for (int k = 1; k <= 5; ++k) d.colors[k].rgb = MakeRgb(30 + 40 * k, 17 * n + 3 * k, 200 - 25 * k + n);
+    std::string path = t.dir.File("colours" + std::to_string(n) + ".xml");
     WriteForeignFile(path, d);
-    if (c.asked) t.Answer("ok");
-    ASSERT_TRUE(OpenPuzzleForPlay(t.app, path, c.ask)) << std::hex << c.ink;
-    bool shown = t.TakeOutput().find("色は次のように置き換えます。") != std::string::npos;
-    EXPECT_EQ(shown, c.asked) << std::hex << c.ink;
+    ASSERT_TRUE(OpenPuzzleForPlay(t.app, path)) << n << t.TakeOutput();
+    EXPECT_EQ(t.TakeOutput().find("置き換えます"), std::string::npos) << n;
+    PuzzleData shown = DataFromHints(t.app.puzzle, t.app.colors.ColorTable);
+    ASSERT_EQ(shown.ColorCount(), 5) << n;
+    for (int k = 1; k <= 5; ++k) {
+      EXPECT_EQ(SlotColor(t.app, k), d.colors[k].rgb) << n << " colour " << k;
+      EXPECT_EQ(shown.colors[k].rgb, d.colors[k].rgb) << n << " colour " << k;
+      EXPECT_NE(t.app.puzzle.Palette[k], kFreeColor) << n << " colour " << k;
+    }
+    for (int k = 6; k <= 9; ++k) EXPECT_EQ(t.app.puzzle.Palette[k], kFreeColor) << n;
+    EXPECT_EQ(std::memcmp(table, t.app.colors.ColorTable, sizeof table), 0) << n;
+  }
+}
+
+// The program's own puzzle files keep to the colour table: opening one after a puzzle of its own
+// colours shows the table's colours again.
+TEST(OpenPuzzleForPlay, TheProgramsOwnFilesShowTheTablesColoursAgain) {
+  Opening t;
+  PuzzleData d = Picture(9, 7, 2);
+  d.colors[1].rgb = MakeRgb(10, 200, 100);
+  d.colors[2].rgb = MakeRgb(250, 230, 140);
+  std::string foreign = t.dir.File("own.non");
+  WriteForeignFile(foreign, d);
+  ASSERT_TRUE(OpenPuzzleForPlay(t.app, foreign)) << t.TakeOutput();
+  ASSERT_EQ(SlotColor(t.app, 2), MakeRgb(250, 230, 140));
+  std::string own = t.dir.File("apple.gwm");
+  std::filesystem::copy_file(std::string(GW_SOURCE_DIR) + "/samples/apple.gwm", own);
+  ASSERT_TRUE(OpenPuzzleForPlay(t.app, own)) << t.TakeOutput();
+  for (int k = 1; k <= 9; ++k) {
+    EXPECT_FALSE(t.app.puzzle.HasOwnColor[k]) << k;
+    EXPECT_EQ(SlotColor(t.app, k), t.app.colors.ColorTable[t.app.puzzle.Palette[k]]) << k;
   }
 }
 

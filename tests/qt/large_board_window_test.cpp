@@ -41,6 +41,9 @@ struct LargeWindow : ::testing::Test {
     for (int y = 1; y <= 45; ++y)
       for (int x = 1; x <= 45; ++x) app.puzzle.Grid[x][y] = rng() % 3 == 0 ? 1 + (x + y) % 2 : (rng() % 5 == 0 ? -1 : 0);
     Repaint();
+    // Fitted its hints would be too small: it opens zoomed, and these tests start from Ctrl+0.
+    ZoomToFit(app);
+    Repaint();
   }
   void Repaint() {
     MainWndPaint(app);

@@ -147,7 +147,7 @@ TEST_F(UniqueCheckWindow, APuzzleForTheSearchThatLearnsIsDecidedBehindTheProgres
 TEST_F(UniqueCheckWindow, ABoardBothSearchesWorkOnSideBySideIsDecidedBehindTheProgressBox) {
   test::ShowMainWindow(ui, w, app, {900, 700});
   const std::string path = std::string(GW_SOURCE_DIR) + "/bench/puzzles/rand30-beside-125.non";
-  ASSERT_TRUE(OpenPuzzleForPlay(app, path, ColourQuestion::WhenChanging));
+  ASSERT_TRUE(OpenPuzzleForPlay(app, path));
   ASSERT_EQ(app.puzzle.XSize, 30);
   ExpectVerdictBehindTheProgressBox("解が複数あります。", "unique-check-beside.png");
 }

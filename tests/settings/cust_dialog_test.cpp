@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "display/Colors.h"
 #include "settings/Cust.h"
 #include "settings/Settings.h"
 #include "support/TestApp.h"
@@ -205,6 +206,26 @@ TEST_F(CustDialog, CancelRestoresEveryKindOfValue) {
   EXPECT_EQ(p.AutoCheck, 1);
   EXPECT_EQ(p.MarkStyle, 0);
   EXPECT_FALSE(test::ReadFileBytes(dir.File(kSettingsFile)).size());
+}
+
+// A puzzle shown in its own colours: the dialog shows them, a colour the user assigns replaces
+// the puzzle's own for that slot only, and Cancel brings the puzzle's own back.
+TEST_F(CustDialog, APuzzlesOwnColourGivesWayToTheOneAssignedUntilCancel) {
+  p.Palette[2] = 8;
+  p.HasOwnColor[1] = p.HasOwnColor[2] = true;
+  p.OwnColor[1] = MakeRgb(10, 20, 30);
+  p.OwnColor[2] = MakeRgb(200, 180, 20);
+  Cust fresh;
+  CustLoad(t.app, fresh);
+  fresh.open = true;
+  EXPECT_EQ(SlotColor(t.app, 2), MakeRgb(200, 180, 20));
+  CustPicMouseDown(t.app, fresh, 700);  // slot 2
+  CustSwatchClick(t.app, fresh, 12);
+  EXPECT_EQ(SlotColor(t.app, 2), table[12]);
+  EXPECT_EQ(SlotColor(t.app, 1), MakeRgb(10, 20, 30));
+  CustCancel(t.app, fresh);
+  EXPECT_EQ(p.Palette[2], 8);
+  EXPECT_EQ(SlotColor(t.app, 2), MakeRgb(200, 180, 20));
 }
 
 TEST_F(CustDialog, ClosingByTheFrameKeepsTheChangesUnsaved) {

@@ -163,3 +163,41 @@ TEST(SaveSettings, AFileThatCannotBeWrittenIsToldAndTheOldOneStays) {
 
 }  // namespace
 }  // namespace gw
+
+namespace gw {
+namespace {
+
+// The 表示 options after the numbers: nothing for the defaults, "Name=1" for one turned on, and
+// the line tint's choice once made, either way.
+TEST(SaveSettings, TheDisplayOptionsFollowTheNumbersOnlyWhenChosen) {
+  struct Case {
+    bool filled, status;
+    int tint;
+    const char* tail;
+  } cases[] = {
+      {false, false, Options::kAuto, " 16777215 \r\n"},
+      {true, false, Options::kAuto, " 16777215 \r\nFilledHints=1\r\n"},
+      {false, true, Options::kOff, " 16777215 \r\nStatusBar=1\r\nLineTint=0\r\n"},
+      {true, true, Options::kOn, " 16777215 \r\nFilledHints=1\r\nStatusBar=1\r\nLineTint=1\r\n"},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    Loaded s;
+    s.app.options.filledHints = c.filled;
+    s.app.options.statusBar = c.status;
+    s.app.options.lineTint = c.tint;
+    ASSERT_TRUE(SaveSettings(s.app));
+    std::string bytes = test::ReadFileBytes(dir.File("gridwick.ini"));
+    std::string tail = c.tail;
+    ASSERT_GE(bytes.size(), tail.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail) << c.tint;
+    EXPECT_EQ(bytes.substr(0, std::string(kDefaultFile).size()), kDefaultFile);
+    Loaded again;
+    EXPECT_EQ(again.app.options.filledHints, c.filled);
+    EXPECT_EQ(again.app.options.statusBar, c.status);
+    EXPECT_EQ(again.app.options.lineTint, c.tint);
+  }
+}
+
+}  // namespace
+}  // namespace gw

@@ -45,7 +45,7 @@ bool QtMirror::Snapshot(const std::string& path) {
     const QImage& pic = images_[i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1]->image();
     p.drawImage(QPointF(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel), pic);
   }
-  PaintHighlightTint(p, *images_[SurfaceId::Main], ui_.app().layout.Highlight);
+  PaintBoardOverlay(p, *images_[SurfaceId::Main], ui_.app().layout);
   p.end();
   return shot.save(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), "PNG");
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QGridLayout>
@@ -14,6 +16,7 @@
 #include "display/Viewport.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
+#include "mainwnd/StatusLine.h"
 #include "frontends/qt/HighlightTint.h"
 #include "frontends/qt/QtPlatform.h"
 
@@ -88,7 +91,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     if (r.width() > 0 && r.height() > 0)
       p.drawImage(r.topLeft(), ui_.Image(i == 0 ? SurfaceId::Pic0 : SurfaceId::Pic1).image());
   }
-  PaintHighlightTint(p, ui_.Image(SurfaceId::Main), app_.layout.Highlight);
+  PaintBoardOverlay(p, ui_.Image(SurfaceId::Main), app_.layout);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent*) {
@@ -155,7 +158,9 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->buttons() == Qt::NoButton) dragTimer_.stop();
+  if (event->buttons() != Qt::NoButton) return;
+  dragTimer_.stop();
+  MainWndMouseUp(app_);
 }
 
 void BoardWidget::DragTick() {
@@ -199,7 +204,10 @@ MainWindow::MainWindow(QtPlatform& ui, App& app)
   hbar_->hide();
   vbar_->hide();
   setCentralWidget(central);
-  board_->changed = [this] { SyncScrollBars(); };
+  board_->changed = [this] {
+    SyncScrollBars();
+    UpdateStatus();
+  };
   auto scrolled = [this] {
     if (syncing_) return;
     ScrollBoardTo(app_, hbar_->value() / 100.0, vbar_->value() / 100.0);
@@ -263,6 +271,26 @@ void MainWindow::CheckItem(MenuId menu, int index, bool checked) {
 }
 
 void MainWindow::RepaintBoardNow() { board_->repaint(); }
+
+void MainWindow::ShowStatus(bool shown) {
+  if (shown && !status_) {
+    status_ = new QLabel;
+    statusBar()->addWidget(status_, 1);
+    statusTimer_.setInterval(500);
+    connect(&statusTimer_, &QTimer::timeout, this, [this] { UpdateStatus(); });
+  }
+  if (!status_) return;
+  statusBar()->setVisible(shown);
+  if (shown) statusTimer_.start();
+  else statusTimer_.stop();
+  UpdateStatus();
+}
+
+void MainWindow::UpdateStatus() {
+  if (!status_ || !statusBar()->isVisible()) return;
+  QString text = QString::fromStdString(StatusText(app_));
+  if (status_->text() != text) status_->setText(text);
+}
 
 // In hundredths of a cell: a step is a cell, a page what the board's share of the window shows.
 void MainWindow::SyncScrollBars() {

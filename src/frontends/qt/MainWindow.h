@@ -8,6 +8,7 @@
 #include "App.h"
 
 class QAction;
+class QLabel;
 class QScrollBar;
 
 namespace gw {
@@ -59,6 +60,9 @@ class MainWindow : public QMainWindow {
   // The scroll bars show the board's scroll while it is zoomed past the window, and hide
   // otherwise.
   void SyncScrollBars();
+  // The status bar below the board, its text taken from the core twice a second and after
+  // every event of the board while it shows.
+  void ShowStatus(bool shown);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +78,9 @@ class MainWindow : public QMainWindow {
   QScrollBar* hbar_;
   QScrollBar* vbar_;
   bool syncing_ = false;
+  QLabel* status_ = nullptr;
+  QTimer statusTimer_;
+  void UpdateStatus();
   QMap<QPair<int, int>, QAction*> items_;
 };
 

@@ -121,6 +121,10 @@ void QtPlatform::CheckMenuItem(MenuId menu, int index, bool checked) {
   if (window_) window_->CheckItem(menu, index, checked);
 }
 
+void QtPlatform::ShowStatusBar(bool shown) {
+  if (window_) window_->ShowStatus(shown);
+}
+
 void QtPlatform::SetPointer(Pointer pointer) {
   bool busy = pointer == Pointer::Busy;
   if (busy == busy_) return;

@@ -43,6 +43,7 @@ class QtPlatform : public Platform {
   void SetCaption(const std::string& caption) override;
   void EnableMenuItem(MenuId menu, int index, bool enabled) override;
   void CheckMenuItem(MenuId menu, int index, bool checked) override;
+  void ShowStatusBar(bool shown) override;
   void SetPointer(Pointer pointer) override;
   void CloseMainWindow() override;
   // Images the board view paints, shown at most about 30 times a second during long drawings.

@@ -1,0 +1,27 @@
+#include "mainwnd/StatusLine.h"
+
+#include "mainwnd/BoardUnits.h"
+#include "mainwnd/LibraryCommands.h"
+
+namespace gw {
+
+std::string StatusText(App& app) {
+  const PuzzleState& p = app.puzzle;
+  if (p.XSize < 1) return "問題がありません";
+  std::string text = LibraryPlayingText(app);
+  if (text.empty()) text = p.Title.empty() ? p.CurFileName : "「" + p.Title + "」";
+  text += "　" + std::to_string(p.XSize) + " × " + std::to_string(p.YSize);
+  const BoardLayout& l = app.layout;
+  if (l.UnderPointerCol >= 1 && l.UnderPointerCol <= p.XSize && l.UnderPointerRow >= 1 && l.UnderPointerRow <= p.YSize)
+    text += "　列 " + std::to_string(l.UnderPointerCol) + "・行 " + std::to_string(l.UnderPointerRow);
+  return text;
+}
+
+void ShowStatusBar(App& app) { app.ui.ShowStatusBar(app.options.statusBar); }
+
+void NotePointerCell(App& app, double x, double y) {
+  app.layout.UnderPointerCol = WholeUnit(x) - app.puzzle.XHintCount;
+  app.layout.UnderPointerRow = WholeUnit(y) - app.puzzle.YHintCount;
+}
+
+}  // namespace gw
