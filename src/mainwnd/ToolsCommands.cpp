@@ -134,7 +134,7 @@ bool ImportImageFile(App& app, const std::string& path) {
   if (read == ImageLoad::Truncated) {
     Warn(app, std::string("画像のデータが途中で切れています。") + CR + "ファイルが壊れているか，コピーが終わっていないようです。",
          kImportTitle);
-    return;
+    return false;
   }
   if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
     Warn(app, "画像を読み込めません。", kImportTitle);

@@ -88,6 +88,23 @@ TEST_F(StoreFile, ARecordWithAValueOutOfRangeIsNotUsed) {
   EXPECT_EQ(DurationText(dog.bestSeconds), "1:30");
 }
 
+// A completer kept in the store with a planted entry is neither listed nor counted; the sound
+// ones beside it stay.
+TEST_F(StoreFile, ACompleterWithAnEntryOutOfRangeIsNotUsed) {
+  const char* const kPlanted[] = {"path = ''", "entry = x'00ff'",
+                                  "entry = replace(hex(zeroblob(2000)), '0', 'x')"};
+  for (const char* planted : kPlanted) {
+    store().AddCompleter("/c/heart.xml", "12-09-2026 Sound");
+    store().AddCompleter("/c/heart.xml", "12-09-2026 Planted");
+    Tamper(file, std::string("UPDATE completers SET ") + planted + " WHERE entry = '12-09-2026 Planted'");
+    EXPECT_EQ(store().Completers("/c/heart.xml"), std::vector<std::string>{"12-09-2026 Sound"}) << planted;
+    std::map<std::string, PlayRecord> records = store().LoadRecords();
+    EXPECT_EQ(records["/c/heart.xml"].completers, 1) << planted;
+    EXPECT_EQ(records.count(""), 0u) << planted;
+    Tamper(file, "DELETE FROM completers");
+  }
+}
+
 // What another program may do to the tables while the library is in use, and a use that meets it.
 struct Rewrite {
   const char* sql;
@@ -216,6 +233,8 @@ class FailingStore : public LibraryStore {
   std::map<std::string, PlayRecord> LoadRecords() override { return {}; }
   void SavePlay(const std::string&, double, const std::string&, const std::string&) override {}
   void AddSolve(const std::string&, double, const std::string&) override {}
+  std::vector<std::string> Completers(const std::string&) override { return {}; }
+  void AddCompleter(const std::string&, const std::string&) override {}
   std::vector<std::string> Folders() override { return {}; }
   void AddFolder(const std::string&) override {}
 };

@@ -46,7 +46,6 @@ struct PlayedPuzzle : test::TestApp {
     DeriveClues(d);
     puzzle = (folder / "p.non").string();
     WriteForeignFile(puzzle, d);
-    Answer("ok");  // how the colours map
     if (!OpenPuzzleForPlay(app, puzzle)) ADD_FAILURE() << TakeOutput();
     TakeOutput();
     app.puzzle.Grid[1][1] = 1;
