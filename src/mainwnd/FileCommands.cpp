@@ -274,13 +274,18 @@ void NewPicture(App& app) { NewBoard(app, 3, "NoName.GWK"); }
 
 namespace {
 
+// Every board just read opens as boards open, whatever zoom the one before had.
+void LayOutOpened(App& app) {
+  ForgetZoom(app);
+  LayoutBoard(app);
+  DrawGrid(app);
+}
+
 // A hint puzzle just read for play: drawn with its checks cleared, a stored game offered.
 void ShowOpenedForPlay(App& app) {
   PuzzleState& p = app.puzzle;
   p.CurColor = 1;
-  ForgetZoom(app);
-  LayoutBoard(app);
-  DrawGrid(app);
+  LayOutOpened(app);
   ClearHintChecks(p);
   DrawHints(app);
   p.SolveState = 0;
@@ -298,9 +303,7 @@ void ShowOpenedHints(App& app) {
   PuzzleState& p = app.puzzle;
   p.CurColor = 1;
   ClearGrid(p);
-  ForgetZoom(app);
-  LayoutBoard(app);
-  DrawGrid(app);
+  LayOutOpened(app);
   DrawHints(app);
   PlaceInputCursor(app, 1);
 }
@@ -309,9 +312,7 @@ void ShowOpenedHints(App& app) {
 void ShowOpenedPicture(App& app) {
   ReadCompanionTitle(app);
   app.puzzle.CurColor = 1;
-  ForgetZoom(app);
-  LayoutBoard(app);
-  DrawGrid(app);
+  LayOutOpened(app);
   DrawCells(app);
 }
 
