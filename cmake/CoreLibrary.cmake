@@ -45,7 +45,8 @@ function(gw_confine_includes target folder)
   set(list_file ${CMAKE_BINARY_DIR}/${target}_${folder}_layer.txt)
   string(REPLACE ";" "\n" content "${files}")
   file(WRITE ${list_file} "${content}\n")
-  string(REPLACE ";" "\\;" allowed "${ARGN}")
+  # Commas, not semicolons: a list would be split again on its way through the command line.
+  string(REPLACE ";" "," allowed "${ARGN}")
   add_custom_target(${target}_${folder}_layer_check
     COMMAND ${CMAKE_COMMAND} -DLIST_FILE=${list_file} "-DALLOWED=${allowed}"
             -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake
