@@ -5,12 +5,13 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 #include "formats/PuzzleData.h"
 
 namespace gw {
 
-inline constexpr const char* kImportTitle = "インポート";
-inline constexpr const char* kExportTitle = "エクスポート";
+inline constexpr const char* kImportTitle = TrNoop("インポート");
+inline constexpr const char* kExportTitle = TrNoop("エクスポート");
 
 void ImportCommand(App& app);
 // The image kinds the import reads (.png .jpg .jpeg .bmp .gif), by extension whatever its case.
