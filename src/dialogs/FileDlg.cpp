@@ -11,6 +11,7 @@
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -40,7 +41,7 @@ bool RefusedName(const std::string& name) {
 
 void PressOk(App& app, FileDlg& dlg, const std::string& folder, const std::string& name) {
   if (!AcceptedExtension(app.puzzle.Mode, name)) {
-    Msg(app, "拡張子がちがいます。");
+    Msg(app, Tr("拡張子がちがいます。"));
     return;
   }
   if (dlg.caption != kOpenCaption) {
@@ -50,7 +51,7 @@ void PressOk(App& app, FileDlg& dlg, const std::string& folder, const std::strin
   }
   // A name that is not there keeps the dialog open, so that it can be corrected.
   if (!FileExists(JoinPath(folder, name))) {
-    Msg(app, "ファイルが存在しません");
+    Msg(app, Tr("ファイルが存在しません"));
     return;
   }
   OpenPuzzleFile(app, folder, name);
@@ -61,19 +62,19 @@ void PressOk(App& app, FileDlg& dlg, const std::string& folder, const std::strin
 
 std::string FileDlgLabel(int i) {
   switch (i) {
-    case 0: return "ファイル名(&N):";
-    case 1: return "フォルダ(&D)";
-    case 2: return "ドライブ(&V):";
+    case 0: return Tr("ファイル名(&N):");
+    case 1: return Tr("フォルダ(&D)");
+    case 2: return Tr("ドライブ(&V):");
     default:
-      return "　ファイルを開く２ではフォルダの変更はできません。フォルダの移動は，ここ（ファイルを開く）でしてください。";
+      return Tr("　ファイルを開く２ではフォルダの変更はできません。フォルダの移動は，ここ（ファイルを開く）でしてください。");
   }
 }
 
 std::string FileDlgButton(int i) {
   switch (i) {
     case 0: return "OK";
-    case 1: return "ｷｬﾝｾﾙ";
-    default: return "詳しい情報";
+    case 1: return Tr("ｷｬﾝｾﾙ");
+    default: return Tr("詳しい情報");
   }
 }
 
@@ -100,7 +101,7 @@ void FileDlgDriveChange(App& app, FileDlg& dlg, const std::string& drive) {
   try {
     ChangeDirectory(drive);
   } catch (const FileError& e) {
-    app.ui.MsgBox(FileErrorText(e.number()), MsgButtons::Ok, MsgIcon::Warning, 1, "ドライブエラー");
+    app.ui.MsgBox(FileErrorText(e.number()), MsgButtons::Ok, MsgIcon::Warning, 1, Tr("ドライブエラー"));
     dlg.drive = DriveOf(dlg.folder, dlg.drives);
     return;
   }

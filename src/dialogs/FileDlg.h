@@ -3,11 +3,12 @@
 #include <vector>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
-inline constexpr const char* kOpenCaption = "ファイルを開く";
-inline constexpr const char* kSaveCaption = "ファイル保存";
+inline constexpr const char* kOpenCaption = TrNoop("ファイルを開く");
+inline constexpr const char* kSaveCaption = TrNoop("ファイル保存");
 
 // The program's own open and save dialog. Open or save is told by the caption alone.
 struct FileDlg : Dialog {

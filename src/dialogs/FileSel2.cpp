@@ -10,6 +10,7 @@
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -24,25 +25,24 @@ std::string Mark(const std::string& folder, const std::string& base, const char*
 std::string SummaryText(const std::string& path, bool mono) {
   try {
     PuzzleSummary s = ReadPuzzleSummary(path, mono);
-    return "(" + DigitsText(s.XSize) + "×" + DigitsText(s.YSize) + "／" + NumText(static_cast<long long>(s.Colours)) +
-           "色 )" + s.Title;
+    return Fill(Tr("({1}×{2}／{3}色 ){4}"), {DigitsText(s.XSize), DigitsText(s.YSize), NumText(s.Colours), s.Title});
   } catch (const FileError&) {
-    return "（読み込めません）";
+    return Tr("（読み込めません）");
   }
 }
 
 }  // namespace
 
 std::string FileSel2Note(int i) {
-  return i == 1 ? "フォルダの移動は「ファイルを開く」でしてください。"
-                : "完成者がいれば☆，途中データ有りは◇のマークが付いてます。";
+  return i == 1 ? Tr("フォルダの移動は「ファイルを開く」でしてください。")
+                : Tr("完成者がいれば☆，途中データ有りは◇のマークが付いてます。");
 }
 
 std::string FileSel2Button(int i) {
   switch (i) {
     case 0: return "OK";
-    case 1: return "ｷｬﾝｾﾙ";
-    default: return "詳しい情報";
+    case 1: return Tr("ｷｬﾝｾﾙ");
+    default: return Tr("詳しい情報");
   }
 }
 

@@ -3,10 +3,11 @@
 #include <vector>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
-inline constexpr const char* kFileSel2Caption = "ファイルを開く２";
+inline constexpr const char* kFileSel2Caption = TrNoop("ファイルを開く２");
 
 // The puzzle list "ファイルを開く２": every hint puzzle of the current directory.
 struct FileSel2 : Dialog {

@@ -8,6 +8,7 @@
 #include "formats/ForeignFiles.h"
 #include "formats/ImageQuantize.h"
 #include "formats/PuzzleGenerator.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -15,16 +16,16 @@ std::string VerdictText(const PuzzleData& p) {
   if (p.width < 1 || p.height < 1) return "";
   bool empty = true;
   for (const ClueLine& l : p.rows) empty = empty && l.empty();
-  if (empty) return "塗るマスがありません。";
+  if (empty) return Tr("塗るマスがありません。");
   analysis::Budget budget;
   // The verdict follows every change of the settings: it must not hold the dialog for long.
   budget.seconds = 1;
   analysis::Analysis a = analysis::Analyze(EnginePuzzle(p), budget);
   switch (a.solutions) {
-    case 1: return std::string("答えはひとつです（難しさ: ") + DifficultyLabel(a.difficulty) + "）。";
-    case 0: return "答えがありません。";
-    case analysis::kUnknown: return "時間内に判定できませんでした。";
-    default: return "答えが複数あります。色の数や大きさを変えてみてください。";
+    case 1: return Fill(Tr("答えはひとつです（難しさ: {1}）。"), {Tr(DifficultyLabel(a.difficulty))});
+    case 0: return Tr("答えがありません。");
+    case analysis::kUnknown: return Tr("時間内に判定できませんでした。");
+    default: return Tr("答えが複数あります。色の数や大きさを変えてみてください。");
   }
 }
 

@@ -6,10 +6,11 @@
 #include "App.h"
 #include "formats/PuzzleData.h"
 #include "platform/ImagePixels.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
-inline constexpr const char* kImportImageCaption = "画像から問題を作る";
+inline constexpr const char* kImportImageCaption = TrNoop("画像から問題を作る");
 inline constexpr int kImportMinSide = 5;
 // Pictures past 20 cells a side open for play only: the picture files hold 20.
 inline constexpr int kImportMaxSide = 50;

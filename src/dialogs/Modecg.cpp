@@ -2,14 +2,15 @@
 
 #include "commands/Commands.h"
 #include "history/EditHistory.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
 std::string ModecgOptionText(int n) {
   switch (n) {
-    case 1: return "プレイモード ( ロジックで遊びます )";
-    case 2: return "数字入力 ( 雑誌などから問題を入力します )";
-    default: return "画像入力 ( 自分で問題を作ります )";
+    case 1: return Tr("プレイモード ( ロジックで遊びます )");
+    case 2: return Tr("数字入力 ( 雑誌などから問題を入力します )");
+    default: return Tr("画像入力 ( 自分で問題を作ります )");
   }
 }
 
@@ -41,9 +42,9 @@ void RunModeDialog(App& app) {
 
 std::string ModeSuffix(int mode) {
   switch (mode) {
-    case kModePlay: return " : プレイモード";
-    case kModeNumber: return " : 数字入力モード";
-    case kModeImage: return " : 画像入力モード";
+    case kModePlay: return Tr(" : プレイモード");
+    case kModeNumber: return Tr(" : 数字入力モード");
+    case kModeImage: return Tr(" : 画像入力モード");
     default: return "";
   }
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -11,7 +12,7 @@ struct Modecg : Dialog {
   int option = 0;  // the selected option button, 1..3
 };
 
-inline constexpr const char* kModecgCaption = "モード変更";
+inline constexpr const char* kModecgCaption = TrNoop("モード変更");
 std::string ModecgOptionText(int n);
 
 void ModecgLoad(App& app, Modecg& dlg);

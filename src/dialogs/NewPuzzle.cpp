@@ -7,6 +7,7 @@
 #include "dialogs/DialogButtons.h"
 #include "formats/PuzzleGenerator.h"
 #include "Messages.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -29,8 +30,9 @@ void NewPuzzleOk(App& app, NewPuzzle& dlg) {
   GenerateResult g = GeneratePuzzle(r);
   app.ui.SetPointer(Pointer::Normal);
   if (!g.puzzle) {
-    Msg(app, std::string("この条件では時間内に問題を作れませんでした。") + CR +
-                 "大きさや難しさを変えるか、別の番号でお試しください。", kNewPuzzleCaption);
+    Msg(app,
+        Tr("この条件では時間内に問題を作れませんでした。") + CR + Tr("大きさや難しさを変えるか、別の番号でお試しください。"),
+        Tr(kNewPuzzleCaption));
     return;
   }
   dlg.result = *g.puzzle;

@@ -5,10 +5,11 @@
 #include "App.h"
 #include "analysis/Analysis.h"
 #include "formats/PuzzleData.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
-inline constexpr const char* kNewPuzzleCaption = "新しい問題を作る";
+inline constexpr const char* kNewPuzzleCaption = TrNoop("新しい問題を作る");
 inline constexpr int kNewPuzzleMinSide = 5;
 inline constexpr int kNewPuzzleMaxSide = 50;
 inline constexpr int kNewPuzzleMaxColors = 4;

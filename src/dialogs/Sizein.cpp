@@ -4,6 +4,7 @@
 
 #include "Messages.h"
 #include "platform/Convert.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -28,8 +29,9 @@ int TypedValue(const std::string& text) {
 }  // namespace
 
 std::string SizeinLabel(int i) {
-  static const char* const kLabels[4] = {"Ｘヒント数", "Ｘサイズ", "Ｙヒント数", "Ｙサイズ"};
-  return kLabels[i];
+  static const char* const kLabels[4] = {TrNoop("Ｘヒント数"), TrNoop("Ｘサイズ"), TrNoop("Ｙヒント数"),
+                                         TrNoop("Ｙサイズ")};
+  return Tr(kLabels[i]);
 }
 
 void SizeinLoad(App& app, Sizein& dlg) {
@@ -49,9 +51,9 @@ void SizeinOk(App& app, Sizein& dlg) {
     high = high || v > kMaxSize;
   }
   if (low) {
-    Msg(app, std::string("異常なデータがあります。") + CR + "正しく入力してください。");
+    Msg(app, Tr("異常なデータがあります。") + CR + Tr("正しく入力してください。"));
   } else if (high) {
-    Msg(app, "プレイできる制限を越えています。");
+    Msg(app, Tr("プレイできる制限を越えています。"));
   } else {
     app.ui.CloseDialog(dlg);
   }

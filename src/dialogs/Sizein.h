@@ -2,6 +2,7 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -12,9 +13,9 @@ struct Sizein : Dialog {
   bool enabled[4] = {true, true, true, true};
 };
 
-inline constexpr const char* kSizeinCaption = "サイズの入力";
-inline constexpr const char* kSizeinPrompt = "ロジックのこま数(サイズ)を入力してください。";
-inline constexpr const char* kSizeinNote = "※ 移動は[TAB]キーです。";
+inline constexpr const char* kSizeinCaption = TrNoop("サイズの入力");
+inline constexpr const char* kSizeinPrompt = TrNoop("ロジックのこま数(サイズ)を入力してください。");
+inline constexpr const char* kSizeinNote = TrNoop("※ 移動は[TAB]キーです。");
 std::string SizeinLabel(int i);
 
 void SizeinLoad(App& app, Sizein& dlg);

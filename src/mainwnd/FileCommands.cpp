@@ -21,6 +21,7 @@
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -68,8 +69,8 @@ void AskText(App& app, const std::string& prompt, const std::string& title, std:
 }
 
 void AskTitleAndAnswer(App& app) {
-  AskText(app, "このロジックのタイトル(コメント)を入力してください。", "タイトルの入力", app.puzzle.Title);
-  AskText(app, "分かっているなら，このロジックの答を入力してください。", "答の入力", app.puzzle.Answer);
+  AskText(app, Tr("このロジックのタイトル(コメント)を入力してください。"), Tr("タイトルの入力"), app.puzzle.Title);
+  AskText(app, Tr("分かっているなら，このロジックの答を入力してください。"), Tr("答の入力"), app.puzzle.Answer);
 }
 
 // The colours whose hint totals differ between rows and columns, as " 2 5".
@@ -114,7 +115,7 @@ void ReadCompanionTitle(App& app) {
 // deleting; the .gwp of the program's own puzzles is, as it always was.
 void OfferStoredProgress(App& app, const std::string& progress) {
   PuzzleState& p = app.puzzle;
-  std::string text = std::string("ディスク上に途中のデータがあります。") + CR + "読み込んで続きをしますか？";
+  std::string text = Tr("ディスク上に途中のデータがあります。") + CR + Tr("読み込んで続きをしますか？");
   bool resume = Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes;
   bool read = false;
   if (resume) {
@@ -124,13 +125,13 @@ void OfferStoredProgress(App& app, const std::string& progress) {
       DrawCells(app);
       read = true;
     } catch (const FileError&) {
-      app.ui.MsgBox(std::string("ディスク上の途中データがこのロジックに合わないので，読み込めませんでした。") + CR +
-                        "盤面はクリアしたままです。",
+      app.ui.MsgBox(Tr("ディスク上の途中データがこのロジックに合わないので，読み込めませんでした。") + CR +
+                        Tr("盤面はクリアしたままです。"),
                     MsgButtons::Ok, MsgIcon::Warning, 1, "");
     }
   }
   bool offerDelete = !(read && IsLargeBoard(p));
-  if (offerDelete && Ask(app, "ディスク上の途中データは消去していいですか？", MsgButtons::YesNo) == MsgResult::Yes) {
+  if (offerDelete && Ask(app, Tr("ディスク上の途中データは消去していいですか？"), MsgButtons::YesNo) == MsgResult::Yes) {
     try {
       DeleteFile(progress);
     } catch (const FileError& e) {
@@ -144,7 +145,7 @@ void OfferStoredProgress(App& app, const std::string& progress) {
 bool WriteProgressOf(App& app) {
   PuzzleState& p = app.puzzle;
   if (p.SolveState == 1) {
-    Msg(app, "自動解析を行なったので途中セーブはできません。");
+    Msg(app, Tr("自動解析を行なったので途中セーブはできません。"));
     return false;
   }
   if (RecordsInLibrary(app)) {
@@ -154,7 +155,7 @@ bool WriteProgressOf(App& app) {
   }
   // A puzzle made in the window has no file to keep a large game beside.
   if (IsLargeBoard(p) && p.CurPath.empty()) {
-    Msg(app, "この問題にはファイルがないので、途中セーブはできません。");
+    Msg(app, Tr("この問題にはファイルがないので、途中セーブはできません。"));
     return false;
   }
   std::string progress = StoredGamePath(p);
@@ -163,7 +164,7 @@ bool WriteProgressOf(App& app) {
     // planted link leads to.
     RefuseLinkOutOfFolder(progress);
     if (FileExists(progress) &&
-        Ask(app, std::string("ディスク上に途中のデータがあります。") + CR + "上書きしてもいいですか？",
+        Ask(app, Tr("ディスク上に途中のデータがあります。") + CR + Tr("上書きしてもいいですか？"),
             MsgButtons::OkCancel) == MsgResult::Cancel)
       return false;
     WriteStoredGame(app, progress);
@@ -172,8 +173,9 @@ bool WriteProgressOf(App& app) {
     return true;
   } catch (const LinkLeadsOut& e) {
     Ask(app,
-        "途中データのファイル " + FileNameOf(ResolveCase(progress)) + " は，" + e.what() + CR +
-            "ほかのファイルを書き換えないよう，保存しませんでした。",
+        Fill(Tr("途中データのファイル {1} は，フォルダの外の {2} を指すリンクです。"),
+             {FileNameOf(ResolveCase(progress)), e.target()}) + CR +
+            Tr("ほかのファイルを書き換えないよう，保存しませんでした。"),
         MsgButtons::Ok, MsgIcon::Warning);
     return false;
   } catch (const FileError& e) {
@@ -185,8 +187,8 @@ bool WriteProgressOf(App& app) {
 bool WriteHintPuzzleOf(App& app) {
   std::string unequal = UnequalColourTotals(app.puzzle);
   if (!unequal.empty() &&
-      Ask(app, unequal + " 番の色の合計が合いません。" + CR + "それでも保存しますか？", MsgButtons::YesNo,
-          MsgIcon::None, 1, "エラー") == MsgResult::No)
+      Ask(app, Fill(Tr("{1} 番の色の合計が合いません。"), {unequal}) + CR + Tr("それでも保存しますか？"),
+          MsgButtons::YesNo, MsgIcon::None, 1, Tr("エラー")) == MsgResult::No)
     return false;
   AskTitleAndAnswer(app);
   return RunFileDlg(app, kSaveCaption, "GWM", "*.gwm").saved;
@@ -217,7 +219,7 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
   p.Answer.clear();
   p.CurFileName = fileName;
   RunSizeDialog(app);
-  app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + p.CurFileName);
+  app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, p.CurFileName}));
   FullReset(p);
   p.CurColor = 1;
   LayoutBoard(app);
@@ -251,13 +253,13 @@ bool OfferProgressSave(App& app) {
       if (!SaveProgressInLibrary(app)) return false;
       NoteGameKept(app);
     } else {
-      std::string text = std::string("途中のデータが保存されていません。") + CR + "保存しますか？" + CR +
-                         "保存すれば，次回はここから始まれます。";
+      std::string text = Tr("途中のデータが保存されていません。") + CR + Tr("保存しますか？") + CR +
+                         Tr("保存すれば，次回はここから始まれます。");
       // A save that was cancelled or failed keeps the work unsaved, and the command that asked
       // must not throw it away.
       if (Ask(app, text, MsgButtons::YesNo) == MsgResult::Yes) {
         if (!SaveOfMode(app)) return false;
-        Msg(app, "途中データを保存しました。");
+        Msg(app, Tr("途中データを保存しました。"));
       }
     }
   }

@@ -3,13 +3,14 @@
 #include "display/Draw.h"
 #include "display/HintCheck.h"
 #include "Messages.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
 void StartGuess(App& app) {
   const PuzzleState& p = app.puzzle;
   if (p.Mode != kModePlay || p.XSize < 1 || p.YSize < 1) {
-    Msg(app, "仮置きは、プレイモードで問題を開いてから始めてください。");
+    Msg(app, Tr("仮置きは、プレイモードで問題を開いてから始めてください。"));
     return;
   }
   // The board is the new level's start: no cell changes its look.

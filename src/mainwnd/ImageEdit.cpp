@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/Utf8.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -36,10 +37,10 @@ bool AskYesNo(App& app, const std::string& text, const std::string& title) {
 
 std::string ScrollPrompt() {
   std::string prompt;
-  for (const char* line : {"画像をスクロールさせます。", "例にならって入力してください。", "",
-                           "上に３ドット－＞ U3 ", "下に４ドット－＞ D4 ", "右に５ドット－＞ R5 ",
-                           "左に６ドット－＞ L6 "})
-    prompt += std::string(line) + CR;
+  for (const char* line : {TrNoop("画像をスクロールさせます。"), TrNoop("例にならって入力してください。"), "",
+                           TrNoop("上に３ドット－＞ U3 "), TrNoop("下に４ドット－＞ D4 "), TrNoop("右に５ドット－＞ R5 "),
+                           TrNoop("左に６ドット－＞ L6 ")})
+    prompt += (*line ? Tr(line) : std::string()) + CR;  // an empty msgid would fetch the catalogue's header
   return prompt;
 }
 
@@ -104,9 +105,9 @@ void ImageMouseMove(App& app, int button, int /*shift*/, double x, double y) {
 void InvertImage(App& app) {
   PuzzleState& p = app.puzzle;
   int k = p.CurColor;
-  std::string text = "現在選択されている" + NumText(k) + " 番の色と「空マス」を反転します。" + CR +
-                     "いいですか？";
-  if (!AskYesNo(app, text, "画像反転")) return;
+  std::string text =
+      Fill(Tr("現在選択されている {1} 番の色と「空マス」を反転します。"), {std::to_string(k)}) + CR + Tr("いいですか？");
+  if (!AskYesNo(app, text, Tr("画像反転"))) return;
   p.Dirty = 1;
   for (int y = 1; y <= p.YSize; ++y)
     for (int x = 1; x <= p.XSize; ++x) {
@@ -120,7 +121,7 @@ void ScrollImage(App& app) {
   PuzzleState& p = app.puzzle;
   if (!HasBoard(p)) return;
   p.Dirty = 1;
-  InputResult answer = app.ui.InputBox(ScrollPrompt(), "スクロール量の入力", "");
+  InputResult answer = app.ui.InputBox(ScrollPrompt(), Tr("スクロール量の入力"), "");
   std::optional<Shift> shift = ParseScroll(answer.cancelled ? "" : answer.text);
   if (!shift) return;
   ShiftPicture(p, *shift);
@@ -133,9 +134,9 @@ void ScrollImage(App& app) {
 void EraseColour(App& app) {
   PuzzleState& p = app.puzzle;
   int k = p.CurColor;
-  std::string text = "　現在選択されている" + NumText(k) + " 番の色を消去します。" + CR +
-                     "消去すると元には戻せません。" + CR + "消去しますか？";
-  if (!AskYesNo(app, text, "消去")) return;
+  std::string text = Fill(Tr("　現在選択されている {1} 番の色を消去します。"), {std::to_string(k)}) + CR +
+                     Tr("消去すると元には戻せません。") + CR + Tr("消去しますか？");
+  if (!AskYesNo(app, text, Tr("消去"))) return;
   bool changed = false;
   for (int y = 1; y <= p.YSize; ++y)
     for (int x = 1; x <= p.XSize; ++x)

@@ -7,6 +7,7 @@
 
 #include "display/Draw.h"
 #include "Messages.h"
+#include "platform/Tr.h"
 #include "state/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
@@ -17,6 +18,8 @@
 
 namespace gw {
 namespace {
+
+constexpr const char* kSolvedTitle = TrNoop("ロジック完成です");
 
 // One row or column of the board with its hint slots, read only.
 struct JudgedLine {
@@ -87,7 +90,7 @@ std::string StorableName(const std::string& typed) {
 }
 
 std::string FailureReason(const FileError& e) {
-  if (e.number() == kErrTypeMismatch) return "名前にファイルに書けない文字が含まれています。";
+  if (e.number() == kErrTypeMismatch) return Tr("名前にファイルに書けない文字が含まれています。");
   return e.what();  // a link that leads out of the folder names where it leads
 }
 
@@ -100,8 +103,8 @@ void RecordCompleter(App& app, const std::string& path, const std::string& name,
     app.puzzle.SolveState = 2;
   } catch (const FileError& e) {
     Ask(app,
-        "完成者の一覧 " + ChangeExt(app.puzzle.CurFileName, "GWB") + " に書き込めませんでした。" + CR +
-            FailureReason(e) + CR + "名前は記録されていません。もう一度判定すれば，名前を入れ直せます。",
+        Fill(Tr("完成者の一覧 {1} に書き込めませんでした。"), {ChangeExt(app.puzzle.CurFileName, "GWB")}) + CR +
+            FailureReason(e) + CR + Tr("名前は記録されていません。もう一度判定すれば，名前を入れ直せます。"),
         MsgButtons::Ok, MsgIcon::Warning);
   }
 }
@@ -124,9 +127,9 @@ bool ReadCompletersOf(App& app, bool inLibrary, const std::string& text, Complet
     return true;
   } catch (const FileError& e) {
     Ask(app,
-        text + "ただし，完成者の一覧 " + ChangeExt(p.CurFileName, "GWB") +
-            " が読めないので，名前は記録できません。" + CR + FileErrorText(e.number()),
-        MsgButtons::Ok, MsgIcon::Warning, 1, "ロジック完成です");
+        text + Fill(Tr("ただし，完成者の一覧 {1} が読めないので，名前は記録できません。"), {ChangeExt(p.CurFileName, "GWB")}) +
+            CR + FileErrorText(e.number()),
+        MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kSolvedTitle));
     return false;
   }
 }
@@ -137,8 +140,8 @@ void AskForCompleter(App& app, std::string text, const std::string& name) {
   CompleterList list;
   if (!ReadCompletersOf(app, inLibrary, text, list)) return;
   for (int i = 1; i <= list.count; ++i) text += "・" + Mid(list.entries[i], 11) + CR;
-  text += "完成者の名前をどうぞ";
-  InputResult reply = InputStorableText(app, text, "「" + name + "」完成", "");
+  text += Tr("完成者の名前をどうぞ");
+  InputResult reply = InputStorableText(app, text, Fill(Tr("「{1}」完成"), {name}), "");
   std::string typed = reply.cancelled ? "" : StorableName(reply.text);
   if (typed.empty()) return;
   if (!inLibrary) RecordCompleter(app, ChangeExt(JoinPath(p.CurFolder, p.CurFileName), "GWB"), typed, list);
@@ -157,11 +160,11 @@ std::string PictureName(const PuzzleState& p) {
 void Congratulate(App& app) {
   PuzzleState& p = app.puzzle;
   std::string name = PictureName(p);
-  std::string text = std::string("おめでとうございます") + CR + "答は(" + name + ")です" + CR;
+  std::string text = Tr("おめでとうございます") + CR + Fill(Tr("答は({1})です"), {name}) + CR;
   // A solve of the player's own is timed and counted, once.
   if (p.SolveState == 0) NoteSolved(app);
   // After the automatic solver, or once a name is recorded, there is nothing more to enter.
-  if (p.SolveState != 0) Msg(app, text + "次もがんばってください。", "ロジック完成です");
+  if (p.SolveState != 0) Msg(app, text + Tr("次もがんばってください。"), Tr(kSolvedTitle));
   else AskForCompleter(app, text, name);
   ClearEmptyMarks(app);
   // The store took the solve and ended the game there: nothing of it is left unsaved.
@@ -177,18 +180,19 @@ void JudgeAnswer(App& app) {
   PuzzleState& p = app.puzzle;
   // Without a board every line would pass and an empty file name would name the list.
   if (!HasBoard(p)) {
-    Msg(app, "今は判定するロジックがありません。");
+    Msg(app, Tr("今は判定するロジックがありません。"));
     return;
   }
   int blanks = CountBlankCells(p);
   if (blanks > 0 &&
       Ask(app,
-          "まだ未確定マスが" + NumText(blanks) + " 個あります。" + CR + "「空マス」とみなして判定していいですか？",
+          Fill(Tr("まだ未確定マスが {1} 個あります。"), {std::to_string(blanks)}) + CR +
+              Tr("「空マス」とみなして判定していいですか？"),
           MsgButtons::YesNo) != MsgResult::Yes)
     return;
   int errors = CountWrongLines(p);
   if (errors > 0) {
-    Msg(app, std::string("ちょっと間違っているみたいですよ。") + CR + NumText(errors) + " 個所ほど・・・・");
+    Msg(app, Tr("ちょっと間違っているみたいですよ。") + CR + Fill(Tr(" {1} 個所ほど・・・・"), {std::to_string(errors)}));
     return;
   }
   Congratulate(app);

@@ -44,13 +44,13 @@ LibraryWindow* Ensure(App& app, bool make) {
   window->library = std::make_unique<Library>(std::move(opened.store),
                                               LibraryPlaces{Normal(StartFolder(app)), app.wnd.collectionFolder});
   app.library = window;
-  if (!opened.notice.empty()) Ask(app, opened.notice, MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+  if (!opened.notice.empty()) Ask(app, opened.notice, MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
   return window.get();
 }
 
 void TellStoreProblem(App& app, Library& lib) {
   std::string problem = lib.TakeStoreProblem();
-  if (!problem.empty()) Ask(app, problem, MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+  if (!problem.empty()) Ask(app, problem, MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
 }
 
 std::string CurrentKey(App& app) { return app.puzzle.CurPath.empty() ? "" : Normal(app.puzzle.CurPath); }
@@ -63,8 +63,8 @@ double CurrentSeconds(App& app) {
 }
 
 void TellStoredGameUnfit(App& app) {
-  Ask(app, "保存してあった途中データがこのロジックに合わないので，読み込めませんでした。", MsgButtons::Ok,
-      MsgIcon::Warning, 1, kLibraryTitle);
+  Ask(app, Tr("保存してあった途中データがこのロジックに合わないので，読み込めませんでした。"), MsgButtons::Ok,
+      MsgIcon::Warning, 1, Tr(kLibraryTitle));
 }
 
 // The progress file beside a small foreign puzzle, which the import path does not offer; the
@@ -110,7 +110,7 @@ bool ChangeStore(App& app, LibraryWindow& w, Work work) {
   try {
     work(w.library->store());
   } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
     written = false;
   }
   w.library->ReloadRecords();
@@ -132,7 +132,7 @@ std::string LibraryStoreFile(const std::string& startFolder) {
 void LibraryCommand(App& app) {
   LibraryWindow* w = Ensure(app, true);
   if (!w) {
-    Ask(app, "この版ではライブラリは使えません。", MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    Ask(app, Tr("この版ではライブラリは使えません。"), MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
     return;
   }
   w->library->Refresh();
@@ -163,8 +163,8 @@ void LibraryOpenRow(App& app, int row) {
   if (row < 0 || row >= int(w.view.rows.size())) return;
   LibraryEntry e = w.library->Entries()[w.view.rows[row]];
   if (!e.facts.Readable()) {
-    Ask(app, "このファイルは読めません。" + std::string(CR) + e.facts.error, MsgButtons::Ok, MsgIcon::Warning, 1,
-        kLibraryTitle);
+    Ask(app, Tr("このファイルは読めません。") + CR + e.facts.error, MsgButtons::Ok, MsgIcon::Warning, 1,
+        Tr(kLibraryTitle));
     return;
   }
   bool opened = false;
@@ -181,7 +181,7 @@ void LibraryOpenRow(App& app, int row) {
     w.library->store().SavePlay(CurrentKey(app), resumed ? e.record.seconds : 0,
                                 resumed ? e.record.progress : "", app.ui.Today());
   } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
   }
   w.library->ReloadRecords();
   TellStoreProblem(app, *w.library);
@@ -191,11 +191,11 @@ void LibraryOpenRow(App& app, int row) {
 void LibraryAddFolder(App& app, const std::string& folder) {
   LibraryWindow* w = Ensure(app, true);
   if (!w) return;
-  std::string chosen = folder.empty() ? app.ui.ChooseFolder("ライブラリに加えるフォルダ") : folder;
+  std::string chosen = folder.empty() ? app.ui.ChooseFolder(Tr("ライブラリに加えるフォルダ")) : folder;
   if (chosen.empty()) return;
   if (!FolderExists(chosen)) {
-    Ask(app, "このフォルダは開けません。" + std::string(CR) + chosen, MsgButtons::Ok, MsgIcon::Warning, 1,
-        kLibraryTitle);
+    Ask(app, Tr("このフォルダは開けません。") + CR + chosen, MsgButtons::Ok, MsgIcon::Warning, 1,
+        Tr(kLibraryTitle));
     return;
   }
   w->library->AddFolder(Normal(PathText(std::filesystem::absolute(PathOf(chosen)))));
@@ -207,8 +207,8 @@ void LibraryAddFolder(App& app, const std::string& folder) {
 std::string LibraryPlayingText(App& app) {
   const PuzzleState& p = app.puzzle;
   if (p.Mode != kModePlay || p.XSize < 1 || app.clock.key().empty() || app.clock.key() != CurrentKey(app)) return "";
-  std::string text = "「" + p.Title + "」 " + DurationText(app.clock.Seconds(app.ui.Clock()));
-  return app.clock.stopped() ? text + " 完成" : text;
+  std::string time = DurationText(app.clock.Seconds(app.ui.Clock()));
+  return Fill(app.clock.stopped() ? Tr("「{1}」 {2} 完成") : Tr("「{1}」 {2}"), {p.Title, time});
 }
 
 void NotePlayActivity(App& app) {
@@ -235,7 +235,7 @@ void NoteProgressSaved(App& app) {
   try {
     w->library->store().SavePlay(key, CurrentSeconds(app), "", app.ui.Today());
   } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
   }
   w->library->ReloadRecords();
   TellStoreProblem(app, *w->library);
@@ -257,7 +257,7 @@ bool ResumeGameFromLibrary(App& app) {
   try {
     records = w.library->store().LoadRecords();
   } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
     return false;
   }
   auto r = records.find(CurrentKey(app));
@@ -278,7 +278,7 @@ bool ReadLibraryCompleters(App& app, std::vector<std::string>& entries) {
     entries = app.library->library->store().Completers(CurrentKey(app));
     return true;
   } catch (const StoreError& err) {
-    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, kLibraryTitle);
+    Ask(app, err.what(), MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
     return false;
   }
 }

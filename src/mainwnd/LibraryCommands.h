@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "App.h"
+#include "platform/Tr.h"
 #include "library/Library.h"
 #include "library/LibraryModel.h"
 
 namespace gw {
 
-inline constexpr const char* kLibraryTitle = "ライブラリ";
+inline constexpr const char* kLibraryTitle = TrNoop("ライブラリ");
 
 struct LibraryWindow {
   std::unique_ptr<Library> library;

@@ -18,12 +18,13 @@
 #include "mainwnd/StatusLine.h"
 #include "platform/FileSystem.h"
 #include "settings/Settings.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
 void MainWndLoad(App& app) {
   PuzzleState& p = app.puzzle;
-  p.AppCaption = kAppCaption;
+  p.AppCaption = Tr(kAppCaption);
   if (p.Mode == 0) {
     p.Dirty = 0;
     p.Mode = kModePlay;

@@ -20,6 +20,7 @@
 #include "settings/Options.h"
 #include "solver/AutoSolve.h"
 #include "mainwnd/FileCommands.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -41,11 +42,11 @@ void OpenCommand(App& app) {
 void Open2Command(App& app) {
   if (!OfferProgressSave(app)) return;
   if (app.puzzle.Mode == kModePlay) OpenForPlay(app, 2);
-  else Msg(app, "ファイルを開く２はプレイモードのみです。");
+  else Msg(app, Tr("ファイルを開く２はプレイモードのみです。"));
 }
 
 void SaveMenuCommand(App& app) {
-  if (app.puzzle.XSize < 1) Msg(app, "今は保存するファイルがありません。");
+  if (app.puzzle.XSize < 1) Msg(app, Tr("今は保存するファイルがありません。"));
   else SaveCommand(app);
 }
 
@@ -60,8 +61,8 @@ void QuitCommand(App& app) {
 }
 
 void StartOver(App& app) {
-  std::string text = std::string("初めからやり直しです。") + CR + "すべてクリアしてしまいます。" +
-                     CR + "本当にいいんですか？";
+  std::string text =
+      Tr("初めからやり直しです。") + CR + Tr("すべてクリアしてしまいます。") + CR + Tr("本当にいいんですか？");
   if (Ask(app, text, MsgButtons::OkCancel) != MsgResult::Ok) return;
   ClearGrid(app.puzzle);
   LayoutBoard(app);
@@ -72,9 +73,9 @@ void StartOver(App& app) {
 }
 
 void AboutCommand(App& app) {
-  Msg(app, std::string("「グリッドウィック」　Ver 3.0") + CR + "　　　カラーロジック対応版" + CR +
-               "　　　（内部コード３２ビット化）" + CR + CR +
-               "詳しくはメモ帳などで Gridwick.txt を読んでください。");
+  Msg(app, Tr("「グリッドウィック」　Ver 3.0") + CR + Tr("　　　カラーロジック対応版") + CR +
+               Tr("　　　（内部コード３２ビット化）") + CR + CR +
+               Tr("詳しくはメモ帳などで Gridwick.txt を読んでください。"));
 }
 
 void Run(App& app, Command command) {

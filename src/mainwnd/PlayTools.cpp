@@ -6,12 +6,13 @@
 #include "analysis/HintSearch.h"
 #include "Messages.h"
 #include "platform/Convert.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
 
-constexpr const char* kCheckTitle = "ミスチェック";
-constexpr const char* kHintTitle = "ヒント";
+constexpr const char* kCheckTitle = TrNoop("ミスチェック");
+constexpr const char* kHintTitle = TrNoop("ヒント");
 // The analysis runs inside the menu event; a puzzle it cannot settle in this time is not checked.
 constexpr double kAnalysisSeconds = 10;
 
@@ -33,10 +34,10 @@ analysis::Analysis AnalyzePuzzle(const App& app) {
 }
 
 std::string WhyNotCheckable(const analysis::Analysis& a) {
-  std::string why = a.solutions == 0   ? "この問題には答えがありません。"
-                    : a.solutions == 2 ? "この問題は答えが一つに決まりません。"
-                                       : "この問題の答えを時間内に確かめられませんでした。";
-  return why + CR + "ですので、ミスチェックはできません。";
+  std::string why = a.solutions == 0   ? Tr("この問題には答えがありません。")
+                    : a.solutions == 2 ? Tr("この問題は答えが一つに決まりません。")
+                                       : Tr("この問題の答えを時間内に確かめられませんでした。");
+  return why + CR + Tr("ですので、ミスチェックはできません。");
 }
 
 void ShowMistakes(App& app, const std::vector<CellPos>& wrong) {
@@ -46,14 +47,12 @@ void ShowMistakes(App& app, const std::vector<CellPos>& wrong) {
 }
 
 std::string MistakeCount(size_t n) {
-  if (n == 0) return "今のところ、まちがいはありません。";
-  return "まちがいが" + NumText(static_cast<long long>(n)) + " 個あります。";
+  if (n == 0) return Tr("今のところ、まちがいはありません。");
+  return Fill(Tr("まちがいが {1} 個あります。"), {std::to_string(n)});
 }
 
-// "上から 5 行目" / "左から 3 列目" (line indices are 0-based).
-std::string LineName(const analysis::LineRef& line) {
-  return line.isRow ? "上から" + NumText(line.index + 1) + " 行目" : "左から" + NumText(line.index + 1) + " 列目";
-}
+// The line's number as the player counts it (line indices are 0-based).
+std::string LineNumber(const analysis::LineRef& line) { return std::to_string(line.index + 1); }
 
 HighlightMark LineFrame(const App& app, const analysis::LineRef& line, HighlightKind kind) {
   return line.isRow ? RowFrame(app, kind, line.index + 1) : ColFrame(app, kind, line.index + 1);
@@ -71,22 +70,25 @@ std::string TellHint(App& app, const Hint& h) {
   switch (h.kind) {
     case HintKind::kLine:
       marks.push_back(LineFrame(app, h.line, HighlightKind::HintLine));
-      text = LineName(h.line) + "で" + NumText(static_cast<long long>(h.cells.size())) + " マス決まります。";
+      text = Fill(h.line.isRow ? Tr("上から {1} 行目で {2} マス決まります。") : Tr("左から {1} 列目で {2} マス決まります。"),
+                  {LineNumber(h.line), std::to_string(h.cells.size())});
       break;
     case HintKind::kProbe:
-      text = std::string("どの列も、それだけでは新しく決まるマスがありません。") + CR + "上から" +
-             NumText(h.cells[0].y + 1) + " 行目、左から" + NumText(h.cells[0].x + 1) +
-             " 列目のマスは、仮に置いてみると矛盾が出るので決まります。";
+      text = Tr("どの列も、それだけでは新しく決まるマスがありません。") + CR +
+             Fill(Tr("上から {1} 行目、左から {2} 列目のマスは、仮に置いてみると矛盾が出るので決まります。"),
+                  {std::to_string(h.cells[0].y + 1), std::to_string(h.cells[0].x + 1)});
       break;
     case HintKind::kContradiction:
       marks.push_back(LineFrame(app, h.line, HighlightKind::WrongLine));
-      text = LineName(h.line) + "がヒントと合っていません。" + CR + "ミスチェックで確かめてみてください。";
+      text = Fill(h.line.isRow ? Tr("上から {1} 行目がヒントと合っていません。") : Tr("左から {1} 列目がヒントと合っていません。"),
+                  {LineNumber(h.line)}) +
+             CR + Tr("ミスチェックで確かめてみてください。");
       break;
     case HintKind::kSolved:
-      text = std::string("もう決まっていないマスはありません。") + CR + "「正解かどうか判定」で確かめてみましょう。";
+      text = Tr("もう決まっていないマスはありません。") + CR + Tr("「正解かどうか判定」で確かめてみましょう。");
       break;
     case HintKind::kNone:
-      text = "１列ずつ見ても、１マスを仮に置いてみても、決まるマスが見つかりません。";
+      text = Tr("１列ずつ見ても、１マスを仮に置いてみても、決まるマスが見つかりません。");
       break;
   }
   for (const CellPos& c : h.cells) marks.push_back(DecidedMark(app, c));
@@ -100,25 +102,25 @@ void MistakeCheck(App& app) {
   // What an earlier check or hint showed is old news once another is asked for.
   EndHighlight(app, HighlightEnd::Change);
   if (!HasBoard(app.puzzle)) {
-    Msg(app, "チェックする問題がありません。", kCheckTitle);
+    Msg(app, Tr("チェックする問題がありません。"), Tr(kCheckTitle));
     return;
   }
   app.ui.SetPointer(Pointer::Busy);
   analysis::Analysis a = AnalyzePuzzle(app);
   app.ui.SetPointer(Pointer::Normal);
   if (a.solutions != 1) {
-    Msg(app, WhyNotCheckable(a), kCheckTitle);
+    Msg(app, WhyNotCheckable(a), Tr(kCheckTitle));
     return;
   }
   std::vector<CellPos> wrong = FindMistakes(BoardOf(app.puzzle), a.boards[0]);
   ShowMistakes(app, wrong);
-  Msg(app, MistakeCount(wrong.size()), kCheckTitle);
+  Msg(app, MistakeCount(wrong.size()), Tr(kCheckTitle));
 }
 
 void ShowHint(App& app) {
   EndHighlight(app, HighlightEnd::Change);
   if (!HasBoard(app.puzzle)) {
-    Msg(app, "ヒントを出す問題がありません。", kHintTitle);
+    Msg(app, Tr("ヒントを出す問題がありません。"), Tr(kHintTitle));
     return;
   }
   app.ui.SetPointer(Pointer::Busy);
@@ -131,12 +133,12 @@ void ShowHint(App& app) {
   if (wrong.empty()) h = FindHint(HintPuzzle(app.puzzle), board);
   app.ui.SetPointer(Pointer::Normal);
   if (!wrong.empty()) {
-    std::string text = MistakeCount(wrong.size()) + CR + "ミスチェックで場所を表示しますか？";
-    if (Ask(app, text, MsgButtons::YesNo, MsgIcon::Question, 1, kHintTitle) == MsgResult::Yes)
+    std::string text = MistakeCount(wrong.size()) + CR + Tr("ミスチェックで場所を表示しますか？");
+    if (Ask(app, text, MsgButtons::YesNo, MsgIcon::Question, 1, Tr(kHintTitle)) == MsgResult::Yes)
       ShowMistakes(app, wrong);
     return;
   }
-  Msg(app, TellHint(app, h), kHintTitle);
+  Msg(app, TellHint(app, h), Tr(kHintTitle));
 }
 
 }  // namespace gw

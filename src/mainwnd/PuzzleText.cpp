@@ -6,26 +6,27 @@
 #include "mainwnd/FileCommands.h"
 #include "mainwnd/ToolsCommands.h"
 #include "Messages.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
 
-constexpr const char* kCopyTitle = "問題をコピー";
-constexpr const char* kPasteTitle = "問題を貼り付け";
-constexpr const char* kFormats = "（.xml、.non、.g、パターンのゲーム ID、.gwm、.gwc、.gwk、.gwa）";
+constexpr const char* kCopyTitle = TrNoop("問題をコピー");
+constexpr const char* kPasteTitle = TrNoop("問題を貼り付け");
+constexpr const char* kFormats = TrNoop("（.xml、.non、.g、パターンのゲーム ID、.gwm、.gwc、.gwk、.gwa）");
 
 void Warn(App& app, const std::string& text, const char* title) {
-  Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, title);
+  Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, Tr(title));
 }
 
 // Why the clipboard holds no puzzle text to read, or "" when it does.
 std::string WhyNoText(const ClipboardContent& c) {
   using K = ClipboardContent::Kind;
-  if (c.kind == K::Image) return std::string("クリップボードにあるのは画像です。") + CR + "画像から問題を作るには、ツールのインポートを使ってください。";
-  if (c.kind == K::Other) return "クリップボードにあるのは文字ではありません。";
-  if (c.kind == K::Empty || c.text.find_first_not_of(" \t\r\n") == std::string::npos) return "クリップボードは空です。";
+  if (c.kind == K::Image) return Tr("クリップボードにあるのは画像です。") + CR + Tr("画像から問題を作るには、ツールのインポートを使ってください。");
+  if (c.kind == K::Other) return Tr("クリップボードにあるのは文字ではありません。");
+  if (c.kind == K::Empty || c.text.find_first_not_of(" \t\r\n") == std::string::npos) return Tr("クリップボードは空です。");
   if (c.text.size() > kMaxPuzzleTextBytes)
-    return "クリップボードの文字が大きすぎます（問題として読めるのは 4 MB までです）。";
+    return Tr("クリップボードの文字が大きすぎます（問題として読めるのは 4 MB までです）。");
   return "";
 }
 
@@ -34,7 +35,7 @@ std::string WhyNoText(const ClipboardContent& c) {
 void CopyPuzzle(App& app) {
   const PuzzleState& p = app.puzzle;
   if (p.XSize < 1 || p.YSize < 1) {
-    Warn(app, "コピーする問題がありません。", kCopyTitle);
+    Warn(app, Tr("コピーする問題がありません。"), kCopyTitle);
     return;
   }
   // The hints, never the answer: a puzzle in play is passed on to be solved.
@@ -44,7 +45,7 @@ void CopyPuzzle(App& app) {
     CheckPuzzle(d);
     app.ui.WriteClipboard(FormatForeign(ForeignFormat::Non, d));
   } catch (const FormatError& e) {
-    Warn(app, std::string("この問題はコピーできません。") + CR + e.what(), kCopyTitle);
+    Warn(app, Tr("この問題はコピーできません。") + CR + e.what(), kCopyTitle);
   }
 }
 
@@ -56,11 +57,13 @@ void PastePuzzle(App& app) {
   }
   TextPuzzle t = ReadPuzzleText(c.text, app.colors.ColorTable);
   if (t.format.empty()) {
-    Warn(app, std::string("クリップボードの文字は、読める問題の形式ではありません。") + CR + kFormats, kPasteTitle);
+    Warn(app, Tr("クリップボードの文字は、読める問題の形式ではありません。") + CR + Tr(kFormats), kPasteTitle);
     return;
   }
   if (!t.puzzle) {
-    Warn(app, "クリップボードの文字を " + t.format + " として読みましたが、問題が途中で切れているか、正しくありません。" + CR + t.why,
+    Warn(app,
+         Fill(Tr("クリップボードの文字を {1} として読みましたが、問題が途中で切れているか、正しくありません。"), {t.format}) +
+             CR + t.why,
          kPasteTitle);
     return;
   }

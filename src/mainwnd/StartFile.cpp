@@ -8,14 +8,15 @@
 #include "platform/FileSystem.h"
 #include "platform/PathSyntax.h"
 #include "state/Paths.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
 
-constexpr const char* kStartTitle = "ファイルを開く";
+constexpr const char* kStartTitle = TrNoop("ファイルを開く");
 
 void Tell(App& app, const std::string& text, const std::string& path) {
-  Ask(app, text + CR + path, MsgButtons::Ok, MsgIcon::Warning, 1, kStartTitle);
+  Ask(app, text + CR + path, MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kStartTitle));
 }
 
 // The puzzle a stored game belongs to: the .gwm or .gwc of the same name beside it, as the
@@ -40,14 +41,14 @@ bool OpenImage(App& app, const std::string& path) {
 
 bool OpenStartFile(App& app, const std::string& path) {
   if (!FileExists(path)) {
-    Tell(app, "ファイルが存在しません", path);
+    Tell(app, Tr("ファイルが存在しません"), path);
     return false;
   }
   // A double click on a player's game opens the puzzle it belongs to, which offers the game.
   if (HasExt(path, ".gwp")) {
     std::string puzzle = PuzzleOfStoredGame(path);
     if (puzzle.empty()) {
-      Tell(app, "この途中データの問題ファイル（.gwm か .gwc）が同じフォルダにありません。", path);
+      Tell(app, Tr("この途中データの問題ファイル（.gwm か .gwc）が同じフォルダにありません。"), path);
       return false;
     }
     return OpenPuzzleForPlay(app, puzzle);
@@ -56,9 +57,9 @@ bool OpenStartFile(App& app, const std::string& path) {
   const PuzzleFileKind* kind = PuzzleKindOf(path);
   if (!kind) {
     Tell(app,
-         std::string("グリッドウィックでは開けない種類のファイルです。") + CR +
-             "開けるのは 問題（.gwm .gwc .xml .non .g）、絵（.gwk .gwa）、途中データ（.gwp）、"
-             "画像（.png .jpg .jpeg .bmp .gif）です。",
+         Tr("グリッドウィックでは開けない種類のファイルです。") + CR +
+             Tr("開けるのは 問題（.gwm .gwc .xml .non .g）、絵（.gwk .gwa）、途中データ（.gwp）、"
+                "画像（.png .jpg .jpeg .bmp .gif）です。"),
          path);
     return false;
   }

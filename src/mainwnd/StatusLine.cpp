@@ -2,18 +2,19 @@
 
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/LibraryCommands.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
 std::string StatusText(App& app) {
   const PuzzleState& p = app.puzzle;
-  if (p.XSize < 1) return "問題がありません";
+  if (p.XSize < 1) return Tr("問題がありません");
   std::string text = LibraryPlayingText(app);
-  if (text.empty()) text = p.Title.empty() ? p.CurFileName : "「" + p.Title + "」";
-  text += "　" + std::to_string(p.XSize) + " × " + std::to_string(p.YSize);
+  if (text.empty()) text = p.Title.empty() ? p.CurFileName : Fill(Tr("「{1}」"), {p.Title});
+  text += Fill(Tr("　{1} × {2}"), {std::to_string(p.XSize), std::to_string(p.YSize)});
   const BoardLayout& l = app.layout;
   if (l.UnderPointerCol >= 1 && l.UnderPointerCol <= p.XSize && l.UnderPointerRow >= 1 && l.UnderPointerRow <= p.YSize)
-    text += "　列 " + std::to_string(l.UnderPointerCol) + "・行 " + std::to_string(l.UnderPointerRow);
+    text += Fill(Tr("　列 {1}・行 {2}"), {std::to_string(l.UnderPointerCol), std::to_string(l.UnderPointerRow)});
   return text;
 }
 

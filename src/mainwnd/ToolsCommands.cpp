@@ -13,6 +13,7 @@
 #include "dialogs/ImportImage.h"
 #include "mainwnd/MainWnd.h"
 #include "Messages.h"
+#include "platform/Tr.h"
 #include "dialogs/NewPuzzle.h"
 #include "platform/FileError.h"
 #include "platform/PathSyntax.h"
@@ -25,17 +26,23 @@
 namespace gw {
 namespace {
 
-const std::vector<std::string> kImportFilters = {
-    "パズル・画像 (*.xml *.non *.g *.png *.jpg *.jpeg *.bmp *.gif)",
-    "パズル (*.xml *.non *.g)",
-    "画像 (*.png *.jpg *.jpeg *.bmp *.gif)",
+const std::vector<const char*> kImportFilters = {
+    TrNoop("パズル・画像 (*.xml *.non *.g *.png *.jpg *.jpeg *.bmp *.gif)"),
+    TrNoop("パズル (*.xml *.non *.g)"),
+    TrNoop("画像 (*.png *.jpg *.jpeg *.bmp *.gif)"),
 };
 
 enum ExportFilter { kXml, kNon, kSheetPng, kSheetSvg, kSolutionPng, kSolutionSvg };
-const std::vector<std::string> kExportFilters = {
-    "XML パズル (*.xml)",       "NON パズル (*.non)",    "問題用紙の絵 PNG (*.png)",
-    "問題用紙の絵 SVG (*.svg)", "答えの絵 PNG (*.png)", "答えの絵 SVG (*.svg)",
+const std::vector<const char*> kExportFilters = {
+    TrNoop("XML パズル (*.xml)"),       TrNoop("NON パズル (*.non)"),   TrNoop("問題用紙の絵 PNG (*.png)"),
+    TrNoop("問題用紙の絵 SVG (*.svg)"), TrNoop("答えの絵 PNG (*.png)"), TrNoop("答えの絵 SVG (*.svg)"),
 };
+
+std::vector<std::string> Translated(const std::vector<const char*>& texts) {
+  std::vector<std::string> out;
+  for (const char* t : texts) out.push_back(Tr(t));
+  return out;
+}
 const char* const kExportExt[] = {".xml", ".non", ".png", ".svg", ".png", ".svg"};
 
 }  // namespace
@@ -49,14 +56,14 @@ bool IsImagePath(const std::string& path) {
 namespace {
 
 void Warn(App& app, const std::string& text, const char* title) {
-  Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, title);
+  Ask(app, text, MsgButtons::Ok, MsgIcon::Warning, 1, Tr(title));
 }
 
 // Shows where the colours go and lets the user stop; true to go on. The user-made colours filled
 // are kept in the settings file, so that hints typed or a picture drawn from them look the same in
 // the program's own files the next time.
 bool ConfirmAndApplyColors(App& app, const PuzzleData& d, const ColorMapping& m, const char* title = kImportTitle) {
-  if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, title) != MsgResult::Ok)
+  if (Ask(app, MappingText(d, m), MsgButtons::OkCancel, MsgIcon::None, 1, Tr(title)) != MsgResult::Ok)
     return false;
   ApplyUserColors(m, app.colors.ColorTable);
   for (int i = 16; i < 32; ++i)
@@ -81,7 +88,7 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   p.Dirty = mode == kModePlay ? 0 : 1;
   ForgetZoom(app);
   if (mode == kModeImage) app.ui.SetCaption(p.AppCaption + " : " + p.CurFileName);
-  else app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + p.CurFileName);
+  else app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, p.CurFileName}));
   PaintBoard(app);
   NoteGameKept(app);
 }
@@ -93,7 +100,7 @@ bool OpenImportedPuzzle(App& app, const PuzzleData& d, const std::string& path, 
                         const char* title = kImportTitle) {
   std::string why = mode == kModeNumber ? WhyNotHeld(d) : WhyNotPlayable(d);
   if (!why.empty()) {
-    Warn(app, std::string("プレイできる制限を越えています。") + CR + why, title);
+    Warn(app, Tr("プレイできる制限を越えています。") + CR + why, title);
     return false;
   }
   bool play = mode == kModePlay;
@@ -110,9 +117,9 @@ std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path, c
   try {
     return ReadForeignFile(path);
   } catch (const FormatError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), title);
+    Warn(app, Tr("このファイルは読めません。") + CR + e.what(), title);
   } catch (const FileError& e) {
-    Warn(app, std::string("このファイルは読めません。") + CR + e.what(), title);
+    Warn(app, Tr("このファイルは読めません。") + CR + e.what(), title);
   }
   return std::nullopt;
 }
@@ -127,17 +134,17 @@ bool ImportImageFile(App& app, const std::string& path) {
   ImageLoad read = app.ui.LoadImage(path, dlg.image);
   if (read == ImageLoad::Cancelled) return false;
   if (read == ImageLoad::TooLarge) {
-    Warn(app, std::string("画像が大きすぎます。") + CR + "読めるのは 1 辺 16384 ピクセル、全体で 4096 × 4096 ピクセルまでです。",
+    Warn(app, Tr("画像が大きすぎます。") + CR + Tr("読めるのは 1 辺 16384 ピクセル、全体で 4096 × 4096 ピクセルまでです。"),
          kImportTitle);
     return false;
   }
   if (read == ImageLoad::Truncated) {
-    Warn(app, std::string("画像のデータが途中で切れています。") + CR + "ファイルが壊れているか，コピーが終わっていないようです。",
+    Warn(app, Tr("画像のデータが途中で切れています。") + CR + Tr("ファイルが壊れているか，コピーが終わっていないようです。"),
          kImportTitle);
     return false;
   }
   if (read != ImageLoad::Read || dlg.image.width < 1 || dlg.image.height < 1) {
-    Warn(app, "画像を読み込めません。", kImportTitle);
+    Warn(app, Tr("画像を読み込めません。"), kImportTitle);
     return false;
   }
   ImportImageLoad(app, dlg);
@@ -197,35 +204,34 @@ ExportOutcome WriteExport(App& app, const std::string& path, int filter) {
   bool sheet = filter == kSheetPng || filter == kSheetSvg;
   bool cancelled = false;
   PuzzleData d = PuzzleOfWindow(app, !sheet, cancelled);
-  if (cancelled) return {false, "書き出しを取りやめました。"};
-  if (d.ColorCount() < 1) return {true, "塗るマスがないので書き出せません。"};
+  if (cancelled) return {false, Tr("書き出しを取りやめました。")};
+  if (d.ColorCount() < 1) return {true, Tr("塗るマスがないので書き出せません。")};
   // Hints still being typed may not describe any picture: what is written must read back.
   try {
     CheckPuzzle(d);
   } catch (const FormatError& e) {
-    return {true, std::string("この問題は書き出せません。") + CR + e.what()};
+    return {true, Tr("この問題は書き出せません。") + CR + e.what()};
   }
-  if (solved && d.solution.empty()) return {true, "答えがひとつに決まらないので、答えの絵は書き出せません。"};
+  if (solved && d.solution.empty()) return {true, Tr("答えがひとつに決まらないので、答えの絵は書き出せません。")};
   try {
     if (filter == kXml || filter == kNon) WriteForeignFile(path, d);
     else if (filter == kSheetSvg || filter == kSolutionSvg) ReplaceFile(path, SheetToSvg(DrawPuzzleSheet(d, solved)));
-    else if (!app.ui.SaveSheetPng(DrawPuzzleSheet(d, solved), path)) return {true, "書き出せませんでした。"};
+    else if (!app.ui.SaveSheetPng(DrawPuzzleSheet(d, solved), path)) return {true, Tr("書き出せませんでした。")};
   } catch (const FileError& e) {
-    return {true, "書き出せませんでした。" + std::string(CR) + e.what()};
+    return {true, Tr("書き出せませんでした。") + CR + e.what()};
   }
-  return {false, "書き出しました: " + FileNameOf(path)};
+  return {false, Fill(Tr("書き出しました: {1}"), {FileNameOf(path)})};
 }
 
 }  // namespace
 
 std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
-  std::string text = "色は次のように置き換えます。";
+  std::string text = Tr("色は次のように置き換えます。");
   for (int k = 1; k <= p.ColorCount(); ++k) {
-    text += std::string(CR) + "色 " + std::to_string(k) + " " + HexOf(p.colors[k].rgb) + " → " +
-            std::to_string(m.entry[k]) + " 番";
-    if (m.userSet[m.entry[k]]) text += "（作った色に登録）";
-    else if (m.exact[k]) text += "（同じ色）";
-    else text += "（近い色）";
+    text += CR + Fill(Tr("色 {1} {2} → {3} 番"), {std::to_string(k), HexOf(p.colors[k].rgb), std::to_string(m.entry[k])});
+    if (m.userSet[m.entry[k]]) text += Tr("（作った色に登録）");
+    else if (m.exact[k]) text += Tr("（同じ色）");
+    else text += Tr("（近い色）");
   }
   return text;
 }
@@ -245,12 +251,12 @@ bool OpenPuzzleForPlay(App& app, const std::string& path, const char* title) {
 
 bool OpenUnfiledPuzzle(App& app, const PuzzleData& d) {
   if (!OpenImportedPuzzle(app, d, "", kModePlay)) return false;
-  app.ui.SetCaption(app.puzzle.AppCaption + "「" + (d.title.empty() ? std::string("無題") : d.title) + "」");
+  app.ui.SetCaption(Fill(Tr("{1}「{2}」"), {app.puzzle.AppCaption, d.title.empty() ? Tr("無題") : d.title}));
   return true;
 }
 
 void ImportCommand(App& app) {
-  SystemFileChoice choice = app.ui.ChooseSystemFile(false, kImportTitle, kImportFilters);
+  SystemFileChoice choice = app.ui.ChooseSystemFile(false, Tr(kImportTitle), Translated(kImportFilters));
   if (choice.path.empty()) return;
   if (IsImagePath(choice.path)) {
     if (OfferProgressSave(app)) ImportImageFile(app, choice.path);
@@ -269,21 +275,21 @@ void ImportCommand(App& app) {
 // shows from the start, and the box with キャンセル once the work lasts.
 void ExportCommand(App& app) {
   if (app.puzzle.XSize < 1 || app.puzzle.YSize < 1) {
-    Warn(app, "書き出す問題がありません。", kExportTitle);
+    Warn(app, Tr("書き出す問題がありません。"), kExportTitle);
     return;
   }
-  SystemFileChoice choice = app.ui.ChooseSystemFile(true, kExportTitle, kExportFilters);
+  SystemFileChoice choice = app.ui.ChooseSystemFile(true, Tr(kExportTitle), Translated(kExportFilters));
   if (choice.path.empty()) return;
   int filter = choice.filter >= 0 && choice.filter < int(kExportFilters.size()) ? choice.filter : kXml;
   std::string path = choice.path;
   if (!HasExt(path, kExportExt[filter])) path += kExportExt[filter];
   app.ui.SetPointer(Pointer::Busy);
-  app.ui.BeginLongWork("書き出しています。しばらくお待ちください。");
+  app.ui.BeginLongWork(Tr("書き出しています。しばらくお待ちください。"));
   ExportOutcome outcome = WriteExport(app, path, filter);
   app.ui.EndLongWork();
   app.ui.SetPointer(Pointer::Normal);
   if (outcome.warn) Warn(app, outcome.text, kExportTitle);
-  else Msg(app, outcome.text, kExportTitle);
+  else Msg(app, outcome.text, Tr(kExportTitle));
 }
 
 void NewPuzzleCommand(App& app) {
@@ -295,7 +301,7 @@ void NewPuzzleCommand(App& app) {
   HintsToState(d, m, app.puzzle);
   KeepOwnColors(d, app.puzzle);
   ShowOpened(app, kModePlay, "");
-  app.ui.SetCaption(app.puzzle.AppCaption + "「" + d.title + "」");
+  app.ui.SetCaption(Fill(Tr("{1}「{2}」"), {app.puzzle.AppCaption, d.title}));
 }
 
 }  // namespace gw

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 #include "formats/PuzzleData.h"
 
 namespace gw {
 
-inline constexpr const char* kImportTitle = "インポート";
-inline constexpr const char* kExportTitle = "エクスポート";
+inline constexpr const char* kImportTitle = TrNoop("インポート");
+inline constexpr const char* kExportTitle = TrNoop("エクスポート");
 
 void ImportCommand(App& app);
 // The image kinds the import reads (.png .jpg .jpeg .bmp .gif), by extension whatever its case.
@@ -22,7 +23,8 @@ bool ImportImageFile(App& app, const std::string& path);
 // Opens a puzzle file the readers accept (.xml, .non, .g, and the program's own .gwm and .gwc)
 // for play, boards up to 99 x 99, after the unsaved-work question: the one way in for the import
 // command and for anything that lists puzzles. A refusal (too large, more than 9 colours, not
-// readable) is told and leaves the board as it was, its boxes titled after the way in (`title`).
+// readable) is told and leaves the board as it was, its boxes titled after the way in (`title`, the
+// text as written here; it is translated where a box shows it).
 // A foreign puzzle plays in its own colours: nothing is asked about them and the colour table and
 // the settings file stay as they were. True when the puzzle opened.
 bool OpenPuzzleForPlay(App& app, const std::string& path, const char* title = kImportTitle);

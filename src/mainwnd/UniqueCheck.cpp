@@ -6,19 +6,20 @@
 #include "display/Highlight.h"
 #include "display/Viewport.h"
 #include "formats/EngineInput.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
 
-const char kTitle[] = "一意性チェック";
+const char* const kTitle = TrNoop("一意性チェック");
 constexpr double kCheckSeconds = 60;
 const std::string kBreak(1, '\r');
 
 std::string DifficultyText(analysis::Difficulty d) {
   switch (d) {
-    case analysis::Difficulty::kLine: return "難易度：ノーマル（列と行の推理だけで解けます）";
-    case analysis::Difficulty::kProbe: return "難易度：背理法（1マスずつ仮定すれば解けます）";
-    default: return "難易度：探索（さらに深い仮定が必要です）";
+    case analysis::Difficulty::kLine: return Tr("難易度：ノーマル（列と行の推理だけで解けます）");
+    case analysis::Difficulty::kProbe: return Tr("難易度：背理法（1マスずつ仮定すれば解けます）");
+    default: return Tr("難易度：探索（さらに深い仮定が必要です）");
   }
 }
 
@@ -35,8 +36,9 @@ bool SolveMayDiffer(const analysis::Analysis& a) {
 std::string BadLineText(const analysis::Puzzle& puzzle) {
   auto bad = analysis::FindLineThatCannotFit(puzzle);
   if (!bad) return "";
-  if (bad->isRow) return "上から " + std::to_string(bad->index + 1) + " 行目のヒントが、行の長さに収まりません。";
-  return "左から " + std::to_string(bad->index + 1) + " 列目のヒントが、列の長さに収まりません。";
+  std::string line = std::to_string(bad->index + 1);
+  if (bad->isRow) return Fill(Tr("上から {1} 行目のヒントが、行の長さに収まりません。"), {line});
+  return Fill(Tr("左から {1} 列目のヒントが、列の長さに収まりません。"), {line});
 }
 
 // The window paints the tint over what it shows, so a zoomed board's scroll is taken off here.
@@ -69,7 +71,7 @@ std::vector<HighlightMark> Highlight(const App& app, const analysis::Analysis& a
 analysis::Analysis RunCheck(App& app, const analysis::Puzzle& puzzle) {
   Platform& ui = app.ui;
   ui.SetPointer(Pointer::Busy);
-  ui.BeginLongWork("解を調べています。しばらくお待ちください。");
+  ui.BeginLongWork(Tr("解を調べています。しばらくお待ちください。"));
   analysis::Budget budget;
   budget.seconds = kCheckSeconds;
   budget.poll = [&ui] { return !ui.LongWorkCancelled(); };
@@ -84,22 +86,22 @@ analysis::Analysis RunCheck(App& app, const analysis::Puzzle& puzzle) {
 std::string VerdictText(const analysis::Analysis& a, int mode, const std::string& badLine) {
   switch (a.solutions) {
     case 1:
-      return "解は一つだけです。" + kBreak + DifficultyText(a.difficulty) +
-             (SolveMayDiffer(a) ? kBreak + "※「自動で解く」は独自の手順で一歩ずつ解くため、これより多く仮定を使うことがあります。" : "");
-    case 0: return "解がありません。" + (badLine.empty() ? "" : kBreak + badLine);
+      return Tr("解は一つだけです。") + kBreak + DifficultyText(a.difficulty) +
+             (SolveMayDiffer(a) ? kBreak + Tr("※「自動で解く」は独自の手順で一歩ずつ解くため、これより多く仮定を使うことがあります。") : "");
+    case 0: return Tr("解がありません。") + (badLine.empty() ? "" : kBreak + badLine);
     case analysis::kUnknown:
-      return a.cancelled ? "判定を取りやめました。" : "時間内に判定できませんでした。";
+      return a.cancelled ? Tr("判定を取りやめました。") : Tr("時間内に判定できませんでした。");
     default: break;
   }
-  if (mode == kModeNumber) return "解が複数あります。" + kBreak + "色の付いたマスは、解によって変わるマスです。";
-  if (mode == kModeImage) return "解が複数あります。" + kBreak + "色の付いたマスは、この絵と別の解とで変わるマスです。";
-  return "解が複数あります。";
+  if (mode == kModeNumber) return Tr("解が複数あります。") + kBreak + Tr("色の付いたマスは、解によって変わるマスです。");
+  if (mode == kModeImage) return Tr("解が複数あります。") + kBreak + Tr("色の付いたマスは、この絵と別の解とで変わるマスです。");
+  return Tr("解が複数あります。");
 }
 
 void UniquenessCheck(App& app) {
   const PuzzleState& p = app.puzzle;
   if (p.XSize < 1 || p.YSize < 1) {
-    app.ui.MsgBox("調べる問題がありません。", MsgButtons::Ok, MsgIcon::None, 1, kTitle);
+    app.ui.MsgBox(Tr("調べる問題がありません。"), MsgButtons::Ok, MsgIcon::None, 1, Tr(kTitle));
     return;
   }
   const analysis::Puzzle puzzle =
@@ -107,7 +109,7 @@ void UniquenessCheck(App& app) {
   const analysis::Analysis a = RunCheck(app, puzzle);
   ShowTint(app, Highlight(app, a));
   std::string badLine = a.solutions == 0 ? BadLineText(puzzle) : "";
-  app.ui.MsgBox(VerdictText(a, p.Mode, badLine), MsgButtons::Ok, MsgIcon::None, 1, kTitle);
+  app.ui.MsgBox(VerdictText(a, p.Mode, badLine), MsgButtons::Ok, MsgIcon::None, 1, Tr(kTitle));
 }
 
 bool PictureSettlesOrSaveAnyway(App& app) {
@@ -115,11 +117,11 @@ bool PictureSettlesOrSaveAnyway(App& app) {
   if (a.solutions == 1) return true;
   ShowTint(app, Highlight(app, a));
   std::string text = a.solutions == analysis::kUnknown
-                         ? "この絵のヒントで解が一つに決まるかどうか、判定できませんでした。"
-                         : "この絵のヒントでは、解が一つに決まりません。" + kBreak +
-                               "色の付いたマスは、この絵と別の解とで変わるマスです。";
-  text += kBreak + "それでも保存しますか？";
-  return app.ui.MsgBox(text, MsgButtons::YesNo, MsgIcon::Question, 2, "保存") == MsgResult::Yes;
+                         ? Tr("この絵のヒントで解が一つに決まるかどうか、判定できませんでした。")
+                         : Tr("この絵のヒントでは、解が一つに決まりません。") + kBreak +
+                               Tr("色の付いたマスは、この絵と別の解とで変わるマスです。");
+  text += kBreak + Tr("それでも保存しますか？");
+  return app.ui.MsgBox(text, MsgButtons::YesNo, MsgIcon::Question, 2, Tr("保存")) == MsgResult::Yes;
 }
 
 }  // namespace gw

@@ -7,6 +7,7 @@
 #include "platform/Convert.h"
 #include "print/PrintJob.h"
 #include "state/LargeProgress.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -18,11 +19,11 @@ constexpr const char* kDefaults[3] = {"25", "25", "2.5"};
 bool PageIsPrintable(App& app, const Insatu& dlg) {
   for (double v : dlg.value)
     if (!std::isfinite(v)) {
-      Ask(app, "数字が大きすぎます。", MsgButtons::Ok, MsgIcon::Warning);
+      Ask(app, Tr("数字が大きすぎます。"), MsgButtons::Ok, MsgIcon::Warning);
       return false;
     }
   if (dlg.value[kCellSize] > 0) return true;
-  Ask(app, "セル間隔には 0 より大きい数を入力してください。", MsgButtons::Ok, MsgIcon::Warning);
+  Ask(app, Tr("セル間隔には 0 より大きい数を入力してください。"), MsgButtons::Ok, MsgIcon::Warning);
   return false;
 }
 
@@ -40,17 +41,17 @@ double FittedCell(const PuzzleState& p) {
 
 std::string InsatuLabel(int i) {
   switch (i) {
-    case kSideSpace: return "横スペース";
-    case kTopSpace: return "上スペース";
-    default: return "セル間隔";
+    case kSideSpace: return Tr("横スペース");
+    case kTopSpace: return Tr("上スペース");
+    default: return Tr("セル間隔");
   }
 }
 
 std::string PrintSizeText(const App& app, double cell, bool withUnit) {
   const PuzzleState& p = app.puzzle;
-  std::string text = NumText(cell * (p.XHintCount + p.XSize)) + " ×" +
-                     NumText(cell * (p.YHintCount + p.YSize)) + " の大きさになります。";
-  return withUnit ? text + "（単位mm）" : text;
+  std::string text = Fill(Tr("{1} ×{2} の大きさになります。"),
+                          {NumText(cell * (p.XHintCount + p.XSize)), NumText(cell * (p.YHintCount + p.YSize))});
+  return withUnit ? text + Tr("（単位mm）") : text;
 }
 
 void InsatuLoad(App& app, Insatu& dlg) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -16,7 +17,7 @@ struct Insatu : Dialog {
   std::string Lbl3;     // the size line
 };
 
-inline constexpr const char* kInsatuCaption = "印刷フォーム";
+inline constexpr const char* kInsatuCaption = TrNoop("印刷フォーム");
 inline constexpr int kSideSpace = 0;
 inline constexpr int kTopSpace = 1;
 inline constexpr int kCellSize = 2;

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathSyntax.h"
 #include "state/Paths.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -34,21 +35,20 @@ bool EndsWithPdf(const std::string& name) {
 // The file the user names, with ".pdf" added when missing; empty after Cancel, an empty name, or
 // a refusal to replace an existing file.
 std::string AskPdfName(App& app) {
-  InputResult r = app.ui.InputBox("保存するPDFファイルの名前を入力してください。", "PDFファイルに保存",
+  InputResult r = app.ui.InputBox(Tr("保存するPDFファイルの名前を入力してください。"), Tr("PDFファイルに保存"),
                                   ChangeExt(app.puzzle.CurFileName, "pdf"));
   std::string name = r.cancelled ? "" : r.text;
   if (name.find_first_not_of(' ') == std::string::npos) return "";
   if (!EndsWithPdf(name)) name += ".pdf";
   if (FileExists(name) &&
-      Ask(app, "「" + name + "」は既にあります。" + CR + "上書きしますか？", MsgButtons::YesNo,
+      Ask(app, Fill(Tr("「{1}」は既にあります。"), {name}) + CR + Tr("上書きしますか？"), MsgButtons::YesNo,
           MsgIcon::Question, 2) != MsgResult::Yes)
     return "";
   return name;
 }
 
 bool SavePdfInstead(App& app, const PageGeometry& page, const std::string& why) {
-  std::string offer = std::string("印刷できませんでした。") + CR + why + CR +
-                      "代わりにPDFファイルとして保存しますか？";
+  std::string offer = Tr("印刷できませんでした。") + CR + why + CR + Tr("代わりにPDFファイルとして保存しますか？");
   if (Ask(app, offer, MsgButtons::YesNo, MsgIcon::Warning) != MsgResult::Yes) return false;
   std::string name = AskPdfName(app);
   if (name.empty()) return false;
@@ -59,7 +59,7 @@ bool SavePdfInstead(App& app, const PageGeometry& page, const std::string& why) 
   // A name typed without a folder lands in the folder the program works in, which the player
   // may not know: the whole path says where to find it.
   std::string where = AbsoluteFolder(CurrentDirectory(), name);
-  Msg(app, "PDFファイル「" + name + "」に保存しました。" + CR + "保存先: " + where);
+  Msg(app, Fill(Tr("PDFファイル「{1}」に保存しました。"), {name}) + CR + Fill(Tr("保存先: {1}"), {where}));
   return true;
 }
 

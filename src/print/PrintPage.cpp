@@ -4,6 +4,7 @@
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "platform/Convert.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -23,11 +24,11 @@ void PrintTitleLines(App& app, Printer& pr, const PageGeometry& g) {
   const PuzzleState& p = app.puzzle;
   double y = g.top + g.cell * (p.YHintCount + p.YSize + 1);
   pr.SetFont(kPrintFont, kTitlePoints);
-  std::string line1 = "「" + p.Title + "」 ( " + p.CurFileName + " )";
+  std::string line1 = Fill(Tr("「{1}」 ( {2} )"), {p.Title, p.CurFileName});
   pr.Text(g.side, y, kPrinterDefaultColor, line1);
   y += pr.TextHeight(line1);
-  std::string line2 = " (" + NumText(static_cast<long long>(p.XSize)) + " ×" +
-                      NumText(static_cast<long long>(p.YSize)) + " )   " + kAppCaption;
+  std::string line2 =
+      Fill(Tr(" ( {1} × {2} )   {3}"), {std::to_string(p.XSize), std::to_string(p.YSize), Tr(kAppCaption)});
   pr.Text(g.side, y, kPrinterDefaultColor, line2);
 }
 

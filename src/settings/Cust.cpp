@@ -7,6 +7,7 @@
 #include "platform/Convert.h"
 #include "settings/CustPic.h"
 #include "settings/Settings.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -15,8 +16,8 @@ constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 constexpr int kMarkOptions = 3;
 
 std::string BarCaption(int j, int value) {
-  static const char* const kPrefix[3] = {"赤(R) =", "緑(G) =", "青(B) =", };
-  return kPrefix[j] + NumText(static_cast<long long>(value));
+  static const char* const kPrefix[3] = {TrNoop("赤(R) ="), TrNoop("緑(G) ="), TrNoop("青(B) ="), };
+  return Tr(kPrefix[j]) + NumText(static_cast<long long>(value));
 }
 
 bool ValidSwatch(int i) { return i >= 0 && i < kSwatchCount; }
@@ -40,7 +41,7 @@ void RestoreCopies(App& app, const Cust& dlg) {
 // Colour 1 is every monochrome puzzle's colour and the one new hints get: it must stay visible.
 bool RefuseWhiteSlotOne(App& app) {
   if ((SlotColor(app, 1) & kWhite) != kWhite) return false;
-  Ask(app, "色番号[1]の色は[白]にはできません。", MsgButtons::Ok, MsgIcon::Warning, 1, "エラー");
+  Ask(app, Tr("色番号[1]の色は[白]にはできません。"), MsgButtons::Ok, MsgIcon::Warning, 1, Tr("エラー"));
   return true;
 }
 
@@ -68,17 +69,17 @@ bool SwatchAcceptsDrop(int i) { return i >= kFirstUserColor && i < kSwatchCount;
 
 std::string CustMarkText(int i) {
   switch (i) {
-    case 0: return "１点 ・";
-    case 1: return "斜線 ／";
-    default: return "ばつ ×";
+    case 0: return Tr("１点 ・");
+    case 1: return Tr("斜線 ／");
+    default: return Tr("ばつ ×");
   }
 }
 
 std::string CustHelpText() {
-  return std::string("　左の色を参考にしたい場合は、その色をﾀﾞﾌﾞﾙｸﾘｯｸしてください。") + CR +
-         "　作った色を登録するには「作成した色」エリアにﾄﾞﾗｯｸﾞ＆ﾄﾞﾛｯﾌﾟしてください。" + CR +
-         "　256色以下の環境の場合、作った色とヒントの色が異なる場合があります。" +
-         "できるだけ QBcolor で作りましょう。";
+  return Tr("　左の色を参考にしたい場合は、その色をﾀﾞﾌﾞﾙｸﾘｯｸしてください。") + CR +
+         Tr("　作った色を登録するには「作成した色」エリアにﾄﾞﾗｯｸﾞ＆ﾄﾞﾛｯﾌﾟしてください。") + CR +
+         Tr("　256色以下の環境の場合、作った色とヒントの色が異なる場合があります。") +
+         Tr("できるだけ QBcolor で作りましょう。");
 }
 
 void CustLoad(App& app, Cust& dlg) {

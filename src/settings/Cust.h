@@ -2,6 +2,7 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -27,7 +28,7 @@ struct Cust : Dialog {
   bool savedOwnColor[10] = {};
 };
 
-inline constexpr const char* kCustCaption = "カスタマイズ";
+inline constexpr const char* kCustCaption = TrNoop("カスタマイズ");
 inline constexpr int kSwatchCount = 32;
 inline constexpr int kFirstUserColor = 16;
 // The first swatch's place in the dialog, in twips: every other swatch is laid out from it.

@@ -6,6 +6,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -78,9 +79,8 @@ bool SaveSettings(App& app) {
     return true;
   } catch (const FileError& e) {
     Ask(app,
-        std::string("設定ファイル ") + kSettingsFile + " に書き込めませんでした。" + CR +
-            FileErrorText(e.number()) + CR +
-            "変更した設定はこのまま使えますが、次回の起動時には元に戻ります。",
+        Fill(Tr("設定ファイル {1} に書き込めませんでした。"), {kSettingsFile}) + CR + FileErrorText(e.number()) + CR +
+            Tr("変更した設定はこのまま使えますが、次回の起動時には元に戻ります。"),
         MsgButtons::Ok, MsgIcon::Warning);
     return false;
   }

@@ -11,6 +11,7 @@
 #include "solver/ProofByContradiction.h"
 #include "solver/Propagate.h"
 #include "solver/WorkLine.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -49,12 +50,12 @@ SolveOutcome RunAutoSolve(App& app) {
   PendingArray RowPending{}, ColPending{};
   // Its line tables hold 20 cells: a larger board is told so before anything changes.
   if (p.XSize > kMaxSize || p.YSize > kMaxSize) {
-    Msg(app, "自動で解けるのは 20 × 20 までの盤面です。" + std::string(CR) + "一意性チェックで答えを確かめられます。");
+    Msg(app, Tr("自動で解けるのは 20 × 20 までの盤面です。") + CR + Tr("一意性チェックで答えを確かめられます。"));
     outcome.cancelled = true;
     return outcome;
   }
   if (AnyCellDecided(p)) {
-    MsgResult answer = Ask(app, "画面を初期化してから解かせますか？", MsgButtons::YesNoCancel);
+    MsgResult answer = Ask(app, Tr("画面を初期化してから解かせますか？"), MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel) {
       outcome.cancelled = true;
       return outcome;
@@ -77,8 +78,8 @@ SolveOutcome RunAutoSolve(App& app) {
   if (app.solver.Contradiction == 1) {
     EndRun(app);
     ShowSolvedPicture(app);
-    Msg(app, std::string("矛盾が発生しました。") + CR + "  x 座標 = " + NumText(RowPending[0]) + CR +
-                 "  y 座標 = " + NumText(ColPending[0]));
+    Msg(app, Tr("矛盾が発生しました。") + CR + Tr("  x 座標 = ") + NumText(RowPending[0]) + CR + Tr("  y 座標 = ") +
+                 NumText(ColPending[0]));
     outcome.contradiction = true;
     return outcome;
   }
@@ -86,9 +87,9 @@ SolveOutcome RunAutoSolve(App& app) {
   EndRun(app);
   EraseHintChecks(app);
   ShowSolvedPicture(app);
-  std::string closing = outcome.probes == 0 ? std::string("ノーマルで解けましたね。")
-                                            : "背理法を" + NumText(outcome.probes) + " 回使いました。";
-  Msg(app, closing + CR + "OKキーを押してください。");
+  std::string closing = outcome.probes == 0 ? Tr("ノーマルで解けましたね。")
+                                            : Fill(Tr("背理法を {1} 回使いました。"), {std::to_string(outcome.probes)});
+  Msg(app, closing + CR + Tr("OKキーを押してください。"));
   return outcome;
 }
 

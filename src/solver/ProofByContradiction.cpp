@@ -8,6 +8,7 @@
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "solver/WorkLineCache.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -55,7 +56,7 @@ bool Settle(App& app, int x, int y, int v, PendingArray& RowPending, PendingArra
   if (app.solver.Contradiction != 1) return true;
   app.ui.SetPointer(Pointer::Normal);
   CatchUpPicture(app);  // the message shows the window
-  Msg(app, "矛盾(" + NumText(RowPending[0]) + NumText(ColPending[0]) + ")");
+  Msg(app, Fill(Tr("矛盾({1}{2})"), {NumText(RowPending[0]), NumText(ColPending[0])}));
   return false;
 }
 

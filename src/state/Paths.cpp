@@ -4,6 +4,7 @@
 #include "platform/Convert.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -23,7 +24,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 void ShowFileError(App& app, int number, int location, const std::string& place) {
   std::string text = NumText(static_cast<long long>(number)) + FileErrorText(number) + CR + "Line:" +
                      NumText(static_cast<long long>(location));
-  app.ui.MsgBox(text, MsgButtons::Ok, MsgIcon::Warning, 1, "エラー" + place);
+  app.ui.MsgBox(text, MsgButtons::Ok, MsgIcon::Warning, 1, Tr("エラー") + place);
 }
 
 }  // namespace gw

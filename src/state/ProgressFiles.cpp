@@ -11,6 +11,7 @@
 #include "state/FileFormat.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -146,7 +147,7 @@ void ShowFileInfo(App& app, const std::string& folder, const std::string& name) 
   std::string ext = UpperAscii(RightChars(path, 3));
   bool mono = ext == "GWA" || ext == "GWC";
   if (!mono && ext != "GWK" && ext != "GWM") {
-    Msg(app, std::string("もうしわけありません。") + CR + "この形式の拡張子のものは見られません");
+    Msg(app, Tr("もうしわけありません。") + CR + Tr("この形式の拡張子のものは見られません"));
     return;
   }
   PuzzleSummary summary = ReadPuzzleSummary(ChangeExt(path, mono ? "GWC" : "GWM"), mono);
@@ -155,12 +156,12 @@ void ShowFileInfo(App& app, const std::string& folder, const std::string& name) 
   ReadCompleters(app, listPath, completers);
   if (completers.count == 0) {
     completers.count = 1;
-    completers.entries[1] = "まだこのロジックの完成者はいません。";
+    completers.entries[1] = Tr("まだこのロジックの完成者はいません。");
   }
   auto num = [](int v) { return NumText(static_cast<long long>(v)); };
-  std::string text = name + " (" + num(summary.XSize) + " ×" + num(summary.YSize) + " ×" +
-                     num(summary.Colours) + " 色" + " )" + CR + CR + "タイトル「" + summary.Title + "」" +
-                     CR + CR + "＜ロジック完成者氏名＞" + CR;
+  std::string text =
+      Fill(Tr("{1} ({2} ×{3} ×{4} 色 )"), {name, num(summary.XSize), num(summary.YSize), num(summary.Colours)}) + CR + CR +
+      Fill(Tr("タイトル「{1}」"), {summary.Title}) + CR + CR + Tr("＜ロジック完成者氏名＞") + CR;
   for (int k = 1; k <= completers.count; ++k) text += completers.entries[k] + CR;
   Msg(app, text);
 }

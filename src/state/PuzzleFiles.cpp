@@ -12,13 +12,14 @@
 #include "platform/Utf8.h"
 #include "state/FileFormat.h"
 #include "state/Paths.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
 
 // Nothing of the puzzle has changed when a file is refused.
 void Refuse(App& app) {
-  Msg(app, kRefusedBoardText);
+  Msg(app, Tr(kRefusedBoardText));
   app.puzzle.LoadRefused = 1;
 }
 
@@ -252,7 +253,7 @@ void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name
   } else {
     if (ext == "GWC" || ext == "gwc") ReadMonoHintPuzzle(app, path);
     else ReadHintPuzzle(app, path);
-    if (!p.LoadRefused) app.ui.SetCaption(p.AppCaption + "「" + p.Title + "」" + name);
+    if (!p.LoadRefused) app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, name}));
   }
   if (p.LoadRefused) return;
   p.CurFolder = folder;
@@ -264,7 +265,7 @@ bool SaveFile(App& app, const std::string& folder, const std::string& name) {
   PuzzleState& p = app.puzzle;
   std::string path = JoinPath(folder, name);
   if (FileExists(path) &&
-      Ask(app, "ファイルがすでに存在しています．上書きしますか？", MsgButtons::YesNo, MsgIcon::Question, 2) ==
+      Ask(app, Tr("ファイルがすでに存在しています．上書きしますか？"), MsgButtons::YesNo, MsgIcon::Question, 2) ==
           MsgResult::No)
     return false;
   try {

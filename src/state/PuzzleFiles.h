@@ -4,11 +4,12 @@
 
 #include "App.h"
 #include "platform/TextFile.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
 // Why the program will not hold a board: more than 20 cells on a side, or none.
-inline constexpr const char* kRefusedBoardText = "プレイできる制限を越えています。";
+inline constexpr const char* kRefusedBoardText = TrNoop("プレイできる制限を越えています。");
 
 // The program's own files parsed, with nothing shown and nothing in memory changed: the puzzle
 // (`base` with what the file holds put in), or none when the board is refused. Malformed content

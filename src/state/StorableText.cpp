@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -23,7 +24,7 @@ InputResult InputStorableText(App& app, const std::string& prompt, const std::st
     if (r.cancelled) return r;
     std::string bad = FirstUnstorableChar(r.text);
     if (bad.empty()) return r;
-    app.ui.MsgBox("「" + bad + "」はファイルに保存できない文字です。" + CR + "別の文字で入力してください。",
+    app.ui.MsgBox(Fill(Tr("「{1}」はファイルに保存できない文字です。"), {bad}) + CR + Tr("別の文字で入力してください。"),
                   MsgButtons::Ok, MsgIcon::Warning, 1, title);
     shown = r.text;
   }
