@@ -5,6 +5,9 @@
 # SAMPLES.
 # The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
 # dialogs show their folder) are the same on every run and every machine.
+# A scenario runs in the program's own Japanese, whatever the locale of whoever runs it; one with a
+# line "# language: en" runs in English, as a player whose locale is en_US.UTF-8 sees it (whether or
+# not that locale is generated on this system).
 # GW_EMULATOR, when set, runs GWSCRIPT (wine64 for the Windows build), and GW_SCENARIO_ROOT
 # replaces /tmp/gw-scenarios, so that the two builds' runs never share a folder.
 set -u
@@ -25,6 +28,13 @@ if [ -n "$list" ]; then
 else
   cp -r "$samples" "$work/samples"
 fi
+language=$(sed -n 's/^# language: *\([a-z][a-z]\) *$/\1/p' "$script" | head -n 1)
+if [ "$language" = en ]; then
+  export LANGUAGE=en LC_MESSAGES=en_US.UTF-8
+else
+  export LANGUAGE= LC_MESSAGES=C
+fi
+unset LC_ALL
 cd "$work" || exit 2
 ${GW_EMULATOR:-} "$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?
