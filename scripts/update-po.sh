@@ -13,15 +13,19 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$root/scripts/make-pot.sh" "$root" "$work/gridwick.pot"
 # A new language starts from the template, with a header of its own.
-[ -f "$po" ] || msginit --no-translator --locale="$lang.UTF-8" -i "$work/gridwick.pot" -o "$po"
+# (msginit copies every message id as its English translation: those copies are emptied.)
+if [ ! -f "$po" ]; then
+  msginit --no-translator --locale="$lang.UTF-8" -i "$work/gridwick.pot" -o "$work/new.po"
+  msgfilter --keep-header -i "$work/new.po" -o "$po" sed -e d
+fi
 # Only real translations take part: an empty or fuzzy one in the first file would hide a good one
 # in a later file.
 i=0
 for f in "$po" "$@"; do
   i=$((i + 1))
-  msgattrib --translated --no-fuzzy --no-obsolete -o "$work/$i.po" "$f"
+  msgattrib --force-po --translated --no-fuzzy --no-obsolete -o "$work/$i.po" "$f"
 done
-msgcat --use-first -o "$work/known.po" $(seq -f "$work/%g.po" 1 "$i")
+msgcat --force-po --use-first -o "$work/known.po" $(seq -f "$work/%g.po" 1 "$i")
 msgmerge --quiet --no-fuzzy-matching --lang="$lang" -o "$work/merged.po" "$work/known.po" "$work/gridwick.pot"
 msgattrib --no-obsolete --sort-by-file -o "$po" "$work/merged.po"
 printf '%s: ' "$po"

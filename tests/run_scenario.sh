@@ -5,9 +5,9 @@
 # SAMPLES.
 # The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
 # dialogs show their folder) are the same on every run and every machine.
-# A scenario runs in the program's own Japanese, whatever the locale of whoever runs it; one with a
-# line "# language: en" runs in English, as a player whose locale is en_US.UTF-8 sees it (whether or
-# not that locale is generated on this system).
+# A scenario runs in the program's own Japanese, whatever the locale of whoever runs it. With
+# GW_SCENARIO_LANGUAGE=en it runs in English, as a player whose locale is en_US.UTF-8 sees it
+# (whether or not that locale is generated on this system), against SCRIPT.en.expected.
 # GW_EMULATOR, when set, runs GWSCRIPT (wine64 for the Windows build), and GW_SCENARIO_ROOT
 # replaces /tmp/gw-scenarios, so that the two builds' runs never share a folder.
 set -u
@@ -28,8 +28,8 @@ if [ -n "$list" ]; then
 else
   cp -r "$samples" "$work/samples"
 fi
-language=$(sed -n 's/^# language: *\([a-z][a-z]\) *$/\1/p' "$script" | head -n 1)
-if [ "$language" = en ]; then
+if [ "${GW_SCENARIO_LANGUAGE:-ja}" = en ]; then
+  expected="${script%.gws}.en.expected"
   export LANGUAGE=en LC_MESSAGES=en_US.UTF-8
 else
   export LANGUAGE= LC_MESSAGES=C

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """check_catalogues.py TEMPLATE.pot PO_DIR: every text the code marks has a translation in every
 PO_DIR/*.po, neither empty nor fuzzy, and every translation keeps what the program fills in or
-reads from its text: the placeholders ({1}, %s, %d, Qt's %1), the line breaks (\\r) of a message
+reads from its text (and none of the Japanese is left in it): the placeholders ({1}, %s, %d, Qt's %1), the line breaks (\\r) of a message
 box, and the mnemonic (&F) of a menu item or button, exactly where the Japanese has one."""
 import collections
 import glob
@@ -71,10 +71,15 @@ def mnemonics(text):
     return re.findall(r"&[^&\s]", text.replace("&&", ""))
 
 
+JAPANESE = re.compile(r"[\u3040-\u30ff\u4e00-\u9fff\uff66-\uff9f]")
+
+
 def problems(msgid, msgstr, flags):
     if not msgstr:
         return ["no translation"]
     found = []
+    if JAPANESE.search(msgstr):
+        found.append("Japanese left in the translation")
     if "fuzzy" in flags:
         found.append("fuzzy")
     if placeholders(msgid) != placeholders(msgstr):
