@@ -38,6 +38,12 @@ unset LC_ALL
 cd "$work" || exit 2
 ${GW_EMULATOR:-} "$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?
+# GW_SCENARIO_UPDATE=1 writes what was printed as the expected output instead (for a look at the
+# difference in git before it is kept, as when the texts of a language change).
+if [ "${GW_SCENARIO_UPDATE:-}" = 1 ]; then
+  cp "$logs/actual" "$expected"
+  exit 0
+fi
 if ! diff -u "$expected" "$logs/actual"; then
   echo "scenario output differs from $expected"
   cat "$logs/stderr"
