@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QThread>
+#include <algorithm>
 
 #include <atomic>
 #include <filesystem>
@@ -164,7 +165,8 @@ void RunNewPuzzleView(QtPlatform& ui, App& app, Dialog& dialog) {
   difficulty->setCurrentIndex(difficulty->findData(int(dlg.difficulty)));
   auto* seed = new QLineEdit(QString::fromStdString(dlg.seed), &view);
   seed->setPlaceholderText(QTr("空欄なら毎回ちがう問題"));
-  seed->setMinimumWidth(220);
+  // Wide enough for the hint in any language (the English one is the longer).
+  seed->setMinimumWidth(std::max(220, seed->fontMetrics().horizontalAdvance(seed->placeholderText()) + 24));
   grid->addWidget(new QLabel(QTr("横のマス数"), &view), 0, 0);
   grid->addWidget(width, 0, 1);
   grid->addWidget(new QLabel(QTr("縦のマス数"), &view), 1, 0);
