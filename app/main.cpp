@@ -15,6 +15,7 @@
 #include "mainwnd/StartFile.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/Language.h"
 #include "platform/UserFolder.h"
 #include "frontends/qt/ImageSurface.h"
 #include "frontends/qt/MainWindow.h"
@@ -134,12 +135,18 @@ int main(int argc, char** argv) {
   ParseCommandLine(qtApp, parser);
   const std::string startFile = StartFile(parser);
   if (parser.isSet(kUserFolder)) EnterUserFolder();
+  // After QApplication, which sets the locale from the environment as it likes.
+  const gw::Language language = gw::ChooseLanguage();
   QTranslator qtJapanese;
-  if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtJapanese);
-  QFont font(gw::kMinchoFont);
-  font.setPointSize(10);
-  QApplication::setFont(font);
+  if (language == gw::Language::Japanese) {
+    if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QApplication::installTranslator(&qtJapanese);
+    QFont font(gw::kMinchoFont);
+    font.setPointSize(10);
+    QApplication::setFont(font);
+  }
+  // In English the window keeps the desktop's own font and Qt's own English buttons; the board
+  // draws its hints in its font either way.
 
   gw::QtPlatform platform;
   gw::App app(platform);

@@ -94,7 +94,7 @@ and column tell the runs of painted cells that make a picture. Hints tick off
 as they are satisfied, a judgement checks the answer, unfinished games are
 saved, and an automatic solver works a puzzle out on the board. Authors type
 in the hints of printed puzzles, draw pictures that become puzzles or make
-them from images. All of the program's text is in Japanese.
+them from images. It speaks Japanese and English, the language of the desktop.
 
 The package also holds gwtool, which solves, checks, converts and generates
 puzzle files from the command line.")

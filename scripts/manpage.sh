@@ -21,7 +21,8 @@ section() {
   fi | sed -e 's/\[\([^]]*\)\]([^):]*)/\1/g'
 }
 
-help=$("$program" --help 2>&1)
+# The manual is the English one, whatever the language of whoever builds it.
+help=$(LANGUAGE=en LC_MESSAGES=en_US.UTF-8 LC_ALL= "$program" --help 2>&1)
 exec > "$out.part"
 printf '.TH "%s" "1" "" "Gridwick %s" "User Commands"\n.SH NAME\n%s \\- %s\n' "$upper" "$version" "$name" "$summary"
 {

@@ -2,11 +2,13 @@
 #include <string>
 
 #include "App.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
-// The application's title: a message box's title when it is given none, and on printed pages.
-inline constexpr const char* kAppCaption = "グリッドウィック";
+// The application's title: a message box's title when it is given none, and on printed pages
+// (translated where it is shown).
+inline constexpr const char* kAppCaption = TrNoop("グリッドウィック");
 
 // The line break inside a message box text.
 inline constexpr const char* CR = "\r";

@@ -5,6 +5,9 @@
 # SAMPLES.
 # The folder is always /tmp/gw-scenarios/NAME, so that folder names the program prints (the file
 # dialogs show their folder) are the same on every run and every machine.
+# A scenario runs in the program's own Japanese, whatever the locale of whoever runs it. With
+# GW_SCENARIO_LANGUAGE=en it runs in English, as a player whose locale is en_US.UTF-8 sees it
+# (whether or not that locale is generated on this system), against SCRIPT.en.expected.
 # GW_EMULATOR, when set, runs GWSCRIPT (wine64 for the Windows build), and GW_SCENARIO_ROOT
 # replaces /tmp/gw-scenarios, so that the two builds' runs never share a folder.
 set -u
@@ -25,9 +28,22 @@ if [ -n "$list" ]; then
 else
   cp -r "$samples" "$work/samples"
 fi
+if [ "${GW_SCENARIO_LANGUAGE:-ja}" = en ]; then
+  expected="${script%.gws}.en.expected"
+  export LANGUAGE=en LC_MESSAGES=en_US.UTF-8
+else
+  export LANGUAGE= LC_MESSAGES=C
+fi
+unset LC_ALL
 cd "$work" || exit 2
 ${GW_EMULATOR:-} "$gwscript" "$script" > "$logs/actual" 2> "$logs/stderr"
 status=$?
+# GW_SCENARIO_UPDATE=1 writes what was printed as the expected output instead (for a look at the
+# difference in git before it is kept, as when the texts of a language change).
+if [ "${GW_SCENARIO_UPDATE:-}" = 1 ]; then
+  cp "$logs/actual" "$expected"
+  exit 0
+fi
 if ! diff -u "$expected" "$logs/actual"; then
   echo "scenario output differs from $expected"
   cat "$logs/stderr"

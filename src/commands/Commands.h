@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -33,7 +34,7 @@ enum class Command {
 };
 
 struct MenuItem {
-  std::string caption;  // "-" for a separator
+  std::string caption;  // "-" for a separator; in Japanese, translated where it is shown
   Command command = Command::None;
 };
 
@@ -46,7 +47,7 @@ struct MenuDef {
   std::vector<MenuItem> items;
 };
 const std::vector<MenuDef>& MenuBar();
-inline constexpr const char* kHelpCaption = "説明(&H)";
+inline constexpr const char* kHelpCaption = TrNoop("説明(&H)");
 
 struct MenuPlace {
   MenuId menu;

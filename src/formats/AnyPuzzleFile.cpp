@@ -8,18 +8,19 @@
 #include "state/StorableText.h"
 #include "platform/TextFile.h"
 #include "state/PuzzleFiles.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
 
-constexpr const char* kNotWritable = "この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。";
+constexpr const char* kNotWritable = TrNoop("この形式では書き出せません（.xml、.non、.gwm、.gwc、.gwk）。");
 
 // The one solution of a puzzle whose file holds none, found by the engine.
 void FindSolution(PuzzleData& p) {
   analysis::Budget budget;
   budget.seconds = 10;
   analysis::Analysis a = analysis::Analyze(EnginePuzzle(p), budget);
-  if (a.solutions != 1) throw FormatError("答えがひとつに決まらないので、絵として書き出せません。");
+  if (a.solutions != 1) throw FormatError(Tr("答えがひとつに決まらないので、絵として書き出せません。"));
   const analysis::Board& b = a.boards[0];
   p.solution.assign(p.height, std::vector<int>(p.width, 0));
   for (int y = 0; y < p.height; ++y)
@@ -28,8 +29,8 @@ void FindSolution(PuzzleData& p) {
 
 // The monochrome hint format: the title, the sizes, then each line's runs as 3-1-2 (0 for none).
 void WriteMonoHints(const PuzzleData& p, const std::string& path) {
-  if (p.ColorCount() > 1) throw FormatError(".gwc は白黒の問題だけを保存できます（この問題は " +
-                                            std::to_string(p.ColorCount()) + " 色です）。");
+  if (p.ColorCount() > 1) throw FormatError(Fill(Tr(".gwc は白黒の問題だけを保存できます（この問題は {1} 色です）。"),
+                                                 {std::to_string(p.ColorCount())}));
   auto most = [](const std::vector<ClueLine>& lines) {
     size_t n = 0;
     for (const ClueLine& l : lines) n = std::max(n, l.size());
@@ -53,11 +54,11 @@ void WriteMonoHints(const PuzzleData& p, const std::string& path) {
 // The texts a hint file stores must be storable in code page 932: the reason names the character,
 // as the window's input boxes do, instead of a bare type mismatch.
 void RefuseUnstorableTexts(const PuzzleData& p, bool withAnswer) {
-  const std::pair<const char*, const std::string*> texts[] = {{"タイトル", &p.title}, {"答", &p.answer}};
+  const std::pair<const char*, const std::string*> texts[] = {{TrNoop("タイトル"), &p.title}, {TrNoop("答"), &p.answer}};
   for (const auto& [name, text] : texts) {
     if (text == &p.answer && !withAnswer) continue;
     std::string bad = FirstUnstorableChar(*text);
-    if (!bad.empty()) throw FormatError(std::string(name) + "の「" + bad + "」はファイルに保存できない文字です。");
+    if (!bad.empty()) throw FormatError(Fill(Tr("{1}の「{2}」はファイルに保存できない文字です。"), {Tr(name), bad}));
   }
 }
 
@@ -82,10 +83,10 @@ Holds HoldsOf(const std::string& path) {
 std::vector<std::string> FieldsNotHeld(const PuzzleData& p, const std::string& path) {
   Holds h = HoldsOf(path);
   std::vector<std::string> lost;
-  if (!h.title && !p.title.empty()) lost.push_back("タイトル");
-  if (!h.author && !p.author.empty()) lost.push_back("作者");
-  if (!h.answer && !p.answer.empty()) lost.push_back("答");
-  if (!h.solution && !p.solution.empty()) lost.push_back("答えの絵");
+  if (!h.title && !p.title.empty()) lost.push_back(Tr("タイトル"));
+  if (!h.author && !p.author.empty()) lost.push_back(Tr("作者"));
+  if (!h.answer && !p.answer.empty()) lost.push_back(Tr("答"));
+  if (!h.solution && !p.solution.empty()) lost.push_back(Tr("答えの絵"));
   return lost;
 }
 
@@ -95,15 +96,15 @@ PuzzleData ReadAnyPuzzle(App& app, const std::string& path) {
 
 void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
   const PuzzleFileKind* kind = PuzzleKindOf(path);
-  if (!kind) throw FormatError(kNotWritable);
+  if (!kind) throw FormatError(Tr(kNotWritable));
   if (!kind->own()) {
-    if (!kind->writable) throw FormatError(kNotWritable);
+    if (!kind->writable) throw FormatError(Tr(kNotWritable));
     WriteForeignFile(path, p);
     return;
   }
   PuzzleKind own = kind->kind;
   std::string why = WhyNotHeld(p);
-  if (!why.empty()) throw FormatError("プレイできる制限を越えています。" + why);
+  if (!why.empty()) throw FormatError(Tr("プレイできる制限を越えています。") + why);
   if (own == PuzzleKind::Gwm || own == PuzzleKind::Gwc) RefuseUnstorableTexts(p, own == PuzzleKind::Gwm);
   ColorMapping m = MapColors(p, app.colors.ColorTable, false);
   switch (own) {
@@ -117,7 +118,7 @@ void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
       PictureToState(p, m, app.puzzle);
       WritePicture(app, path);
       break;
-    default: throw FormatError(kNotWritable);
+    default: throw FormatError(Tr(kNotWritable));
   }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/FileReplace.h"
 #include "platform/NativeFiles.h"
 #include "platform/Utf8.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -42,13 +43,13 @@ PuzzleData ParseForeign(ForeignFormat f, const std::string& bytes) {
     case ForeignFormat::Olsak: return ReadOlsak(bytes);
     case ForeignFormat::None: break;
   }
-  throw FormatError("このファイルの形式は読めません。");
+  throw FormatError(Tr("このファイルの形式は読めません。"));
 }
 
 std::string FormatForeign(ForeignFormat f, const PuzzleData& p) {
   if (f == ForeignFormat::Xml) return WriteWebpbnXml(p);
   if (f == ForeignFormat::Non) return WriteNon(p);
-  throw FormatError("この形式では書き出せません。");
+  throw FormatError(Tr("この形式では書き出せません。"));
 }
 
 // Foreign files go through the same safe replacement as the program's own: a failed write keeps
@@ -65,7 +66,7 @@ PuzzleData ReadForeignFile(const std::string& path) {
     bytes = ReadWholeFile(path, kMaxFileBytes);
   } catch (const FileError& e) {
     if (e.number() != kErrTooLarge) throw;
-    throw FormatError("ファイルが大きすぎます（読めるのは 4 MB までです）。");
+    throw FormatError(Tr("ファイルが大きすぎます（読めるのは 4 MB までです）。"));
   }
   return ParseForeign(ForeignFormatOf(path), bytes);
 }

@@ -4,6 +4,7 @@
 
 #include "formats/ColorNames.h"
 #include "formats/TextParse.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -49,7 +50,7 @@ int FindColor(const PuzzleData& p, const std::string& ref) {
 }
 
 int AddColor(PuzzleData& p, const PuzzleColor& c, int line) {
-  if (p.ColorCount() >= kMaxFormatColors) throw FormatError("色が多すぎます。", line);
+  if (p.ColorCount() >= kMaxFormatColors) throw FormatError(Tr("色が多すぎます。"), line);
   p.colors.push_back(c);
   return p.ColorCount();
 }
@@ -58,12 +59,12 @@ int AddColor(PuzzleData& p, const PuzzleColor& c, int line) {
 void ReadColorKey(NonFile& f, const std::string& rest, int line) {
   std::vector<std::string> t = SplitAny(rest, " \t");
   PuzzleColor c;
-  if (t.size() < 2 || !ColorFromText(t[1], c.rgb)) throw FormatError("color の行が読めません。", line);
-  if (!IsPlainName(t[0])) throw FormatError("色の名前が読めません。", line);
+  if (t.size() < 2 || !ColorFromText(t[1], c.rgb)) throw FormatError(Tr("color の行が読めません。"), line);
+  if (!IsPlainName(t[0])) throw FormatError(Tr("色の名前が読めません。"), line);
   c.name = t[0];
   if (IsSymbol(t[0])) c.symbol = t[0][0];
   else if (t.size() >= 3 && t[2].size() == 1) c.symbol = t[2][0];
-  if (FindColor(f.p, c.name) >= 0) throw FormatError("色 " + c.name + " が二度あります。", line);
+  if (FindColor(f.p, c.name) >= 0) throw FormatError(Fill(Tr("色 {1} が二度あります。"), {c.name}), line);
   f.colorKeys = true;
   AddColor(f.p, c, line);
 }
@@ -74,17 +75,17 @@ int ReadSize(const std::string& rest, int line) {
   int v = 0;
   // Any run of digits is a size, however long: 10000 is too large, not unreadable.
   if (whole && !ParseCount(digits, v)) v = kMaxFormatSize + 1;
-  else if (!whole || v < 1) throw FormatError("大きさの数字が読めません。", line);
-  if (v > kMaxFormatSize) throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。", line);
+  else if (!whole || v < 1) throw FormatError(Tr("大きさの数字が読めません。"), line);
+  if (v > kMaxFormatSize) throw FormatError(Tr("盤面が大きすぎます（読めるのは 99 × 99 までです）。"), line);
   return v;
 }
 
 // The `count` lines after a rows or columns key; a blank one is a line without runs.
 std::vector<NumberedLine> TakeBlock(const std::vector<std::string>& lines, size_t& i, int count, int keyLine) {
-  if (count == 0) throw FormatError("width と height は rows と columns より前に書いてください。", keyLine);
+  if (count == 0) throw FormatError(Tr("width と height は rows と columns より前に書いてください。"), keyLine);
   std::vector<NumberedLine> block;
   for (int n = 0; n < count; ++n) {
-    if (i + 1 >= lines.size()) throw FormatError("ヒントの行が足りません。", int(lines.size()));
+    if (i + 1 >= lines.size()) throw FormatError(Tr("ヒントの行が足りません。"), int(lines.size()));
     ++i;
     block.push_back({Trim(lines[i]), int(i) + 1});
   }
@@ -93,14 +94,14 @@ std::vector<NumberedLine> TakeBlock(const std::vector<std::string>& lines, size_
   if (i + 1 < lines.size()) {
     std::string next = Trim(lines[i + 1]);
     if (!next.empty() && std::isdigit(static_cast<unsigned char>(next[0])))
-      throw FormatError("ヒントの行が大きさ（" + std::to_string(count) + "）より多くあります。", int(i) + 2);
+      throw FormatError(Fill(Tr("ヒントの行が大きさ（{1}）より多くあります。"), {std::to_string(count)}), int(i) + 2);
   }
   return block;
 }
 
 std::vector<NumberedLine> TakeOnce(const std::vector<std::string>& lines, size_t& i, int count, int keyLine,
                                    const std::vector<NumberedLine>& before, const std::string& key) {
-  if (!before.empty()) throw FormatError(key + " が二度あります。", keyLine);
+  if (!before.empty()) throw FormatError(Fill(Tr("{1} が二度あります。"), {key}), keyLine);
   return TakeBlock(lines, i, count, keyLine);
 }
 
@@ -123,8 +124,8 @@ NonFile ReadKeys(const std::string& text) {
     else if (key == "columns") f.cols = TakeOnce(lines, i, f.p.width, line, f.cols, key);
     else if (key == "goal") f.goal = {Unquote(rest), line};
   }
-  if (f.p.width == 0 || f.p.height == 0) throw FormatError("width と height がありません。");
-  if (f.rows.empty() || f.cols.empty()) throw FormatError("rows と columns がありません。");
+  if (f.p.width == 0 || f.p.height == 0) throw FormatError(Tr("width と height がありません。"));
+  if (f.rows.empty() || f.cols.empty()) throw FormatError(Tr("rows と columns がありません。"));
   return f;
 }
 
@@ -133,7 +134,7 @@ NonFile ReadKeys(const std::string& text) {
 int ColorForRef(PuzzleData& p, bool declared, const std::string& ref, int line) {
   int k = FindColor(p, ref);
   if (k > 0) return k;
-  if (declared) throw FormatError("色 " + CleanText(ref) + " は color の行にありません。", line);
+  if (declared) throw FormatError(Fill(Tr("色 {1} は color の行にありません。"), {CleanText(ref)}), line);
   PuzzleColor c{ref, FallbackColor(p.ColorCount() + 1), ref.size() == 1 ? ref[0] : char(0)};
   return AddColor(p, c, line);
 }
@@ -150,16 +151,16 @@ ClueLine ReadRuns(PuzzleData& p, bool declared, const NumberedLine& l) {
     size_t digits = 0;
     while (digits < token.size() && std::isdigit(static_cast<unsigned char>(token[digits]))) ++digits;
     if (token.size() > 1 && token[0] == '-' && std::isdigit(static_cast<unsigned char>(token[1])))
-      throw FormatError("ヒントに負の数 " + CleanText(token) + " があります。", l.line);
+      throw FormatError(Fill(Tr("ヒントに負の数 {1} があります。"), {CleanText(token)}), l.line);
     if (digits == 0) {  // a colour name for the runs after it
-      if (!IsPlainName(token)) throw FormatError("ヒント " + CleanText(token) + " が読めません。", l.line);
+      if (!IsPlainName(token)) throw FormatError(Fill(Tr("ヒント {1} が読めません。"), {CleanText(token)}), l.line);
       current = ColorForRef(p, declared, token, l.line);
       continue;
     }
     int length = 0;
-    if (!ParseCount(token.substr(0, digits), length)) throw FormatError("ヒントの数字が読めません。", l.line);
+    if (!ParseCount(token.substr(0, digits), length)) throw FormatError(Tr("ヒントの数字が読めません。"), l.line);
     std::string ref = token.substr(digits);
-    if (!ref.empty() && !IsPlainName(ref)) throw FormatError("ヒント " + CleanText(token) + " の色が読めません。", l.line);
+    if (!ref.empty() && !IsPlainName(ref)) throw FormatError(Fill(Tr("ヒント {1} の色が読めません。"), {CleanText(token)}), l.line);
     int color = !ref.empty() ? ColorForRef(p, declared, ref, l.line) : current > 0 ? current : DefaultColor(p, l.line);
     if (length > 0) runs.push_back({length, color});
   }
@@ -171,7 +172,7 @@ void ReadGoal(PuzzleData& p, bool declared, const NumberedLine& goal) {
   for (char ch : goal.text)
     if (!std::isspace(static_cast<unsigned char>(ch))) cells += ch;
   if (long(cells.size()) != long(p.width) * p.height)
-    throw FormatError("goal の長さが盤面のマスの数と合いません。", goal.line);
+    throw FormatError(Tr("goal の長さが盤面のマスの数と合いません。"), goal.line);
   p.solution.assign(p.height, std::vector<int>(p.width, 0));
   for (int y = 0; y < p.height; ++y)
     for (int x = 0; x < p.width; ++x) {

@@ -4,6 +4,7 @@
 
 #include "formats/ColorNames.h"
 #include "formats/TextParse.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -32,7 +33,7 @@ struct OlsakReader {
       return;
     }
     if (block.size() + pendingBlanks >= std::size_t(kMaxFormatSize))
-      throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。", line);
+      throw FormatError(Tr("盤面が大きすぎます（読めるのは 99 × 99 までです）。"), line);
     for (; pendingBlanks > 0; --pendingBlanks) block.push_back({"", line - int(pendingBlanks)});
     block.push_back({t, line});
   }
@@ -41,19 +42,19 @@ struct OlsakReader {
   void ColorLine(const std::string& raw, int line) {
     std::string t = Trim(raw);
     if (t.empty()) return;
-    if (t.size() < 3 || t[1] != ':') throw FormatError("色の宣言が読めません。", line);
+    if (t.size() < 3 || t[1] != ':') throw FormatError(Tr("色の宣言が読めません。"), line);
     std::vector<std::string> words = SplitAny(t.substr(3), " \t");
     PuzzleColor c{std::string(1, t[0]), 0, t[0]};
     if (words.empty() || !ColorFromText(words[0], c.rgb))
-      throw FormatError("色 " + CleanText(words.empty() ? std::string() : words[0]) + " がわかりません。", line);
+      throw FormatError(Fill(Tr("色 {1} がわかりません。"), {CleanText(words.empty() ? std::string() : words[0])}), line);
     if (t[0] == '0') {
       p.colors[0] = c;
       return;
     }
     if (std::isdigit(static_cast<unsigned char>(t[0])) && t[0] != '1')
-      throw FormatError("色の文字に数字は使えません。", line);
-    if (FindInChar(t[0]) > 0) throw FormatError("色 " + CleanText(c.name) + " が二度あります。", line);
-    if (p.ColorCount() >= kMaxFormatColors) throw FormatError("色が多すぎます。", line);
+      throw FormatError(Tr("色の文字に数字は使えません。"), line);
+    if (FindInChar(t[0]) > 0) throw FormatError(Fill(Tr("色 {1} が二度あります。"), {CleanText(c.name)}), line);
+    if (p.ColorCount() >= kMaxFormatColors) throw FormatError(Tr("色が多すぎます。"), line);
     p.colors.push_back(c);
     if (t[0] == '1') defaultColor = p.ColorCount();
   }
@@ -65,11 +66,11 @@ struct OlsakReader {
       while (digits < token.size() && std::isdigit(static_cast<unsigned char>(token[digits]))) ++digits;
       int length = 0;
       if (digits == 0 || token.size() > digits + 1 || !ParseCount(token.substr(0, digits), length))
-        throw FormatError("ヒント " + CleanText(token) + " が読めません。", line);
+        throw FormatError(Fill(Tr("ヒント {1} が読めません。"), {CleanText(token)}), line);
       if (length == 0) continue;  // "0": a line without runs, whatever colour it names
       int color = defaultColor;
       if (token.size() == digits + 1) color = FindInChar(token[digits]);
-      if (color < 0) throw FormatError("ヒント " + CleanText(token) + " の色が宣言されていません。", line);
+      if (color < 0) throw FormatError(Fill(Tr("ヒント {1} の色が宣言されていません。"), {CleanText(token)}), line);
       runs.push_back({length, color});
     }
     return runs;
@@ -83,7 +84,7 @@ Section SectionOf(const std::string& t, Section current, int line) {
   if (lower.find("columns") != std::string::npos) return Section::Columns;
   if (lower.find("end") != std::string::npos) return Section::End;
   if (current == Section::Colors) return Section::Rows;  // the header ends at the first ":" line
-  throw FormatError(": の行は rows、columns、end のどれかです。", line);
+  throw FormatError(Tr(": の行は rows、columns、end のどれかです。"), line);
 }
 
 }  // namespace
@@ -117,7 +118,7 @@ PuzzleData ReadOlsak(const std::string& text) {
     r.p.colors.push_back({"1", MakeRgb(0, 0, 0), '1'});
     r.defaultColor = 1;
   }
-  if (r.rowLines.empty() || r.colLines.empty()) throw FormatError(": rows と : columns の行がありません。");
+  if (r.rowLines.empty() || r.colLines.empty()) throw FormatError(Tr(": rows と : columns の行がありません。"));
   for (const auto& [t, line] : r.rowLines) r.p.rows.push_back(r.Runs(t, line));
   for (const auto& [t, line] : r.colLines) r.p.cols.push_back(r.Runs(t, line));
   r.p.height = int(r.p.rows.size());

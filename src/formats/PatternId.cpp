@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "formats/TextParse.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -40,7 +41,7 @@ ClueLine ReadClue(const std::string& clue, int index) {
   if (clue.empty()) return line;
   for (const std::string& run : Split(clue, '.')) {
     if (!AllDigits(run))
-      throw FormatError("ゲーム ID の " + std::to_string(index) + " 番目のヒント「" + CleanText(clue) + "」が読めません。");
+      throw FormatError(Fill(Tr("ゲーム ID の {1} 番目のヒント「{2}」が読めません。"), {std::to_string(index), CleanText(clue)}));
     int length = std::stoi(run);
     if (length > 0) line.push_back({length, 1});
   }
@@ -62,17 +63,17 @@ PuzzleData ParsePatternId(const std::string& text) {
   size_t colon = t.find(':');
   PuzzleData p;
   if (colon == std::string::npos || !ReadParameters(t.substr(0, colon), p.width, p.height))
-    throw FormatError("ゲーム ID の大きさ（幅x高さ:）が読めません。");
-  if (p.width < 1 || p.height < 1) throw FormatError("ゲーム ID の盤面の大きさが 0 です。");
+    throw FormatError(Tr("ゲーム ID の大きさ（幅x高さ:）が読めません。"));
+  if (p.width < 1 || p.height < 1) throw FormatError(Tr("ゲーム ID の盤面の大きさが 0 です。"));
   if (p.width > kMaxFormatSize || p.height > kMaxFormatSize)
-    throw FormatError("盤面が大きすぎます（読めるのは 99 × 99 までです）。");
+    throw FormatError(Tr("盤面が大きすぎます（読めるのは 99 × 99 までです）。"));
   std::string clues = t.substr(colon + 1);
   clues = clues.substr(0, clues.find(','));
   std::vector<std::string> parts = Split(clues, '/');
   size_t want = size_t(p.width) + size_t(p.height);
   if (parts.size() != want)
-    throw FormatError("ゲーム ID のヒントは " + std::to_string(want) + " 行分いりますが、" +
-                      std::to_string(parts.size()) + " 行分あります。");
+    throw FormatError(Fill(Tr("ゲーム ID のヒントは {1} 行分いりますが、{2} 行分あります。"),
+                           {std::to_string(want), std::to_string(parts.size())}));
   for (size_t i = 0; i < parts.size(); ++i)
     (i < size_t(p.width) ? p.cols : p.rows).push_back(ReadClue(parts[i], int(i) + 1));
   p.colors = {{"white", MakeRgb(255, 255, 255), '.'}, {"black", MakeRgb(0, 0, 0), '#'}};

@@ -6,6 +6,7 @@
 
 #include "formats/ColorSpace.h"
 #include "formats/EngineInput.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -63,9 +64,8 @@ namespace {
 std::string WhyNotWithin(const PuzzleData& d, int side) {
   std::string limit = std::to_string(side);
   if (d.width > side || d.height > side)
-    return "盤面が " + std::to_string(d.width) + " × " + std::to_string(d.height) + " です（" + limit + " × " +
-           limit + " まで）。";
-  if (d.ColorCount() > 9) return "色が " + std::to_string(d.ColorCount()) + " 色あります（9 色まで）。";
+    return Fill(Tr("盤面が {1} × {2} です（{3} × {3} まで）。"), {std::to_string(d.width), std::to_string(d.height), limit});
+  if (d.ColorCount() > 9) return Fill(Tr("色が {1} 色あります（9 色まで）。"), {std::to_string(d.ColorCount())});
   return "";
 }
 

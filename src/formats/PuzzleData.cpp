@@ -1,4 +1,5 @@
 #include "formats/PuzzleData.h"
+#include "platform/Tr.h"
 
 #include <cctype>
 #include <cstdio>
@@ -8,7 +9,9 @@ namespace gw {
 FormatError::FormatError(const std::string& message, int line)
     : std::runtime_error(line > 0 ? LineMessage(line, message) : message), line_(line) {}
 
-std::string LineMessage(int line, const std::string& what) { return std::to_string(line) + " 行目: " + what; }
+std::string LineMessage(int line, const std::string& what) {
+  return Fill(Tr("{1} 行目: {2}"), {std::to_string(line), what});
+}
 
 ClueLine RunsOf(const std::vector<int>& cells) {
   ClueLine runs;
@@ -48,13 +51,15 @@ long MinimumLength(const ClueLine& line) {
   return total;
 }
 
-void CheckLines(const std::vector<ClueLine>& lines, int length, int colors, const char* what) {
+void CheckLines(const std::vector<ClueLine>& lines, int length, int colors, bool rows) {
   for (size_t i = 0; i < lines.size(); ++i) {
     for (const ClueRun& r : lines[i])
       if (r.length < 1 || r.color < 1 || r.color > colors)
-        throw FormatError(std::string(what) + " " + std::to_string(i + 1) + " のヒントが正しくありません。");
+        throw FormatError(Fill(rows ? Tr("行 {1} のヒントが正しくありません。") : Tr("列 {1} のヒントが正しくありません。"),
+                               {std::to_string(i + 1)}));
     if (MinimumLength(lines[i]) > length)
-      throw FormatError(std::string(what) + " " + std::to_string(i + 1) + " のヒントが盤面に収まりません。");
+      throw FormatError(Fill(rows ? Tr("行 {1} のヒントが盤面に収まりません。") : Tr("列 {1} のヒントが盤面に収まりません。"),
+                             {std::to_string(i + 1)}));
   }
 }
 
@@ -75,32 +80,32 @@ bool NoRuns(const std::vector<ClueLine>& lines) {
 
 void CheckPuzzle(const PuzzleData& p) {
   if (p.width < 1 || p.height < 1)
-    throw FormatError("盤面の幅と高さがありません。");
+    throw FormatError(Tr("盤面の幅と高さがありません。"));
   if (p.width > kMaxFormatSize || p.height > kMaxFormatSize)
-    throw FormatError("盤面が大きすぎます（" + std::to_string(p.width) + " × " + std::to_string(p.height) +
-                      "、読めるのは 99 × 99 までです）。");
+    throw FormatError(Fill(Tr("盤面が大きすぎます（{1} × {2}、読めるのは 99 × 99 までです）。"),
+                           {std::to_string(p.width), std::to_string(p.height)}));
   if (NoRuns(p.rows) && NoRuns(p.cols))
-    throw FormatError("塗るマスがひとつもありません（ヒントがすべて 0 です）。");
+    throw FormatError(Tr("塗るマスがひとつもありません（ヒントがすべて 0 です）。"));
   if (p.ColorCount() < 1 || p.ColorCount() > kMaxFormatColors)
-    throw FormatError("色の数が正しくありません（" + std::to_string(p.ColorCount()) + " 色）。");
+    throw FormatError(Fill(Tr("色の数が正しくありません（{1} 色）。"), {std::to_string(p.ColorCount())}));
   if (int(p.rows.size()) != p.height || int(p.cols.size()) != p.width)
-    throw FormatError("行か列のヒントの数が盤面の大きさと合いません。");
-  CheckLines(p.rows, p.width, p.ColorCount(), "行");
-  CheckLines(p.cols, p.height, p.ColorCount(), "列");
+    throw FormatError(Tr("行か列のヒントの数が盤面の大きさと合いません。"));
+  CheckLines(p.rows, p.width, p.ColorCount(), true);
+  CheckLines(p.cols, p.height, p.ColorCount(), false);
   if (ColorTotals(p.rows, p.ColorCount()) != ColorTotals(p.cols, p.ColorCount()))
-    throw FormatError("行のヒントと列のヒントで、塗るマスの数が合いません。");
+    throw FormatError(Tr("行のヒントと列のヒントで、塗るマスの数が合いません。"));
   if (p.solution.empty()) return;
   if (int(p.solution.size()) != p.height)
-    throw FormatError("答えの絵の大きさが盤面と合いません。");
+    throw FormatError(Tr("答えの絵の大きさが盤面と合いません。"));
   for (const auto& row : p.solution) {
-    if (int(row.size()) != p.width) throw FormatError("答えの絵の大きさが盤面と合いません。");
+    if (int(row.size()) != p.width) throw FormatError(Tr("答えの絵の大きさが盤面と合いません。"));
     for (int c : row)
-      if (c < 0 || c > p.ColorCount()) throw FormatError("答えの絵に知らない色があります。");
+      if (c < 0 || c > p.ColorCount()) throw FormatError(Tr("答えの絵に知らない色があります。"));
   }
   for (int y = 0; y < p.height; ++y)
-    if (RunsOf(SolutionRow(p, y)) != p.rows[y]) throw FormatError("答えの絵がヒントと合いません。");
+    if (RunsOf(SolutionRow(p, y)) != p.rows[y]) throw FormatError(Tr("答えの絵がヒントと合いません。"));
   for (int x = 0; x < p.width; ++x)
-    if (RunsOf(SolutionColumn(p, x)) != p.cols[x]) throw FormatError("答えの絵がヒントと合いません。");
+    if (RunsOf(SolutionColumn(p, x)) != p.cols[x]) throw FormatError(Tr("答えの絵がヒントと合いません。"));
 }
 
 void DropUnusedColors(PuzzleData& p) {

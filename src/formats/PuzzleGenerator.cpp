@@ -6,6 +6,7 @@
 #include "formats/ColorNames.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -108,10 +109,10 @@ const char* DifficultyName(analysis::Difficulty d) {
 
 const char* DifficultyLabel(analysis::Difficulty d) {
   switch (d) {
-    case analysis::Difficulty::kLine: return "ノーマル";
-    case analysis::Difficulty::kProbe: return "背理法";
-    case analysis::Difficulty::kSearch: return "探索";
-    default: return "一意でない";
+    case analysis::Difficulty::kLine: return TrNoop("ノーマル");
+    case analysis::Difficulty::kProbe: return TrNoop("背理法");
+    case analysis::Difficulty::kSearch: return TrNoop("探索");
+    default: return TrNoop("一意でない");
   }
 }
 

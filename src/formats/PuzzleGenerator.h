@@ -32,6 +32,6 @@ GenerateResult GeneratePuzzle(const GenerateRequest& request);
 bool DifficultyFromName(const std::string& name, analysis::Difficulty& out);
 const char* DifficultyName(analysis::Difficulty d);
 // ノーマル, 背理法, 探索: the names the window shows.
-const char* DifficultyLabel(analysis::Difficulty d);
+const char* DifficultyLabel(analysis::Difficulty d);  // in Japanese: Tr where it is shown
 
 }  // namespace gw

@@ -1,4 +1,5 @@
 #include "formats/PuzzleSheet.h"
+#include "platform/Tr.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +40,7 @@ double TextWidth(const std::string& text, double size) {
 
 std::string TitleOf(const PuzzleData& p) {
   std::string size = std::to_string(p.width) + " × " + std::to_string(p.height);
-  return p.title.empty() ? "(" + size + ")" : "「" + p.title + "」 (" + size + ")";
+  return p.title.empty() ? "(" + size + ")" : Fill(Tr("「{1}」 ({2})"), {p.title, size});
 }
 
 void Hint(SheetDrawing& s, double x, double y, const ClueRun& r, const PuzzleData& p) {

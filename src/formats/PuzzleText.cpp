@@ -10,6 +10,7 @@
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
 #include "platform/Utf8.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -64,7 +65,7 @@ const PuzzleFileKind* OwnKindOf(const std::vector<std::string>& lines) {
 
 PuzzleData ParseOwn(const PuzzleFileKind& kind, const std::string& utf8, const Rgb table[32]) {
   std::optional<std::string> bytes = EncodeCp932(utf8);
-  if (!bytes) throw FormatError("シフト JIS（コードページ 932）にない文字があります。");
+  if (!bytes) throw FormatError(Tr("シフト JIS（コードページ 932）にない文字があります。"));
   TextReader reader = TextReader::FromBytes(*bytes);
   ParsedPuzzle parsed = kind.parse(reader, PuzzleState{});
   if (!parsed.puzzle) throw FormatError(kRefusedBoardText);
@@ -95,7 +96,7 @@ TextPuzzle ReadPuzzleText(const std::string& raw, const Rgb table[32]) {
   if (ValidUtf8(raw) != raw)
     if (std::optional<std::string> decoded = DecodeCp932(raw)) text = *decoded;
   std::string trimmed = Trim(text);
-  if (LooksLikePatternId(trimmed)) return Attempt("ゲーム ID", [&] { return ParsePatternId(trimmed); });
+  if (LooksLikePatternId(trimmed)) return Attempt(Tr("ゲーム ID"), [&] { return ParsePatternId(trimmed); });
   if (trimmed.starts_with("<"))
     return Attempt(".xml", [&] { return ParseForeign(ForeignFormat::Xml, text); });
   std::vector<std::string> lines = SplitLines(text);

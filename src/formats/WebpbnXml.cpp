@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "formats/TextParse.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
@@ -88,14 +89,14 @@ ColorNames ReadColors(xml_node puzzle, PuzzleData& p, const LineCounter& at) {
     std::string ch = Attr(c, "char");
     if (ch.size() == 1) colour.symbol = ch[0];
     if (!ParseHex(Trim(Text(c)), colour.rgb))
-      throw FormatError("色 " + name + " の値が読めません。", at.Of(c));
+      throw FormatError(Fill(Tr("色 {1} の値が読めません。"), {name}), at.Of(c));
     if (name == background) {
       p.colors[0] = colour;
       continue;
     }
-    if (names.Find(name) >= 0) throw FormatError("色 " + name + " が二度あります。", at.Of(c));
+    if (names.Find(name) >= 0) throw FormatError(Fill(Tr("色 {1} が二度あります。"), {name}), at.Of(c));
     if (int(p.colors.size()) > kMaxFormatColors)
-      throw FormatError("色が多すぎます。", at.Of(c));
+      throw FormatError(Tr("色が多すぎます。"), at.Of(c));
     p.colors.push_back(colour);
     names.names.push_back(name);
   }
@@ -113,11 +114,11 @@ ClueLine ReadLine(xml_node line, const ColorNames& names, const std::string& fal
     if (!Named(c, "count")) continue;
     int length = 0;
     if (!ParseCount(Trim(Text(c)), length))
-      throw FormatError("ヒントの数字が読めません。", at.Of(c));
+      throw FormatError(Tr("ヒントの数字が読めません。"), at.Of(c));
     std::string name = Attr(c, "color", fallback);
     int color = names.Find(name);
-    if (color == 0) throw FormatError("背景の色 " + name + " のヒントがあります（ヒントは背景でない色で書きます）。", at.Of(c));
-    if (color < 0) throw FormatError("知らない色 " + name + " のヒントがあります。", at.Of(c));
+    if (color == 0) throw FormatError(Fill(Tr("背景の色 {1} のヒントがあります（ヒントは背景でない色で書きます）。"), {name}), at.Of(c));
+    if (color < 0) throw FormatError(Fill(Tr("知らない色 {1} のヒントがあります。"), {name}), at.Of(c));
     if (length > 0) runs.push_back({length, color});
   }
   return runs;
@@ -128,7 +129,7 @@ std::vector<ClueLine> ReadClues(xml_node clues, const ColorNames& names, const s
   std::vector<ClueLine> lines;
   for (xml_node c = clues.first_child(); c; c = c.next_sibling()) {
     if (!Named(c, "line")) continue;
-    if (int(lines.size()) >= kMaxFormatSize) throw FormatError("ヒントの行が多すぎます。", at.Of(c));
+    if (int(lines.size()) >= kMaxFormatSize) throw FormatError(Tr("ヒントの行が多すぎます。"), at.Of(c));
     lines.push_back(ReadLine(c, names, fallback, at));
   }
   return lines;
@@ -154,7 +155,7 @@ void ReadSolution(xml_node puzzle, PuzzleData& p, const LineCounter& at) {
       std::string line = Trim(raw);
       if (line.empty()) continue;
       if (line.size() < 2 || line.front() != '|' || line.back() != '|')
-        throw FormatError("答えの絵の行は | で囲んでください。", at.Of(image));
+        throw FormatError(Tr("答えの絵の行は | で囲んでください。"), at.Of(image));
       std::vector<int> row;
       for (size_t i = 1; i + 1 < line.size(); ++i) {
         int c = ColorOfSymbol(p, line[i]);
@@ -162,7 +163,7 @@ void ReadSolution(xml_node puzzle, PuzzleData& p, const LineCounter& at) {
         row.push_back(c);
       }
       rows.push_back(row);
-      if (int(rows.size()) > kMaxFormatSize) throw FormatError("答えの絵が大きすぎます。", at.Of(image));
+      if (int(rows.size()) > kMaxFormatSize) throw FormatError(Tr("答えの絵が大きすぎます。"), at.Of(image));
     }
     p.solution = rows;
     return;
@@ -171,9 +172,9 @@ void ReadSolution(xml_node puzzle, PuzzleData& p, const LineCounter& at) {
 
 xml_node FindPuzzle(xml_node root) {
   if (Named(root, "puzzle")) return root;
-  if (!Named(root, "puzzleset")) throw FormatError("puzzleset の XML ではありません。");
+  if (!Named(root, "puzzleset")) throw FormatError(Tr("puzzleset の XML ではありません。"));
   xml_node puzzle = FirstChild(root, "puzzle");
-  if (!puzzle) throw FormatError("XML にパズルがありません。");
+  if (!puzzle) throw FormatError(Tr("XML にパズルがありません。"));
   return puzzle;
 }
 
@@ -182,16 +183,16 @@ xml_node FindPuzzle(xml_node root) {
 void RefuseEntities(const pugi::xml_document& doc) {
   for (xml_node n = doc.first_child(); n; n = n.next_sibling())
     if (n.type() == pugi::node_doctype && std::strstr(n.value(), "<!ENTITY"))
-      throw FormatError("XML の中で実体が定義されています。このファイルは読めません。");
+      throw FormatError(Tr("XML の中で実体が定義されています。このファイルは読めません。"));
 }
 
 PuzzleData FromDocument(const pugi::xml_document& doc, const LineCounter& at) {
   RefuseEntities(doc);
   xml_node root = doc.document_element();
-  if (!root) throw FormatError("XML にパズルがありません。");
+  if (!root) throw FormatError(Tr("XML にパズルがありません。"));
   xml_node puzzle = FindPuzzle(root);
   std::string type = Attr(puzzle, "type", "grid");
-  if (type != "grid") throw FormatError("格子でないパズル（" + type + "）は読めません。");
+  if (type != "grid") throw FormatError(Fill(Tr("格子でないパズル（{1}）は読めません。"), {type}));
   PuzzleData p;
   if (xml_node t = FirstChild(puzzle, "title")) p.title = CleanText(Trim(Text(t)));
   if (xml_node a = FirstChild(puzzle, "author")) p.author = CleanText(Trim(Text(a)));
@@ -203,7 +204,7 @@ PuzzleData FromDocument(const pugi::xml_document& doc, const LineCounter& at) {
     std::string kind = Attr(c, "type");
     if (kind == "rows") { p.rows = ReadClues(c, names, fallback, at); haveRows = true; }
     else if (kind == "columns") { p.cols = ReadClues(c, names, fallback, at); haveCols = true; }
-    else throw FormatError("clues の type は rows か columns です。", at.Of(c));
+    else throw FormatError(Tr("clues の type は rows か columns です。"), at.Of(c));
   }
   ReadSolution(puzzle, p, at);
   if (haveRows && haveCols) {
@@ -213,10 +214,10 @@ PuzzleData FromDocument(const pugi::xml_document& doc, const LineCounter& at) {
     p.height = int(p.solution.size());
     p.width = int(p.solution[0].size());
     for (const auto& row : p.solution)
-      if (int(row.size()) != p.width) throw FormatError("答えの絵の行の長さがそろっていません。");
+      if (int(row.size()) != p.width) throw FormatError(Tr("答えの絵の行の長さがそろっていません。"));
     DeriveClues(p);
   } else {
-    throw FormatError("行と列のヒントがありません。");
+    throw FormatError(Tr("行と列のヒントがありません。"));
   }
   DropUnusedColors(p);
   CheckPuzzle(p);
@@ -232,7 +233,7 @@ PuzzleData ReadWebpbnXml(const std::string& text) {
   pugi::xml_document doc;
   LineCounter at(text);
   pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size(), options);
-  if (!parsed) throw FormatError("XML として読めません。", at.AtOffset(parsed.offset));
+  if (!parsed) throw FormatError(Tr("XML として読めません。"), at.AtOffset(parsed.offset));
   return FromDocument(doc, at);
 }
 
@@ -242,7 +243,7 @@ bool WebpbnXmlReadable() { return true; }
 
 bool WebpbnXmlReadable() { return false; }
 
-PuzzleData ReadWebpbnXml(const std::string&) { throw FormatError("この版のグリッドウィックは XML のパズルを読めません。"); }
+PuzzleData ReadWebpbnXml(const std::string&) { throw FormatError(Tr("この版のグリッドウィックは XML のパズルを読めません。")); }
 
 #endif
 

@@ -4,6 +4,7 @@
 
 #include "library/PuzzleScan.h"
 #include "platform/PathSyntax.h"
+#include "platform/Tr.h"
 #include "platform/Utf8.h"
 
 namespace gw {
@@ -39,7 +40,7 @@ void Library::Guard(Work work) {
   } catch (const StoreError& e) {
     Tell(e.what());
   } catch (const std::exception& e) {
-    Tell(std::string("ライブラリの記録を読み書きできませんでした。") + e.what());
+    Tell(Tr("ライブラリの記録を読み書きできませんでした。") + e.what());
   }
   std::string fresh = store_->TakeFreshStart();
   if (!fresh.empty()) StartAfresh(fresh);

@@ -7,6 +7,7 @@
 
 #include "formats/PuzzleData.h"
 #include "library/StoreRows.h"
+#include "platform/Tr.h"
 #include "platform/Utf8.h"
 
 namespace gw {
@@ -76,22 +77,22 @@ SortKey KeyOf(const LibraryEntry& e, int column) {
 
 std::string UniqueText(const PuzzleFacts& f) {
   switch (f.solutions) {
-    case kNotAnalysed: return "調べ中";
-    case 0: return "答えなし";
-    case 1: return "一つ";
-    case 2: return "複数";
-    default: return "不明";
+    case kNotAnalysed: return Tr("調べ中");
+    case 0: return Tr("答えなし");
+    case 1: return Tr("一つ");
+    case 2: return Tr("複数");
+    default: return Tr("不明");
   }
 }
 
 std::string RatingText(const PuzzleFacts& f) {
-  if (f.solutions == kNotAnalysed) return "調べ中";
-  if (f.solutions != 1) return "－";
+  if (f.solutions == kNotAnalysed) return Tr("調べ中");
+  if (f.solutions != 1) return Tr("－");
   switch (f.rating) {
-    case Rating::Line: return "やさしい";
-    case Rating::Probe: return "ふつう";
-    case Rating::Search: return "難しい";
-    default: return "－";
+    case Rating::Line: return Tr("やさしい");
+    case Rating::Probe: return Tr("ふつう");
+    case Rating::Search: return Tr("難しい");
+    default: return Tr("－");
   }
 }
 
@@ -102,26 +103,28 @@ std::string DateText(const std::string& d) {
 }
 
 std::string StateText(const LibraryEntry& e) {
-  if (!e.facts.Readable()) return "読めません: " + e.facts.error;
-  static const char* const kNames[] = {"未着手", "途中", "解いた"};
-  return kNames[int(StateOf(e))];
+  if (!e.facts.Readable()) return Tr("読めません: ") + e.facts.error;
+  static const char* const kNames[] = {TrNoop("未着手"), TrNoop("途中"), TrNoop("解いた")};
+  return Tr(kNames[int(StateOf(e))]);
 }
 
 }  // namespace
 
 std::string ColumnTitle(int column) {
-  static const char* const kTitles[kColumnCount] = {"絵",   "題名", "作者",     "大きさ",   "色",
-                                                    "難しさ", "答え", "状態",     "最短時間", "回数",
-                                                    "最後に遊んだ日", "ファイル"};
-  return column >= 0 && column < kColumnCount ? kTitles[column] : "";
+  static const char* const kTitles[kColumnCount] = {
+      TrNoop("絵"),   TrNoop("題名"), TrNoop("作者"), TrNoop("大きさ"),   TrNoop("色"),   TrNoop("難しさ"),
+      TrNoop("答え"), TrNoop("状態"), TrNoop("最短時間"), TrNoop("回数"), TrNoop("最後に遊んだ日"), TrNoop("ファイル")};
+  return column >= 0 && column < kColumnCount ? Tr(kTitles[column]) : "";
 }
 
 const std::vector<std::string>& FilterChoices(const std::string& filter) {
   static const std::map<std::string, std::vector<std::string>> kChoices = {
-      {"state", {"すべての状態", "未着手", "途中", "解いた"}},
-      {"size", {"すべての大きさ", "10×10 まで", "20×20 まで", "40×40 まで", "それより大きい"}},
-      {"colors", {"白黒とカラー", "白黒", "カラー"}},
-      {"rating", {"すべての難しさ", "やさしい", "ふつう", "難しい", "答えが一つでない・不明"}},
+      {"state", {TrNoop("すべての状態"), TrNoop("未着手"), TrNoop("途中"), TrNoop("解いた")}},
+      {"size",
+       {TrNoop("すべての大きさ"), TrNoop("10×10 まで"), TrNoop("20×20 まで"), TrNoop("40×40 まで"), TrNoop("それより大きい")}},
+      {"colors", {TrNoop("白黒とカラー"), TrNoop("白黒"), TrNoop("カラー")}},
+      {"rating",
+       {TrNoop("すべての難しさ"), TrNoop("やさしい"), TrNoop("ふつう"), TrNoop("難しい"), TrNoop("答えが一つでない・不明")}},
   };
   static const std::vector<std::string> kNone;
   auto at = kChoices.find(filter);
@@ -153,7 +156,7 @@ std::string CellText(const LibraryEntry& e, int column) {
   const PuzzleFacts& f = e.facts;
   bool loaded = Loaded(f);
   switch (column) {
-    case kColTitle: return loaded || !f.Readable() ? (f.title.empty() ? e.name : f.title) : "（読み込み中）";
+    case kColTitle: return loaded || !f.Readable() ? (f.title.empty() ? e.name : f.title) : Tr("（読み込み中）");
     case kColAuthor: return f.author;
     case kColSize: return loaded ? std::to_string(f.width) + "×" + std::to_string(f.height) : "";
     case kColColors: return loaded ? std::to_string(f.Colors()) : "";

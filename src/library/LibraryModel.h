@@ -30,7 +30,7 @@ struct LibraryListing {
 };
 
 std::string ColumnTitle(int column);
-// The choices of each filter, index = the filter's value.
+// The choices of each filter, index = the filter's value, in Japanese (Tr where they are shown).
 const std::vector<std::string>& FilterChoices(const std::string& filter);
 
 void UpdateRows(const Library& library, LibraryListing& view);

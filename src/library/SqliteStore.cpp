@@ -12,6 +12,7 @@
 
 #include "library/LibraryStore.h"
 #include "library/StoreRows.h"
+#include "platform/Tr.h"
 
 namespace gw {
 namespace {
@@ -179,7 +180,7 @@ class Connection {
     if (rc != SQLITE_OK) {
       std::string why = db_ ? sqlite3_errmsg(db_) : "";
       sqlite3_close(db_);
-      throw StoreError("ライブラリの記録を開けませんでした（" + why + "）。");
+      throw StoreError(Fill(Tr("ライブラリの記録を開けませんでした（{1}）。"), {why}));
     }
     sqlite3_busy_timeout(db_, 2000);
     try {
@@ -234,7 +235,7 @@ std::string SetAside(const std::string& file) {
   std::string aside = AsideName(file);
   std::error_code ec;
   std::filesystem::rename(file, aside, ec);
-  if (ec) throw StoreError("壊れたライブラリの記録を別の名前にできませんでした。");
+  if (ec) throw StoreError(Tr("壊れたライブラリの記録を別の名前にできませんでした。"));
   for (const char* suffix : {"-wal", "-shm"}) {
     std::filesystem::rename(file + suffix, aside + suffix, ec);
     std::filesystem::remove(file + suffix, ec);
@@ -242,8 +243,8 @@ std::string SetAside(const std::string& file) {
   return std::filesystem::path(aside).filename().string();
 }
 
-const char* const kRebuilt = "問題のファイルから作り直しました。";
-const char* const kNotKept = "今回の記録は保存されません。";
+const char* const kRebuilt = TrNoop("問題のファイルから作り直しました。");
+const char* const kNotKept = TrNoop("今回の記録は保存されません。");
 
 // Opens the store in `file`; a damaged one is set aside first. `notice` receives what the player is
 // to be told. A file that cannot be used at all leaves a store in memory for this run.
@@ -252,14 +253,14 @@ std::unique_ptr<Connection> OpenConnection(const std::string& file, std::string&
     try {
       return std::make_unique<Connection>(file);
     } catch (const SqlFailure& e) {
-      if (!Damaged(e.code())) throw StoreError("ライブラリの記録を開けませんでした（" + std::string(e.what()) + "）。");
+      if (!Damaged(e.code())) throw StoreError(Fill(Tr("ライブラリの記録を開けませんでした（{1}）。"), {e.what()}));
     }
     std::string aside = SetAside(file);
     auto fresh = std::make_unique<Connection>(file);
-    notice = "ライブラリの記録が壊れていたので、" + aside + " という名前で残し、\r" + kRebuilt;
+    notice = Fill(Tr("ライブラリの記録が壊れていたので、{1} という名前で残し、"), {aside}) + "\r" + Tr(kRebuilt);
     return fresh;
   } catch (const std::exception& e) {
-    notice = std::string(e.what()) + "\r" + kNotKept;
+    notice = std::string(e.what()) + "\r" + Tr(kNotKept);
     return std::make_unique<Connection>(":memory:");
   }
 }
@@ -397,22 +398,26 @@ class SqliteStore : public LibraryStore {
   }
 
   static std::string Message(Use use, const std::string& why) {
-    return std::string(use == Use::Reading ? "ライブラリの記録を読み込めませんでした（"
-                                           : "ライブラリの記録を書き込めませんでした（") +
-           why + "）。";
+    return Fill(use == Use::Reading ? Tr("ライブラリの記録を読み込めませんでした（{1}）。")
+                                    : Tr("ライブラリの記録を書き込めませんでした（{1}）。"),
+                {why});
   }
 
   void StartAfresh(Use use) {
     conn_.reset();  // closed before its file moves
-    std::string when = use == Use::Reading ? "読み込む" : "書き込む";
     try {
       std::string aside = file_ == ":memory:" ? "" : SetAside(file_);
       conn_ = std::make_unique<Connection>(file_);
-      freshStart_ = "ライブラリの記録を" + when + "ときに壊れているのがわかったので、" + aside + " という名前で残し、\r" +
-                    kRebuilt;
+      freshStart_ = Fill(use == Use::Reading
+                             ? Tr("ライブラリの記録を読み込むときに壊れているのがわかったので、{1} という名前で残し、")
+                             : Tr("ライブラリの記録を書き込むときに壊れているのがわかったので、{1} という名前で残し、"),
+                         {aside}) +
+                    "\r" + Tr(kRebuilt);
     } catch (const std::exception& e) {
       conn_ = std::make_unique<Connection>(":memory:");
-      freshStart_ = "ライブラリの記録を" + when + "ときに壊れているのがわかりました。" + e.what() + "\r" + kNotKept;
+      freshStart_ = (use == Use::Reading ? Tr("ライブラリの記録を読み込むときに壊れているのがわかりました。")
+                                         : Tr("ライブラリの記録を書き込むときに壊れているのがわかりました。")) +
+                    e.what() + "\r" + Tr(kNotKept);
     }
   }
 

@@ -2,20 +2,22 @@
 
 #include <cerrno>
 
+#include "platform/Tr.h"
+
 namespace gw {
 
 std::string FileErrorText(int number) {
   switch (number) {
-    case kErrOverflow: return "オーバーフローしました。";
-    case kErrTooLarge: return "ファイルが大きすぎます。";
-    case kErrSubscript: return "インデックスが有効範囲にありません。";
-    case kErrTypeMismatch: return "型が一致しません。";
-    case kErrFileNotFound: return "ファイルが見つかりません。";
-    case kErrDiskFull: return "ディスクの空き容量が不足しています。";
-    case kErrPastEnd: return "ファイルにこれ以上データがありません。";
-    case kErrPermission: return "書き込みできません。";
-    case kErrPathAccess: return "パス名が無効です。";
-    default: return "アプリケーション定義またはオブジェクト定義のエラーです。";
+    case kErrOverflow: return Tr("オーバーフローしました。");
+    case kErrTooLarge: return Tr("ファイルが大きすぎます。");
+    case kErrSubscript: return Tr("インデックスが有効範囲にありません。");
+    case kErrTypeMismatch: return Tr("型が一致しません。");
+    case kErrFileNotFound: return Tr("ファイルが見つかりません。");
+    case kErrDiskFull: return Tr("ディスクの空き容量が不足しています。");
+    case kErrPastEnd: return Tr("ファイルにこれ以上データがありません。");
+    case kErrPermission: return Tr("書き込みできません。");
+    case kErrPathAccess: return Tr("パス名が無効です。");
+    default: return Tr("アプリケーション定義またはオブジェクト定義のエラーです。");
   }
 }
 
@@ -25,7 +27,7 @@ FileError::FileError(int number, int line)
 FileError::FileError(int number, const std::string& text) : std::runtime_error(text), number_(number), line_(0) {}
 
 std::string FileErrorMessage(const FileError& e) {
-  return e.line() > 0 ? std::to_string(e.line()) + " 行目: " + e.what() : e.what();
+  return e.line() > 0 ? Fill(Tr("{1} 行目: {2}"), {std::to_string(e.line()), e.what()}) : e.what();
 }
 
 int FileErrorFromErrno(int err) {

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NativeFiles.h"
 #include "platform/PathSyntax.h"
+#include "platform/Tr.h"
 
 // The steps that touch the disk are the system's own (NativeFiles_*.cpp); the order of them, which
 // makes the set of files change together or not at all, is the same everywhere.
@@ -21,7 +22,7 @@ void FileReplacement::RemoveLeftovers() {
 }
 
 LinkLeadsOut::LinkLeadsOut(std::string target)
-    : FileError(kErrPathAccess, "フォルダの外の " + target + " を指すリンクです。"), target_(std::move(target)) {}
+    : FileError(kErrPathAccess, Fill(Tr("フォルダの外の {1} を指すリンクです。"), {target})), target_(std::move(target)) {}
 
 namespace {
 

@@ -2,17 +2,18 @@
 #include <string>
 
 #include "platform/Rgb.h"
+#include "platform/Tr.h"
 
 namespace gw {
 
 // The text colour the printer uses when none was set.
 constexpr Rgb kPrinterDefaultColor = -1;
 
-// Why a document failed, as the user is told.
-inline constexpr const char* kNoPrinterText = "プリンタが見つかりません。";
-inline constexpr const char* kPrinterUnavailableText = "プリンタを使うことができませんでした。";
-inline constexpr const char* kPrintFailedText = "プリンタに送ることができませんでした。";
-inline constexpr const char* kPdfFailedText = "PDFファイルを作ることができませんでした。";
+// Why a document failed, as the user is told (in Japanese: LastError translates it).
+inline constexpr const char* kNoPrinterText = TrNoop("プリンタが見つかりません。");
+inline constexpr const char* kPrinterUnavailableText = TrNoop("プリンタを使うことができませんでした。");
+inline constexpr const char* kPrintFailedText = TrNoop("プリンタに送ることができませんでした。");
+inline constexpr const char* kPdfFailedText = TrNoop("PDFファイルを作ることができませんでした。");
 
 // The default printer, in millimetres from the top-left corner of the printable page. A document
 // goes either to the printer (Begin) or, when that is not possible, into a PDF file (BeginPdf);

@@ -40,6 +40,12 @@ grep -q -- '--user-folder' "$tmp/help" || fail "--help says: $(cat "$tmp/help")"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/gridwick" > "$tmp/nodisplay" 2>&1 && fail "started without a display"
 grep -q 'run.sh' "$tmp/nodisplay" && fail "the message points an installed user at run.sh"
 
+# The installed programs find the installed catalogue (share/locale), not the build's.
+printf 'width x\nheight 3\n' > "$tmp/bad.non"
+env -i PATH="$PATH" LANG=en_US.UTF-8 "$bin/gwtool" convert "$tmp/bad.non" "$tmp/bad.gwm" > "$tmp/english" 2>&1
+grep -qF 'Line 1: ' "$tmp/english" || fail "the installed gwtool in English says: $(cat "$tmp/english")"
+[ -s "$tmp/prefix/share/locale/en/LC_MESSAGES/gridwick.mo" ] || fail "no English catalogue installed"
+
 mkdir "$tmp/home" "$tmp/elsewhere"
 folder="$tmp/home/.local/share/gridwick/puzzles"
 cd "$tmp/elsewhere" || exit 2

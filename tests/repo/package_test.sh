@@ -48,7 +48,7 @@ appdata=$(ls "$share"/metainfo/*.metainfo.xml 2> /dev/null)
 for f in bin/gridwick bin/gwtool share/applications/gridwick.desktop share/mime/packages/gridwick.xml \
   share/icons/hicolor/scalable/apps/gridwick.svg share/man/man1/gridwick.1.gz share/man/man1/gwtool.1.gz \
   share/bash-completion/completions/gwtool share/gridwick/samples/cat.gwm share/gridwick/collection/README.md \
-  share/doc/gridwick/copyright share/doc/gridwick/changelog.gz; do
+  share/doc/gridwick/copyright share/doc/gridwick/changelog.gz share/locale/en/LC_MESSAGES/gridwick.mo; do
   [ -s "$tmp/root/usr/$f" ] || fail "the package lacks /usr/$f"
 done
 # The only programs are the two installed for players, stripped.

@@ -9,6 +9,7 @@
 #include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/Language.h"
 #include "platform/NativeFiles.h"
 
 #ifdef GW_WITH_QT
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
   gw::InstallFontSubstitutions();
   QGuiApplication qtApp(argc, argv);
 #endif
+  // What the program shows is in the player's language, as the window's is.
+  gw::ChooseLanguage();
 
   std::vector<std::string> lines;
   if (args.size() > 1) {

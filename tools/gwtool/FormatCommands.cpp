@@ -19,10 +19,18 @@
 #include "formats/PuzzleText.h"
 #include "platform/NativeFiles.h"
 #include "platform/FileError.h"
+#include "platform/Tr.h"
 #include "settings/Settings.h"
 
 namespace gw {
 namespace {
+
+// A number of seconds as printf's %g writes it.
+std::string SecondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", seconds);
+  return text;
+}
 
 enum { kWritten = 0, kNotFound = 1, kRefused = 3 };
 
@@ -37,9 +45,9 @@ void TellFieldsNotHeld(const PuzzleData& p, const std::string& path) {
   std::vector<std::string> lost = FieldsNotHeld(p, path);
   if (lost.empty()) return;
   std::string list;
-  for (const std::string& f : lost) list += (list.empty() ? "" : "、") + f;
-  std::fprintf(stderr, "gwtool: %s: この形式には次の項目を保存できないので、書きませんでした: %s\n", path.c_str(),
-               list.c_str());
+  for (const std::string& f : lost) list += (list.empty() ? "" : Tr("、")) + f;
+  std::fprintf(stderr, "gwtool: %s\n",
+               Fill(Tr("{1}: この形式には次の項目を保存できないので、書きませんでした: {2}"), {path, list}).c_str());
 }
 
 // One option of generate with its value; false for a bad value.
@@ -55,8 +63,8 @@ bool ReadGenerateOption(const std::string& name, const std::string& value, Gener
   return true;
 }
 
-constexpr const char* kStdin = "標準入力";
-constexpr const char* kStdout = "標準出力";
+constexpr const char* kStdin = TrNoop("標準入力");
+constexpr const char* kStdout = TrNoop("標準出力");
 
 // A puzzle on standard input, its format told by its content as a pasted one is.
 PuzzleData ReadStandardInput(App& app) {
@@ -65,11 +73,11 @@ PuzzleData ReadStandardInput(App& app) {
   size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
     text.append(buffer, n);
-    if (text.size() > kMaxPuzzleTextBytes) throw FormatError("大きすぎます（読めるのは 4 MB までです）。");
+    if (text.size() > kMaxPuzzleTextBytes) throw FormatError(Tr("大きすぎます（読めるのは 4 MB までです）。"));
   }
   TextPuzzle t = ReadPuzzleText(text, app.colors.ColorTable);
-  if (t.format.empty()) throw FormatError("読める問題の形式ではありません。");
-  if (!t.puzzle) throw FormatError(t.format + " として読めません。" + t.why);
+  if (t.format.empty()) throw FormatError(Tr("読める問題の形式ではありません。"));
+  if (!t.puzzle) throw FormatError(Fill(Tr("{1} として読めません。"), {t.format}) + t.why);
   return *t.puzzle;
 }
 
@@ -84,7 +92,7 @@ void WriteStandardOutput(App& app, const PuzzleData& p, const std::string& ext) 
     fs::path candidate = fs::temp_directory_path(ec) / ("gwtool-" + std::to_string(tick) + "-" + std::to_string(attempt));
     if (!ec && fs::create_directory(candidate, ec) && !ec) folder = candidate;
   }
-  if (folder.empty()) throw FormatError("一時フォルダを作れません。");
+  if (folder.empty()) throw FormatError(Tr("一時フォルダを作れません。"));
   std::string path = (folder / ("puzzle" + ext)).string();
   std::string bytes;
   try {
@@ -96,7 +104,7 @@ void WriteStandardOutput(App& app, const PuzzleData& p, const std::string& ext) 
   }
   fs::remove_all(folder, ec);
   if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-    throw FormatError("書き出せませんでした。");
+    throw FormatError(Tr("書き出せませんでした。"));
 }
 
 // "--to EXT" gives the format of standard output: "non" or ".non".
@@ -130,10 +138,10 @@ int ConvertCommand(const std::vector<std::string>& args) {
   LoadSettings(*app);
   PuzzleData p;
   const bool toStdout = out == "-";
-  int status = in == "-" ? Guarded(kStdin, [&] { p = ReadStandardInput(*app); })
+  int status = in == "-" ? Guarded(Tr(kStdin), [&] { p = ReadStandardInput(*app); })
                          : Guarded(in, [&] { p = ReadAnyPuzzle(*app, in); });
   if (status != kWritten) return status;
-  if (toStdout) status = Guarded(kStdout, [&] { WriteStandardOutput(*app, p, ext); });
+  if (toStdout) status = Guarded(Tr(kStdout), [&] { WriteStandardOutput(*app, p, ext); });
   else status = Guarded(out, [&] { WriteAnyPuzzle(*app, p, out); });
   if (status == kWritten) TellFieldsNotHeld(p, toStdout ? "puzzle" + ext : out);
   return status;
@@ -157,8 +165,11 @@ int GenerateCommand(const std::vector<std::string>& args) {
   GenerateResult g = GeneratePuzzle(r);
   std::printf("PICTURES=%d REPAIRS=%d\n", g.pictures, g.repairs);
   if (!g.puzzle) {
-    std::fprintf(stderr, "gwtool: %d × %d、%d 色、難しさ %s の問題は %g 秒のうちに見つかりませんでした。\n", r.width,
-                 r.height, r.colors, DifficultyName(r.difficulty), r.seconds);
+    std::fprintf(stderr, "gwtool: %s\n",
+                 Fill(Tr("{1} × {2}、{3} 色、難しさ {4} の問題は {5} 秒のうちに見つかりませんでした。"),
+                      {std::to_string(r.width), std::to_string(r.height), std::to_string(r.colors),
+                       DifficultyName(r.difficulty), SecondsText(r.seconds)})
+                     .c_str());
     return kNotFound;
   }
   QuietPlatform ui;
@@ -173,8 +184,10 @@ bool ReadForeignForCheck(const std::string& path, analysis::Puzzle& out) {
   PuzzleData p;
   if (Guarded(path, [&] { p = ReadForeignFile(path); }) != kWritten) return false;
   if (p.ColorCount() > analysis::kMaxColors) {
-    std::fprintf(stderr, "gwtool: %s: 色が %d 色あります（調べられるのは %d 色までです）。\n", path.c_str(),
-                 p.ColorCount(), analysis::kMaxColors);
+    std::fprintf(stderr, "gwtool: %s\n",
+                 Fill(Tr("{1}: 色が {2} 色あります（調べられるのは {3} 色までです）。"),
+                      {path, std::to_string(p.ColorCount()), std::to_string(analysis::kMaxColors)})
+                     .c_str());
     return false;
   }
   out = EnginePuzzle(p);
@@ -186,7 +199,7 @@ bool ReadForeignForSolve(App& app, const std::string& path) {
   if (Guarded(path, [&] { p = ReadForeignFile(path); }) != kWritten) return false;
   std::string why = WhyNotHeld(p);
   if (!why.empty()) {
-    std::fprintf(stderr, "gwtool: %s: プレイできる制限を越えています。%s\n", path.c_str(), why.c_str());
+    std::fprintf(stderr, "gwtool: %s\n", Fill(Tr("{1}: プレイできる制限を越えています。{2}"), {path, why}).c_str());
     return false;
   }
   LoadSettings(app);

@@ -11,6 +11,7 @@
 #include "TellErrors.h"
 #include "platform/Console.h"
 #include "platform/FileError.h"
+#include "platform/Language.h"
 #include "platform/Utf8.h"
 #include "frontends/scripted/ScriptText.h"
 #include "solver/AutoSolve.h"
@@ -83,6 +84,7 @@ int Solve(const std::string& path) {
 
 int main(int argc, char** argv) {
   gw::UseBinaryStandardStreams();
+  gw::ChooseLanguage();
   std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
   if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h" || args[1] == "help")) {
     std::fputs(gw::kUsage, stdout);

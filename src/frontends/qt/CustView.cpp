@@ -17,6 +17,7 @@
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/Views.h"
 #include "settings/Cust.h"
+#include "frontends/qt/QtTr.h"
 
 namespace gw {
 namespace {
@@ -53,7 +54,7 @@ void Refresh(App& app, const Cust& dlg, CustWidgets& w) {
 }
 
 QGroupBox* SlotFrame(QWidget* parent, QtPlatform& ui, CustWidgets& w) {
-  auto* frame = new QGroupBox("色マス設定", parent);
+  auto* frame = new QGroupBox(QTr("色マス設定"), parent);
   frame->setFixedSize(Px(5000), Px(4200));
   auto* standard = new QLabel("QBcolor", frame);
   standard->move(Px(kSwatchLeft), Px(kSwatchTop - 300));
@@ -63,7 +64,7 @@ QGroupBox* SlotFrame(QWidget* parent, QtPlatform& ui, CustWidgets& w) {
     w.swatch[i]->setObjectName(QString("LblCol%1").arg(i));
     w.swatch[i]->setGeometry(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
   }
-  auto* made = new QLabel("作成した色", frame);
+  auto* made = new QLabel(QTr("作成した色"), frame);
   made->move(Px(kSwatchLeft), Px(SwatchRect(8).top + 1.1 * kSwatchSize + 60));
   w.pic = new SlotColumn(ui.Image(SurfaceId::CustPic), frame);
   w.pic->setObjectName("Pic");
@@ -72,7 +73,7 @@ QGroupBox* SlotFrame(QWidget* parent, QtPlatform& ui, CustWidgets& w) {
 }
 
 QGroupBox* MixFrame(QWidget* parent, CustWidgets& w) {
-  auto* frame = new QGroupBox("色の作成", parent);
+  auto* frame = new QGroupBox(QTr("色の作成"), parent);
   auto* layout = new QVBoxLayout(frame);
   auto* bars = new QHBoxLayout;
   auto* column = new QVBoxLayout;
@@ -101,16 +102,16 @@ QGroupBox* MixFrame(QWidget* parent, CustWidgets& w) {
 }
 
 QGroupBox* CheckFrame(QWidget* parent, CustWidgets& w) {
-  auto* frame = new QGroupBox("数字チェック", parent);
+  auto* frame = new QGroupBox(QTr("数字チェック"), parent);
   auto* layout = new QVBoxLayout(frame);
-  w.check = new QCheckBox("自動でチェックする", frame);
+  w.check = new QCheckBox(QTr("自動でチェックする"), frame);
   w.check->setObjectName("Check1");
   layout->addWidget(w.check);
   return frame;
 }
 
 QGroupBox* MarkFrame(QWidget* parent, CustWidgets& w) {
-  auto* frame = new QGroupBox("空マスのマーク", parent);
+  auto* frame = new QGroupBox(QTr("空マスのマーク"), parent);
   auto* layout = new QHBoxLayout(frame);
   auto* group = new QButtonGroup(frame);
   for (int i = 0; i < 3; ++i) {
@@ -145,7 +146,7 @@ void RunCustView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto* ok = new QPushButton("OK", &view);
   ok->setObjectName("Cmd0");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("ｷｬﾝｾﾙ", &view);
+  auto* cancel = new QPushButton(QTr("ｷｬﾝｾﾙ"), &view);
   cancel->setObjectName("Cmd1");
   buttons->addStretch();
   buttons->addWidget(ok);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QThread>
+#include <algorithm>
 
 #include <atomic>
 #include <filesystem>
@@ -23,6 +24,7 @@
 #include "frontends/qt/QtImages.h"
 #include "library/PathText.h"
 #include "frontends/qt/QtPlatform.h"
+#include "frontends/qt/QtTr.h"
 #include "frontends/qt/Views.h"
 
 namespace gw {
@@ -85,9 +87,9 @@ class ImageThumb : public QWidget {
 
 void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<ImportImage&>(dialog);
-  DialogView view(ui, dialog, kImportImageCaption);
+  DialogView view(ui, dialog, QTr(kImportImageCaption));
   auto* grid = new QGridLayout(&view);
-  grid->addWidget(new QLabel(QString::fromStdString("画像: " + dlg.fileName), &view), 0, 0, 1, 2);
+  grid->addWidget(new QLabel(QString::fromStdString(Tr("画像: ") + dlg.fileName), &view), 0, 0, 1, 2);
   grid->addWidget(new ImageThumb(&view, dlg.image), 1, 0, Qt::AlignTop);
   auto* preview = new CellPreview(&view, dlg);
   grid->addWidget(preview, 1, 1, 4, 1);
@@ -102,9 +104,9 @@ void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog) {
   colors->setObjectName("colors");
   colors->setRange(1, 9);
   colors->setValue(dlg.colors);
-  form->addWidget(new QLabel("長い辺のマス数", settings), 0, 0);
+  form->addWidget(new QLabel(QTr("長い辺のマス数"), settings), 0, 0);
   form->addWidget(size, 0, 1);
-  form->addWidget(new QLabel("色の数（背景を除く）", settings), 1, 0);
+  form->addWidget(new QLabel(QTr("色の数（背景を除く）"), settings), 1, 0);
   form->addWidget(colors, 1, 1);
   grid->addWidget(settings, 2, 0);
 
@@ -115,8 +117,8 @@ void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog) {
   grid->addWidget(board, 3, 0);
   grid->addWidget(verdict, 5, 0, 1, 2);
   auto show = [&] {
-    board->setText(QString("盤面: %1 × %2、%3 色").arg(dlg.preview.width).arg(dlg.preview.height).arg(dlg.preview.ColorCount()));
-    verdict->setText(QString::fromStdString("判定: " + dlg.verdict));
+    board->setText(QTr("盤面: %1 × %2、%3 色").arg(dlg.preview.width).arg(dlg.preview.height).arg(dlg.preview.ColorCount()));
+    verdict->setText(QString::fromStdString(Tr("判定: ") + dlg.verdict));
     preview->update();
   };
   show();
@@ -131,9 +133,9 @@ void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog) {
 
   auto* buttons = new QWidget(&view);
   auto* row = new QHBoxLayout(buttons);
-  auto* ok = new QPushButton("ＯＫ", buttons);
+  auto* ok = new QPushButton(QTr("ＯＫ"), buttons);
   ok->setDefault(true);
-  auto* cancel = new QPushButton("キャンセル", buttons);
+  auto* cancel = new QPushButton(QTr("キャンセル"), buttons);
   row->addStretch();
   row->addWidget(ok);
   row->addWidget(cancel);
@@ -146,7 +148,7 @@ void RunImportImageView(QtPlatform& ui, App& app, Dialog& dialog) {
 
 void RunNewPuzzleView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<NewPuzzle&>(dialog);
-  DialogView view(ui, dialog, kNewPuzzleCaption);
+  DialogView view(ui, dialog, QTr(kNewPuzzleCaption));
   auto* grid = new QGridLayout(&view);
   auto spin = [&](int lo, int hi, int value) {
     auto* s = new QSpinBox(&view);
@@ -159,24 +161,25 @@ void RunNewPuzzleView(QtPlatform& ui, App& app, Dialog& dialog) {
   QSpinBox* colors = spin(1, kNewPuzzleMaxColors, dlg.colors);
   auto* difficulty = new QComboBox(&view);
   for (analysis::Difficulty d : {analysis::Difficulty::kLine, analysis::Difficulty::kProbe, analysis::Difficulty::kSearch})
-    difficulty->addItem(DifficultyLabel(d), int(d));
+    difficulty->addItem(QTr(DifficultyLabel(d)), int(d));
   difficulty->setCurrentIndex(difficulty->findData(int(dlg.difficulty)));
   auto* seed = new QLineEdit(QString::fromStdString(dlg.seed), &view);
-  seed->setPlaceholderText("空欄なら毎回ちがう問題");
-  seed->setMinimumWidth(220);
-  grid->addWidget(new QLabel("横のマス数", &view), 0, 0);
+  seed->setPlaceholderText(QTr("空欄なら毎回ちがう問題"));
+  // Wide enough for the hint in any language (the English one is the longer).
+  seed->setMinimumWidth(std::max(220, seed->fontMetrics().horizontalAdvance(seed->placeholderText()) + 24));
+  grid->addWidget(new QLabel(QTr("横のマス数"), &view), 0, 0);
   grid->addWidget(width, 0, 1);
-  grid->addWidget(new QLabel("縦のマス数", &view), 1, 0);
+  grid->addWidget(new QLabel(QTr("縦のマス数"), &view), 1, 0);
   grid->addWidget(height, 1, 1);
-  grid->addWidget(new QLabel("色の数", &view), 2, 0);
+  grid->addWidget(new QLabel(QTr("色の数"), &view), 2, 0);
   grid->addWidget(colors, 2, 1);
-  grid->addWidget(new QLabel("難しさ", &view), 3, 0);
+  grid->addWidget(new QLabel(QTr("難しさ"), &view), 3, 0);
   grid->addWidget(difficulty, 3, 1);
-  grid->addWidget(new QLabel("問題の番号", &view), 4, 0);
+  grid->addWidget(new QLabel(QTr("問題の番号"), &view), 4, 0);
   grid->addWidget(seed, 4, 1);
-  auto* ok = new QPushButton("作る", &view);
+  auto* ok = new QPushButton(QTr("作る"), &view);
   ok->setDefault(true);
-  auto* cancel = new QPushButton("キャンセル", &view);
+  auto* cancel = new QPushButton(QTr("キャンセル"), &view);
   grid->addWidget(ok, 5, 0);
   grid->addWidget(cancel, 5, 1);
   QObject::connect(ok, &QPushButton::clicked, &view, [&] {
@@ -251,7 +254,7 @@ ImageLoad QtPlatform::LoadImage(const std::string& path, ImagePixels& out) {
     job->done = true;
   }).detach();
   SetPointer(Pointer::Busy);
-  BeginLongWork("画像を読み込んでいます。しばらくお待ちください。");
+  BeginLongWork(Tr("画像を読み込んでいます。しばらくお待ちください。"));
   bool cancelled = false;
   while (!job->done && !cancelled) {
     QThread::msleep(20);

@@ -8,6 +8,7 @@
 #include "frontends/qt/QtPlatform.h"
 #include "frontends/qt/Views.h"
 #include "print/Insatu.h"
+#include "frontends/qt/QtTr.h"
 
 namespace gw {
 
@@ -28,13 +29,13 @@ void RunInsatuView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto* size = new QLabel(&view);
   size->setObjectName("Lbl3");
   grid->addWidget(size, 3, 0, 1, 4);
-  auto* colour = new QCheckBox("カラープリンタ", &view);
+  auto* colour = new QCheckBox(QTr("カラープリンタ"), &view);
   colour->setObjectName("Check1");
   grid->addWidget(colour, 4, 0, 1, 2);
-  auto* print = new QPushButton("印刷", &view);
+  auto* print = new QPushButton(QTr("印刷"), &view);
   print->setObjectName("Cmd0");
   print->setDefault(true);
-  auto* back = new QPushButton("戻る", &view);
+  auto* back = new QPushButton(QTr("戻る"), &view);
   back->setObjectName("Cmd1");
   grid->addWidget(print, 0, 3);
   grid->addWidget(back, 1, 3);

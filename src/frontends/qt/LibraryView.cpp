@@ -16,6 +16,7 @@
 
 #include "frontends/qt/MainWindow.h"
 #include "mainwnd/LibraryCommands.h"
+#include "frontends/qt/QtTr.h"
 
 namespace gw {
 namespace {
@@ -112,11 +113,11 @@ LibraryView::LibraryView(App& app, MainWindow* main)
     : QWidget(nullptr, Qt::Window), app_(app), main_(main), model_(new LibraryTableModel(app, this)),
       table_(new QTableView(this)), search_(new QLineEdit(this)), status_(new QLabel(this)),
       playing_(new QLabel(this)), timer_(new QTimer(this)) {
-  setWindowTitle(QString::fromStdString(kLibraryTitle));
+  setWindowTitle(QTr(kLibraryTitle));
   // The program ends with its main window, whether or not the library is still shown.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* filters = new QHBoxLayout;
-  search_->setPlaceholderText("題名・作者で探す");
+  search_->setPlaceholderText(QTr("題名・作者で探す"));
   search_->setClearButtonEnabled(true);
   search_->setMinimumWidth(80);
   filters->addWidget(search_, 2);
@@ -124,7 +125,7 @@ LibraryView::LibraryView(App& app, MainWindow* main)
   filters->addWidget(AddFilter("size", &LibraryFilter::size));
   filters->addWidget(AddFilter("colors", &LibraryFilter::colors));
   filters->addWidget(AddFilter("rating", &LibraryFilter::rating));
-  auto* addFolder = new QPushButton("フォルダを加える...", this);
+  auto* addFolder = new QPushButton(QTr("フォルダを加える..."), this);
 
   table_->setModel(model_);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -145,7 +146,7 @@ LibraryView::LibraryView(App& app, MainWindow* main)
   bottom->addWidget(addFolder);
   bottom->addWidget(status_, 1);
   bottom->addWidget(playing_);
-  auto* open = new QPushButton("開く", this);
+  auto* open = new QPushButton(QTr("開く"), this);
   open->setDefault(true);
   bottom->addWidget(open);
 
@@ -178,7 +179,7 @@ LibraryView::LibraryView(App& app, MainWindow* main)
 
 QComboBox* LibraryView::AddFilter(const char* name, int LibraryFilter::*field) {
   auto* box = new QComboBox(this);
-  for (const std::string& choice : FilterChoices(name)) box->addItem(QString::fromStdString(choice));
+  for (const std::string& choice : FilterChoices(name)) box->addItem(QTr(choice.c_str()));
   connect(box, &QComboBox::currentIndexChanged, this, [this, field](int index) {
     Window(app_).view.filter.*field = index;
     LibraryUpdateRows(app_);
@@ -241,11 +242,11 @@ void LibraryView::FitToScreen() {
 
 void LibraryView::ShowStatus() {
   const LibraryWindow& w = Window(app_);
-  QString text = QString("%1 問（全 %2 問）").arg(w.view.rows.size()).arg(w.library->Entries().size());
-  if (int pending = w.library->Pending()) text += QString("　調べ中 %1").arg(pending);
+  QString text = QTr("%1 問（全 %2 問）").arg(w.view.rows.size()).arg(w.library->Entries().size());
+  if (int pending = w.library->Pending()) text += QTr("　調べ中 %1").arg(pending);
   status_->setText(text);
   std::string playing = LibraryPlayingText(app_);
-  playing_->setText(playing.empty() ? "" : QString::fromStdString("プレイ中: " + playing));
+  playing_->setText(playing.empty() ? "" : QString::fromStdString(Tr("プレイ中: ") + playing));
 }
 
 void LibraryView::Poll() {

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "display/Viewport.h"
+#include "platform/Tr.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
 #include "mainwnd/StatusLine.h"
@@ -221,13 +222,13 @@ MainWindow::MainWindow(QtPlatform& ui, App& app)
 
 void MainWindow::BuildMenus() {
   for (const MenuDef& def : MenuBar()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromStdString(def.caption));
+    QMenu* menu = menuBar()->addMenu(QString::fromStdString(Tr(def.caption.c_str())));
     for (int i = 0; i < static_cast<int>(def.items.size()); ++i) {
       if (def.items[i].command == Command::None) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromStdString(def.items[i].caption));
+      QAction* action = menu->addAction(QString::fromStdString(Tr(def.items[i].caption.c_str())));
       MenuId id = def.id;
       connect(action, &QAction::triggered, this, [this, id, i] {
         EndHighlight(app_, HighlightEnd::Action);
@@ -238,7 +239,7 @@ void MainWindow::BuildMenus() {
       items_[{static_cast<int>(id), i}] = action;
     }
   }
-  QAction* help = menuBar()->addAction(QString::fromStdString(kHelpCaption));
+  QAction* help = menuBar()->addAction(QString::fromStdString(Tr(kHelpCaption)));
   connect(help, &QAction::triggered, this, [this] { HelpClick(app_); });
   // A disabled action takes no shortcut: each key works exactly while its item does.
   for (const MenuShortcut& s : MenuShortcuts()) {

@@ -15,6 +15,7 @@
 #include "frontends/qt/LibraryView.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPrinter.h"
+#include "frontends/qt/QtTr.h"
 #include "frontends/qt/Views.h"
 
 namespace gw {
@@ -44,7 +45,7 @@ MsgResult QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIco
                              int defaultButton, const std::string& title) {
   if (window_) window_->board()->update();  // the box must not stand over a stale picture
   QMessageBox box(QApplication::activeWindow());
-  box.setWindowTitle(QString::fromStdString(title.empty() ? kAppCaption : title));
+  box.setWindowTitle(QString::fromStdString(title.empty() ? Tr(kAppCaption) : title));
   box.setText(ShownText(text));
   box.setIcon(icon == MsgIcon::Warning ? QMessageBox::Warning
               : icon == MsgIcon::Question ? QMessageBox::Question
@@ -73,7 +74,7 @@ MsgResult QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIco
 InputResult QtPlatform::InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& preset) {
   QInputDialog dlg(QApplication::activeWindow());
-  dlg.setWindowTitle(QString::fromStdString(title.empty() ? kAppCaption : title));
+  dlg.setWindowTitle(QString::fromStdString(title.empty() ? Tr(kAppCaption) : title));
   dlg.setLabelText(ShownText(prompt));
   dlg.setTextValue(QString::fromStdString(preset));
   if (dlg.exec() != QDialog::Accepted) return InputResult{true, ""};
@@ -169,9 +170,9 @@ void QtPlatform::LongWorkBegun() { longWork_.start(); }
 bool QtPlatform::LongWorkCancelled() {
   if (!progress_) {
     if (longWork_.elapsed() < progressDelayMs_) return false;
-    progress_ = std::make_unique<QProgressDialog>(ShownText(LongWorkText()), QString::fromUtf8("キャンセル"),
+    progress_ = std::make_unique<QProgressDialog>(ShownText(LongWorkText()), QTr("キャンセル"),
                                                   0, 0, window_);
-    progress_->setWindowTitle(QString::fromStdString(kAppCaption));
+    progress_->setWindowTitle(QTr(kAppCaption));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
     progress_->show();

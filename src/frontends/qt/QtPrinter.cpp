@@ -9,6 +9,8 @@
 
 #include "frontends/qt/ImageSurface.h"
 #include "frontends/qt/TextFit.h"
+#include "frontends/qt/QtTr.h"
+#include "Messages.h"
 
 namespace gw {
 namespace {
@@ -58,7 +60,7 @@ bool QtPrinter::BeginPdf(const std::string& path) {
 bool QtPrinter::Start(std::unique_ptr<QPrinter> printer, const char* failure) {
   error_.clear();
   printer_ = std::move(printer);
-  printer_->setDocName(QStringLiteral("グリッドウィック"));
+  printer_->setDocName(QTr(kAppCaption));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) {
     error_ = failure;

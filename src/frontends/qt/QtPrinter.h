@@ -28,7 +28,7 @@ class QtPrinter : public Printer {
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
   void Point(double x, double y, Rgb color) override;
   bool End() override;
-  std::string LastError() const override { return error_; }
+  std::string LastError() const override { return error_.empty() ? "" : Tr(error_.c_str()); }
 
  private:
   bool Start(std::unique_ptr<QPrinter> printer, const char* failure);

@@ -7,6 +7,7 @@
 #include "dialogs/Sizein.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/Views.h"
+#include "frontends/qt/QtTr.h"
 
 namespace gw {
 namespace {
@@ -70,7 +71,7 @@ void RunSizeinView(QtPlatform& ui, App& app, Dialog& dialog) {
   QWidget::setTabOrder(boxes[1], boxes[2]);
   QWidget::setTabOrder(boxes[2], boxes[3]);
 
-  auto* ok = new QPushButton("ＯＫ", &view);
+  auto* ok = new QPushButton(QTr("ＯＫ"), &view);
   ok->setObjectName("Command1");
   ok->setDefault(true);
   grid->addWidget(ok, 5, 2, Qt::AlignRight | Qt::AlignBottom);

@@ -120,7 +120,7 @@ std::optional<ScriptStep> ScriptedPlatform::Take(std::deque<ScriptStep>& queue) 
 
 MsgResult ScriptedPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                    int defaultButton, const std::string& title) {
-  std::string shownTitle = title.empty() ? kAppCaption : title;
+  std::string shownTitle = title.empty() ? Tr(kAppCaption) : title;
   std::string head = "MSG title=" + Quote(shownTitle) + " buttons=" + ButtonsName(buttons) +
                      " icon=" + IconName(icon) + " default=" + std::to_string(defaultButton) + " " +
                      Quote(text);
@@ -141,7 +141,7 @@ MsgResult ScriptedPlatform::MsgBox(const std::string& text, MsgButtons buttons, 
 
 InputResult ScriptedPlatform::InputBox(const std::string& prompt, const std::string& title,
                                        const std::string& preset) {
-  std::string shownTitle = title.empty() ? kAppCaption : title;
+  std::string shownTitle = title.empty() ? Tr(kAppCaption) : title;
   std::string head = "INPUT title=" + Quote(shownTitle) + " prompt=" + Quote(prompt) +
                      " default=" + Quote(preset);
   auto step = Take(replies_);

@@ -20,7 +20,7 @@ class ScriptedPrinter : public Printer {
   bool Begin() override;
   bool End() override;
   bool BeginPdf(const std::string& path) override;
-  std::string LastError() const override { return error_; }
+  std::string LastError() const override { return error_.empty() ? "" : Tr(error_.c_str()); }
   // Every drawing prints one PRINT line.
   void Point(double x, double y, Rgb color) override;
   void FillBox(double x1, double y1, double x2, double y2, Rgb color) override;
