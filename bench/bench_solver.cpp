@@ -84,15 +84,6 @@ void BM_Solve(benchmark::State& state, std::string name) {
   SolveRepeatedly(state, app, ui, read);
 }
 
-// The same with the trials' lines solved through the line cache: what it would gain.
-void BM_SolveTrialCache(benchmark::State& state, std::string name) {
-  PuzzleState read = ReadPuzzle(name);
-  Quiet ui;
-  App app(ui);
-  app.solver.CacheTrialLines = true;
-  SolveRepeatedly(state, app, ui, read);
-}
-
 // The real window, shown offscreen; message boxes are answered at once instead of waiting. With
 // window:0 the solve draws on the window's image but the window never shows it, which tells the
 // drawing apart from the repaints.
@@ -189,8 +180,6 @@ void RegisterAll() {
   std::sort(names.begin(), names.end());
   for (const std::string& name : names) {
     benchmark::RegisterBenchmark(("BM_Solve/" + name).c_str(), BM_Solve, name)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("BM_SolveTrialCache/" + name).c_str(), BM_SolveTrialCache, name)
         ->Unit(benchmark::kMicrosecond);
   }
   for (const std::string& name : names) {

@@ -54,3 +54,19 @@ function(gw_confine_includes target folder)
     VERBATIM)
   add_dependencies(${target} ${target}_${folder}_layer_check)
 endfunction()
+
+# Fails the build when a module of src/ includes one above it in the order of
+# scripts/include-layers.py (its known exceptions aside). Without Python the check is skipped
+# with a note: it needs nothing else, but a Windows machine may have no Python.
+function(gw_check_layer_order target)
+  find_package(Python3 COMPONENTS Interpreter QUIET)
+  if(NOT Python3_Interpreter_FOUND)
+    message(STATUS "No Python 3: the include-layer order of src/ is not checked")
+    return()
+  endif()
+  add_custom_target(${target}_layer_order_check
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/include-layers.py --quiet ${PROJECT_SOURCE_DIR}
+    COMMENT "Checking that no module of src/ includes one above it"
+    VERBATIM)
+  add_dependencies(${target} ${target}_layer_order_check)
+endfunction()

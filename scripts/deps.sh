@@ -2,7 +2,7 @@
 # (through sudo when not root). GW_DEPS names the set: "run" or "test".
 gw_install_deps() {
   packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libpugixml-dev libcadical-dev libsqlite3-dev
-            fonts-ipafont-mincho fonts-ipafont-gothic librsvg2-bin lowdown gettext"
+            fonts-ipafont-mincho fonts-ipafont-gothic librsvg2-bin lowdown gettext python3"
   if [ "${GW_DEPS:-run}" = test ]; then
     packages="$packages libgtest-dev libbenchmark-dev xvfb xauth imagemagick poppler-utils
               clang libclang-rt-14-dev cups cups-client printer-driver-cups-pdf

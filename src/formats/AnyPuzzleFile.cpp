@@ -62,26 +62,16 @@ void RefuseUnstorableTexts(const PuzzleData& p, bool withAnswer) {
   }
 }
 
-// What each format keeps of the fields beyond the board: title, author, answer, picture.
-struct Holds {
-  bool title, author, answer, solution;
-};
-
-Holds HoldsOf(const std::string& path) {
+// A name of no kind writes nothing; its fields are counted as an .xml's.
+HeldFields HoldsOf(const std::string& path) {
   const PuzzleFileKind* kind = PuzzleKindOf(path);
-  switch (kind ? kind->kind : PuzzleKind::Xml) {
-    case PuzzleKind::Gwm: return {true, false, true, false};
-    case PuzzleKind::Gwc: return {true, false, false, false};
-    case PuzzleKind::Gwk:
-    case PuzzleKind::Gwa: return {false, false, false, true};
-    default: return {true, true, false, true};  // .xml and .non
-  }
+  return (kind ? *kind : FileKind(PuzzleKind::Xml)).holds;
 }
 
 }  // namespace
 
 std::vector<std::string> FieldsNotHeld(const PuzzleData& p, const std::string& path) {
-  Holds h = HoldsOf(path);
+  HeldFields h = HoldsOf(path);
   std::vector<std::string> lost;
   if (!h.title && !p.title.empty()) lost.push_back(Tr("タイトル"));
   if (!h.author && !p.author.empty()) lost.push_back(Tr("作者"));
@@ -105,7 +95,7 @@ void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
   PuzzleKind own = kind->kind;
   std::string why = WhyNotHeld(p);
   if (!why.empty()) throw FormatError(Tr("プレイできる制限を越えています。") + why);
-  if (own == PuzzleKind::Gwm || own == PuzzleKind::Gwc) RefuseUnstorableTexts(p, own == PuzzleKind::Gwm);
+  if (kind->holds.title) RefuseUnstorableTexts(p, kind->holds.answer);
   ColorMapping m = MapColors(p, app.colors.ColorTable, false);
   switch (own) {
     case PuzzleKind::Gwm:

@@ -8,6 +8,7 @@
 
 #include "formats/NonFormat.h"
 #include "formats/OlsakFormat.h"
+#include "formats/PuzzleKinds.h"
 #include "formats/WebpbnXml.h"
 #include "platform/FileError.h"
 #include "platform/FileReplace.h"
@@ -28,13 +29,9 @@ bool HasExt(const std::string& path, const std::string& ext) {
 }
 
 ForeignFormat ForeignFormatOf(const std::string& path) {
-  if (HasExt(path, ".xml") || HasExt(path, ".pbn")) return ForeignFormat::Xml;
-  if (HasExt(path, ".non")) return ForeignFormat::Non;
-  if (HasExt(path, ".g")) return ForeignFormat::Olsak;
-  return ForeignFormat::None;
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  return kind ? kind->foreign : ForeignFormat::None;
 }
-
-bool CanWrite(ForeignFormat f) { return f == ForeignFormat::Xml || f == ForeignFormat::Non; }
 
 PuzzleData ParseForeign(ForeignFormat f, const std::string& bytes) {
   switch (f) {

@@ -8,9 +8,8 @@ namespace gw {
 
 enum class ForeignFormat { None, Xml, Non, Olsak };
 
-// By the extension, whatever its case.
+// By the extension, whatever its case, as the table of file kinds (formats/PuzzleKinds.h) has it.
 ForeignFormat ForeignFormatOf(const std::string& path);
-bool CanWrite(ForeignFormat f);
 
 // Parses the bytes of a file; throws FormatError.
 PuzzleData ParseForeign(ForeignFormat f, const std::string& bytes);

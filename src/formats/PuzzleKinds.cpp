@@ -9,13 +9,14 @@ namespace gw {
 
 const std::vector<PuzzleFileKind>& PuzzleFileKinds() {
   static const std::vector<PuzzleFileKind> kKinds = {
-      {PuzzleKind::Gwm, {".gwm"}, false, ParseHintPuzzle, ForeignFormat::None, true},
-      {PuzzleKind::Gwc, {".gwc"}, false, ParseMonoHintPuzzle, ForeignFormat::None, true},
-      {PuzzleKind::Gwk, {".gwk"}, true, ParsePicture, ForeignFormat::None, true},
-      {PuzzleKind::Gwa, {".gwa"}, true, ParseMonoPicture, ForeignFormat::None, false},
-      {PuzzleKind::Xml, {".xml", ".pbn"}, false, nullptr, ForeignFormat::Xml, true},
-      {PuzzleKind::Non, {".non"}, false, nullptr, ForeignFormat::Non, true},
-      {PuzzleKind::Olsak, {".g"}, false, nullptr, ForeignFormat::Olsak, false},
+      // kind, extensions, picture, parse, foreign, writable, {title, author, answer, solution}
+      {PuzzleKind::Gwm, {".gwm"}, false, ParseHintPuzzle, ForeignFormat::None, true, {true, false, true, false}},
+      {PuzzleKind::Gwc, {".gwc"}, false, ParseMonoHintPuzzle, ForeignFormat::None, true, {true, false, false, false}},
+      {PuzzleKind::Gwk, {".gwk"}, true, ParsePicture, ForeignFormat::None, true, {false, false, false, true}},
+      {PuzzleKind::Gwa, {".gwa"}, true, ParseMonoPicture, ForeignFormat::None, false, {false, false, false, true}},
+      {PuzzleKind::Xml, {".xml", ".pbn"}, false, nullptr, ForeignFormat::Xml, true, {true, true, false, true}},
+      {PuzzleKind::Non, {".non"}, false, nullptr, ForeignFormat::Non, true, {true, true, false, true}},
+      {PuzzleKind::Olsak, {".g"}, false, nullptr, ForeignFormat::Olsak, false, {true, true, false, true}},
   };
   return kKinds;
 }
@@ -30,6 +31,11 @@ const PuzzleFileKind* PuzzleKindOf(const std::string& path) {
 const PuzzleFileKind& FileKind(PuzzleKind kind) {
   return *std::find_if(PuzzleFileKinds().begin(), PuzzleFileKinds().end(),
                        [&](const PuzzleFileKind& k) { return k.kind == kind; });
+}
+
+bool IsOwnHintFile(const std::string& path) {
+  const PuzzleFileKind* kind = PuzzleKindOf(path);
+  return kind && kind->own() && !kind->picture;
 }
 
 std::unique_ptr<PuzzleState> ReadOwnPuzzle(const PuzzleFileKind& kind, const std::string& path,

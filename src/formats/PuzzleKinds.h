@@ -14,6 +14,11 @@ namespace gw {
 
 enum class PuzzleKind { Gwm, Gwc, Gwk, Gwa, Xml, Non, Olsak };
 
+// Which fields beyond the board a kind of file keeps: what a conversion into it loses.
+struct HeldFields {
+  bool title, author, answer, solution;
+};
+
 struct PuzzleFileKind {
   PuzzleKind kind;
   std::vector<std::string> extensions;  // lower case, the dot included
@@ -22,6 +27,7 @@ struct PuzzleFileKind {
   ParsedPuzzle (*parse)(TextReader&, const PuzzleState&) = nullptr;
   ForeignFormat foreign = ForeignFormat::None;
   bool writable = false;
+  HeldFields holds{};
 
   bool own() const { return parse != nullptr; }
 };
@@ -30,6 +36,9 @@ const std::vector<PuzzleFileKind>& PuzzleFileKinds();
 // The kind the name's extension names, whatever its case; null when there is none.
 const PuzzleFileKind* PuzzleKindOf(const std::string& path);
 const PuzzleFileKind& FileKind(PuzzleKind kind);
+// Whether the name is one of the program's own hint files (.gwm, .gwc): a game played from one
+// has its saved game and its answer text beside it.
+bool IsOwnHintFile(const std::string& path);
 
 // The program's own file read without a window, over `base`: the board, or FormatError with
 // kRefusedBoardText when it is refused; FileError when the file cannot be read or is malformed.

@@ -5,7 +5,7 @@
 #include "dialogs/Modecg.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
-#include "formats/ForeignFiles.h"
+#include "formats/PuzzleKinds.h"
 #include "Messages.h"
 #include "mainwnd/LibraryCommands.h"
 #include "dialogs/Sizein.h"
@@ -238,7 +238,7 @@ void NoteGameKept(App& app) {
 
 bool GameUnchanged(App& app) {
   const PuzzleState& p = app.puzzle;
-  bool ownFile = HasExt(p.CurFileName, ".gwm") || HasExt(p.CurFileName, ".gwc");
+  bool ownFile = IsOwnHintFile(p.CurFileName);
   return p.Mode == kModePlay && !ownFile && p.XSize > 0 && !app.wnd.keptGame.empty() &&
          ProgressBytes(app) == app.wnd.keptGame;
 }

@@ -11,7 +11,7 @@
 #include "state/StorableText.h"
 #include "platform/Convert.h"
 #include "platform/FileError.h"
-#include "formats/ForeignFiles.h"
+#include "formats/PuzzleKinds.h"
 #include "platform/Utf8.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
@@ -151,7 +151,7 @@ void AskForCompleter(App& app, std::string text, const std::string& name) {
 // The name the congratulation gives the picture: its answer text, as the program's own files
 // carry it; the puzzles of other programs have none, and go by their title (or their file's).
 std::string PictureName(const PuzzleState& p) {
-  bool ownFile = HasExt(p.CurFileName, ".gwm") || HasExt(p.CurFileName, ".gwc");
+  bool ownFile = IsOwnHintFile(p.CurFileName);
   if (ownFile || !p.Answer.empty()) return p.Answer;
   if (!p.Title.empty()) return p.Title;
   return p.CurFileName.substr(0, p.CurFileName.find('.'));

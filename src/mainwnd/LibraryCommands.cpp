@@ -5,7 +5,7 @@
 #include <map>
 
 #include "display/Draw.h"
-#include "formats/ForeignFiles.h"
+#include "formats/PuzzleKinds.h"
 #include "history/EditHistory.h"
 #include "library/PathText.h"
 #include "Messages.h"
@@ -72,7 +72,7 @@ void TellStoredGameUnfit(App& app) {
 // records are in the store took up their game from there.
 void ResumeStoredGame(App& app, const LibraryEntry& e) {
   std::string progressFile = StoredGamePath(app.puzzle);
-  bool offered = HasExt(e.name, ".gwm") || HasExt(e.name, ".gwc") || IsLargeBoard(app.puzzle);
+  bool offered = IsOwnHintFile(e.name) || IsLargeBoard(app.puzzle);
   if (offered || RecordsInLibrary(app) || !FileExists(progressFile)) return;
   try {
     ReadProgress(app, progressFile);

@@ -8,6 +8,7 @@
 #include "display/Viewport.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
+#include "formats/PuzzleKinds.h"
 #include "formats/PuzzleBridge.h"
 #include "formats/PuzzleSheet.h"
 #include "dialogs/ImportImage.h"
@@ -124,8 +125,6 @@ std::optional<PuzzleData> ReadForeignOrTell(App& app, const std::string& path, c
   return std::nullopt;
 }
 
-bool IsOwnHintPath(const std::string& path) { return HasExt(path, ".gwm") || HasExt(path, ".gwc"); }
-
 }  // namespace
 
 bool ImportImageFile(App& app, const std::string& path) {
@@ -239,7 +238,7 @@ std::string MappingText(const PuzzleData& p, const ColorMapping& m) {
 bool OpenPuzzleForPlay(App& app, const std::string& path, const char* title) {
   // A save the player asked for that did not write keeps the game: nothing is opened over it.
   if (!OfferProgressSave(app)) return false;
-  if (IsOwnHintPath(path)) return OpenPathInMode(app, kModePlay, path);
+  if (IsOwnHintFile(path)) return OpenPathInMode(app, kModePlay, path);
   std::optional<PuzzleData> d = ReadForeignOrTell(app, path, title);
   if (!d || !OpenImportedPuzzle(app, *d, path, kModePlay, title)) return false;
   // The .gwp of the program's own puzzles cannot hold a large board's game; its own file can.

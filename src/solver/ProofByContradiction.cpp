@@ -7,7 +7,6 @@
 #include "display/ShownPicture.h"
 #include "Messages.h"
 #include "platform/Convert.h"
-#include "solver/WorkLineCache.h"
 #include "platform/Tr.h"
 
 namespace gw {
@@ -25,7 +24,7 @@ bool NextBlankCell(const PuzzleState& p, int scan, int& x, int& y) {
 
 // Whether setting (x, y) to v and propagating stays free of contradiction.
 bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
-                   PendingArray& ColPending, KnownSolution& known, WorkLineCache& cache) {
+                   PendingArray& ColPending, KnownSolution& known) {
   SavedSolveState saved;
   SaveSolveState(app, saved);
   app.layout.DrawingHeld = true;
@@ -33,9 +32,7 @@ bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
   RowPending[y] = 1;
   ColPending[x] = 1;
   app.solver.Contradiction = 0;
-  if (app.solver.CacheTrialLines) app.solver.lineCache = &cache;
   PropagateBoardLines(app, RowPending, ColPending);
-  app.solver.lineCache = nullptr;
   bool survived = app.solver.Contradiction == 0;
   if (survived) RecordSolution(app, known);
   RestoreSolveState(app, saved);
@@ -123,7 +120,6 @@ std::string CandidateColours(App& app, int x, int y) {
 
 bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending) {
   KnownSolution known;
-  WorkLineCache cache;
   int scan = 0;
   bool freshSweep = true;
   for (;;) {
@@ -141,7 +137,7 @@ bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, Pendi
     for (int v : candidates) {
       // A value of the complete board met earlier is known to be possible.
       bool possible = known.cells[x][y] == v ||
-                      TrialSucceeds(app, x, y, v, RowPending, ColPending, known, cache);
+                      TrialSucceeds(app, x, y, v, RowPending, ColPending, known);
       if (possible) survivors.push_back(v);
     }
     ++probes;

@@ -29,6 +29,12 @@ void RecordSolution(App& app, KnownSolution& known);
 std::string CandidateColours(App& app, int x, int y);
 
 // Settles blank cells by trying every value they could take; `probes` counts the probed cells.
+// The engine probes too (analysis::Engine::ProbeCell) but cannot do this one's work: this one
+// tries only the colours the unticked hints of both lines still allow, settles a cell only when
+// exactly one value survives (the engine narrows a cell by every value that fails), sweeps in
+// reading order from the last probe, and propagates on the window's board with its ticks, costs
+// and drawing. Its steps are what the solve shows and counts (PROBES, PICKS, the messages), so
+// it keeps its own.
 // False when a settled value led to a contradiction (its message has been shown).
 bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending);
 

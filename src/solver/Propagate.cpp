@@ -5,7 +5,6 @@
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "display/HintCheck.h"
-#include "solver/WorkLineCache.h"
 #include "solver/LineRules.h"
 #include "solver/SolveWorkLine.h"
 #include "solver/WorkLine.h"
@@ -93,8 +92,7 @@ bool SolvePicked(Queue& q, Line l) {
   // The highlight is drawn only for a line the window will show, as it is on screen only then.
   bool shown = app.ui.DrawingProgressDue();
   if (shown) Highlight(app, l);
-  if (s.lineCache) s.lineCache->Solve(app);
-  else SolveWorkLine(app);
+  SolveWorkLine(app);
   q.OwnCost(l) = std::min<std::int32_t>(s.SolveSteps, kCostCap);
   if (s.Contradiction == 1) {
     if (l.row) q.SetPosition(0, l.index);

@@ -5,8 +5,6 @@
 
 namespace gw {
 
-class WorkLineCache;
-
 // The automatic solver works on boards of up to 20 x 20: its own arrays have indices 0..20.
 constexpr int kSolverCap = kMaxSize + 1;
 
@@ -29,13 +27,6 @@ struct SolverState {
   std::int32_t SolveSteps = 0;
   // How many lines the propagation solved since the solve command started, trials included.
   long LinePicks = 0;
-  // While set, the propagation solves its lines through this cache (the trials of the proof by
-  // contradiction, which mostly meet lines solved before).
-  WorkLineCache* lineCache = nullptr;
-  // Whether the trials use that cache. Off: measured against solving every line afresh (15
-  // interleaved runs of every test puzzle), it gained nothing beyond the noise on the puzzles
-  // with trials and was slower on some, its key costing about what solving a line does.
-  bool CacheTrialLines = false;
 };
 
 }  // namespace gw

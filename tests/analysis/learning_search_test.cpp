@@ -12,7 +12,7 @@
 
 #include "frontends/quiet/QuietPlatform.h"
 #include "App.h"
-#include "BruteForce.h"
+#include "support/BruteForce.h"
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
 #include "formats/PuzzleKinds.h"
@@ -56,7 +56,7 @@ TEST(LearningSearch, CountsLikeEveryBoardAndThePlainSearch) {
     const int w = 2 + round % 5, h = 2 + (round / 5) % 5, colors = 1 + (round / 25) % 3;
     Puzzle p = round % 3 == 0 ? brute::MixedPuzzle(rng, w, h, colors)
                               : brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.3 + 0.1 * (round % 4)));
-    const int want = brute::BoardCounter(p, colors).Count(2);
+    const int want = brute::BoardCounter(p).Count(2);
     const Analysis learnt = Learning(p);
     ASSERT_EQ(learnt.solutions, want) << "round " << round;
     EXPECT_EQ(learnt.nodes, 0) << "round " << round;  // the plain search never ran

@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "BruteForce.h"
+#include "support/BruteForce.h"
 #include "analysis/Analysis.h"
 #include "analysis/LineClauses.h"
 
@@ -41,7 +41,7 @@ TEST(LineClauses, ForbidsTheSolutionGivenAndNoOther) {
     const int w = 3 + round % 4, h = 3 + (round / 4) % 4, colors = 1 + (round / 16) % 3;
     const Puzzle p = round % 2 ? brute::MixedPuzzle(rng, w, h, colors)
                                : brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5));
-    brute::BoardCounter counter(p, colors);
+    brute::BoardCounter counter(p);
     if (counter.Count(2) < 2) continue;
     ++tried;
     std::vector<LineRuns> lines = p.rows;

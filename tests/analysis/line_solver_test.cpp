@@ -1,9 +1,12 @@
 // The line solver against every filling of the line, on random short colour lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
 #include <random>
+#include <set>
 
-#include "BruteForce.h"
+#include "support/BruteForce.h"
 #include "analysis/Analysis.h"
 #include "analysis/LineSolver.h"
 
@@ -31,6 +34,28 @@ std::vector<CellSet> RandomCells(std::mt19937& rng, int n, int colors) {
   return cells;
 }
 
+// The reference itself: its placements of each line's runs are exactly the lines, among every
+// line of up to seven cells over three values, that show those runs.
+TEST(BruteForce, FillingsAreEveryLineShowingTheRuns) {
+  for (int n = 0; n <= 7; ++n) {
+    std::map<std::vector<std::pair<int, int>>, std::set<brute::Line>> byRuns;
+    brute::Line line(n, 0);
+    for (int code = 0, total = static_cast<int>(std::pow(3, n)); code < total; ++code) {
+      for (int i = 0, rest = code; i < n; ++i, rest /= 3) line[i] = rest % 3;
+      std::vector<std::pair<int, int>> key;
+      for (const analysis::Run& r : brute::RunsOf(line)) key.push_back({r.length, r.color});
+      byRuns[key].insert(line);
+    }
+    for (const auto& [key, lines] : byRuns) {
+      LineRuns runs;
+      for (auto [length, color] : key) runs.push_back(analysis::Run{length, color});
+      const std::vector<brute::Line> fillings = brute::Fillings(runs, n);
+      EXPECT_EQ(std::set<brute::Line>(fillings.begin(), fillings.end()), lines) << "n " << n;
+      EXPECT_EQ(fillings.size(), lines.size()) << "n " << n;  // each placement once
+    }
+  }
+}
+
 TEST(LineSolver, AgreesWithEveryFillingOnRandomColourLines) {
   std::mt19937 rng(12);
   int fitting = 0, refused = 0, narrowed = 0;
@@ -40,7 +65,7 @@ TEST(LineSolver, AgreesWithEveryFillingOnRandomColourLines) {
     LineRuns runs = RandomRuns(rng, n, colors);
     std::vector<CellSet> cells = RandomCells(rng, n, colors);
     std::vector<CellSet> want = cells;
-    bool wantFits = brute::SolveByFillings(brute::Fillings(runs, n, colors), want);
+    bool wantFits = brute::SolveByFillings(brute::Fillings(runs, n), want);
     std::vector<CellSet> got = cells;
     bool gotFits = SolveLine(runs, got);
     ASSERT_EQ(gotFits, wantFits) << "round " << round;

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <random>
 
-#include "BruteForce.h"
+#include "support/BruteForce.h"
 #include "analysis/Analysis.h"
 #include "analysis/Engine.h"
 
@@ -21,8 +21,8 @@ using brute::ToRows;
 class PlainRater {
  public:
   PlainRater(const Puzzle& p, int colors) : p_(p) {
-    for (const LineRuns& r : p.rows) fillings_.push_back(brute::Fillings(r, p.width, colors));
-    for (const LineRuns& r : p.cols) fillings_.push_back(brute::Fillings(r, p.height, colors));
+    for (const LineRuns& r : p.rows) fillings_.push_back(brute::Fillings(r, p.width));
+    for (const LineRuns& r : p.cols) fillings_.push_back(brute::Fillings(r, p.height));
     CellSet all = CellSet((1 << (colors + 1)) - 1);
     cells_.assign(p.width * p.height, all);
   }
@@ -130,7 +130,7 @@ TEST(Verdict, AgreesWithEveryBoardOnRandomSmallPuzzles) {
     Puzzle p = brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, ink));
     if (round % 4 == 0) Disturb(rng, p, colors);
 
-    brute::BoardCounter counter(p, colors);
+    brute::BoardCounter counter(p);
     const int want = counter.Count(2);
     Analysis a = Analyze(p);
     ASSERT_EQ(a.solutions, want) << "round " << round;

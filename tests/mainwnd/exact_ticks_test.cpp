@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "analysis/BruteForce.h"
+#include "support/BruteForce.h"
 #include "display/ExactTicks.h"
 #include "display/HintCheck.h"
 #include "support/TestApp.h"
@@ -15,7 +15,7 @@ namespace gw::test {
 namespace {
 
 using analysis::LineRuns;
-using analysis::brute::Line;
+using brute::Line;
 
 // Where each run of a filled line starts.
 std::vector<int> Starts(const Line& line) {
@@ -25,9 +25,9 @@ std::vector<int> Starts(const Line& line) {
   return starts;
 }
 
-std::vector<bool> BruteFixed(const LineRuns& runs, const std::vector<int>& cells, int colors) {
+std::vector<bool> BruteFixed(const LineRuns& runs, const std::vector<int>& cells) {
   std::vector<std::vector<int>> starts;
-  for (const Line& f : analysis::brute::Fillings(runs, static_cast<int>(cells.size()), colors)) {
+  for (const Line& f : brute::Fillings(runs, static_cast<int>(cells.size()))) {
     bool agrees = true;
     for (size_t i = 0; i < cells.size(); ++i) agrees = agrees && (cells[i] == 0 || f[i] == std::max(cells[i], 0));
     if (agrees) starts.push_back(Starts(f));
@@ -65,9 +65,9 @@ void HoldAgainstBruteForce(int colors, int seed) {
     int n = std::uniform_int_distribution<int>(1, colors == 1 ? 9 : 7)(rng);
     Line solution(n);
     for (int& v : solution) v = std::uniform_int_distribution<int>(0, colors)(rng) * (rng() % 3 != 0);
-    LineRuns runs = analysis::brute::RunsOf(solution);
+    LineRuns runs = brute::RunsOf(solution);
     std::vector<int> cells = PlayedCells(solution, colors, rng);
-    std::vector<bool> want = BruteFixed(runs, cells, colors), got = FixedRuns(runs, cells);
+    std::vector<bool> want = BruteFixed(runs, cells), got = FixedRuns(runs, cells);
     ASSERT_EQ(got, want) << "round " << round;
     for (bool t : got) ticked += t;
     lines += !runs.empty();
@@ -108,7 +108,7 @@ TEST(ExactTicks, BothChecksTickEveryHintOfAFinishedLine) {
     MakeBoard(t.app, 8, 1, 8, 1);
     Line line(8);
     for (int& v : line) v = std::uniform_int_distribution<int>(0, 3)(rng);
-    LineRuns runs = analysis::brute::RunsOf(line);
+    LineRuns runs = brute::RunsOf(line);
     std::vector<int> numbers, colours;
     for (const auto& r : runs) numbers.push_back(r.length), colours.push_back(r.color);
     SetRowHints(t.app, 1, numbers);

@@ -1,7 +1,10 @@
 #include "solver/LineHelpers.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
+
+#include "support/BruteForce.h"
 
 namespace gw::test {
 
@@ -49,11 +52,11 @@ std::vector<std::string> OutputLines(const std::string& output, const std::strin
 BruteResult BruteForceLine(const std::vector<int>& cells, const std::vector<HintRun>& runs,
                            std::function<bool(int, int)> allowed) {
   const int L = static_cast<int>(cells.size());
-  std::vector<std::vector<int>> seen;  // per cell: the values met
-  BruteResult r;
-  std::vector<int> line(L, -1);
-  seen.assign(L, {});
-  auto agrees = [&] {
+  analysis::LineRuns wanted;
+  bool emptyLine = runs.size() == 1 && runs[0].length == 0;  // the solver's line without hints
+  if (!emptyLine)
+    for (const HintRun& r : runs) wanted.push_back({r.length, r.colour});
+  auto agrees = [&](const brute::Line& line) {
     for (int i = 0; i < L; ++i) {
       int known = cells[i];
       if (known > 0 && line[i] != known) return false;
@@ -62,26 +65,16 @@ BruteResult BruteForceLine(const std::vector<int>& cells, const std::vector<Hint
     }
     return true;
   };
-  std::function<void(size_t, int)> place = [&](size_t k, int from) {
-    if (k == runs.size()) {
-      if (!agrees()) return;
-      r.placement = true;
-      for (int i = 0; i < L; ++i) {
-        bool met = false;
-        for (int v : seen[i]) met = met || v == line[i];
-        if (!met) seen[i].push_back(line[i]);
-      }
-      return;
+  std::vector<std::vector<int>> seen(L);  // per cell: the values met
+  BruteResult r;
+  for (const brute::Line& line : brute::Fillings(wanted, L)) {
+    if (!agrees(line)) continue;
+    r.placement = true;
+    for (int i = 0; i < L; ++i) {
+      int v = line[i] == 0 ? -1 : line[i];
+      if (std::find(seen[i].begin(), seen[i].end(), v) == seen[i].end()) seen[i].push_back(v);
     }
-    int len = runs[k].length;
-    for (int start = from; start + len <= L; ++start) {
-      for (int i = start; i < start + len; ++i) line[i] = runs[k].colour;
-      bool gap = k + 1 < runs.size() && runs[k + 1].colour == runs[k].colour;
-      place(k + 1, start + len + (gap ? 1 : 0));
-      for (int i = start; i < start + len; ++i) line[i] = -1;
-    }
-  };
-  place(runs.size() == 1 && runs[0].length == 0 ? 1 : 0, 0);
+  }
   r.cells = cells;
   if (!r.placement) return r;
   for (int i = 0; i < L; ++i)

@@ -24,8 +24,9 @@ std::vector<int> WorkCells(const App& app);
 // The lines of a scripted platform's output that start with `prefix`, in order.
 std::vector<std::string> OutputLines(const std::string& output, const std::string& prefix);
 
-// Every placement of the runs (gap rule of colour puzzles) that agrees with the known cells:
-// cells all placements agree on get that value, the others stay blank. Empty when none exists.
+// Every placement of the runs (the shared enumeration of support/BruteForce.h) that agrees with
+// the known cells: cells all placements agree on get that value, the others stay blank. Empty
+// when none exists.
 struct BruteResult {
   bool placement = false;
   std::vector<int> cells;

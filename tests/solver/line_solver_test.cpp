@@ -1,9 +1,12 @@
 // The exhaustive line solver: the edge cases of its description, lines whose runs cannot fit, and
-// random lines against an independent enumeration of every placement.
+// random lines against an independent enumeration of every placement and against the engine's
+// line solver.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
+#include "analysis/Analysis.h"
 #include "solver/LineHelpers.h"
 #include "solver/SolveWorkLine.h"
 #include "solver/WorkLine.h"
@@ -170,6 +173,21 @@ std::vector<int> RandomPlacement(std::mt19937& rng, int L, const std::vector<Hin
   return line;
 }
 
+// The known cells of a line, each at `rate`: from the placement `truth` (a consistent line) or at
+// random (mostly a contradictory one), an empty cell a player's mark at `marks`.
+std::vector<int> KnownCells(std::mt19937& rng, const std::vector<int>& truth, int colours,
+                            bool consistent, double rate, double marks) {
+  std::uniform_real_distribution<double> unit(0, 1);
+  std::vector<int> cells(truth.size(), 0);
+  for (size_t i = 0; i < truth.size(); ++i) {
+    if (unit(rng) >= rate) continue;
+    int random = unit(rng) < 0.5 ? -1 : std::uniform_int_distribution<int>(1, colours)(rng);
+    cells[i] = consistent ? truth[i] : random;
+    if (cells[i] == -1 && unit(rng) < marks) cells[i] = -3;
+  }
+  return cells;
+}
+
 // The pruning rules are exact for every line with hints: the solver must find exactly the cells
 // every placement agrees on, with known cells taken from a placement (consistent lines) or at
 // random (mostly contradictory ones), marks of other empty codes, and crossing lines that cannot
@@ -186,13 +204,7 @@ TEST(SolveWorkLine, AgreesWithEveryPlacementEnumerated) {
     auto truth = RandomPlacement(rng, L, runs);
     bool consistent = iter % 2 == 0;
     double rate = (iter % 5) * 0.15;
-    std::vector<int> cells(L, 0);
-    for (int i = 0; i < L; ++i) {
-      if (unit(rng) >= rate) continue;
-      int random = unit(rng) < 0.5 ? -1 : std::uniform_int_distribution<int>(1, colours)(rng);
-      cells[i] = consistent ? truth[i] : random;
-      if (cells[i] == -1 && unit(rng) < 0.2) cells[i] = -3;
-    }
+    std::vector<int> cells = KnownCells(rng, truth, colours, consistent, rate, 0.2);
     SetWorkLine(t.app, cells, runs);
     bool blocked[10][kCap] = {};
     if (iter % 4 == 3)
@@ -212,6 +224,62 @@ TEST(SolveWorkLine, AgreesWithEveryPlacementEnumerated) {
   }
   // Both outcomes must be well represented for the comparison to mean something.
   EXPECT_GT(contradictions, 3000);
+  EXPECT_GT(decided, 30000);
+}
+
+// The automatic solver's line solving and the engine's are two ways to one answer: on random
+// lines, monochrome and of up to nine colours, with known cells, marks and crossing lines that
+// cannot give some colours, both must find the same placements and decide the same cells.
+TEST(SolveWorkLine, DecidesWhatTheEnginesLineSolverDecides) {
+  std::mt19937 rng(36036);
+  std::uniform_real_distribution<double> unit(0, 1);
+  TestApp t;
+  int contradictions = 0, decided = 0, colourLines = 0;
+  for (int iter = 0; iter < 20000; ++iter) {
+    int L = std::uniform_int_distribution<int>(1, kMaxSize)(rng);
+    int colours = iter % 4 == 0 ? 1 : 2 + iter % 8;
+    auto runs = iter % 50 == 0 ? std::vector<HintRun>{{0}} : RandomRuns(rng, L, colours, 1 + iter % 7);
+    auto truth = RandomPlacement(rng, L, runs[0].length == 0 ? std::vector<HintRun>{} : runs);
+    bool consistent = iter % 3 != 0;
+    double rate = (iter % 6) * 0.12;
+    std::vector<int> cells = KnownCells(rng, truth, colours, consistent, rate, 0.3);
+    SetWorkLine(t.app, cells, runs);
+    // The engine's cells: a known cell is its value, a blank one every value its crossing line
+    // can still give.
+    std::vector<analysis::CellSet> sets(L);
+    for (int i = 0; i < L; ++i) {
+      if (cells[i] != 0) {
+        sets[i] = cells[i] > 0 ? analysis::ColorBit(cells[i]) : analysis::kEmptyBit;
+        continue;
+      }
+      sets[i] = analysis::kEmptyBit;
+      for (int c = 1; c <= 9; ++c) {
+        bool blocked = iter % 3 == 1 && unit(rng) < 0.2;
+        if (blocked) t.app.solver.LineCrossTotals[c][i + 1] = 0;
+        else sets[i] |= analysis::ColorBit(c);
+      }
+    }
+    analysis::LineRuns engineRuns;
+    for (const HintRun& r : runs)
+      if (r.length > 0) engineRuns.push_back({r.length, r.colour});
+    bool fits = analysis::SolveLine(engineRuns, sets);
+    SolveWorkLine(t.app);
+    std::string what = "line " + std::to_string(iter) + " cells " + CellsText(cells);
+    ASSERT_EQ(t.app.solver.Contradiction, fits ? 0 : 1) << what;
+    std::vector<int> want = cells;
+    if (fits)
+      for (int i = 0; i < L; ++i) {
+        if (cells[i] != 0 || std::popcount(unsigned(sets[i])) != 1) continue;
+        want[i] = sets[i] == analysis::kEmptyBit ? -1 : std::countr_zero(unsigned(sets[i]));
+        ++decided;
+      }
+    ASSERT_EQ(CellsText(WorkCells(t.app)), CellsText(want)) << what;
+    contradictions += fits ? 0 : 1;
+    colourLines += colours > 1 && fits ? 1 : 0;
+  }
+  // Both outcomes, and colour lines that fit, must be well represented to mean anything.
+  EXPECT_GT(contradictions, 2000);
+  EXPECT_GT(colourLines, 8000);
   EXPECT_GT(decided, 30000);
 }
 

@@ -1,13 +1,21 @@
 #pragma once
-// Slow, obviously right answers to hold the engine against: every filling of a line is listed
-// and compared with its runs; whole boards are enumerated row by row.
+// Slow, plainly right answers to hold both solvers against (the engine's and the automatic
+// solver's): every filling of a line is listed, each run placed at every start in turn; whole
+// boards are enumerated row by row.
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <vector>
 
 #include "analysis/Analysis.h"
 
-namespace gw::analysis::brute {
+namespace gw::brute {
 
+using analysis::Board;
+using analysis::CellSet;
+using analysis::LineRuns;
+using analysis::Puzzle;
+using analysis::Run;
 using Line = std::vector<int>;  // 0 empty, 1..9 colour
 
 // The runs a filled line shows.
@@ -32,17 +40,25 @@ inline bool SameRuns(const LineRuns& a, const LineRuns& b) {
   return true;
 }
 
-// Every line of n cells over values 0..colors that shows exactly these runs.
-inline std::vector<Line> Fillings(const LineRuns& runs, int n, int colors) {
+// Every line of n cells that shows exactly these runs: run k at each start after run k - 1, one
+// empty cell between two runs of the same colour, none needed between two colours.
+inline std::vector<Line> Fillings(const LineRuns& runs, int n) {
   std::vector<Line> out;
   Line line(n, 0);
-  long long total = 1;
-  for (int i = 0; i < n; ++i) total *= colors + 1;
-  for (long long code = 0; code < total; ++code) {
-    long long rest = code;
-    for (int i = 0; i < n; ++i, rest /= colors + 1) line[i] = static_cast<int>(rest % (colors + 1));
-    if (SameRuns(RunsOf(line), runs)) out.push_back(line);
-  }
+  std::function<void(size_t, int)> place = [&](size_t k, int from) {
+    if (k == runs.size()) {
+      out.push_back(line);
+      return;
+    }
+    const Run& r = runs[k];
+    for (int start = from; start + r.length <= n; ++start) {
+      std::fill(line.begin() + start, line.begin() + start + r.length, r.color);
+      const bool gap = k + 1 < runs.size() && runs[k + 1].color == r.color;
+      place(k + 1, start + r.length + (gap ? 1 : 0));
+      std::fill(line.begin() + start, line.begin() + start + r.length, 0);
+    }
+  };
+  place(0, 0);
   return out;
 }
 
@@ -65,8 +81,8 @@ inline bool SolveByFillings(const std::vector<Line>& fillings, std::vector<CellS
 // the first two found.
 class BoardCounter {
  public:
-  BoardCounter(const Puzzle& p, int colors) : p_(p) {
-    for (const LineRuns& r : p.rows) rowFillings_.push_back(Fillings(r, p.width, colors));
+  explicit BoardCounter(const Puzzle& p) : p_(p) {
+    for (const LineRuns& r : p.rows) rowFillings_.push_back(Fillings(r, p.width));
     board_.assign(p.height, Line(p.width, 0));
   }
   int Count(int cap) {
@@ -163,4 +179,4 @@ inline Puzzle MixedPuzzle(std::mt19937& rng, int w, int h, int colors) {
   return p;
 }
 
-}  // namespace gw::analysis::brute
+}  // namespace gw::brute

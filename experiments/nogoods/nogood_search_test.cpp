@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "BruteForce.h"
+#include "support/BruteForce.h"
 #include "NogoodSearch.h"
 #include "analysis/Analysis.h"
 #include "analysis/Engine.h"
@@ -57,7 +57,7 @@ TEST(NogoodSearch, CountsLikeEveryBoardAndTheEngine) {
       const double ink = set.ink + 0.1 * (round % 3);
       const Puzzle p = round % set.mixedEvery == 0 ? brute::MixedPuzzle(rng, w, h, 1)
                                                    : brute::PuzzleOf(brute::RandomPicture(rng, w, h, 1, ink));
-      const int want = set.enumerate ? brute::BoardCounter(p, 1).Count(2) : Analyze(p).solutions;
+      const int want = set.enumerate ? brute::BoardCounter(p).Count(2) : Analyze(p).solutions;
       for (bool shrink : {false, true})
         ASSERT_EQ(NativeCount(p, shrink, &conflicts), want)
             << "seed " << set.seed << " round " << round << " shrink " << shrink;
