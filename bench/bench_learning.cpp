@@ -30,7 +30,7 @@ const fs::path kPuzzles = fs::path(GW_SOURCE_DIR) / "bench/puzzles";
 const char* const kHardSet[] = {"webpbn-65",         "webpbn-436",        "webpbn-803",
                                 "webpbn-1611",       "webpbn-6574",       "gnonograms-tux",
                                 "rand30-beside-101", "rand30-beside-125", "rand35-50-1",
-                                "rand35-50-11",      "rand40-45-12"};
+                                "rand35-50-11",      "rand40-45-12",      "rand40-50-2"};
 
 // How late a stop may come: the solver reads the clock every few of its calls, each far shorter.
 constexpr double kTightMs = 50;
