@@ -30,7 +30,7 @@ const fs::path kPuzzles = fs::path(GW_SOURCE_DIR) / "bench/puzzles";
 const char* const kHardSet[] = {"webpbn-65",         "webpbn-436",        "webpbn-803",
                                 "webpbn-1611",       "webpbn-6574",       "gnonograms-tux",
                                 "rand30-beside-101", "rand30-beside-125", "rand35-50-1",
-                                "rand35-50-11",      "rand40-45-12"};
+                                "rand35-50-11",      "rand40-45-12",      "rand40-50-2"};
 
 // How late a stop may come: the solver reads the clock every few of its calls, each far shorter.
 constexpr double kTightMs = 50;
@@ -42,12 +42,14 @@ void Count(benchmark::State& state, const analysis::Analysis& a) {
   state.counters["nodes"] = static_cast<double>(a.nodes);
 }
 
-// learnAfter: the node threshold (0: the search that learns at once and alone; the program's own).
-void BM_Learn(benchmark::State& state, fs::path path, long long learnAfter) {
+// learnAfter: the node threshold (0: the search that learns at once and alone; the program's own);
+// lines: how the search that learns writes the lines as clauses.
+void BM_Learn(benchmark::State& state, fs::path path, long long learnAfter, analysis::LineEncoding lines) {
   const analysis::Puzzle puzzle = ReadEnginePuzzle(path.string());
   analysis::Budget budget;
   budget.seconds = 120;
   budget.learnAfterNodes = learnAfter;
+  budget.learnerLines = lines;
   analysis::Analysis a;
   for (auto _ : state) {
     a = analysis::Analyze(puzzle, budget);
@@ -108,10 +110,15 @@ void RegisterAll() {
   names.insert(names.end(), std::begin(kHardSet), std::end(kHardSet));
   for (const std::string& name : names) {
     const fs::path path = kPuzzles / (name + ".non");
-    benchmark::RegisterBenchmark(("BM_Learn/alone/" + name).c_str(), BM_Learn, path, 0LL)
+    benchmark::RegisterBenchmark(("BM_Learn/alone/" + name).c_str(), BM_Learn, path, 0LL,
+                                 analysis::LineEncoding::kLadders)
+        ->Unit(benchmark::kMillisecond)->Iterations(1);
+    // The lines as automata, the way the search that learns did not take (see LineEncoding).
+    benchmark::RegisterBenchmark(("BM_Learn/automaton/" + name).c_str(), BM_Learn, path, 0LL,
+                                 analysis::LineEncoding::kAutomaton)
         ->Unit(benchmark::kMillisecond)->Iterations(1);
     benchmark::RegisterBenchmark(("BM_Learn/program/" + name).c_str(), BM_Learn, path,
-                                 analysis::kLearnAfterNodes)
+                                 analysis::kLearnAfterNodes, analysis::LineEncoding::kLadders)
         ->Unit(benchmark::kMillisecond)->Iterations(1);
   }
   benchmark::RegisterBenchmark("BM_LearnerStops/budget", BM_LearnerStops, false)

@@ -59,6 +59,13 @@ constexpr int kUnknown = -1;
 // contradictions branch after branch are not, and go on with learning.
 constexpr long long kLearnAfterNodes = 1920;
 
+// How the search that learns writes each line's runs as clauses: a ladder of start places per
+// run, or the states of the automaton that reads the line (which run, how far in) at each cell.
+// The automaton narrows a line as far as the line solver does and needed fewer conflicts on 12 of
+// 16 hard boards, but 1.4 to 1.7 times the literals, and each conflict cost two to three times as
+// much: slower on the n-Dom family (2.5 to 3 times) and on most of the rest (bench_learning).
+enum class LineEncoding { kLadders, kAutomaton };
+
 struct Budget {
   double seconds = 60;
   // Set from another thread to stop the analysis.
@@ -70,6 +77,7 @@ struct Budget {
   // conflicts (see LearningAvailable); negative: never. Line solving and probing come first
   // either way, so puzzles they decide never reach it.
   long long learnAfterNodes = kLearnAfterNodes;
+  LineEncoding learnerLines = LineEncoding::kLadders;
 };
 
 struct Analysis {

@@ -87,8 +87,8 @@ Board ModelBoard(CaDiCaL::Solver& solver, const BoardClauses& clauses, int width
 
 struct Engine::Learner {
   Learner(int width, int height, const std::vector<LineRuns>& lines,
-          const std::vector<CellSet>& cells, const std::vector<Board>& met)
-      : cells(cells), clauses(width, height, lines, this->cells), met(met) {}
+          const std::vector<CellSet>& cells, const std::vector<Board>& met, LineEncoding encoding)
+      : cells(cells), clauses(width, height, lines, this->cells, encoding), met(met) {}
   // Its own copy of the cells: the plain search beside it goes on changing the engine's.
   std::vector<CellSet> cells;
   BoardClauses clauses;
@@ -120,7 +120,9 @@ void Engine::LearnerEnd::operator()(Learner* learner) const {
 }
 
 Engine::LearnerPtr Engine::StartLearning() {
-  LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_), LearnerEnd{this});
+  LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_,
+                                 budget_ ? budget_->learnerLines : LineEncoding::kLadders),
+                     LearnerEnd{this});
   const Cnf& cnf = learner->clauses.cnf();
   if (cnf.literals.size() > kMaxLiterals) return nullptr;
   CaDiCaL::Solver& solver = learner->solver;

@@ -27,12 +27,13 @@ struct BoardClauses::Ladder {
 };
 
 BoardClauses::BoardClauses(int width, int height, const std::vector<LineRuns>& lines,
-                           const std::vector<CellSet>& cells)
+                           const std::vector<CellSet>& cells, LineEncoding encoding)
     : width_(width), height_(height), cells_(cells) {
   AddCells();
   rowStarts_.resize(height_);
-  for (int y = 0; y < height_; ++y) AddLine(lines[y], y * width_, 1, width_);
-  for (int x = 0; x < width_; ++x) AddLine(lines[height_ + x], x, width_, height_);
+  const auto add = encoding == LineEncoding::kAutomaton ? &BoardClauses::AddAutomaton : &BoardClauses::AddLine;
+  for (int y = 0; y < height_; ++y) (this->*add)(lines[y], y * width_, 1, width_);
+  for (int x = 0; x < width_; ++x) (this->*add)(lines[height_ + x], x, width_, height_);
 }
 
 void BoardClauses::AddCells() {

@@ -2,7 +2,8 @@
 // The puzzle as clauses for a solver that learns from its conflicts: one variable per value a
 // cell may still take, and per run of every line one variable per place it may start with a
 // ladder of "has started by here" beside it. The ladders carry the order of the runs, so unit
-// propagation sees at once where a run can no longer go and what that leaves its cells.
+// propagation sees at once where a run can no longer go and what that leaves its cells. Or, on
+// request, each line as the states of its automaton (LineAutomaton.cpp).
 #include <vector>
 
 #include "analysis/Analysis.h"
@@ -21,7 +22,7 @@ class BoardClauses {
  public:
   // lines: rows top to bottom, then columns left to right; cells: the values still open.
   BoardClauses(int width, int height, const std::vector<LineRuns>& lines,
-               const std::vector<CellSet>& cells);
+               const std::vector<CellSet>& cells, LineEncoding encoding = LineEncoding::kLadders);
 
   const Cnf& cnf() const { return cnf_; }
   // The variable of "cell i has this value"; 0 when the value was ruled out before.
@@ -38,6 +39,7 @@ class BoardClauses {
   std::vector<int> ForbiddingStarts(const Board& board) const;
   void AddCells();
   void AddLine(const LineRuns& runs, int first, int step, int n);
+  void AddAutomaton(const LineRuns& runs, int first, int step, int n);
   Ladder Starts(const Run& run, int lo, int hi, int first, int step, int n) const;
   void AddLadder(Ladder& ladder);
   void AddCover(const std::vector<Ladder>& ladders, int first, int step, int n);
