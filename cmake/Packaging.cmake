@@ -81,6 +81,8 @@ add_custom_command(OUTPUT ${gw_generated}/changelog.gz
                    DEPENDS ${gw_generated}/changelog VERBATIM)
 add_custom_target(gw_changelog ALL DEPENDS ${gw_generated}/changelog.gz)
 install(FILES ${gw_packaging}/copyright ${gw_generated}/changelog.gz DESTINATION ${gw_doc})
+# The help in English: the Japanese one is a sample file, which stays as it is.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/Gridwick-en.txt ${PROJECT_SOURCE_DIR}/docs/user-guide.en.md DESTINATION ${gw_doc})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gridwick)

@@ -83,7 +83,7 @@ TEST_P(LineClauses, HaveAsManyModelsAsThePuzzleHasSolutions) {
     const int w = 2 + round % 5, h = 2 + (round / 5) % 5, colors = 1 + (round / 25) % 3;
     const Puzzle p = round % 2 ? brute::MixedPuzzle(rng, w, h, colors)
                                : brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5));
-    brute::BoardCounter counter(p, colors);
+    brute::BoardCounter counter(p);
     const int solutions = counter.Count(50);
     std::vector<LineRuns> lines = p.rows;
     lines.insert(lines.end(), p.cols.begin(), p.cols.end());

@@ -135,7 +135,7 @@ void RunCustView(QtPlatform& ui, App& app, Dialog& dialog) {
     CustPaint(app, dlg);
   }
 
-  DialogView view(ui, dialog, kCustCaption);
+  DialogView view(ui, dialog, QTr(kCustCaption));
   CustWidgets w;
   auto* grid = new QGridLayout(&view);
   grid->addWidget(SlotFrame(&view, ui, w), 0, 0, 3, 1, Qt::AlignTop);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "frontends/qt/QtTr.h"
 #include "dialogs/FileDlg.h"
 #include "platform/Directory.h"
 #include "platform/Utf8.h"
@@ -85,7 +86,7 @@ QLabel* Buddy(QWidget* parent, int label, QWidget* buddy) {
 
 void RunFileDlgView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<FileDlg&>(dialog);
-  DialogView view(ui, dialog, Q(dlg.caption));
+  DialogView view(ui, dialog, QTr(dlg.caption.c_str()));
   FileDlgWidgets w;
   w.name = new QLineEdit(&view);
   w.name->setObjectName("txtFileDlg");

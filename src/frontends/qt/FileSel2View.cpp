@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "frontends/qt/QtTr.h"
 #include "dialogs/FileSel2.h"
 #include "platform/Utf8.h"
 #include "frontends/qt/DialogView.h"
@@ -39,7 +40,7 @@ void Fill(const FileSel2& dlg, QTreeWidget* list) {
 
 void RunFileSel2View(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<FileSel2&>(dialog);
-  DialogView view(ui, dialog, kFileSel2Caption);
+  DialogView view(ui, dialog, QTr(kFileSel2Caption));
   auto* layout = new QVBoxLayout(&view);
   auto* folder = new QLabel(Name(dlg.folder), &view);
   folder->setObjectName("Lbl0");

@@ -14,7 +14,7 @@ namespace gw {
 
 void RunInsatuView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<Insatu&>(dialog);
-  DialogView view(ui, dialog, kInsatuCaption);
+  DialogView view(ui, dialog, QTr(kInsatuCaption));
   auto* grid = new QGridLayout(&view);
   QLineEdit* boxes[3];
   for (int i = 0; i < 3; ++i) {

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "frontends/qt/QtTr.h"
 #include "dialogs/Modecg.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/Views.h"
@@ -11,7 +12,7 @@ namespace gw {
 
 void RunModecgView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<Modecg&>(dialog);
-  DialogView view(ui, dialog, kModecgCaption);
+  DialogView view(ui, dialog, QTr(kModecgCaption));
   auto* layout = new QVBoxLayout(&view);
   auto* group = new QButtonGroup(&view);
   for (int n = 1; n <= 3; ++n) {

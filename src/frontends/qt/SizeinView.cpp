@@ -40,10 +40,10 @@ class PuzzleSketch : public QWidget {
 
 void RunSizeinView(QtPlatform& ui, App& app, Dialog& dialog) {
   auto& dlg = static_cast<Sizein&>(dialog);
-  DialogView view(ui, dialog, kSizeinCaption);
+  DialogView view(ui, dialog, QTr(kSizeinCaption));
   auto* grid = new QGridLayout(&view);
-  grid->addWidget(new QLabel(kSizeinPrompt, &view), 0, 0, 1, 4);
-  grid->addWidget(new QLabel(kSizeinNote, &view), 1, 0, 1, 4);
+  grid->addWidget(new QLabel(QTr(kSizeinPrompt), &view), 0, 0, 1, 4);
+  grid->addWidget(new QLabel(QTr(kSizeinNote), &view), 1, 0, 1, 4);
   grid->addWidget(new PuzzleSketch(&view), 2, 0, 3, 2);
 
   QLineEdit* boxes[4];
