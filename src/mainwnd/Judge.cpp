@@ -164,6 +164,7 @@ void Congratulate(App& app) {
   if (p.SolveState != 0) Msg(app, text + "次もがんばってください。", "ロジック完成です");
   else AskForCompleter(app, text, name);
   ClearEmptyMarks(app);
+  Redraw(app);
   // The store took the solve and ended the game there: nothing of it is left unsaved.
   if (RecordsInLibrary(app)) {
     p.Dirty = 0;

@@ -29,6 +29,9 @@ struct SolverState {
   std::int32_t SolveSteps = 0;
   // How many lines the propagation solved since the solve command started, trials included.
   long LinePicks = 0;
+  // Set during a trial of the proof by contradiction: its cells and ticks are guesses that are
+  // all put back, so the picture is not brought up to them.
+  bool InTrial = false;
   // While set, the propagation solves its lines through this cache (the trials of the proof by
   // contradiction, which mostly meet lines solved before).
   WorkLineCache* lineCache = nullptr;
