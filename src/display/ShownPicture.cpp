@@ -82,13 +82,27 @@ MarkSpan MarkSpanOf(const PuzzleState& p, const ShownPicture& shown) {
 
 // Calls differ(x, y, shown value, shown level, value, level) for every cell whose shown value or
 // look differs from the state, row by row as a full repaint draws them; false when it stops.
+// Redraw runs after every move of a drag: the columns are first compared in memory order, and
+// only those that differ are visited row by row.
 template <class Differ>
 bool ForEachCellDifference(App& app, Differ differ) {
   const PuzzleState& p = app.puzzle;
   const ShownPicture& shown = app.layout.shown;
   bool guessing = app.guess.Depth() > 0;
-  for (int y = 1; y <= std::min(p.YSize, kMaxBoard); ++y)
-    for (int x = 1; x <= std::min(p.XSize, kMaxBoard); ++x) {
+  int xSize = std::min(p.XSize, kMaxBoard), ySize = std::min(p.YSize, kMaxBoard);
+  bool columnDiffers[kCap] = {};
+  bool any = false;
+  for (int x = 1; x <= xSize; ++x) {
+    bool differs = guessing;  // a guess level may change a look without a value
+    for (int y = 1; y <= ySize; ++y)
+      differs |= (p.Grid[x][y] != shown.cells[x][y]) | (shown.levels[x][y] != 0);
+    columnDiffers[x] = differs;
+    any |= differs;
+  }
+  if (!any) return true;
+  for (int y = 1; y <= ySize; ++y)
+    for (int x = 1; x <= xSize; ++x) {
+      if (!columnDiffers[x]) continue;
       int value = p.Grid[x][y];
       int level = guessing ? GuessLevelOf(app.guess, x, y, value) : 0;
       int now = shown.cells[x][y], nowLevel = shown.levels[x][y];
@@ -99,15 +113,33 @@ bool ForEachCellDifference(App& app, Differ differ) {
 }
 
 // The same for the crosses, column by column of squares: the crosses of one row's hints left to
-// right, then those of one column's top down.
+// right, then those of one column's top down. Only the hint areas are read from the state; a
+// square elsewhere differs only where a stray cross was noted.
 template <class Differ>
 bool ForEachMarkDifference(App& app, Differ differ) {
   const PuzzleState& p = app.puzzle;
   const ShownPicture& shown = app.layout.shown;
   MarkSpan span = MarkSpanOf(p, shown);
-  for (int cx = 0; cx < span.cols; ++cx)
-    for (int cy = 0; cy < span.rows; ++cy)
-      if (WantedMark(p, cx, cy) != shown.marks[cx][cy] && !differ(cx, cy)) return false;
+  for (int cx = 0; cx < span.cols; ++cx) {
+    const bool* shownColumn = shown.marks[cx];
+    // The squares of this column that belong to a hint area: [areaTop, areaBottom).
+    int areaTop = 0, areaBottom = 0;
+    if (cx >= 1 && cx <= p.XHintCount) areaTop = p.YHintCount + 1, areaBottom = p.YHintCount + p.YSize + 1;
+    else if (cx > p.XHintCount && cx <= p.XHintCount + p.XSize) areaTop = 1, areaBottom = p.YHintCount + 1;
+    areaTop = std::min(areaTop, span.rows);
+    areaBottom = std::min(areaBottom, span.rows);
+    // Outside the area nothing is wanted: only a cross shown there differs.
+    auto strays = [&](int from, int to) {
+      for (const bool* at = std::find(shownColumn + from, shownColumn + to, true); at != shownColumn + to;
+           at = std::find(at + 1, shownColumn + to, true))
+        if (!differ(cx, static_cast<int>(at - shownColumn))) return false;
+      return true;
+    };
+    if (!strays(0, areaTop)) return false;
+    for (int cy = areaTop; cy < areaBottom; ++cy)
+      if (WantedMark(p, cx, cy) != shownColumn[cy] && !differ(cx, cy)) return false;
+    if (!strays(std::max(areaTop, areaBottom), span.rows)) return false;
+  }
   return true;
 }
 

@@ -278,6 +278,7 @@ TEST(BoardPixels, TheWindowShowsEverythingDrawnSoFar) {
   win.ColourPuzzle();
   win.Show(800, 600);
   SetCell(win.app, 2, 2, 2);
+  Redraw(win.app);
   win.w.RepaintBoardNow();
   QImage shown = win.w.board()->grab().toImage();
   QPoint cell = win.board().DevicePoint(win.CellX(2) + 0.5, win.CellY(2) + 0.5);
