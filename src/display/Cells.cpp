@@ -69,12 +69,16 @@ void DrawCells(App& app) {
 }
 
 void DrawCell(App& app, int x, int y, int value) {
+  DrawCellLook(app, x, y, value, GuessLevelOf(app.guess, x, y, value));
+}
+
+void DrawCellLook(App& app, int x, int y, int value, int level) {
   const PuzzleState& p = app.puzzle;
   double cx = p.XHintCount + x, cy = p.YHintCount + y;
   Surface& s = BoardSurface(app);
   s.SetDrawMode(DrawMode::Xor);
   if (value == 0) return;
-  NoteCell(app, x, y, value);
+  NoteCell(app, x, y, value, level);
   Rgb white = TableColor(app, kWhiteColor);
   Rgb c = SlotColor(app, std::abs(value));
   if (value > 0) {
@@ -83,7 +87,7 @@ void DrawCell(App& app, int x, int y, int value) {
   } else {
     DrawMark(s, p.MarkStyle, cx, cy, white, c);
   }
-  if (int level = GuessLevelOf(app.guess, x, y, value)) DrawGuessStripes(s, level, cx, cy, white, c, value > 0);
+  if (level) DrawGuessStripes(s, level, cx, cy, white, c, value > 0);
 }
 
 int SetCell(App& app, int x, int y, int value) {
@@ -93,10 +97,6 @@ int SetCell(App& app, int x, int y, int value) {
   if (cell == value) return 0;
   int old = cell;
   cell = value;
-  if (!app.layout.DrawingHeld && !app.layout.DrawingDeferred) {
-    DrawCell(app, x, y, old);
-    DrawCell(app, x, y, value);
-  }
   return old == 0 ? 1 : 2;
 }
 

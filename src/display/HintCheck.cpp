@@ -22,7 +22,7 @@ struct CheckedLine {
   int index;  // y of a row, x of a column
   int count;  // XHintCount or YHintCount
   int size;   // XSize or YSize
-  // Whether a cross was put on or taken off on the way, drawn or not.
+  // Whether a cross was put on or taken off on the way.
   bool toggled = false;
 
   int* Hint(int k) const {
@@ -32,10 +32,6 @@ struct CheckedLine {
   int Number(int k) const { return Hint(k)[kHintNumber]; }
   int Colour(int k) const { return Hint(k)[kHintColor]; }
   int Cell(int i) const { return row ? app.puzzle.Grid[i][index] : app.puzzle.Grid[index][i]; }
-  void ToggleMark(int k) const {
-    if (row) ToggleHintMark(app, k - count, index);
-    else ToggleHintMark(app, index, k - count);
-  }
   // The hint's colour is counted off each time it is newly ticked.
   void Tick(int k) {
     int* hint = Hint(k);
@@ -125,15 +121,10 @@ void ScanLine(CheckedLine& line) {
 }
 
 // Outside the solver the line's ticks are cleared and found again on every check, which runs on
-// every mouse move of a drag: the crosses are drawn afterwards, only where a tick differs from
-// before (a cross taken off and put back would be two exclusive-or drawings that cancel).
+// every mouse move of a drag; Redraw draws the crosses only where a tick differs from the picture.
 void CheckLine(CheckedLine line) {
-  int before[kCap] = {};
-  for (int s = 1; s <= line.count; ++s) before[s] = line.Hint(s)[kHintCheck];
   if (line.app.solver.SolverRunning == 0) ClearTicks(line);
   ScanLine(line);
-  for (int s = 1; s <= line.count; ++s)
-    if ((before[s] != 0) != (line.Hint(s)[kHintCheck] != 0)) line.ToggleMark(s);
   // Every cross taken off or put on is an unsaved change, also when it ends as it was.
   if (line.toggled) line.app.puzzle.Dirty = 1;
 }

@@ -22,6 +22,13 @@ std::string HintText(int n) {
 
 namespace {
 
+// The cross of a ticked hint as a repaint draws it. A repaint that shows a tick marks the game
+// changed, as it always has; Redraw, which only brings the picture up to date, does not.
+void DrawTick(App& app, int cx, int cy) {
+  DrawHintMark(app, cx, cy);
+  app.puzzle.Dirty = 1;
+}
+
 // How far a filled hint stays inside its slot, so that the lines between slots still part two
 // filled hints side by side.
 constexpr double kHintFillInset = 0.08;
@@ -96,14 +103,14 @@ void DrawHints(App& app) {
     for (int slot = 1; slot <= p.XHintCount; ++slot) {
       const int* hint = h.RowHints[slot + rowShift][y];
       PrintHint(app, l.GridLeft + slot - 1, l.BoardTop + y - 1, hint[kHintNumber], inkIn(true, y, hint[kHintColor]));
-      if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, slot - p.XHintCount, y);
+      if (!live && hint[kHintCheck] < 0) DrawTick(app, slot, p.YHintCount + y);
     }
   }
   for (int x = 1; x <= p.XSize; ++x) {
     for (int slot = 1; slot <= p.YHintCount; ++slot) {
       const int* hint = h.ColHints[x][slot + colShift];
       PrintHint(app, l.BoardLeft + x - 1, l.GridTop + slot - 1, hint[kHintNumber], inkIn(false, x, hint[kHintColor]));
-      if (!live && hint[kHintCheck] < 0) ToggleHintMark(app, x, slot - p.YHintCount);
+      if (!live && hint[kHintCheck] < 0) DrawTick(app, p.XHintCount + x, slot);
     }
   }
   app.layout.LiveHintsShown = live ? LiveHintsKey(h) : std::vector<int>{};
@@ -116,12 +123,8 @@ void DrawHints(App& app) {
   app.layout.PointerCol = app.layout.PointerRow = 0;
 }
 
-void ToggleHintMark(App& app, int dx, int dy) {
-  const PuzzleState& p = app.puzzle;
-  double cx = p.XHintCount + dx, cy = p.YHintCount + dy;
-  app.puzzle.Dirty = 1;
-  if (app.layout.DrawingHeld || app.layout.DrawingDeferred) return;
-  NoteMark(app, static_cast<int>(cx), static_cast<int>(cy));
+void DrawHintMark(App& app, int cx, int cy) {
+  NoteMark(app, cx, cy);
   Surface& s = BoardSurface(app);
   Rgb white = TableColor(app, kWhiteColor);
   s.SetDrawMode(DrawMode::Xor);

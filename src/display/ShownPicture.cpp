@@ -5,6 +5,7 @@
 
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "state/GuessLayer.h"
 
 namespace gw {
 namespace {
@@ -61,14 +62,6 @@ bool InBoard(const PuzzleState& p, int x, int y) {
   return x >= 1 && x <= std::min(p.XSize, kMaxBoard) && y >= 1 && y <= std::min(p.YSize, kMaxBoard);
 }
 
-// The cross of ToggleHintMark without its change of Dirty: the redraw decides that as DrawHints
-// would.
-void FlipMark(App& app, int dx, int dy) {
-  int dirty = app.puzzle.Dirty;
-  ToggleHintMark(app, dx, dy);
-  app.puzzle.Dirty = dirty;
-}
-
 // Whether a full repaint would show a cross on the square at (cx, cy): a ticked hint's.
 bool WantedMark(const PuzzleState& p, int cx, int cy) {
   int x = cx - p.XHintCount, y = cy - p.YHintCount;
@@ -77,29 +70,96 @@ bool WantedMark(const PuzzleState& p, int cx, int cy) {
   return false;
 }
 
-// Draws the cells and crosses that differ between the picture and the state. Every cross is put
-// right by drawing it again where it is or is missing, wherever it stands.
-void DrawDifferences(App& app) {
-  PuzzleState& p = app.puzzle;
-  ShownPicture& shown = app.layout.shown;
-  // Crosses stand on the hint areas, or where a stray toggle noted one.
-  int cols = std::min(kMarkSpan, std::max(shown.markCols, p.XHintCount + p.XSize + 1));
-  int rows = std::min(kMarkSpan, std::max(shown.markRows, p.YHintCount + p.YSize + 1));
-  bool ticked = false;
-  for (int cx = 0; cx < cols; ++cx)
-    for (int cy = 0; cy < rows; ++cy) ticked |= WantedMark(p, cx, cy);
-  for (int y = 1; y <= p.YSize; ++y)
-    for (int x = 1; x <= p.XSize; ++x) {
-      int now = shown.cells[x][y];
-      if (now == p.Grid[x][y]) continue;
-      if (now != 0) DrawCell(app, x, y, now);  // off, then the state's value on
-      DrawCell(app, x, y, p.Grid[x][y]);
+// The squares that can carry a cross: the hint areas, and wherever a stray cross was noted.
+struct MarkSpan {
+  int cols, rows;
+};
+
+MarkSpan MarkSpanOf(const PuzzleState& p, const ShownPicture& shown) {
+  return {std::min(kMarkSpan, std::max(shown.markCols, p.XHintCount + p.XSize + 1)),
+          std::min(kMarkSpan, std::max(shown.markRows, p.YHintCount + p.YSize + 1))};
+}
+
+// Calls differ(x, y, shown value, shown level, value, level) for every cell whose shown value or
+// look differs from the state, row by row as a full repaint draws them; false when it stops.
+// Redraw runs after every move of a drag: the columns are first compared in memory order, and
+// only those that differ are visited row by row.
+template <class Differ>
+bool ForEachCellDifference(App& app, Differ differ) {
+  const PuzzleState& p = app.puzzle;
+  const ShownPicture& shown = app.layout.shown;
+  bool guessing = app.guess.Depth() > 0;
+  int xSize = std::min(p.XSize, kMaxBoard), ySize = std::min(p.YSize, kMaxBoard);
+  bool columnDiffers[kCap] = {};
+  bool any = false;
+  for (int x = 1; x <= xSize; ++x) {
+    bool differs = guessing;  // a guess level may change a look without a value
+    for (int y = 1; y <= ySize; ++y)
+      differs |= (p.Grid[x][y] != shown.cells[x][y]) | (shown.levels[x][y] != 0);
+    columnDiffers[x] = differs;
+    any |= differs;
+  }
+  if (!any) return true;
+  for (int y = 1; y <= ySize; ++y)
+    for (int x = 1; x <= xSize; ++x) {
+      if (!columnDiffers[x]) continue;
+      int value = p.Grid[x][y];
+      int level = guessing ? GuessLevelOf(app.guess, x, y, value) : 0;
+      int now = shown.cells[x][y], nowLevel = shown.levels[x][y];
+      if (now == value && nowLevel == level) continue;
+      if (!differ(x, y, now, nowLevel, value, level)) return false;
     }
-  for (int cx = 0; cx < cols; ++cx)
-    for (int cy = 0; cy < rows; ++cy)
-      if (WantedMark(p, cx, cy) != shown.marks[cx][cy]) FlipMark(app, cx - p.XHintCount, cy - p.YHintCount);
-  // DrawHints marks the game changed whenever it draws a cross.
-  if (ticked) p.Dirty = 1;
+  return true;
+}
+
+// The same for the crosses, column by column of squares: the crosses of one row's hints left to
+// right, then those of one column's top down. Only the hint areas are read from the state; a
+// square elsewhere differs only where a stray cross was noted.
+template <class Differ>
+bool ForEachMarkDifference(App& app, Differ differ) {
+  const PuzzleState& p = app.puzzle;
+  const ShownPicture& shown = app.layout.shown;
+  MarkSpan span = MarkSpanOf(p, shown);
+  for (int cx = 0; cx < span.cols; ++cx) {
+    const bool* shownColumn = shown.marks[cx];
+    // The squares of this column that belong to a hint area: [areaTop, areaBottom).
+    int areaTop = 0, areaBottom = 0;
+    if (cx >= 1 && cx <= p.XHintCount) areaTop = p.YHintCount + 1, areaBottom = p.YHintCount + p.YSize + 1;
+    else if (cx > p.XHintCount && cx <= p.XHintCount + p.XSize) areaTop = 1, areaBottom = p.YHintCount + 1;
+    areaTop = std::min(areaTop, span.rows);
+    areaBottom = std::min(areaBottom, span.rows);
+    // Outside the area nothing is wanted: only a cross shown there differs.
+    auto strays = [&](int from, int to) {
+      for (const bool* at = std::find(shownColumn + from, shownColumn + to, true); at != shownColumn + to;
+           at = std::find(at + 1, shownColumn + to, true))
+        if (!differ(cx, static_cast<int>(at - shownColumn))) return false;
+      return true;
+    };
+    if (!strays(0, areaTop)) return false;
+    for (int cy = areaTop; cy < areaBottom; ++cy)
+      if (WantedMark(p, cx, cy) != shownColumn[cy] && !differ(cx, cy)) return false;
+    if (!strays(std::max(areaTop, areaBottom), span.rows)) return false;
+  }
+  return true;
+}
+
+bool AnyDifference(App& app) {
+  return !ForEachCellDifference(app, [](int, int, int, int, int, int) { return false; }) ||
+         !ForEachMarkDifference(app, [](int, int) { return false; });
+}
+
+// Each cell that differs: the shown look off, then the state's on (a blank draws nothing). Each
+// cross that differs is drawn again where it stands or is missing.
+void DrawDifferences(App& app) {
+  ForEachCellDifference(app, [&](int x, int y, int now, int nowLevel, int value, int level) {
+    DrawCellLook(app, x, y, now, nowLevel);
+    DrawCellLook(app, x, y, value, level);
+    return true;
+  });
+  ForEachMarkDifference(app, [&](int cx, int cy) {
+    DrawHintMark(app, cx, cy);
+    return true;
+  });
 }
 
 }  // namespace
@@ -119,7 +179,7 @@ void NoteCellsDrawn(App& app) {
   if (shown.steps == 3 && app.puzzle.Mode != kModeNumber) shown.valid = true;
 }
 
-void NoteCell(App& app, int x, int y, int value) {
+void NoteCell(App& app, int x, int y, int value, int level) {
   ShownPicture& shown = app.layout.shown;
   if (value == 0) return;
   if (!InBoard(app.puzzle, x, y)) {  // drawn where no repaint draws: only a repaint wipes it
@@ -127,10 +187,17 @@ void NoteCell(App& app, int x, int y, int value) {
     return;
   }
   std::int8_t& now = shown.cells[x][y];
-  // A value drawn over itself cancels out; over another value it leaves a mixture no state shows.
-  if (now == 0 && value >= -128 && value <= 127) now = static_cast<std::int8_t>(value);
-  else if (now == value) now = 0;
-  else shown.valid = false;
+  std::int8_t& nowLevel = shown.levels[x][y];
+  bool fits = value >= -128 && value <= 127 && level >= 0 && level <= 127;
+  // A look drawn over itself cancels out; over another it leaves a mixture no state shows.
+  if (now == 0 && fits) {
+    now = static_cast<std::int8_t>(value);
+    nowLevel = static_cast<std::int8_t>(level);
+  } else if (now == value && nowLevel == level) {
+    now = nowLevel = 0;
+  } else {
+    shown.valid = false;
+  }
 }
 
 void NoteMark(App& app, int cx, int cy) {
@@ -144,23 +211,16 @@ void NoteMark(App& app, int cx, int cy) {
   shown.markRows = std::max(shown.markRows, cy + 1);
 }
 
-void CatchUpPicture(App& app) {
-  BoardLayout& l = app.layout;
-  // A trial's cells are never shown: the picture stays as it was before the trial.
-  if (!l.DrawingDeferred || l.DrawingHeld) return;
+void Redraw(App& app) {
+  if (app.puzzle.Mode == kModeNumber) return;
   int dirty = app.puzzle.Dirty;
-  l.DrawingDeferred = false;
-  // While drawing is deferred only cells and ticks change, which the difference covers.
-  if (l.shown.valid) DrawDifferences(app);
-  else PaintBoard(app);
+  // A picture that cannot be trusted is painted afresh, but only when the state has moved on.
+  if (app.layout.shown.valid) DrawDifferences(app);
+  else if (AnyDifference(app)) PaintBoard(app);
   app.puzzle.Dirty = dirty;
-  l.DrawingDeferred = true;
 }
 
-namespace {
-
-// RedrawBoard up to the cells and crosses: false when the picture only differs in those.
-bool RedrawAllButDifferences(App& app) {
+bool RepaintUnlessOnlyCellsDiffer(App& app) {
   const ShownPicture& shown = app.layout.shown;
   if (!shown.valid || shown.fingerprint != PictureFingerprint(app)) {
     LayoutBoard(app);
@@ -177,17 +237,6 @@ bool RedrawAllButDifferences(App& app) {
   l.HoverCol = 0;
   l.HoverRow = 0;
   return false;
-}
-
-}  // namespace
-
-void RedrawBoard(App& app) {
-  if (!RedrawAllButDifferences(app)) DrawDifferences(app);
-}
-
-void RedrawBoardDeferred(App& app) {
-  RedrawAllButDifferences(app);
-  app.layout.DrawingDeferred = true;
 }
 
 }  // namespace gw

@@ -34,15 +34,8 @@ void ReplayCell(App& app, const Change& c, int value, Touched& t) {
   }
 }
 
-// The cross is drawn exactly while the check plane is below 0.
 void ReplayCheck(App& app, const Change& c, int value) {
-  PuzzleState& p = app.puzzle;
-  int* slot = HintSlot(p, c);
-  bool was = slot[kHintCheck] < 0;
-  slot[kHintCheck] = value;
-  if (was == (value < 0) || !ShownSlot(p, c)) return;
-  if (c.place == Place::RowHint) ToggleHintMark(app, c.a - p.XHintCount, c.b);
-  else ToggleHintMark(app, c.a, c.b - p.YHintCount);
+  HintSlot(app.puzzle, c)[kHintCheck] = value;
 }
 
 void ReplayText(App& app, const Change& c, int value, Touched& t) {
@@ -77,6 +70,7 @@ void ReplayStep(App& app, const Step& step, Direction dir) {
   if (step.guess) app.guess = dir == Direction::Back ? step.guess->first : step.guess->second;
   if (t.text || step.guess) PaintBoard(app);
   RecheckLines(app, t);
+  Redraw(app);
   app.puzzle.Dirty = 1;
 }
 

@@ -7,10 +7,10 @@ namespace gw {
 
 enum class Direction { Back, Forward };
 
-// Puts the values of one step back (or forward again) through the drawing paths of any edit:
-// cells by SetCell, ticks by ToggleHintMark, hint numbers and colours by a repaint. In play mode with
-// the automatic check on, the check then runs on every line whose cells changed, as after a
-// press. Sets Dirty.
+// Puts the values of one step back (or forward again) into the state; a change of hint numbers,
+// colours or guess levels repaints, and Redraw shows the cells and ticks. In play mode with the
+// automatic check on, the check then runs on every line whose cells changed, as after a press.
+// Sets Dirty.
 void ReplayStep(App& app, const Step& step, Direction dir);
 
 }  // namespace gw

@@ -34,6 +34,7 @@ void DropGuess(App& app) {
   if (cells.empty()) return;
   app.puzzle.Dirty = 1;
   RecheckEveryLine(app);
+  Redraw(app);
 }
 
 }  // namespace gw

@@ -115,6 +115,7 @@ void InvertImage(App& app) {
       if (v == k) SetCell(app, x, y, 0);
       else if (v == 0) SetCell(app, x, y, k);
     }
+  Redraw(app);
 }
 
 void ScrollImage(App& app) {
@@ -146,6 +147,7 @@ void EraseColour(App& app) {
       }
   // Erasing is an edit of the board like any other: it must not slip past the save prompt.
   if (changed) p.Dirty = 1;
+  Redraw(app);
 }
 
 }  // namespace gw

@@ -167,6 +167,7 @@ void Congratulate(App& app) {
   if (p.SolveState != 0) Msg(app, text + Tr("次もがんばってください。"), Tr(kSolvedTitle));
   else AskForCompleter(app, text, name);
   ClearEmptyMarks(app);
+  Redraw(app);
   // The store took the solve and ended the game there: nothing of it is left unsaved.
   if (RecordsInLibrary(app)) {
     p.Dirty = 0;

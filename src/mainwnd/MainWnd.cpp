@@ -72,10 +72,14 @@ void MainWndMouseDown(App& app, int button, int shift, double x, double y) {
   switch (app.puzzle.Mode) {
     case kModePlay:
       PlayMouseDown(app, button, shift, x, y);
+      Redraw(app);
       FollowPress(app, x, y);
       break;
     case kModeNumber: NumberMouseDown(app, button, shift, x, y); break;
-    case kModeImage: ImageMouseDown(app, button, shift, x, y); break;
+    case kModeImage:
+      ImageMouseDown(app, button, shift, x, y);
+      Redraw(app);
+      break;
     default: break;
   }
   NoteStroke(app);
@@ -97,6 +101,8 @@ void MainWndMouseMove(App& app, int button, int shift, double x, double y) {
     case kModeImage: ImageMouseMove(app, button, shift, x, y); break;
     default: break;
   }
+  // Only a drag changes cells and ticks.
+  if (drag && app.puzzle.Mode != kModeNumber) Redraw(app);
   if (drag) NoteStroke(app);
   if (drag) FollowLiveHints(app);
   if (drag) FollowPlayChecks(app);

@@ -35,10 +35,10 @@ bool InsideHintsOrBoard(const PuzzleState& p, const BoardSpot& s) {
 }
 
 // A tick set or taken off by hand; an empty slot has nothing to tick.
-void ToggleCheckByHand(App& app, int* hint, int dx, int dy) {
+void ToggleCheckByHand(App& app, int* hint) {
   if (hint[kHintNumber] == 0) return;
   hint[kHintCheck] = hint[kHintCheck] < 0 ? 0 : -1;
-  ToggleHintMark(app, dx, dy);
+  app.puzzle.Dirty = 1;
 }
 
 void PressOnHints(App& app, const BoardSpot& s) {
@@ -46,10 +46,10 @@ void PressOnHints(App& app, const BoardSpot& s) {
   if (s.col < 1) {
     // The corner square above the row hints and left of the column hints holds nothing.
     if (s.row < 1 || s.fx > kMaxBoard) return;
-    ToggleCheckByHand(app, p.RowHints[s.fx][s.row], s.col, s.row);
+    ToggleCheckByHand(app, p.RowHints[s.fx][s.row]);
   } else {
     if (s.fy > kMaxBoard) return;
-    ToggleCheckByHand(app, p.ColHints[s.col][s.fy], s.col, s.row);
+    ToggleCheckByHand(app, p.ColHints[s.col][s.fy]);
   }
 }
 

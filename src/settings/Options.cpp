@@ -86,8 +86,10 @@ void ToggleOption(App& app, Command command) {
     ShowOptionTicks(app);
     SaveSettings(app);
     // A play-mode board ticks by the rule now chosen: every line is checked again.
-    if (key.flag == &Options::exactTicks) RecheckEveryLine(app);
-    else if (key.flag == &Options::errorHints) FollowErrorHints(app);
+    if (key.flag == &Options::exactTicks) {
+      RecheckEveryLine(app);
+      Redraw(app);
+    } else if (key.flag == &Options::errorHints) FollowErrorHints(app);
     else if (key.flag == &Options::filledHints) {
       if (app.puzzle.XSize > 0) PaintBoard(app);
     } else if (key.flag == &Options::statusBar) ShowStatusBar(app);

@@ -37,14 +37,13 @@ void EndRun(App& app) {
 }
 
 // The board as the solve left it, drawn before the closing message shows the window again.
-void ShowSolvedPicture(App& app) {
-  CatchUpPicture(app);
-  app.layout.DrawingDeferred = false;
+void ShowSolvedPicture(App& app, SolveView view) {
+  if (view == SolveView::Shown) Redraw(app);
 }
 
 }  // namespace
 
-SolveOutcome RunAutoSolve(App& app) {
+SolveOutcome RunAutoSolve(App& app, SolveView view) {
   SolveOutcome outcome;
   PuzzleState& p = app.puzzle;
   PendingArray RowPending{}, ColPending{};
@@ -68,8 +67,9 @@ SolveOutcome RunAutoSolve(App& app) {
   app.solver.SolverRunning = 1;
   app.solver.LinePicks = 0;
   p.SolveState = 1;
-  // Cells and crosses are drawn when the window shows itself and at the end.
-  RedrawBoardDeferred(app);
+  // Cells and crosses are drawn when the window shows itself and at the end: a cell decided and
+  // a cross put on and taken off again between two frames cost no drawing but one.
+  if (view == SolveView::Shown) RepaintUnlessOnlyCellsDiffer(app);
 
   InitialPass(app, OverlapRule, RowPending, ColPending);
   InitialPass(app, EdgeRule, RowPending, ColPending);
@@ -77,16 +77,16 @@ SolveOutcome RunAutoSolve(App& app) {
   PropagateBoardLines(app, RowPending, ColPending);
   if (app.solver.Contradiction == 1) {
     EndRun(app);
-    ShowSolvedPicture(app);
+    ShowSolvedPicture(app, view);
     Msg(app, Tr("矛盾が発生しました。") + CR + Tr("  x 座標 = ") + NumText(RowPending[0]) + CR + Tr("  y 座標 = ") +
                  NumText(ColPending[0]));
     outcome.contradiction = true;
     return outcome;
   }
-  outcome.contradiction = !ProveByContradiction(app, outcome.probes, RowPending, ColPending);
+  outcome.contradiction = !ProveByContradiction(app, outcome.probes, RowPending, ColPending, view);
   EndRun(app);
   EraseHintChecks(app);
-  ShowSolvedPicture(app);
+  ShowSolvedPicture(app, view);
   std::string closing = outcome.probes == 0 ? Tr("ノーマルで解けましたね。")
                                             : Fill(Tr("背理法を {1} 回使いました。"), {std::to_string(outcome.probes)});
   Msg(app, closing + CR + Tr("OKキーを押してください。"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "App.h"
+#include "solver/Propagate.h"
 
 namespace gw {
 
@@ -13,7 +14,7 @@ struct SolveOutcome {
 
 // "自動で解く(&A)": solves the loaded puzzle on the board.
 void AutoSolve(App& app);
-// The same command, telling how it ended.
-SolveOutcome RunAutoSolve(App& app);
+// The same command, telling how it ended; Unseen: without a window (nothing is drawn).
+SolveOutcome RunAutoSolve(App& app, SolveView view = SolveView::Shown);
 
 }  // namespace gw

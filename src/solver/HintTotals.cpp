@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "display/Draw.h"
-
 namespace gw {
 namespace {
 
@@ -34,14 +32,14 @@ void EraseHintChecks(App& app) {
   for (int y = 0; y <= kMaxSize; ++y)
     for (int k = 0; k <= kMaxSize; ++k) {
       if (p.RowHints[k][y][kHintCheck] == 0) continue;
-      ToggleHintMark(app, k - p.XHintCount, y);
       p.RowHints[k][y][kHintCheck] = 0;
+      p.Dirty = 1;
     }
   for (int k = 0; k <= kMaxSize; ++k)
     for (int x = 0; x <= kMaxSize; ++x) {
       if (p.ColHints[x][k][kHintCheck] == 0) continue;
-      ToggleHintMark(app, x, k - p.YHintCount);
       p.ColHints[x][k][kHintCheck] = 0;
+      p.Dirty = 1;
     }
 }
 

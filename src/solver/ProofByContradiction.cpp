@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "display/Draw.h"
-#include "display/ShownPicture.h"
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/Tr.h"
@@ -27,7 +26,7 @@ bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
                    PendingArray& ColPending, KnownSolution& known) {
   SavedSolveState saved;
   SaveSolveState(app, saved);
-  app.layout.DrawingHeld = true;
+  app.solver.InTrial = true;
   SetCell(app, x, y, v);
   RowPending[y] = 1;
   ColPending[x] = 1;
@@ -36,12 +35,13 @@ bool TrialSucceeds(App& app, int x, int y, int v, PendingArray& RowPending,
   bool survived = app.solver.Contradiction == 0;
   if (survived) RecordSolution(app, known);
   RestoreSolveState(app, saved);
-  app.layout.DrawingHeld = false;
+  app.solver.InTrial = false;
   return survived;
 }
 
 // Settles (x, y) to v for good and propagates from it; false after a contradiction.
-bool Settle(App& app, int x, int y, int v, PendingArray& RowPending, PendingArray& ColPending) {
+bool Settle(App& app, int x, int y, int v, PendingArray& RowPending, PendingArray& ColPending,
+            SolveView view) {
   const PuzzleState& p = app.puzzle;
   SetCell(app, x, y, v);
   std::fill(RowPending.begin() + 1, RowPending.begin() + 1 + Capped(p.YSize), 0);
@@ -52,7 +52,7 @@ bool Settle(App& app, int x, int y, int v, PendingArray& RowPending, PendingArra
   PropagateBoardLines(app, RowPending, ColPending);
   if (app.solver.Contradiction != 1) return true;
   app.ui.SetPointer(Pointer::Normal);
-  CatchUpPicture(app);  // the message shows the window
+  if (view == SolveView::Shown) Redraw(app);  // the message shows the window
   Msg(app, Fill(Tr("矛盾({1}{2})"), {NumText(RowPending[0]), NumText(ColPending[0])}));
   return false;
 }
@@ -88,14 +88,14 @@ void RestoreSolveState(App& app, const SavedSolveState& saved) {
       int& tick = p.RowHints[k][y][kHintCheck];
       if (tick == saved.RowTicks[k][y]) continue;
       tick = saved.RowTicks[k][y];
-      ToggleHintMark(app, k - p.XHintCount, y);
+      p.Dirty = 1;
     }
   for (int x = 1; x <= Capped(p.XSize); ++x)
     for (int k = 1; k <= Capped(p.YHintCount); ++k) {
       int& tick = p.ColHints[x][k][kHintCheck];
       if (tick == saved.ColTicks[x][k]) continue;
       tick = saved.ColTicks[x][k];
-      ToggleHintMark(app, x, k - p.YHintCount);
+      p.Dirty = 1;
     }
 }
 
@@ -118,7 +118,8 @@ std::string CandidateColours(App& app, int x, int y) {
   return digits;
 }
 
-bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending) {
+bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending,
+                          SolveView view) {
   KnownSolution known;
   int scan = 0;
   bool freshSweep = true;
@@ -143,7 +144,7 @@ bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, Pendi
     ++probes;
     if (survivors.size() != 1) continue;
     freshSweep = false;
-    if (!Settle(app, x, y, survivors[0], RowPending, ColPending)) return false;
+    if (!Settle(app, x, y, survivors[0], RowPending, ColPending, view)) return false;
   }
 }
 

@@ -21,7 +21,7 @@ struct KnownSolution {
 };
 
 void SaveSolveState(App& app, SavedSolveState& saved);
-// Puts everything back, redrawing exactly the cells and crosses that changed.
+// Puts everything back; nothing is drawn (the picture was never brought up to the trial).
 void RestoreSolveState(App& app, const SavedSolveState& saved);
 // Keeps the first complete board met; later ones are ignored.
 void RecordSolution(App& app, KnownSolution& known);
@@ -36,6 +36,7 @@ std::string CandidateColours(App& app, int x, int y);
 // and drawing. Its steps are what the solve shows and counts (PROBES, PICKS, the messages), so
 // it keeps its own.
 // False when a settled value led to a contradiction (its message has been shown).
-bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending);
+bool ProveByContradiction(App& app, int& probes, PendingArray& RowPending, PendingArray& ColPending,
+                          SolveView view = SolveView::Shown);
 
 }  // namespace gw

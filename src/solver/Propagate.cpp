@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "display/Draw.h"
-#include "display/ShownPicture.h"
 #include "display/HintCheck.h"
 #include "solver/LineRules.h"
 #include "solver/SolveWorkLine.h"
@@ -103,7 +102,7 @@ bool SolvePicked(Queue& q, Line l) {
   StoreChecked(q, l, false);
   if (shown) {
     // The window shows itself now: with the line's highlight on and its new cells drawn.
-    CatchUpPicture(app);
+    if (!s.InTrial) Redraw(app);
     app.ui.ShowDrawingProgress();
     Highlight(app, l);
   }

@@ -9,6 +9,12 @@ namespace gw {
 // position of a contradiction: x in RowPending[0], y in ColPending[0].
 using PendingArray = std::array<int, kSolverCap>;
 
+// Whether a window shows the solve. Unseen (gwtool, the benchmarks of the bare solve): the solve
+// only changes the state and never asks for a surface. Shown: the picture is brought up to the
+// state before every message and at the end, and at every frame the window shows while it runs
+// (the platform's DrawingProgressDue says which lines those are).
+enum class SolveView { Shown, Unseen };
+
 // The priority of every line during one propagation; lower is solved first.
 struct LineCosts {
   int RowCost[kSolverCap] = {};

@@ -27,6 +27,9 @@ struct SolverState {
   std::int32_t SolveSteps = 0;
   // How many lines the propagation solved since the solve command started, trials included.
   long LinePicks = 0;
+  // Set during a trial of the proof by contradiction: its cells and ticks are guesses that are
+  // all put back, so the picture is not brought up to them.
+  bool InTrial = false;
 };
 
 }  // namespace gw

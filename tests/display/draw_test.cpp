@@ -162,17 +162,29 @@ struct Cells : Board {
   }
 };
 
-TEST(SetCell, ReportsWhatItReplacedAndDrawsOnlyAChange) {
+// SetCell only stores; the redraw after it draws the change: the old look off, the new one on.
+TEST(SetCell, ReportsWhatItReplacedAndTheRedrawDrawsOnlyAChange) {
   Cells b;
   PuzzleState& p = b.app.puzzle;
   std::string white = C(b.Color(15)), blue = C(b.Color(9)), red = C(b.Color(12));
-  auto paint = b.Drawn([&] { EXPECT_EQ(SetCell(b.app, 2, 3, 1), 1); });
+  EXPECT_TRUE(b.Drawn([&] { EXPECT_EQ(SetCell(b.app, 2, 3, 1), 1); }).empty());
+  SetCell(b.app, 2, 3, 0);
+  auto paint = b.Drawn([&] {
+    EXPECT_EQ(SetCell(b.app, 2, 3, 1), 1);
+    Redraw(b.app);
+  });
   EXPECT_EQ(paint, (std::vector<std::string>{"DRAW mode xor", "DRAW mode xor",
                                              "DRAW fill 4 5 5 6 color=" + white,
                                              "DRAW fill 4 5 5 6 color=" + blue}));
-  EXPECT_TRUE(b.Drawn([&] { EXPECT_EQ(SetCell(b.app, 2, 3, 1), 0); }).empty());
+  EXPECT_TRUE(b.Drawn([&] {
+    EXPECT_EQ(SetCell(b.app, 2, 3, 1), 0);
+    Redraw(b.app);
+  }).empty());
   // A mark over paint: the colour box is erased, then the mark of colour 2 drawn.
-  auto mark = b.Drawn([&] { EXPECT_EQ(SetCell(b.app, 2, 3, -2), 2); });
+  auto mark = b.Drawn([&] {
+    EXPECT_EQ(SetCell(b.app, 2, 3, -2), 2);
+    Redraw(b.app);
+  });
   EXPECT_EQ(mark, (std::vector<std::string>{"DRAW mode xor", "DRAW fill 4 5 5 6 color=" + white,
                                             "DRAW fill 4 5 5 6 color=" + blue, "DRAW mode xor",
                                             "DRAW fill 4.4 5.4 4.6 5.6 color=" + white,
@@ -251,11 +263,19 @@ TEST(Hints, EverySlotIsPrintedInItsColourAndTicksAreRedrawn) {
   EXPECT_EQ(b.app.layout.HoverRow, 0);
 }
 
-TEST(Hints, ToggleHintMarkCountsAsAChange) {
+// A repaint that shows a tick marks the game changed; the redraw that brings a tick to the
+// picture leaves that to whoever ticked it.
+TEST(Hints, ARepaintShowingATickCountsAsAChangeARedrawDoesNot) {
   Cells b;
-  b.app.puzzle.Dirty = 0;
-  ToggleHintMark(b.app, 1, -1);
-  EXPECT_EQ(b.app.puzzle.Dirty, 1);
+  PuzzleState& p = b.app.puzzle;
+  PaintBoard(b.app);
+  p.RowHints[1][1][kHintCheck] = -1;
+  p.Dirty = 0;
+  auto redrawn = b.Drawn([&] { Redraw(b.app); });
+  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(redrawn.size(), 3u);  // the mode and the two strokes of one cross
+  PaintBoard(b.app);
+  EXPECT_EQ(p.Dirty, 1);
 }
 
 TEST(Toggles, TheInputCursorSitsInsideItsSlot) {

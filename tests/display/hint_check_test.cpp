@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "display/Draw.h"
 #include "display/HintCheck.h"
 #include "support/TestApp.h"
 
@@ -33,6 +34,17 @@ struct Line : TestApp {
   void Check() {
     if (column) CheckColHints(app, 1);
     else CheckRowHints(app, 1);
+  }
+  // Cells as the window shows them: stored, then redrawn.
+  void CellsShown(const std::string& text) {
+    Cells(text);
+    Redraw(app);
+    TakeOutput();
+  }
+  // The check as the window follows it: the ticks first, then the redraw of what they changed.
+  void CheckShown() {
+    Check();
+    Redraw(app);
   }
   // The ticked slots, e.g. "45".
   std::string Ticks() {
@@ -121,31 +133,35 @@ TEST(HintCheck, OutsideTheSolverTotalsDriftDownOnEveryCheck) {
   EXPECT_EQ(l.Total(1), 0);
 }
 
-TEST(HintCheck, DrawsOnlyTheCrossesThatChange) {
+TEST(HintCheck, TheRedrawAfterItDrawsOnlyTheCrossesThatChange) {
   Line l;
-  l.ui.SetDrawEcho(true);
   l.Hints({2, 1});
-  l.Cells("11-1??");
+  PaintBoard(l.app);
+  l.ui.SetDrawEcho(true);
   l.Check();
+  EXPECT_EQ(DrawnLines(l.TakeOutput()), 0);  // the check itself never draws
+  l.CellsShown("11-1??");
+  l.CheckShown();
   std::string first = l.TakeOutput();
   EXPECT_EQ(DrawnLines(first), 4);  // two crosses of two strokes
   EXPECT_NE(first.find("DRAW line 4 2 5 3 "), std::string::npos);  // slot 4's square
   l.app.puzzle.Dirty = 0;
-  l.Check();  // a drag move over a cell already painted
+  l.CheckShown();  // a drag move over a cell already painted
   EXPECT_EQ(DrawnLines(l.TakeOutput()), 0);
   EXPECT_EQ(l.app.puzzle.Dirty, 1);  // the crosses were taken off and put back all the same
-  l.Cells("11-???");
-  l.Check();
+  l.CellsShown("11-???");
+  l.CheckShown();
   EXPECT_EQ(DrawnLines(l.TakeOutput()), 2);
   EXPECT_EQ(l.Ticks(), "4");
 }
 
 TEST(HintCheck, ColumnCrossesSitInTheColumnsSlots) {
   Line l(true);
-  l.ui.SetDrawEcho(true);
   l.Hints({3});
-  l.Cells("111???");
-  l.Check();
+  PaintBoard(l.app);
+  l.ui.SetDrawEcho(true);
+  l.CellsShown("111???");
+  l.CheckShown();
   // Column 1 sits right of the single row-hint slot; slot 5 is its lowest hint square.
   EXPECT_NE(l.TakeOutput().find("DRAW line 2 5 3 6 "), std::string::npos);
 }

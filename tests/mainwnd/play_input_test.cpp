@@ -86,15 +86,24 @@ TEST(PlayPress, EveryPressInsideIsAChangeEvenWhenNothingChanges) {
 TEST(PlayPress, AnyButtonTicksAHintByHandAndTicksItBack) {
   for (int button : {kLeftButton, kRightButton, kMiddleButton}) {
     Play t;
+    PaintBoard(t.app);  // the window shows the board
+    t.TakeOutput();
     // Row 1, slot 2 (the 1) sits at units (2, 4); column 1, slot 3 (the 3) at (3, 3).
-    auto row = t.Drawn([&] { PlayMouseDown(t.app, button, 0, 2.1, 4.9); });
+    // The press ticks; the redraw after it, as the window makes it, draws the cross.
+    auto row = t.Drawn([&] {
+      PlayMouseDown(t.app, button, 0, 2.1, 4.9);
+      Redraw(t.app);
+    });
     EXPECT_EQ(t.RowCheck(2, 1), -1);
     EXPECT_EQ(t.p().Dirty, 1);
     // The cross of the slot's square: both diagonals in white, which inverts them.
     ASSERT_EQ(row.size(), 2u);
     EXPECT_EQ(row[0].rfind("DRAW line 2 4 3 5 ", 0), 0u) << row[0];
     EXPECT_EQ(row[1].rfind("DRAW line 3 4 2 5 ", 0), 0u) << row[1];
-    auto col = t.Drawn([&] { PlayMouseDown(t.app, button, 0, 3.5, 3.5); });
+    auto col = t.Drawn([&] {
+      PlayMouseDown(t.app, button, 0, 3.5, 3.5);
+      Redraw(t.app);
+    });
     EXPECT_EQ(t.ColCheck(1, 3), -1);
     EXPECT_EQ(col.size(), 2u);
     PlayMouseDown(t.app, button, 0, 2.1, 4.9);

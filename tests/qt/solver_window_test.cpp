@@ -106,7 +106,7 @@ TEST_F(SolverWindow, EveryFrameShowsEveryCellDecidedSoFar) {
   App fresh(freshUi);
   int compared = 0, decided = 0;
   ui.onProgress = [&](int) {
-    if (app.layout.DrawingHeld) return;
+    if (app.solver.InTrial) return;
     ImageSurface& live = ui.Image(SurfaceId::Main);
     ImageSurface& painted = freshUi.Image(SurfaceId::Main);
     painted.Resize(live.LogicalSize(), live.PixelRatio());

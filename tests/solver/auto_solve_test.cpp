@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "frontends/quiet/QuietPlatform.h"
 #include "solver/AutoSolve.h"
 #include "support/TestApp.h"
 
@@ -92,6 +93,30 @@ TEST(AutoSolve, MalformedPuzzlesEndCleanly) {
         ASSERT_TRUE(inside ? v >= -9 && v <= 9 : v == 0) << iter << ": " << x << "," << y << " = " << v;
       }
   }
+}
+
+// Unseen, the solve never asks for a surface: the state changes, nothing is drawn.
+TEST(AutoSolve, UnseenNothingIsDrawn) {
+  struct Windowless : QuietPlatform {
+    int surfacesAsked = 0;
+    Surface& GetSurface(SurfaceId id) override {
+      ++surfacesAsked;
+      return QuietPlatform::GetSurface(id);
+    }
+  } ui;
+  App app(ui);
+  MakeBoard(app, 3, 3, 1, 1);
+  for (int i = 1; i <= 3; ++i) {
+    SetRowHints(app, i, {i == 2 ? 3 : 1});
+    SetColHints(app, i, {i == 2 ? 3 : 1});
+  }
+  app.puzzle.Mode = kModePlay;
+  SolveOutcome o = RunAutoSolve(app, SolveView::Unseen);
+  EXPECT_FALSE(o.contradiction);
+  EXPECT_EQ(app.puzzle.Grid[2][2], 1);
+  EXPECT_EQ(app.puzzle.Grid[1][1], -1);
+  EXPECT_EQ(ui.surfacesAsked, 0);
+  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "display/Draw.h"
 #include "solver/AutoSolve.h"
 #include "solver/HintTotals.h"
 #include "state/PuzzleFiles.h"
@@ -55,14 +56,19 @@ TEST(CountHintColours, EmptySlotsOfAFileKeepTheirDigitAndChangeTheSolve) {
   EXPECT_EQ(picks[1], 398);  // colour 1 runs out in more lines, which rules out more starts
 }
 
-TEST(EraseHintChecks, RemovesEveryTickWithItsCross) {
+TEST(EraseHintChecks, RemovesEveryTickAndTheRedrawItsCross) {
   TestApp t;
   MakeBoard(t.app, 3, 3, 2, 2);
   t.app.puzzle.RowHints[2][3][kHintCheck] = -1;
   t.app.puzzle.ColHints[1][1][kHintCheck] = -1;
   t.app.puzzle.ColHints[20][20][kHintCheck] = -1;  // outside the puzzle, still within capacity
+  PaintBoard(t.app);
+  t.app.puzzle.Dirty = 0;
   t.ui.SetDrawEcho(true);
   EraseHintChecks(t.app);
+  EXPECT_EQ(t.TakeOutput(), "");  // erasing draws nothing
+  EXPECT_EQ(t.app.puzzle.Dirty, 1);
+  Redraw(t.app);
   std::string out = t.TakeOutput();
   EXPECT_NE(out.find("DRAW line 2 5 3 6 "), std::string::npos);  // row 3, slot 2
   EXPECT_NE(out.find("DRAW line 3 1 4 2 "), std::string::npos);  // column 1, slot 1

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "display/Draw.h"
 #include "solver/HintTotals.h"
 #include "solver/LineHelpers.h"
 #include "solver/Propagate.h"
@@ -62,6 +63,10 @@ TEST(PropagateBoardLines, RowGoesFirstOnEqualCostAndEveryStripIsRemoved) {
     SetColHints(b.app, i, {3});
   }
   CountHintColours(b.app);
+  // The window shows the board, as it does when a solve starts: each frame draws only what changed.
+  b.ui.SetDrawEcho(false);
+  PaintBoard(b.app);
+  b.ui.SetDrawEcho(true);
   b.cols[2] = 1;
   b.rows[2] = 1;
   b.Propagate();

@@ -61,7 +61,7 @@ int Solve(const std::string& path) {
   QuietPlatform ui;
   App app(ui);
   if (!ReadPuzzle(app, path)) return kUnreadable;
-  SolveOutcome outcome = RunAutoSolve(app);
+  SolveOutcome outcome = RunAutoSolve(app, SolveView::Unseen);
   for (const std::string& text : ui.messages) std::printf("MSG %s\n", Quote(text).c_str());
   const PuzzleState& p = app.puzzle;
   bool blank = false;
