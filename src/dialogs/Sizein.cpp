@@ -4,6 +4,7 @@
 
 #include "Messages.h"
 #include "platform/Convert.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -9,6 +9,8 @@
 #include "display/LiveHints.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
+#include "settings/Options.h"
+#include "state/Document.h"
 
 namespace gw {
 
@@ -119,7 +121,7 @@ void DrawHints(App& app) {
 void ToggleHintMark(App& app, int dx, int dy) {
   const PuzzleState& p = app.puzzle;
   double cx = p.XHintCount + dx, cy = p.YHintCount + dy;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
   if (app.layout.DrawingHeld || app.layout.DrawingDeferred) return;
   NoteMark(app, static_cast<int>(cx), static_cast<int>(cy));
   Surface& s = BoardSurface(app);

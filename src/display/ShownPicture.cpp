@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "display/PaneSurface.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {
@@ -64,9 +68,9 @@ bool InBoard(const PuzzleState& p, int x, int y) {
 // The cross of ToggleHintMark without its change of Dirty: the redraw decides that as DrawHints
 // would.
 void FlipMark(App& app, int dx, int dy) {
-  int dirty = app.puzzle.Dirty;
+  int dirty = app.document.Dirty;
   ToggleHintMark(app, dx, dy);
-  app.puzzle.Dirty = dirty;
+  app.document.Dirty = dirty;
 }
 
 // Whether a full repaint would show a cross on the square at (cx, cy): a ticked hint's.
@@ -99,7 +103,7 @@ void DrawDifferences(App& app) {
     for (int cy = 0; cy < rows; ++cy)
       if (WantedMark(p, cx, cy) != shown.marks[cx][cy]) FlipMark(app, cx - p.XHintCount, cy - p.YHintCount);
   // DrawHints marks the game changed whenever it draws a cross.
-  if (ticked) p.Dirty = 1;
+  if (ticked) app.document.Dirty = 1;
 }
 
 }  // namespace
@@ -148,12 +152,12 @@ void CatchUpPicture(App& app) {
   BoardLayout& l = app.layout;
   // A trial's cells are never shown: the picture stays as it was before the trial.
   if (!l.DrawingDeferred || l.DrawingHeld) return;
-  int dirty = app.puzzle.Dirty;
+  int dirty = app.document.Dirty;
   l.DrawingDeferred = false;
   // While drawing is deferred only cells and ticks change, which the difference covers.
   if (l.shown.valid) DrawDifferences(app);
   else PaintBoard(app);
-  app.puzzle.Dirty = dirty;
+  app.document.Dirty = dirty;
   l.DrawingDeferred = true;
 }
 

@@ -3,6 +3,8 @@
 
 #include "App.h"
 #include "commands/Commands.h"
+#include "history/History.h"
+#include "settings/Options.h"
 
 namespace gw {
 

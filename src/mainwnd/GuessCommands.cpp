@@ -3,6 +3,9 @@
 #include "display/Draw.h"
 #include "display/HintCheck.h"
 #include "Messages.h"
+#include "state/Document.h"
+#include "state/GuessLayer.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 
@@ -31,7 +34,7 @@ void DropGuess(App& app) {
   for (const GuessedCell& c : cells) SetCell(app, c.x, c.y, c.start);
   app.guess.starts.pop_back();
   if (cells.empty()) return;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
   RecheckEveryLine(app);
 }
 

@@ -1,6 +1,7 @@
 #include "mainwnd/Help.h"
 
 #include "Messages.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

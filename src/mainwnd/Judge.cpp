@@ -100,7 +100,7 @@ void RecordCompleter(App& app, const std::string& path, const std::string& name,
     app.puzzle.SolveState = 2;
   } catch (const FileError& e) {
     Ask(app,
-        "完成者の一覧 " + ChangeExt(app.puzzle.CurFileName, "GWB") + " に書き込めませんでした。" + CR +
+        "完成者の一覧 " + ChangeExt(app.document.CurFileName, "GWB") + " に書き込めませんでした。" + CR +
             FailureReason(e) + CR + "名前は記録されていません。もう一度判定すれば，名前を入れ直せます。",
         MsgButtons::Ok, MsgIcon::Warning);
   }
@@ -110,7 +110,6 @@ void RecordCompleter(App& app, const std::string& path, const std::string& name,
 // may not hold one. False when they cannot be read, which the player has been told: writing now
 // would replace the entries that could not be read.
 bool ReadCompletersOf(App& app, bool inLibrary, const std::string& text, CompleterList& list) {
-  PuzzleState& p = app.puzzle;
   if (inLibrary) {
     std::vector<std::string> entries;
     if (!ReadLibraryCompleters(app, entries)) return false;
@@ -118,13 +117,13 @@ bool ReadCompletersOf(App& app, bool inLibrary, const std::string& text, Complet
       if (list.count < 10) list.entries[++list.count] = e;
     return true;
   }
-  std::string path = JoinPath(p.CurFolder, p.CurFileName);
+  std::string path = JoinPath(app.document.CurFolder, app.document.CurFileName);
   try {
     ReadCompleters(app, path, list);
     return true;
   } catch (const FileError& e) {
     Ask(app,
-        text + "ただし，完成者の一覧 " + ChangeExt(p.CurFileName, "GWB") +
+        text + "ただし，完成者の一覧 " + ChangeExt(app.document.CurFileName, "GWB") +
             " が読めないので，名前は記録できません。" + CR + FileErrorText(e.number()),
         MsgButtons::Ok, MsgIcon::Warning, 1, "ロジック完成です");
     return false;
@@ -141,22 +140,23 @@ void AskForCompleter(App& app, std::string text, const std::string& name) {
   InputResult reply = InputStorableText(app, text, "「" + name + "」完成", "");
   std::string typed = reply.cancelled ? "" : StorableName(reply.text);
   if (typed.empty()) return;
-  if (!inLibrary) RecordCompleter(app, ChangeExt(JoinPath(p.CurFolder, p.CurFileName), "GWB"), typed, list);
+  const Document& doc = app.document;
+  if (!inLibrary) RecordCompleter(app, ChangeExt(JoinPath(doc.CurFolder, doc.CurFileName), "GWB"), typed, list);
   else if (AddLibraryCompleter(app, app.ui.Today() + " " + typed)) p.SolveState = 2;
 }
 
 // The name the congratulation gives the picture: its answer text, as the program's own files
 // carry it; the puzzles of other programs have none, and go by their title (or their file's).
-std::string PictureName(const PuzzleState& p) {
-  bool ownFile = HasExt(p.CurFileName, ".gwm") || HasExt(p.CurFileName, ".gwc");
+std::string PictureName(const PuzzleState& p, const Document& doc) {
+  bool ownFile = HasExt(doc.CurFileName, ".gwm") || HasExt(doc.CurFileName, ".gwc");
   if (ownFile || !p.Answer.empty()) return p.Answer;
   if (!p.Title.empty()) return p.Title;
-  return p.CurFileName.substr(0, p.CurFileName.find('.'));
+  return doc.CurFileName.substr(0, doc.CurFileName.find('.'));
 }
 
 void Congratulate(App& app) {
   PuzzleState& p = app.puzzle;
-  std::string name = PictureName(p);
+  std::string name = PictureName(p, app.document);
   std::string text = std::string("おめでとうございます") + CR + "答は(" + name + ")です" + CR;
   // A solve of the player's own is timed and counted, once.
   if (p.SolveState == 0) NoteSolved(app);
@@ -166,7 +166,7 @@ void Congratulate(App& app) {
   ClearEmptyMarks(app);
   // The store took the solve and ended the game there: nothing of it is left unsaved.
   if (RecordsInLibrary(app)) {
-    p.Dirty = 0;
+    app.document.Dirty = 0;
     NoteGameKept(app);
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "App.h"
 #include "commands/Commands.h"
+#include "settings/Options.h"
 
 namespace gw {
 

@@ -7,6 +7,7 @@
 #include "platform/Convert.h"
 #include "print/PrintJob.h"
 #include "state/LargeProgress.h"
+#include "state/WindowState.h"
 
 namespace gw {
 namespace {

@@ -1,11 +1,13 @@
 #include "settings/Settings.h"
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "Messages.h"
 #include "settings/Options.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "display/Draw.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "Messages.h"

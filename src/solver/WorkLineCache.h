@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "App.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

@@ -1,4 +1,5 @@
 // The board drawing as the scripted surface records it: which shapes, where, in which colour.
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "mainwnd/MainWnd.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -253,9 +256,9 @@ TEST(Hints, EverySlotIsPrintedInItsColourAndTicksAreRedrawn) {
 
 TEST(Hints, ToggleHintMarkCountsAsAChange) {
   Cells b;
-  b.app.puzzle.Dirty = 0;
+  b.app.document.Dirty = 0;
   ToggleHintMark(b.app, 1, -1);
-  EXPECT_EQ(b.app.puzzle.Dirty, 1);
+  EXPECT_EQ(b.app.document.Dirty, 1);
 }
 
 TEST(Toggles, TheInputCursorSitsInsideItsSlot) {

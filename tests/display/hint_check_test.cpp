@@ -5,6 +5,9 @@
 #include <sstream>
 
 #include "display/HintCheck.h"
+#include "solver/SolverState.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -92,7 +95,7 @@ TEST(HintCheck, OutsideTheSolverAHandTickOfAnIncompleteRunGoes) {
   l.Slot(4)[kHintCheck] = -1;
   l.Check();
   EXPECT_EQ(l.Ticks(), "");
-  EXPECT_EQ(l.app.puzzle.Dirty, 1);
+  EXPECT_EQ(l.app.document.Dirty, 1);
 }
 
 TEST(HintCheck, InsideTheSolverTicksStayAndAreCountedOffOnce) {
@@ -130,10 +133,10 @@ TEST(HintCheck, DrawsOnlyTheCrossesThatChange) {
   std::string first = l.TakeOutput();
   EXPECT_EQ(DrawnLines(first), 4);  // two crosses of two strokes
   EXPECT_NE(first.find("DRAW line 4 2 5 3 "), std::string::npos);  // slot 4's square
-  l.app.puzzle.Dirty = 0;
+  l.app.document.Dirty = 0;
   l.Check();  // a drag move over a cell already painted
   EXPECT_EQ(DrawnLines(l.TakeOutput()), 0);
-  EXPECT_EQ(l.app.puzzle.Dirty, 1);  // the crosses were taken off and put back all the same
+  EXPECT_EQ(l.app.document.Dirty, 1);  // the crosses were taken off and put back all the same
   l.Cells("11-???");
   l.Check();
   EXPECT_EQ(DrawnLines(l.TakeOutput()), 2);
@@ -156,7 +159,7 @@ TEST(HintCheck, LineWithoutHintSlotsOnlyClears) {
   t.app.puzzle.Grid[1][1] = 1;
   CheckRowHints(t.app, 1);
   CheckColHints(t.app, 1);
-  EXPECT_EQ(t.app.puzzle.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "history/History.h"
 #include "platform/FileError.h"
+#include "state/Document.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
@@ -99,7 +101,7 @@ inline std::string CheckReader(Format f, const std::string& bytes, const std::st
   } catch (const FileError&) {
     failed = true;
   }
-  if (failed || t.app.puzzle.LoadRefused == 1)
+  if (failed || t.app.fileReport.LoadRefused == 1)
     return SamePuzzle(t.app.puzzle, before) ? "" : "a refused or failed read changed the puzzle";
   return CheckHeld(t.app.puzzle, f);
 }

@@ -6,10 +6,13 @@
 #include <QCoreApplication>
 #include <random>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -215,17 +218,17 @@ TEST(BoardScale, TheRedrawOfWhatChangedEqualsAFullRepaint) {
     }
     if (round % 10 == 9) p.Palette[2] = 10;  // a change only a full repaint shows
     bool wasValid = b.app.layout.shown.valid;
-    p.Dirty = 0;
+    b.app.document.Dirty = 0;
     RedrawBoard(b.app);
     QImage redrawn = b.image().copy();
-    int dirty = p.Dirty;
-    p.Dirty = 0;
+    int dirty = b.app.document.Dirty;
+    b.app.document.Dirty = 0;
     LayoutBoard(b.app);
     DrawGrid(b.app);
     DrawHints(b.app);
     DrawCells(b.app);
     ASSERT_EQ(redrawn, b.image()) << "round " << round;
-    EXPECT_EQ(dirty, p.Dirty) << "round " << round;
+    EXPECT_EQ(dirty, b.app.document.Dirty) << "round " << round;
     EXPECT_EQ(b.app.layout.HoverCol, 0);
     partial += wasValid && round % 10 != 9;
     full += !wasValid || round % 10 == 9;

@@ -5,6 +5,8 @@
 #include <random>
 
 #include "solver/AutoSolve.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {

@@ -7,6 +7,7 @@
 
 #include "solver/AutoSolve.h"
 #include "solver/HintTotals.h"
+#include "solver/SolverState.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 
