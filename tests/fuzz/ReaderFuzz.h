@@ -89,7 +89,7 @@ inline std::string CheckReader(Format f, const std::string& bytes, const std::st
       case Format::Gwc: ReadMonoHintPuzzle(t.app, path); break;
       case Format::Gwk: ReadPicture(t.app, path); break;
       case Format::Gwa: ReadMonoPicture(t.app, path); break;
-      case Format::Gwp: ReadProgress(t.app, path); break;
+      case Format::Gwp: ReadProgress(t.app.puzzle, path); break;
       case Format::Gwb: {
         CompleterList list;
         std::string any = path;

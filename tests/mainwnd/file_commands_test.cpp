@@ -65,7 +65,9 @@ TEST_F(Commands, AnOpenThatWasCancelledOrRefusedLeavesPuzzleAndDocumentAsTheyWer
     c.open(t.app);
     std::string out = t.TakeOutput();
     EXPECT_EQ(t.app.fileReport.DialogCancelled, c.refused ? 0 : 1) << c.what;
-    if (c.refused) EXPECT_EQ(t.app.fileReport.LoadRefused, 1) << c.what;
+    if (c.refused) {
+      EXPECT_EQ(t.app.fileReport.LoadRefused, 1) << c.what;
+    }
     EXPECT_EQ(p().Mode, c.mode) << c.what;
     EXPECT_EQ(p().Title, "前") << c.what;
     EXPECT_EQ(p().XSize, 3) << c.what;
