@@ -4,7 +4,6 @@
 #include "App.h"
 #include "commands/Commands.h"
 #include "history/History.h"
-#include "settings/Options.h"
 
 namespace gw {
 

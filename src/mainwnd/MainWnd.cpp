@@ -17,6 +17,7 @@
 #include "mainwnd/PlayKeys.h"
 #include "mainwnd/StatusLine.h"
 #include "platform/FileSystem.h"
+#include "settings/Options.h"
 #include "settings/Settings.h"
 #include "state/WindowState.h"
 

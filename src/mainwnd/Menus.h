@@ -1,7 +1,6 @@
 #pragma once
 #include "App.h"
 #include "commands/Commands.h"
-#include "settings/Options.h"
 
 namespace gw {
 

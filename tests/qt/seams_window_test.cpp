@@ -24,6 +24,7 @@
 #include "frontends/qt/LibraryView.h"
 #include "mainwnd/LibraryCommands.h"
 #include "mainwnd/Menus.h"
+#include "settings/Options.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"
 #include "state/WindowState.h"
