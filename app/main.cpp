@@ -20,6 +20,7 @@
 #include "frontends/qt/ImageSurface.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
+#include "state/WindowState.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
 #include "state/PuzzleFiles.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

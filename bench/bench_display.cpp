@@ -9,11 +9,13 @@
 #include <QApplication>
 
 #include "App.h"
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "App.h"
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "formats/NonFormat.h"

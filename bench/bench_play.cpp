@@ -11,8 +11,10 @@
 #include <QApplication>
 
 #include "PenguinGame.h"
+#include "display/BoardLayout.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/PlayInput.h"
+#include "settings/Options.h"
 
 namespace gw {
 namespace {

@@ -20,6 +20,8 @@
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
 #include "solver/AutoSolve.h"
+#include "solver/SolverState.h"
+#include "state/Document.h"
 #include "state/PuzzleFiles.h"
 
 namespace gw {
@@ -40,10 +42,10 @@ PuzzleState ReadPuzzle(const std::string& name) {
 // What a solve changes, put back as read: the cells and the run's flags (the ticks it clears
 // itself). The whole state holds 99 x 99 planes; copying it would leave the caches cold for the
 // solve, as the window never does.
-void RestoreSolvedBoard(PuzzleState& p, const PuzzleState& read) {
+void RestoreSolvedBoard(PuzzleState& p, Document& doc, const PuzzleState& read) {
   for (int x = 0; x <= read.XSize; ++x) std::copy_n(read.Grid[x], read.YSize + 1, p.Grid[x]);
   p.SolveState = read.SolveState;
-  p.Dirty = read.Dirty;
+  doc.Dirty = 0;
   p.CurColor = read.CurColor;
 }
 
@@ -63,7 +65,7 @@ void SolveRepeatedly(benchmark::State& state, App& app, Ui& ui, const PuzzleStat
       ui.Show();
       state.ResumeTiming();
     }
-    RestoreSolvedBoard(app.puzzle, read);
+    RestoreSolvedBoard(app.puzzle, app.document, read);
     SolveOutcome o = RunAutoSolve(app);
     benchmark::DoNotOptimize(o);
     lines = app.solver.LinePicks;
@@ -147,7 +149,7 @@ void BM_SolveDrawnRatio(benchmark::State& state, std::string name) {
       state.ResumeTiming();
     }
     auto start = std::chrono::steady_clock::now();
-    RestoreSolvedBoard(solving.puzzle, read);
+    RestoreSolvedBoard(solving.puzzle, solving.document, read);
     SolveOutcome o = RunAutoSolve(solving);
     benchmark::DoNotOptimize(o);
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();

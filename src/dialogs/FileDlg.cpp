@@ -45,7 +45,7 @@ void PressOk(App& app, FileDlg& dlg, const std::string& folder, const std::strin
     return;
   }
   if (dlg.caption != kOpenCaption) {
-    dlg.saved = SaveFile(app, folder, name);
+    dlg.end = SaveFile(app, folder, name) ? FileDialogEnd::Saved : FileDialogEnd::NotSaved;
     app.ui.CloseDialog(dlg);
     return;
   }
@@ -54,7 +54,7 @@ void PressOk(App& app, FileDlg& dlg, const std::string& folder, const std::strin
     Msg(app, Tr("ファイルが存在しません"));
     return;
   }
-  OpenPuzzleFile(app, folder, name);
+  dlg.end = OpenedEnd(OpenPuzzleFile(app, folder, name));
   app.ui.CloseDialog(dlg);
 }
 
@@ -149,7 +149,7 @@ void FileDlgClose(App& app, FileDlg& dlg) { CmdClick(app, dlg, 1); }
 FileDlg RunFileDlg(App& app, const std::string& caption, const std::string& ext, const std::string& pattern) {
   FileDlg dlg;
   dlg.caption = caption;
-  std::string name = app.puzzle.CurFileName;
+  std::string name = app.document.CurFileName;
   if (name.empty() && caption == kOpenCaption) name = "*.gwm";
   dlg.name = ChangeExt(name, ext);
   // The base name is selected, so that typing replaces it and keeps the extension.

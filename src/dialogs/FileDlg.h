@@ -4,6 +4,7 @@
 
 #include "App.h"
 #include "platform/Tr.h"
+#include "dialogs/DialogButtons.h"
 
 namespace gw {
 
@@ -24,7 +25,9 @@ struct FileDlg : Dialog {
   std::vector<std::string> drives;
   std::vector<std::string> folders;  // subfolders of `folder`
   std::vector<std::string> files;    // files of `folder` matching `pattern`
-  bool saved = false;        // OK wrote the file (a declined overwrite or a failed write did not)
+  // Opened or Refused by OK on a puzzle read; Saved when OK wrote the file, NotSaved after a
+  // declined overwrite or a failed write.
+  FileDialogEnd end = FileDialogEnd::None;
 };
 
 // One line of the folder list: the folders from the root down to the current one, then its

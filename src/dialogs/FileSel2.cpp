@@ -67,7 +67,7 @@ void BuildPuzzleList(App& app, FileSel2& dlg) {
   dlg.files = ListFiles(dlg.folder, "*.gwm");
   for (const std::string& f : ListFiles(dlg.folder, "*.gwc")) dlg.files.push_back(f);
   dlg.selected = -1;
-  std::string current = LowerAscii(app.puzzle.CurFileName);
+  std::string current = LowerAscii(app.document.CurFileName);
   for (size_t i = 0; i < dlg.files.size(); ++i) {
     dlg.entries.push_back(PuzzleListEntry(dlg.folder, dlg.files[i]));
     if (dlg.selected < 0 && !current.empty() && LowerAscii(dlg.files[i]) == current) dlg.selected = static_cast<int>(i);
@@ -97,7 +97,7 @@ void CmdClick(App& app, FileSel2& dlg, int i) {
       ShowFileInfo(app, folder, name);
       return;
     }
-    OpenPuzzleFile(app, folder, name);
+    dlg.end = OpenedEnd(OpenPuzzleFile(app, folder, name));
     app.ui.CloseDialog(dlg);
   } catch (const FileError& e) {
     ShowFileError(app, e.number(), e.line(), "Cmd" + name + folder);
@@ -106,10 +106,11 @@ void CmdClick(App& app, FileSel2& dlg, int i) {
 
 void FileSel2Close(App& app, FileSel2& dlg) { CmdClick(app, dlg, 1); }
 
-void RunFileSel2(App& app) {
+FileDialogEnd RunFileSel2(App& app) {
   FileSel2 dlg;
   FileSel2Load(app, dlg);
   app.ui.ShowModal(dlg);
+  return dlg.end;
 }
 
 }  // namespace gw

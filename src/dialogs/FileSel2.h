@@ -4,6 +4,7 @@
 
 #include "App.h"
 #include "platform/Tr.h"
+#include "dialogs/DialogButtons.h"
 
 namespace gw {
 
@@ -18,6 +19,7 @@ struct FileSel2 : Dialog {
   std::vector<std::string> files;    // the file name behind each entry, as it is on disk (OK and
                                      // details take it in lower case, as listed)
   int selected = -1;                 // index into entries, -1 for none
+  FileDialogEnd end = FileDialogEnd::None;  // Opened or Refused by OK, or Cancelled
 };
 
 // The fixed notes Lbl(1), Lbl(2) and the button texts Cmd(0..2).
@@ -38,6 +40,7 @@ void CmdClick(App& app, FileSel2& dlg, int i);
 // Closing by the frame is a Cancel.
 void FileSel2Close(App& app, FileSel2& dlg);
 
-void RunFileSel2(App& app);
+// Shows the list modally; how it ended.
+FileDialogEnd RunFileSel2(App& app);
 
 }  // namespace gw

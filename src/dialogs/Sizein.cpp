@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "platform/Tr.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

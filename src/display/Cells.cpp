@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
+#include "state/GuessLayer.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

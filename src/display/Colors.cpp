@@ -1,4 +1,6 @@
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
+#include "state/PuzzleState.h"
 
 #include <algorithm>
 #include <cmath>

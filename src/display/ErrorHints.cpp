@@ -5,6 +5,7 @@
 #include "display/Draw.h"
 #include "display/ExactTicks.h"
 #include "display/Highlight.h"
+#include "settings/Options.h"
 
 namespace gw {
 namespace {

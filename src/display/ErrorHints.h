@@ -4,6 +4,8 @@
 // line solver decides, as it does for the exact ticks; the colour goes as soon as the line is
 // consistent again.
 #include "App.h"
+#include "display/BoardLayout.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

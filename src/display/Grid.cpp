@@ -1,8 +1,10 @@
 // The white hint areas and board with their grid: a thick line at every fifth board line.
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -4,7 +4,10 @@
 #include <optional>
 
 #include "App.h"
+#include "display/BoardLayout.h"
+#include "display/PaneSurface.h"
 #include "display/Viewport.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

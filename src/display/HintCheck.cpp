@@ -2,6 +2,10 @@
 
 #include "display/Draw.h"
 #include "display/ExactTicks.h"
+#include "settings/Options.h"
+#include "solver/SolverState.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 // The check is deliberately weak: it reads a line from each end only up to the first blank cell
 // and ticks each hint whose count of cells it has seen there, without asking whether the run is
@@ -126,7 +130,7 @@ void CheckLine(CheckedLine line) {
   if (line.app.solver.SolverRunning == 0) ClearTicks(line);
   ScanLine(line);
   // Every cross taken off or put on is an unsaved change, also when it ends as it was.
-  if (line.toggled) line.app.puzzle.Dirty = 1;
+  if (line.toggled) line.app.document.Dirty = 1;
 }
 
 int Capped(int v) { return v < kMaxBoard ? v : kMaxBoard; }

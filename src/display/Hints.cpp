@@ -9,6 +9,8 @@
 #include "display/LiveHints.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
+#include "settings/Options.h"
+#include "state/Document.h"
 
 namespace gw {
 
@@ -26,7 +28,7 @@ namespace {
 // changed, as it always has; Redraw, which only brings the picture up to date, does not.
 void DrawTick(App& app, int cx, int cy) {
   DrawHintMark(app, cx, cy);
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
 }
 
 // How far a filled hint stays inside its slot, so that the lines between slots still part two

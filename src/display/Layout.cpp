@@ -1,6 +1,7 @@
 // The window's coordinate system and the full repaint.
 #include <algorithm>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/Highlight.h"
@@ -9,6 +10,7 @@
 #include "display/Viewport.h"
 #include "platform/Convert.h"
 #include "settings/Options.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

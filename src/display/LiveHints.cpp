@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
+#include "settings/Options.h"
 
 namespace gw {
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "App.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

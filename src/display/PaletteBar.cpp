@@ -5,6 +5,7 @@
 
 #include "display/Colors.h"
 #include "platform/Convert.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "state/GuessLayer.h"
+#include "display/PaneSurface.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {
@@ -213,11 +217,11 @@ void NoteMark(App& app, int cx, int cy) {
 
 void Redraw(App& app) {
   if (app.puzzle.Mode == kModeNumber) return;
-  int dirty = app.puzzle.Dirty;
+  int dirty = app.document.Dirty;
   // A picture that cannot be trusted is painted afresh, but only when the state has moved on.
   if (app.layout.shown.valid) DrawDifferences(app);
   else if (AnyDifference(app)) PaintBoard(app);
-  app.puzzle.Dirty = dirty;
+  app.document.Dirty = dirty;
 }
 
 bool RepaintUnlessOnlyCellsDiffer(App& app) {

@@ -1,8 +1,10 @@
 // Exclusive-or overlays that their owners switch on and off: the number-input cursor and the
 // hatched highlight of a hint strip.
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

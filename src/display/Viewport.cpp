@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
+#include "display/PaneSurface.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -1,6 +1,7 @@
 #include "formats/AnyPuzzleFile.h"
 
 #include "analysis/Analysis.h"
+#include "display/BoardLayout.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"

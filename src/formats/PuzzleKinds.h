@@ -9,6 +9,7 @@
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleData.h"
 #include "state/PuzzleFiles.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

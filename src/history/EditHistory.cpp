@@ -38,10 +38,10 @@ void RunCommand(App& app, CommandRole role, const std::function<void()>& command
     EndStep(app);
   } else if (role == CommandRole::Load) {
     EndStep(app);
-    PuzzleIdentity before = IdentityOf(app.puzzle);
+    PuzzleIdentity before = IdentityOf(app.puzzle, app.document);
     command();
     // A cancelled open leaves the puzzle and its history as they were.
-    if (!SamePuzzle(before, app.puzzle)) ResetHistory(app);
+    if (!SamePuzzle(before, app.puzzle, app.document)) ResetHistory(app);
   } else {
     EndStep(app);
     command();

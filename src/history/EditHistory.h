@@ -3,6 +3,7 @@
 
 #include "App.h"
 #include "commands/Commands.h"
+#include "history/History.h"
 
 namespace gw {
 

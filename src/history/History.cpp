@@ -89,15 +89,15 @@ Step DiffBoard(const BoardSnapshot& before, const PuzzleState& p) {
   return step;
 }
 
-PuzzleIdentity IdentityOf(const PuzzleState& p) {
-  PuzzleIdentity id{p.Mode, p.XSize, p.YSize, p.XHintCount, p.YHintCount, p.CurPath, {}};
+PuzzleIdentity IdentityOf(const PuzzleState& p, const Document& doc) {
+  PuzzleIdentity id{p.Mode, p.XSize, p.YSize, p.XHintCount, p.YHintCount, doc.CurPath, {}};
   TakeSnapshot(p, id.board);
   return id;
 }
 
-bool SamePuzzle(const PuzzleIdentity& id, const PuzzleState& p) {
+bool SamePuzzle(const PuzzleIdentity& id, const PuzzleState& p, const Document& doc) {
   return id.Mode == p.Mode && id.XSize == p.XSize && id.YSize == p.YSize &&
-         id.XHintCount == p.XHintCount && id.YHintCount == p.YHintCount && id.CurPath == p.CurPath &&
+         id.XHintCount == p.XHintCount && id.YHintCount == p.YHintCount && id.CurPath == doc.CurPath &&
          SameBoard(id.board, p);
 }
 

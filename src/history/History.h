@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/Document.h"
 #include "state/GuessLayer.h"
 #include "state/PuzzleState.h"
 
@@ -66,7 +67,7 @@ bool SameBoard(const BoardSnapshot& snap, const PuzzleState& p);
 // The changes from `before` to the board now: cells first (row by row), then row hints, then
 // column hints.
 Step DiffBoard(const BoardSnapshot& before, const PuzzleState& p);
-PuzzleIdentity IdentityOf(const PuzzleState& p);
-bool SamePuzzle(const PuzzleIdentity& id, const PuzzleState& p);
+PuzzleIdentity IdentityOf(const PuzzleState& p, const Document& doc);
+bool SamePuzzle(const PuzzleIdentity& id, const PuzzleState& p, const Document& doc);
 
 }  // namespace gw

@@ -38,9 +38,9 @@ void ReplayCheck(App& app, const Change& c, int value) {
   HintSlot(app.puzzle, c)[kHintCheck] = value;
 }
 
-void ReplayText(App& app, const Change& c, int value, Touched& t) {
-  HintSlot(app.puzzle, c)[c.plane] = value;
-  t.text |= ShownSlot(app.puzzle, c);
+void ReplayText(PuzzleState& p, const Change& c, int value, Touched& t) {
+  HintSlot(p, c)[c.plane] = value;
+  t.text |= ShownSlot(p, c);
 }
 
 void RecheckLines(App& app, const Touched& t) {
@@ -62,7 +62,7 @@ void ReplayStep(App& app, const Step& step, Direction dir) {
     int value = dir == Direction::Back ? c.old : c.now;
     if (c.place == Place::Cell) ReplayCell(app, c, value, t);
     else if (c.plane == kHintCheck) ReplayCheck(app, c, value);
-    else ReplayText(app, c, value, t);
+    else ReplayText(app.puzzle, c, value, t);
   }
   // Numbers are reprinted by a repaint: reprinting one in place (white over the old digits) can
   // leave a glyph's overhang wiped off the grid line beside it.
@@ -71,7 +71,7 @@ void ReplayStep(App& app, const Step& step, Direction dir) {
   if (t.text || step.guess) PaintBoard(app);
   RecheckLines(app, t);
   Redraw(app);
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
 }
 
 }  // namespace gw

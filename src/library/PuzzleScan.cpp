@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "App.h"
+#include "display/BoardLayout.h"
 #include "formats/EngineInput.h"
 #include "formats/PuzzleKinds.h"
 #include "formats/ForeignFiles.h"

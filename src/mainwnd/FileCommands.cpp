@@ -3,12 +3,14 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/FileSel2.h"
 #include "dialogs/Modecg.h"
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "formats/PuzzleKinds.h"
 #include "Messages.h"
 #include "mainwnd/LibraryCommands.h"
 #include "dialogs/Sizein.h"
+#include "settings/Options.h"
 #include "state/StorableText.h"
 #include "mainwnd/UniqueCheck.h"
 #include "platform/FileError.h"
@@ -22,31 +24,29 @@
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
 #include "platform/Tr.h"
+#include "state/WindowState.h"
 
 namespace gw {
 namespace {
 
-bool Opened(const PuzzleState& p) { return p.DialogCancelled != 1 && p.LoadRefused != 1; }
-
 // The open dialog of the mode's formats; true when a file was read.
 bool ChooseAndOpen(App& app, const char* ext, const char* pattern) {
-  RunFileDlg(app, kOpenCaption, ext, pattern);
-  return Opened(app.puzzle);
+  return RunFileDlg(app, kOpenCaption, ext, pattern).end == FileDialogEnd::Opened;
 }
 
 // A file of the current puzzle under another extension.
-std::string CompanionPath(const PuzzleState& p, const std::string& ext) {
-  return JoinPath(p.CurFolder, ChangeExt(p.CurFileName, ext));
+std::string CompanionPath(const Document& doc, const std::string& ext) {
+  return JoinPath(doc.CurFolder, ChangeExt(doc.CurFileName, ext));
 }
 
 void ReadStoredGame(App& app, const std::string& path) {
   if (IsLargeBoard(app.puzzle)) ApplyLargeProgress(app.puzzle, ReadWholeFile(path, kMaxOwnFileBytes));
-  else ReadProgress(app, path);
+  else ReadProgress(app.puzzle, path);
 }
 
 void WriteStoredGame(App& app, const std::string& path) {
   if (!IsLargeBoard(app.puzzle)) {
-    WriteProgress(app, path);
+    WriteProgress(app.puzzle, path);
     return;
   }
   FileReplacement replacement;
@@ -94,7 +94,7 @@ std::string UnequalColourTotals(const PuzzleState& p) {
 // the first field of its .gwc.
 void ReadCompanionTitle(App& app) {
   PuzzleState& p = app.puzzle;
-  std::string hint = CompanionPath(p, "GWM"), mono = CompanionPath(p, "GWC");
+  std::string hint = CompanionPath(app.document, "GWM"), mono = CompanionPath(app.document, "GWC");
   p.Title.clear();
   p.Answer.clear();
   bool colour = FileExists(hint);
@@ -154,11 +154,11 @@ bool WriteProgressOf(App& app) {
     return true;
   }
   // A puzzle made in the window has no file to keep a large game beside.
-  if (IsLargeBoard(p) && p.CurPath.empty()) {
+  if (IsLargeBoard(p) && app.document.CurPath.empty()) {
     Msg(app, Tr("この問題にはファイルがないので、途中セーブはできません。"));
     return false;
   }
-  std::string progress = StoredGamePath(p);
+  std::string progress = StoredGamePath(p, app.document);
   try {
     // Asked before the overwrite question: that question is about a saved game, not the file a
     // planted link leads to.
@@ -191,7 +191,7 @@ bool WriteHintPuzzleOf(App& app) {
           MsgButtons::YesNo, MsgIcon::None, 1, Tr("エラー")) == MsgResult::No)
     return false;
   AskTitleAndAnswer(app);
-  return RunFileDlg(app, kSaveCaption, "GWM", "*.gwm").saved;
+  return RunFileDlg(app, kSaveCaption, "GWM", "*.gwm").end == FileDialogEnd::Saved;
 }
 
 // SaveFile writes the picture together with its companion hint file; after a declined overwrite
@@ -199,8 +199,7 @@ bool WriteHintPuzzleOf(App& app) {
 bool WritePictureOf(App& app) {
   if (app.options.liveHints && !PictureSettlesOrSaveAnyway(app)) return false;
   AskTitleAndAnswer(app);
-  FileDlg dlg = RunFileDlg(app, kSaveCaption, "GWK", "*.gwk");
-  return app.puzzle.DialogCancelled != 1 && dlg.saved;
+  return RunFileDlg(app, kSaveCaption, "GWK", "*.gwk").end == FileDialogEnd::Saved;
 }
 
 bool SaveOfMode(App& app) {
@@ -217,9 +216,9 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
   p.XSize = p.YSize = 0;
   p.Title.clear();
   p.Answer.clear();
-  p.CurFileName = fileName;
+  app.document.CurFileName = fileName;
   RunSizeDialog(app);
-  app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, p.CurFileName}));
+  app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, app.document.CurFileName}));
   FullReset(p);
   p.CurColor = 1;
   LayoutBoard(app);
@@ -228,24 +227,24 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
 
 }  // namespace
 
-std::string StoredGamePath(const PuzzleState& p) {
-  return IsLargeBoard(p) ? LargeProgressPath(p.CurPath) : CompanionPath(p, "GWP");
+std::string StoredGamePath(const PuzzleState& p, const Document& doc) {
+  return IsLargeBoard(p) ? LargeProgressPath(doc.CurPath) : CompanionPath(doc, "GWP");
 }
 
 void NoteGameKept(App& app) {
-  app.wnd.keptGame = app.puzzle.Mode == kModePlay && app.puzzle.XSize > 0 ? ProgressBytes(app) : "";
+  app.wnd.keptGame = app.puzzle.Mode == kModePlay && app.puzzle.XSize > 0 ? ProgressBytes(app.puzzle) : "";
 }
 
 bool GameUnchanged(App& app) {
   const PuzzleState& p = app.puzzle;
-  bool ownFile = IsOwnHintFile(p.CurFileName);
+  bool ownFile = IsOwnHintFile(app.document.CurFileName);
   return p.Mode == kModePlay && !ownFile && p.XSize > 0 && !app.wnd.keptGame.empty() &&
-         ProgressBytes(app) == app.wnd.keptGame;
+         ProgressBytes(app.puzzle) == app.wnd.keptGame;
 }
 
 bool OfferProgressSave(App& app) {
   PuzzleState& p = app.puzzle;
-  if (p.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
+  if (app.document.Dirty == 1 && !(p.Mode == kModePlay && p.SolveState == 1)) {
     // A puzzle of another program's file left as it was opened or saved has nothing to keep; a
     // game whose records live in the store is kept there as it is left, without a question.
     if (GameUnchanged(app)) {
@@ -263,7 +262,7 @@ bool OfferProgressSave(App& app) {
       }
     }
   }
-  p.Dirty = 0;
+  app.document.Dirty = 0;
   return true;
 }
 
@@ -291,7 +290,7 @@ void ShowOpenedForPlay(App& app) {
   ClearHintChecks(p);
   DrawHints(app);
   p.SolveState = 0;
-  std::string progress = CompanionPath(p, "GWP");
+  std::string progress = CompanionPath(app.document, "GWP");
   if (!FileExists(progress)) {
     ClearGrid(p);
     ResumeGameFromLibrary(app);
@@ -329,13 +328,12 @@ void ShowOpenedInMode(App& app) {
 }  // namespace
 
 void OpenForPlay(App& app, int kind) {
-  if (kind == 2) RunFileSel2(app);
-  else RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc");
-  if (Opened(app.puzzle)) ShowOpenedForPlay(app);
+  FileDialogEnd end = kind == 2 ? RunFileSel2(app) : RunFileDlg(app, kOpenCaption, "GWM", "*.gwm;*.gwc").end;
+  if (end == FileDialogEnd::Opened) ShowOpenedForPlay(app);
 }
 
 void OfferStoredGame(App& app) {
-  std::string progress = StoredGamePath(app.puzzle);
+  std::string progress = StoredGamePath(app.puzzle, app.document);
   if (FileExists(progress)) OfferStoredProgress(app, progress);
 }
 
@@ -344,16 +342,18 @@ bool OpenPathInMode(App& app, int mode, const std::string& path) {
   // The reader goes by the mode; a refusal leaves the mode, and so the menus, as they were.
   int before = p.Mode;
   p.Mode = mode;
-  p.DialogCancelled = 0;
+  // Traced as a file dialog's OK would be.
+  app.fileReport.DialogCancelled = 0;
+  ReadOutcome read;
   try {
-    OpenPuzzleFile(app, FolderOf(path), FileNameOf(path));
+    read = OpenPuzzleFile(app, FolderOf(path), FileNameOf(path));
   } catch (const FileError& e) {
     p.Mode = before;
     const char* place = mode == kModePlay ? "OpenForPlay" : mode == kModeNumber ? "OpenHintPuzzle" : "OpenPicture";
     ShowFileError(app, e.number(), e.line(), place);
     return false;
   }
-  if (!Opened(p)) {
+  if (read == ReadOutcome::Refused) {
     p.Mode = before;
     return false;
   }
@@ -376,7 +376,7 @@ bool SavePicture(App& app) { return WritePictureOf(app); }
 
 bool SaveCommand(App& app) {
   if (!SaveOfMode(app)) return false;
-  app.puzzle.Dirty = 0;
+  app.document.Dirty = 0;
   return true;
 }
 

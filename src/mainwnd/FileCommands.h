@@ -1,6 +1,8 @@
 #pragma once
 
 #include "App.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 
@@ -17,7 +19,7 @@ void NewPicture(App& app);
 // kind 1: the file dialog; kind 2: the puzzle list.
 void OpenForPlay(App& app, int kind);
 // Where the stored game of the puzzle lives: its .gwp, or the file of a board over 20 x 20.
-std::string StoredGamePath(const PuzzleState& p);
+std::string StoredGamePath(const PuzzleState& p, const Document& doc);
 // The offer to go on with the stored game of the puzzle just opened, when there is one.
 void OfferStoredGame(App& app);
 // ファイルを開く of `mode` without its dialog: the program's own file at `path` read as that mode

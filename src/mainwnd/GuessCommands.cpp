@@ -4,6 +4,9 @@
 #include "display/HintCheck.h"
 #include "Messages.h"
 #include "platform/Tr.h"
+#include "state/Document.h"
+#include "state/GuessLayer.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 
@@ -32,7 +35,7 @@ void DropGuess(App& app) {
   for (const GuessedCell& c : cells) SetCell(app, c.x, c.y, c.start);
   app.guess.starts.pop_back();
   if (cells.empty()) return;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
   RecheckEveryLine(app);
   Redraw(app);
 }

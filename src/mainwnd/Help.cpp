@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "platform/Tr.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
@@ -11,6 +12,8 @@
 #include "platform/Convert.h"
 #include "platform/Utf8.h"
 #include "platform/Tr.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {
@@ -84,7 +87,7 @@ void ImageMouseDown(App& app, int /*button*/, int /*shift*/, double x, double y)
   PuzzleState& p = app.puzzle;
   std::optional<Cell> c = CellAt(p, x, y);
   if (!c) return;
-  p.Dirty = 1;
+  app.document.Dirty = 1;
   // Every button paints or clears alike.
   int value = p.Grid[c->col][c->row] == p.CurColor ? 0 : p.CurColor;
   SetCell(app, c->col, c->row, value);
@@ -99,7 +102,7 @@ void ImageMouseMove(App& app, int button, int /*shift*/, double x, double y) {
   int value = app.layout.DragValue;
   if (!c || value < 0) return;
   // A drag that began off the board has no press to mark the change as unsaved.
-  if (SetCell(app, c->col, c->row, value) != 0) p.Dirty = 1;
+  if (SetCell(app, c->col, c->row, value) != 0) app.document.Dirty = 1;
 }
 
 void InvertImage(App& app) {
@@ -108,7 +111,7 @@ void InvertImage(App& app) {
   std::string text =
       Fill(Tr("現在選択されている {1} 番の色と「空マス」を反転します。"), {std::to_string(k)}) + CR + Tr("いいですか？");
   if (!AskYesNo(app, text, Tr("画像反転"))) return;
-  p.Dirty = 1;
+  app.document.Dirty = 1;
   for (int y = 1; y <= p.YSize; ++y)
     for (int x = 1; x <= p.XSize; ++x) {
       int v = p.Grid[x][y];
@@ -121,7 +124,7 @@ void InvertImage(App& app) {
 void ScrollImage(App& app) {
   PuzzleState& p = app.puzzle;
   if (!HasBoard(p)) return;
-  p.Dirty = 1;
+  app.document.Dirty = 1;
   InputResult answer = app.ui.InputBox(ScrollPrompt(), Tr("スクロール量の入力"), "");
   std::optional<Shift> shift = ParseScroll(answer.cancelled ? "" : answer.text);
   if (!shift) return;
@@ -146,7 +149,7 @@ void EraseColour(App& app) {
         changed = true;
       }
   // Erasing is an edit of the board like any other: it must not slip past the save prompt.
-  if (changed) p.Dirty = 1;
+  if (changed) app.document.Dirty = 1;
   Redraw(app);
 }
 

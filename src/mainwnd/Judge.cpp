@@ -103,7 +103,7 @@ void RecordCompleter(App& app, const std::string& path, const std::string& name,
     app.puzzle.SolveState = 2;
   } catch (const FileError& e) {
     Ask(app,
-        Fill(Tr("完成者の一覧 {1} に書き込めませんでした。"), {ChangeExt(app.puzzle.CurFileName, "GWB")}) + CR +
+        Fill(Tr("完成者の一覧 {1} に書き込めませんでした。"), {ChangeExt(app.document.CurFileName, "GWB")}) + CR +
             FailureReason(e) + CR + Tr("名前は記録されていません。もう一度判定すれば，名前を入れ直せます。"),
         MsgButtons::Ok, MsgIcon::Warning);
   }
@@ -113,7 +113,6 @@ void RecordCompleter(App& app, const std::string& path, const std::string& name,
 // may not hold one. False when they cannot be read, which the player has been told: writing now
 // would replace the entries that could not be read.
 bool ReadCompletersOf(App& app, bool inLibrary, const std::string& text, CompleterList& list) {
-  PuzzleState& p = app.puzzle;
   if (inLibrary) {
     std::vector<std::string> entries;
     if (!ReadLibraryCompleters(app, entries)) return false;
@@ -121,13 +120,13 @@ bool ReadCompletersOf(App& app, bool inLibrary, const std::string& text, Complet
       if (list.count < 10) list.entries[++list.count] = e;
     return true;
   }
-  std::string path = JoinPath(p.CurFolder, p.CurFileName);
+  std::string path = JoinPath(app.document.CurFolder, app.document.CurFileName);
   try {
     ReadCompleters(app, path, list);
     return true;
   } catch (const FileError& e) {
     Ask(app,
-        text + Fill(Tr("ただし，完成者の一覧 {1} が読めないので，名前は記録できません。"), {ChangeExt(p.CurFileName, "GWB")}) +
+        text + Fill(Tr("ただし，完成者の一覧 {1} が読めないので，名前は記録できません。"), {ChangeExt(app.document.CurFileName, "GWB")}) +
             CR + FileErrorText(e.number()),
         MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kSolvedTitle));
     return false;
@@ -144,22 +143,23 @@ void AskForCompleter(App& app, std::string text, const std::string& name) {
   InputResult reply = InputStorableText(app, text, Fill(Tr("「{1}」完成"), {name}), "");
   std::string typed = reply.cancelled ? "" : StorableName(reply.text);
   if (typed.empty()) return;
-  if (!inLibrary) RecordCompleter(app, ChangeExt(JoinPath(p.CurFolder, p.CurFileName), "GWB"), typed, list);
+  const Document& doc = app.document;
+  if (!inLibrary) RecordCompleter(app, ChangeExt(JoinPath(doc.CurFolder, doc.CurFileName), "GWB"), typed, list);
   else if (AddLibraryCompleter(app, app.ui.Today() + " " + typed)) p.SolveState = 2;
 }
 
 // The name the congratulation gives the picture: its answer text, as the program's own files
 // carry it; the puzzles of other programs have none, and go by their title (or their file's).
-std::string PictureName(const PuzzleState& p) {
-  bool ownFile = IsOwnHintFile(p.CurFileName);
+std::string PictureName(const PuzzleState& p, const Document& doc) {
+  bool ownFile = IsOwnHintFile(doc.CurFileName);
   if (ownFile || !p.Answer.empty()) return p.Answer;
   if (!p.Title.empty()) return p.Title;
-  return p.CurFileName.substr(0, p.CurFileName.find('.'));
+  return doc.CurFileName.substr(0, doc.CurFileName.find('.'));
 }
 
 void Congratulate(App& app) {
   PuzzleState& p = app.puzzle;
-  std::string name = PictureName(p);
+  std::string name = PictureName(p, app.document);
   std::string text = Tr("おめでとうございます") + CR + Fill(Tr("答は({1})です"), {name}) + CR;
   // A solve of the player's own is timed and counted, once.
   if (p.SolveState == 0) NoteSolved(app);
@@ -170,7 +170,7 @@ void Congratulate(App& app) {
   Redraw(app);
   // The store took the solve and ended the game there: nothing of it is left unsaved.
   if (RecordsInLibrary(app)) {
-    p.Dirty = 0;
+    app.document.Dirty = 0;
     NoteGameKept(app);
   }
 }

@@ -9,6 +9,7 @@
 #include "history/EditHistory.h"
 #include "library/PathText.h"
 #include "Messages.h"
+#include "library/PlayClock.h"
 #include "mainwnd/FileCommands.h"
 #include "mainwnd/ToolsCommands.h"
 #include "platform/FileError.h"
@@ -19,6 +20,7 @@
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
+#include "state/WindowState.h"
 
 namespace gw {
 namespace {
@@ -53,7 +55,7 @@ void TellStoreProblem(App& app, Library& lib) {
   if (!problem.empty()) Ask(app, problem, MsgButtons::Ok, MsgIcon::Warning, 1, Tr(kLibraryTitle));
 }
 
-std::string CurrentKey(App& app) { return app.puzzle.CurPath.empty() ? "" : Normal(app.puzzle.CurPath); }
+std::string CurrentKey(App& app) { return app.document.CurPath.empty() ? "" : Normal(app.document.CurPath); }
 
 bool InPlay(const PuzzleState& p) { return p.Mode == kModePlay && p.XSize > 0 && p.SolveState != 1; }
 
@@ -71,11 +73,11 @@ void TellStoredGameUnfit(App& app) {
 // program's own files and large boards were offered theirs as they opened, and puzzles whose
 // records are in the store took up their game from there.
 void ResumeStoredGame(App& app, const LibraryEntry& e) {
-  std::string progressFile = StoredGamePath(app.puzzle);
+  std::string progressFile = StoredGamePath(app.puzzle, app.document);
   bool offered = IsOwnHintFile(e.name) || IsLargeBoard(app.puzzle);
   if (offered || RecordsInLibrary(app) || !FileExists(progressFile)) return;
   try {
-    ReadProgress(app, progressFile);
+    ReadProgress(app.puzzle, progressFile);
   } catch (const FileError&) {
     TellStoredGameUnfit(app);
     return;
@@ -243,9 +245,9 @@ void NoteProgressSaved(App& app) {
 
 bool RecordsInLibrary(App& app) {
   const PuzzleState& p = app.puzzle;
-  if (p.Mode != kModePlay || p.CurPath.empty() || !LibraryAvailable()) return false;
-  bool collection = !app.wnd.collectionFolder.empty() && Inside(p.CurPath, app.wnd.collectionFolder);
-  std::string folder = FolderOf(PathText(std::filesystem::absolute(PathOf(p.CurPath))));
+  if (p.Mode != kModePlay || app.document.CurPath.empty() || !LibraryAvailable()) return false;
+  bool collection = !app.wnd.collectionFolder.empty() && Inside(app.document.CurPath, app.wnd.collectionFolder);
+  std::string folder = FolderOf(PathText(std::filesystem::absolute(PathOf(app.document.CurPath))));
   if (!collection && FolderWritable(folder)) return false;
   return Ensure(app, true) != nullptr;
 }
@@ -263,7 +265,7 @@ bool ResumeGameFromLibrary(App& app) {
   auto r = records.find(CurrentKey(app));
   if (r == records.end() || r->second.progress.empty()) return false;
   try {
-    ReadProgressBytes(app, r->second.progress);
+    ReadProgressBytes(app.puzzle, r->second.progress);
   } catch (const FileError&) {
     TellStoredGameUnfit(app);
     return false;
@@ -289,7 +291,7 @@ bool AddLibraryCompleter(App& app, const std::string& entry) {
 
 bool SaveProgressInLibrary(App& app) {
   return ChangeStore(app, *app.library, [&](LibraryStore& s) {
-    s.SavePlay(CurrentKey(app), CurrentSeconds(app), ProgressBytes(app), app.ui.Today());
+    s.SavePlay(CurrentKey(app), CurrentSeconds(app), ProgressBytes(app.puzzle), app.ui.Today());
   });
 }
 

@@ -17,8 +17,10 @@
 #include "mainwnd/PlayKeys.h"
 #include "mainwnd/StatusLine.h"
 #include "platform/FileSystem.h"
+#include "settings/Options.h"
 #include "settings/Settings.h"
 #include "platform/Tr.h"
+#include "state/WindowState.h"
 
 namespace gw {
 
@@ -26,7 +28,7 @@ void MainWndLoad(App& app) {
   PuzzleState& p = app.puzzle;
   p.AppCaption = Tr(kAppCaption);
   if (p.Mode == 0) {
-    p.Dirty = 0;
+    app.document.Dirty = 0;
     p.Mode = kModePlay;
     app.ui.SetCaption(p.AppCaption + ModeSuffix(p.Mode));
     ApplyModeMenus(app);
@@ -134,9 +136,9 @@ void MainWndKeyPress(App& app, int charCode) {
 void MainWndClosed(App& app) {
   // Closing asks nothing; a game whose records live in the store is kept there all the same.
   PuzzleState& p = app.puzzle;
-  if (app.wnd.running && p.Dirty == 1 && p.SolveState != 1 && !GameUnchanged(app) && RecordsInLibrary(app) &&
+  if (app.wnd.running && app.document.Dirty == 1 && p.SolveState != 1 && !GameUnchanged(app) && RecordsInLibrary(app) &&
       SaveProgressInLibrary(app))
-    p.Dirty = 0;
+    app.document.Dirty = 0;
   app.wnd.running = false;
 }
 

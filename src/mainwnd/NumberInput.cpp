@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
 #include "platform/Convert.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {
@@ -105,7 +108,7 @@ void NumberMouseDown(App& app, int button, int /*shift*/, double x, double y) {
     return;
   }
   RecolourHint(app, s);
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
 }
 
 void NumberMouseMove(App& app, int button, int /*shift*/, double x, double y) {
@@ -118,7 +121,7 @@ void NumberMouseMove(App& app, int button, int /*shift*/, double x, double y) {
   SlotRef s = SlotAt(app.puzzle, fx, fy);
   if (s.side == kNoSide) return;
   // A drag that began off the hints has no press to mark the change as unsaved.
-  if (RecolourHint(app, s)) app.puzzle.Dirty = 1;
+  if (RecolourHint(app, s)) app.document.Dirty = 1;
 }
 
 void MoveInputCursor(App& app, int code) {
@@ -127,7 +130,7 @@ void MoveInputCursor(App& app, int code) {
   Limits lim = AreaLimits(app.puzzle, l.CursorSide);
   ToggleInputCursor(app);
   if (!l.DigitBuffer.empty()) {
-    app.puzzle.Dirty = 1;
+    app.document.Dirty = 1;
     CommitHintEntry(app);
   }
   switch (code) {
@@ -158,7 +161,7 @@ void NumberKeyPress(App& app, int code) {
     finished = l.DigitBuffer.size() >= 2;
   }
   if (!finished) return;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
   MoveInputCursor(app, l.CursorSide == kRowSide ? kKeyDown : kKeyRight);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Highlight.h"
 #include "display/Viewport.h"
@@ -9,6 +10,8 @@
 #include "mainwnd/BoardUnits.h"
 #include "display/HintCheck.h"
 #include "mainwnd/MainWnd.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {
@@ -38,7 +41,7 @@ bool InsideHintsOrBoard(const PuzzleState& p, const BoardSpot& s) {
 void ToggleCheckByHand(App& app, int* hint) {
   if (hint[kHintNumber] == 0) return;
   hint[kHintCheck] = hint[kHintCheck] < 0 ? 0 : -1;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
 }
 
 void PressOnHints(App& app, const BoardSpot& s) {
@@ -113,7 +116,7 @@ void PlayMouseDown(App& app, int button, int /*shift*/, double x, double y) {
   BoardSpot s = SpotAt(p, x, y);
   if (!InsideHintsOrBoard(p, s)) return;
   // Every press that got this far counts as a change, also one that changes nothing.
-  p.Dirty = 1;
+  app.document.Dirty = 1;
   if (s.col < 1 || s.row < 1) {
     PressOnHints(app, s);
     return;
@@ -144,7 +147,7 @@ void PlayMouseMove(App& app, int button, int /*shift*/, double x, double y) {
   if (l.StrokeCol > 0) ShowStrokeCount(app, StrokeCellsTo(l, s.col, s.row), x, y);
   // The press that began a stroke on the board has marked the game as changed already; a stroke
   // begun in the margin has not, and its cells must not slip past the save prompt.
-  if (SetCell(app, s.col, s.row, l.DragValue) != 0) p.Dirty = 1;
+  if (SetCell(app, s.col, s.row, l.DragValue) != 0) app.document.Dirty = 1;
   CheckCellLines(app, s.col, s.row);
 }
 

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Highlight.h"
 #include "display/PaletteBar.h"
 #include "display/Viewport.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/MainWnd.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

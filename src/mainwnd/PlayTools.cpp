@@ -5,6 +5,7 @@
 #include "display/Colors.h"
 #include "analysis/HintSearch.h"
 #include "Messages.h"
+#include "history/History.h"
 #include "platform/Convert.h"
 #include "platform/Tr.h"
 
@@ -27,10 +28,10 @@ PlayerBoard BoardOf(const PuzzleState& p) {
 }
 
 // The caller shows the busy pointer while this runs.
-analysis::Analysis AnalyzePuzzle(const App& app) {
+analysis::Analysis AnalyzePuzzle(const PuzzleState& p) {
   analysis::Budget budget;
   budget.seconds = kAnalysisSeconds;
-  return analysis::Analyze(HintPuzzle(app.puzzle), budget);
+  return analysis::Analyze(HintPuzzle(p), budget);
 }
 
 std::string WhyNotCheckable(const analysis::Analysis& a) {
@@ -106,7 +107,7 @@ void MistakeCheck(App& app) {
     return;
   }
   app.ui.SetPointer(Pointer::Busy);
-  analysis::Analysis a = AnalyzePuzzle(app);
+  analysis::Analysis a = AnalyzePuzzle(app.puzzle);
   app.ui.SetPointer(Pointer::Normal);
   if (a.solutions != 1) {
     Msg(app, WhyNotCheckable(a), Tr(kCheckTitle));
@@ -124,7 +125,7 @@ void ShowHint(App& app) {
     return;
   }
   app.ui.SetPointer(Pointer::Busy);
-  analysis::Analysis a = AnalyzePuzzle(app);
+  analysis::Analysis a = AnalyzePuzzle(app.puzzle);
   PlayerBoard board = BoardOf(app.puzzle);
   std::vector<CellPos> wrong;
   if (a.solutions == 1) wrong = FindMistakes(board, a.boards[0]);

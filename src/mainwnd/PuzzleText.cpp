@@ -1,5 +1,6 @@
 #include "mainwnd/PuzzleText.h"
 
+#include "display/BoardLayout.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
 #include "formats/PuzzleText.h"

@@ -1,8 +1,12 @@
 #include "mainwnd/StatusLine.h"
 
+#include "display/BoardLayout.h"
 #include "mainwnd/BoardUnits.h"
 #include "mainwnd/LibraryCommands.h"
 #include "platform/Tr.h"
+#include "settings/Options.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 
@@ -10,7 +14,7 @@ std::string StatusText(App& app) {
   const PuzzleState& p = app.puzzle;
   if (p.XSize < 1) return Tr("問題がありません");
   std::string text = LibraryPlayingText(app);
-  if (text.empty()) text = p.Title.empty() ? p.CurFileName : Fill(Tr("「{1}」"), {p.Title});
+  if (text.empty()) text = p.Title.empty() ? app.document.CurFileName : Fill(Tr("「{1}」"), {p.Title});
   text += Fill(Tr("　{1} × {2}"), {std::to_string(p.XSize), std::to_string(p.YSize)});
   const BoardLayout& l = app.layout;
   if (l.UnderPointerCol >= 1 && l.UnderPointerCol <= p.XSize && l.UnderPointerRow >= 1 && l.UnderPointerRow <= p.YSize)

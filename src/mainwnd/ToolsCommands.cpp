@@ -4,6 +4,7 @@
 
 #include "analysis/Analysis.h"
 #include "dialogs/Modecg.h"
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "formats/EngineInput.h"
@@ -81,15 +82,15 @@ void ShowOpened(App& app, int mode, const std::string& path) {
     p.Mode = mode;
     ApplyModeMenus(app);
   }
-  p.CurFolder = FolderOf(path);
-  p.CurFileName = FileNameOf(path);
-  p.CurPath = path;
+  app.document.CurFolder = FolderOf(path);
+  app.document.CurFileName = FileNameOf(path);
+  app.document.CurPath = path;
   p.CurColor = 1;
   p.SolveState = 0;
-  p.Dirty = mode == kModePlay ? 0 : 1;
+  app.document.Dirty = mode == kModePlay ? 0 : 1;
   ForgetZoom(app);
-  if (mode == kModeImage) app.ui.SetCaption(p.AppCaption + " : " + p.CurFileName);
-  else app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, p.CurFileName}));
+  if (mode == kModeImage) app.ui.SetCaption(p.AppCaption + " : " + app.document.CurFileName);
+  else app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, app.document.CurFileName}));
   PaintBoard(app);
   NoteGameKept(app);
 }

@@ -8,6 +8,7 @@
 #include "print/PrintJob.h"
 #include "state/LargeProgress.h"
 #include "platform/Tr.h"
+#include "state/WindowState.h"
 
 namespace gw {
 namespace {

@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "platform/FileSystem.h"
 #include "platform/PathSyntax.h"
+#include "state/Document.h"
 #include "state/Paths.h"
 #include "platform/Tr.h"
 
@@ -36,7 +37,7 @@ bool EndsWithPdf(const std::string& name) {
 // a refusal to replace an existing file.
 std::string AskPdfName(App& app) {
   InputResult r = app.ui.InputBox(Tr("保存するPDFファイルの名前を入力してください。"), Tr("PDFファイルに保存"),
-                                  ChangeExt(app.puzzle.CurFileName, "pdf"));
+                                  ChangeExt(app.document.CurFileName, "pdf"));
   std::string name = r.cancelled ? "" : r.text;
   if (name.find_first_not_of(' ') == std::string::npos) return "";
   if (!EndsWithPdf(name)) name += ".pdf";

@@ -5,6 +5,9 @@
 #include "display/Draw.h"
 #include "platform/Convert.h"
 #include "platform/Tr.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
+#include "state/WindowState.h"
 
 namespace gw {
 namespace {
@@ -20,11 +23,10 @@ int WidthOf(int offset) { return offset % 5 == 0 ? kThick : kThin; }
 
 // Line 1 ends the line where the title would carry a carriage return: line 2 starts one text
 // line further down, at the left margin again.
-void PrintTitleLines(App& app, Printer& pr, const PageGeometry& g) {
-  const PuzzleState& p = app.puzzle;
+void PrintTitleLines(const PuzzleState& p, const Document& doc, Printer& pr, const PageGeometry& g) {
   double y = g.top + g.cell * (p.YHintCount + p.YSize + 1);
   pr.SetFont(kPrintFont, kTitlePoints);
-  std::string line1 = Fill(Tr("「{1}」 ( {2} )"), {p.Title, p.CurFileName});
+  std::string line1 = Fill(Tr("「{1}」 ( {2} )"), {p.Title, doc.CurFileName});
   pr.Text(g.side, y, kPrinterDefaultColor, line1);
   y += pr.TextHeight(line1);
   std::string line2 =
@@ -107,7 +109,7 @@ void PrintHints(App& app, Printer& pr, const PageGeometry& g) {
 }  // namespace
 
 void PrintPuzzle(App& app, Printer& printer, const PageGeometry& page) {
-  PrintTitleLines(app, printer, page);
+  PrintTitleLines(app.puzzle, app.document, printer, page);
   PrintBoardLines(app.puzzle, printer, page);
   PrintSeparators(app.puzzle, printer, page);
   PrintCells(app, printer, page);

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "Messages.h"
 #include "platform/Convert.h"
 #include "settings/CustPic.h"
 #include "settings/Settings.h"
 #include "platform/Tr.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

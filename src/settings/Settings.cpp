@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "Messages.h"
 #include "settings/Options.h"
@@ -7,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Tr.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

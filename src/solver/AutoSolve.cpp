@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "Messages.h"

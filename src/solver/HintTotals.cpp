@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "display/Draw.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 namespace gw {
 namespace {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "Messages.h"
 #include "platform/Convert.h"

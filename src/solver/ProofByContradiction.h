@@ -3,6 +3,8 @@
 
 #include "App.h"
 #include "solver/Propagate.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

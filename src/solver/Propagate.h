@@ -2,6 +2,7 @@
 #include <array>
 
 #include "App.h"
+#include "solver/SolverState.h"
 
 namespace gw {
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "App.h"
+#include "solver/SolverState.h"
 
 namespace gw {
 

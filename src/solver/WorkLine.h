@@ -1,6 +1,8 @@
 #pragma once
 
 #include "App.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 

@@ -68,8 +68,8 @@ void WriteProgressLines(const PuzzleState& p, TextWriter& w) {
   }
 }
 
-void ReadProgressFrom(App& app, TextReader& reader) {
-  PuzzleState next = app.puzzle;
+void ReadProgressFrom(PuzzleState& p, TextReader& reader) {
+  PuzzleState next = p;
   for (int y = 1; y <= next.YSize; ++y) {
     std::string row = ReadProgressLine(reader, next.XSize);
     for (int x = 1; x <= next.XSize; ++x) {
@@ -82,36 +82,36 @@ void ReadProgressFrom(App& app, TextReader& reader) {
   for (int x = 1; x <= next.XSize; ++x)
     MarkChecks(ReadProgressLine(reader, next.YHintCount), next.YHintCount, ColSlot, next, x);
   ExpectEnd(reader);
-  app.puzzle = std::move(next);
+  p = std::move(next);
 }
 
 }  // namespace
 
-void WriteProgress(App& app, const std::string& path) {
+void WriteProgress(const PuzzleState& p, const std::string& path) {
   TextWriter w(path, LinkRule::StayInFolder);
-  WriteProgressLines(app.puzzle, w);
+  WriteProgressLines(p, w);
   w.Commit();
 }
 
-std::string ProgressBytes(App& app) {
-  if (IsLargeBoard(app.puzzle)) return LargeProgressText(app.puzzle);
+std::string ProgressBytes(const PuzzleState& p) {
+  if (IsLargeBoard(p)) return LargeProgressText(p);
   TextWriter w("");
-  WriteProgressLines(app.puzzle, w);
+  WriteProgressLines(p, w);
   return w.bytes();
 }
 
-void ReadProgress(App& app, const std::string& path) {
+void ReadProgress(PuzzleState& p, const std::string& path) {
   TextReader reader = TextReader::Open(path);
-  ReadProgressFrom(app, reader);
+  ReadProgressFrom(p, reader);
 }
 
-void ReadProgressBytes(App& app, const std::string& bytes) {
-  if (IsLargeBoard(app.puzzle)) {
-    ApplyLargeProgress(app.puzzle, bytes);
+void ReadProgressBytes(PuzzleState& p, const std::string& bytes) {
+  if (IsLargeBoard(p)) {
+    ApplyLargeProgress(p, bytes);
     return;
   }
   TextReader reader = TextReader::FromBytes(bytes);
-  ReadProgressFrom(app, reader);
+  ReadProgressFrom(p, reader);
 }
 
 void ReadCompleters(App&, std::string& path, CompleterList& list) {

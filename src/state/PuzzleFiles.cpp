@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8.h"
+#include "state/Document.h"
 #include "state/FileFormat.h"
 #include "state/Paths.h"
 #include "platform/Tr.h"
@@ -18,16 +19,18 @@ namespace gw {
 namespace {
 
 // Nothing of the puzzle has changed when a file is refused.
-void Refuse(App& app) {
+ReadOutcome Refuse(App& app) {
   Msg(app, Tr(kRefusedBoardText));
-  app.puzzle.LoadRefused = 1;
+  app.fileReport.LoadRefused = 1;
+  return ReadOutcome::Refused;
 }
 
 // The step after a parse that shows its outcome: a refused board is told to the player and leaves
 // the puzzle in memory as it was.
-void Adopt(App& app, ParsedPuzzle parsed) {
-  if (!parsed.puzzle) Refuse(app);
-  else app.puzzle = std::move(*parsed.puzzle);
+ReadOutcome Adopt(App& app, ParsedPuzzle parsed) {
+  if (!parsed.puzzle) return Refuse(app);
+  app.puzzle = std::move(*parsed.puzzle);
+  return ReadOutcome::Read;
 }
 
 // Hint counts are not limited by the file; beyond the arrays they are a subscript error.
@@ -165,18 +168,20 @@ namespace {
 
 // A reader of the program's own files: the file opened, parsed over the puzzle in memory, and
 // the outcome shown.
-void ReadOwnFile(App& app, const std::string& path, ParsedPuzzle (*parse)(TextReader&, const PuzzleState&)) {
-  app.puzzle.LoadRefused = 0;
+ReadOutcome ReadOwnFile(App& app, const std::string& path, ParsedPuzzle (*parse)(TextReader&, const PuzzleState&)) {
+  app.fileReport.LoadRefused = 0;
   TextReader reader = TextReader::Open(path);
-  Adopt(app, parse(reader, app.puzzle));
+  return Adopt(app, parse(reader, app.puzzle));
 }
 
 }  // namespace
 
-void ReadHintPuzzle(App& app, const std::string& path) { ReadOwnFile(app, path, ParseHintPuzzle); }
-void ReadMonoHintPuzzle(App& app, const std::string& path) { ReadOwnFile(app, path, ParseMonoHintPuzzle); }
-void ReadPicture(App& app, const std::string& path) { ReadOwnFile(app, path, ParsePicture); }
-void ReadMonoPicture(App& app, const std::string& path) { ReadOwnFile(app, path, ParseMonoPicture); }
+ReadOutcome ReadHintPuzzle(App& app, const std::string& path) { return ReadOwnFile(app, path, ParseHintPuzzle); }
+ReadOutcome ReadMonoHintPuzzle(App& app, const std::string& path) {
+  return ReadOwnFile(app, path, ParseMonoHintPuzzle);
+}
+ReadOutcome ReadPicture(App& app, const std::string& path) { return ReadOwnFile(app, path, ParsePicture); }
+ReadOutcome ReadMonoPicture(App& app, const std::string& path) { return ReadOwnFile(app, path, ParseMonoPicture); }
 
 namespace {
 
@@ -213,17 +218,17 @@ void EncodePicture(const PuzzleState& p, TextWriter& w) {
 // The picture and its companion hint file (the puzzle play mode opens) are one save: both are
 // encoded and written aside before either replaces its old file, so a failure leaves the old
 // pair as it was. The hints are derived in place only once both are on disk.
-void WritePictureWithHints(App& app, const std::string& path) {
-  PuzzleState derived = app.puzzle;
+void WritePictureWithHints(PuzzleState& p, const std::string& path) {
+  PuzzleState derived = p;
   DeriveHints(derived);
   TextWriter picture(path), hints(ChangeExt(path, "GWM"));
-  EncodePicture(app.puzzle, picture);
+  EncodePicture(p, picture);
   EncodeHintPuzzle(derived, hints);
   FileReplacement pair;
   pair.Add(picture.path(), picture.bytes());
   pair.Add(hints.path(), hints.bytes());
   pair.Commit();
-  DeriveHints(app.puzzle);
+  DeriveHints(p);
 }
 
 }  // namespace
@@ -240,25 +245,22 @@ void WritePicture(App& app, const std::string& path) {
   w.Commit();
 }
 
-void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name) {
+ReadOutcome OpenPuzzleFile(App& app, const std::string& folder, const std::string& name) {
   PuzzleState& p = app.puzzle;
   std::string path = JoinPath(folder, name);
   BusyPointer busy(app);
   if (!FileExists(path)) throw FileError(kErrFileNotFound);
   std::string ext = RightChars(path, 3);
-  if (p.Mode == kModeImage) {
-    if (ext == "GWA" || ext == "gwa") ReadMonoPicture(app, path);
-    else ReadPicture(app, path);
-    if (!p.LoadRefused) app.ui.SetCaption(p.AppCaption + " : " + name);
-  } else {
-    if (ext == "GWC" || ext == "gwc") ReadMonoHintPuzzle(app, path);
-    else ReadHintPuzzle(app, path);
-    if (!p.LoadRefused) app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, name}));
-  }
-  if (p.LoadRefused) return;
-  p.CurFolder = folder;
-  p.CurFileName = name;
-  p.CurPath = path;
+  bool picture = p.Mode == kModeImage;
+  bool mono = picture ? ext == "GWA" || ext == "gwa" : ext == "GWC" || ext == "gwc";
+  ReadOutcome read = picture ? (mono ? ReadMonoPicture(app, path) : ReadPicture(app, path))
+                             : (mono ? ReadMonoHintPuzzle(app, path) : ReadHintPuzzle(app, path));
+  if (read == ReadOutcome::Refused) return read;
+  app.ui.SetCaption(picture ? p.AppCaption + " : " + name : Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, name}));
+  app.document.CurFolder = folder;
+  app.document.CurFileName = name;
+  app.document.CurPath = path;
+  return read;
 }
 
 bool SaveFile(App& app, const std::string& folder, const std::string& name) {
@@ -270,11 +272,11 @@ bool SaveFile(App& app, const std::string& folder, const std::string& name) {
     return false;
   try {
     BusyPointer busy(app);
-    if (p.Mode == kModeImage) WritePictureWithHints(app, path);
+    if (p.Mode == kModeImage) WritePictureWithHints(p, path);
     else WriteHintPuzzle(app, path);
     app.ui.SetCaption(p.AppCaption + " : " + path);
-    p.CurFolder = folder;
-    p.CurFileName = name;
+    app.document.CurFolder = folder;
+    app.document.CurFileName = name;
     // The derived hints change the layout: the window is drawn anew, so that clicks map onto
     // what is shown.
     if (p.Mode == kModeImage) PaintBoard(app);

@@ -5,6 +5,7 @@
 #include "App.h"
 #include "platform/TextFile.h"
 #include "platform/Tr.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 
@@ -22,20 +23,24 @@ ParsedPuzzle ParseMonoHintPuzzle(TextReader& reader, const PuzzleState& base);  
 ParsedPuzzle ParsePicture(TextReader& reader, const PuzzleState& base);         // .gwk
 ParsedPuzzle ParseMonoPicture(TextReader& reader, const PuzzleState& base);     // .gwa
 
-// The same read into the puzzle in memory. Readers take the full path, set LoadRefused, refuse a
-// board over 20 with kRefusedBoardText and throw FileError for anything malformed; a refused or
-// failed read leaves the puzzle in memory as it was.
-void ReadHintPuzzle(App& app, const std::string& path);      // .gwm
-void ReadMonoHintPuzzle(App& app, const std::string& path);  // .gwc
-void ReadPicture(App& app, const std::string& path);         // .gwk
-void ReadMonoPicture(App& app, const std::string& path);     // .gwa
+// What a read into the puzzle in memory did: took the file, or refused its board (told to the
+// player, nothing changed).
+enum class ReadOutcome { Read, Refused };
+
+// The same read into the puzzle in memory. Readers take the full path, refuse a board over 20
+// with kRefusedBoardText and throw FileError for anything malformed; a refused or failed read
+// leaves the puzzle in memory as it was. LoadRefused traces the outcome.
+ReadOutcome ReadHintPuzzle(App& app, const std::string& path);      // .gwm
+ReadOutcome ReadMonoHintPuzzle(App& app, const std::string& path);  // .gwc
+ReadOutcome ReadPicture(App& app, const std::string& path);         // .gwk
+ReadOutcome ReadMonoPicture(App& app, const std::string& path);     // .gwa
 // Writers replace the file atomically; they throw FileError.
 void WriteHintPuzzle(App& app, const std::string& path);
 void WritePicture(App& app, const std::string& path);
 
 // Reads a puzzle or picture by Mode and extension and makes it current (caption, CurFolder,
-// CurFileName, CurPath). Throws FileError to the calling dialog.
-void OpenPuzzleFile(App& app, const std::string& folder, const std::string& name);
+// CurFileName, CurPath) unless refused. Throws FileError to the calling dialog.
+ReadOutcome OpenPuzzleFile(App& app, const std::string& folder, const std::string& name);
 // Writes the puzzle (Mode 2) or picture (Mode 3) after the overwrite question; reports its own
 // errors with ShowFileError(…, "SaveFile"). A picture is written together with its companion hint
 // file NAME.GWM, derived from it (both or neither), and the hints are then derived in place and

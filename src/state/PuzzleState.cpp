@@ -144,4 +144,22 @@ void AlignHintsToBoard(PuzzleState& p) {
   for (int x = 1; x <= p.XSize; ++x) AlignToBoard(p.YHintCount, [&](int s) -> int* { return p.ColHints[x][s]; });
 }
 
+BoardCell PuzzleState::CellAt(int col, int row) const {
+  int v = Grid[col + 1][row + 1];
+  if (v == 0) return {};
+  if (v < 0) return {CellState::MarkedEmpty, -v};
+  return {CellState::Filled, v};
+}
+
+// A mark keeps its colour as play input stores it; one whose colour is not known is stored as -1,
+// as a read progress file stores it.
+void PuzzleState::SetCellAt(int col, int row, BoardCell cell) {
+  int& v = Grid[col + 1][row + 1];
+  switch (cell.state) {
+    case CellState::Blank: v = 0; break;
+    case CellState::MarkedEmpty: v = -std::max(cell.colour, 1); break;
+    case CellState::Filled: v = cell.colour; break;
+  }
+}
+
 }  // namespace gw

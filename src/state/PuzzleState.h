@@ -25,7 +25,17 @@ constexpr int kFreeColor = 15;
 
 enum ModeId { kModePlay = 1, kModeNumber = 2, kModeImage = 3 };
 
-// The one puzzle in memory and the flags the dialogs report through.
+// A board cell as new code reads and writes it, instead of Grid's signed codes: blank, marked
+// empty (with the colour that was selected when it was marked, 0 when not known) or filled with
+// puzzle colour 1..9.
+enum class CellState : unsigned char { Blank, MarkedEmpty, Filled };
+struct BoardCell {
+  CellState state = CellState::Blank;
+  int colour = 0;
+  friend bool operator==(const BoardCell&, const BoardCell&) = default;
+};
+
+// The one puzzle in memory.
 struct PuzzleState {
   int Mode = 0;
   int XSize = 0;
@@ -48,16 +58,17 @@ struct PuzzleState {
   int CurColor = 0;
   std::string Title;
   std::string Answer;
-  std::string CurFolder;
-  std::string CurFileName;
-  std::string CurPath;
   std::string AppCaption;
-  int Dirty = 0;
   int SolveState = 0;
-  int LoadRefused = 0;
-  int DialogCancelled = 0;
   int AutoCheck = 0;
   int MarkStyle = 0;
+
+  // The board for new code: 0-based, column col = 0 .. Width() - 1, row row = 0 .. Height() - 1,
+  // the same cells as Grid[col + 1][row + 1].
+  int Width() const { return XSize; }
+  int Height() const { return YSize; }
+  BoardCell CellAt(int col, int row) const;
+  void SetCellAt(int col, int row, BoardCell cell);
 };
 
 void ClearGrid(PuzzleState& p);

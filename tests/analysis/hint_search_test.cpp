@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "analysis/HintSearch.h"
+#include "display/BoardLayout.h"
 #include "mainwnd/PlayTools.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

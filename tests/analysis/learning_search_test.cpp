@@ -16,6 +16,7 @@
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
 #include "formats/PuzzleKinds.h"
+#include "history/History.h"
 #include "state/PuzzleFiles.h"
 
 namespace gw::analysis {

@@ -119,14 +119,14 @@ TEST_F(Dlg, MovingFolderMakesItCurrentAndPutsThePatternInTheNameBox) {
 
 TEST_F(Dlg, ADriveChangeMovesTheFolderButNotCurFolder) {
   TempDir drive;  // the current directory now; the dialog still shows the other one
-  p().CurFolder = "/somewhere";
+  t.app.document.CurFolder = "/somewhere";
   dlg.drives.push_back(drive.path());
   FileDlgDriveChange(t.app, dlg, drive.path());
   EXPECT_EQ(dlg.folder, drive.path());
   EXPECT_EQ(dlg.drive, drive.path());
   CmdClick(t.app, dlg, 1);
-  EXPECT_EQ(p().DialogCancelled, 1);
-  EXPECT_EQ(p().CurFolder, "/somewhere");
+  EXPECT_EQ(t.app.fileReport.DialogCancelled, 1);
+  EXPECT_EQ(t.app.document.CurFolder, "/somewhere");
 
   t.Answer("ok");
   FileDlgDriveChange(t.app, dlg, "/no/such/drive");
@@ -136,9 +136,9 @@ TEST_F(Dlg, ADriveChangeMovesTheFolderButNotCurFolder) {
 }
 
 TEST_F(Dlg, ClosingByTheFrameIsACancelAfterAnEarlierOk) {
-  p().DialogCancelled = 0;
+  t.app.fileReport.DialogCancelled = 0;
   FileDlgClose(t.app, dlg);
-  EXPECT_EQ(p().DialogCancelled, 1);
+  EXPECT_EQ(t.app.fileReport.DialogCancelled, 1);
   EXPECT_FALSE(dlg.open);
 }
 
@@ -164,7 +164,7 @@ TEST_F(Dlg, ExtensionsAreCheckedInLowerCaseByMode) {
   CmdClick(t.app, dlg, 0);
   EXPECT_FALSE(dlg.open);
   EXPECT_EQ(p().XSize, 1);
-  EXPECT_EQ(p().CurFileName, "cat.GWK");
+  EXPECT_EQ(t.app.document.CurFileName, "cat.GWK");
 }
 
 TEST_F(Dlg, AMissingFileIsToldAndTheDialogStaysOpen) {
@@ -172,7 +172,7 @@ TEST_F(Dlg, AMissingFileIsToldAndTheDialogStaysOpen) {
   t.Answer("ok");
   CmdClick(t.app, dlg, 0);
   EXPECT_TRUE(dlg.open);
-  EXPECT_EQ(p().DialogCancelled, 0);
+  EXPECT_EQ(t.app.fileReport.DialogCancelled, 0);
   EXPECT_NE(t.TakeOutput().find("\"ファイルが存在しません\""), std::string::npos);
 }
 
@@ -180,7 +180,7 @@ TEST_F(Dlg, DoubleClickOpensAndSaveTellsWhetherItWrote) {
   FileDlgFileDoubleClick(t.app, dlg, "cat.gwm");
   EXPECT_FALSE(dlg.open);
   EXPECT_EQ(p().Title, "c");
-  EXPECT_EQ(p().CurFolder, dlg.folder);
+  EXPECT_EQ(t.app.document.CurFolder, dlg.folder);
 
   p().Mode = kModeNumber;
   FileDlg save;
@@ -191,7 +191,7 @@ TEST_F(Dlg, DoubleClickOpensAndSaveTellsWhetherItWrote) {
   t.Answer("no");
   CmdClick(t.app, save, 0);
   EXPECT_FALSE(save.open);
-  EXPECT_FALSE(save.saved);
+  EXPECT_EQ(save.end, FileDialogEnd::NotSaved);
 
   // A folder that is gone: the error is SaveFile's own, the dialog closes without a write.
   save.open = true;
@@ -199,7 +199,7 @@ TEST_F(Dlg, DoubleClickOpensAndSaveTellsWhetherItWrote) {
   FileDlgNameChange(t.app, save, "new.gwm");
   t.Answer("ok");
   CmdClick(t.app, save, 0);
-  EXPECT_FALSE(save.saved);
+  EXPECT_EQ(save.end, FileDialogEnd::NotSaved);
   EXPECT_NE(t.TakeOutput().find("MSG title=\"エラーSaveFile\""), std::string::npos);
 }
 
@@ -214,7 +214,7 @@ TEST_F(Dlg, RunFileDlgSelectsTheBaseNameInCharacters) {
                {"ねこ.gwm", kOpenCaption, "ねこ.GWM", 2},
                {"noext", kSaveCaption, "noext.GWM", 5}};
   for (const Case& c : cases) {
-    p().CurFileName = c.current;
+    t.app.document.CurFileName = c.current;
     t.ui.QueueDialogStep(DialogKind::FileDlg, ScriptStep{{"cancel"}, 1, false, false});
     FileDlg shown = RunFileDlg(t.app, c.caption, "GWM", "*.gwm");
     EXPECT_EQ(shown.name, c.name);

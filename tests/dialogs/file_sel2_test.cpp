@@ -46,7 +46,7 @@ TEST_F(List, EntriesPadShortNamesAndMarkCompletersAndProgress) {
 TEST_F(List, ColourFilesComeFirstAndTheCurrentFileIsPreselected) {
   WriteFileBytes(dir.File("a.gwc"), *EncodeCp932("白黒") + "\r\n1 2 1 3\r\n");
   WriteFileBytes(dir.File("CAT.GWM"), Puzzle("ねこ", " 1  2  1  2 ", "9 1515151515151515"));
-  t.app.puzzle.CurFileName = "cat.gwm";
+  t.app.document.CurFileName = "cat.gwm";
   Load();
   ASSERT_EQ(dlg.entries.size(), 2u);
   EXPECT_EQ(dlg.entries[0], "cat.gwm \t\u3000\u3000(2×2／ 1色 )ねこ");
@@ -73,7 +73,7 @@ TEST_F(List, NamesWithSeveralDotsOpenUnderTheirOwnName) {
   Load();
   FileSel2DoubleClick(t.app, dlg, 0);
   EXPECT_FALSE(dlg.open);
-  EXPECT_EQ(t.app.puzzle.CurFileName, "my.cat.gwm");
+  EXPECT_EQ(t.app.document.CurFileName, "my.cat.gwm");
   EXPECT_EQ(t.app.puzzle.Title, "点");
 }
 
@@ -85,7 +85,7 @@ TEST_F(List, WithoutASelectionOkAndDetailsDoNothingAndTheFrameCancels) {
   EXPECT_EQ(t.TakeOutput(), "");
   FileSel2Close(t.app, dlg);
   EXPECT_FALSE(dlg.open);
-  EXPECT_EQ(t.app.puzzle.DialogCancelled, 1);
+  EXPECT_EQ(t.app.fileReport.DialogCancelled, 1);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(ForeignNames, BothDialogsOpenANameThatIsNotUtf8) {
     FileDlgFileDoubleClick(byDialog.app, dlg, dlg.files[0]);
     std::string out = byDialog.TakeOutput();
     EXPECT_EQ(out.find("拡張子がちがいます。"), std::string::npos) << out;
-    EXPECT_EQ(byDialog.app.puzzle.CurFileName, name);
+    EXPECT_EQ(byDialog.app.document.CurFileName, name);
 
     TestApp byList;
     byList.Start();
@@ -42,7 +42,7 @@ TEST(ForeignNames, BothDialogsOpenANameThatIsNotUtf8) {
     list.open = true;
     FileSel2Load(byList.app, list);
     FileSel2DoubleClick(byList.app, list, 0);
-    EXPECT_EQ(byList.app.puzzle.CurFileName, name);
+    EXPECT_EQ(byList.app.document.CurFileName, name);
     EXPECT_EQ(byList.app.puzzle.Title, byDialog.app.puzzle.Title);
   }
 }

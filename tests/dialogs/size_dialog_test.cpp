@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/Sizein.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

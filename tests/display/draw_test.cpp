@@ -1,4 +1,5 @@
 // The board drawing as the scripted surface records it: which shapes, where, in which colour.
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "mainwnd/MainWnd.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -270,12 +273,12 @@ TEST(Hints, ARepaintShowingATickCountsAsAChangeARedrawDoesNot) {
   PuzzleState& p = b.app.puzzle;
   PaintBoard(b.app);
   p.RowHints[1][1][kHintCheck] = -1;
-  p.Dirty = 0;
+  b.app.document.Dirty = 0;
   auto redrawn = b.Drawn([&] { Redraw(b.app); });
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(b.app.document.Dirty, 0);
   EXPECT_EQ(redrawn.size(), 3u);  // the mode and the two strokes of one cross
   PaintBoard(b.app);
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(b.app.document.Dirty, 1);
 }
 
 TEST(Toggles, TheInputCursorSitsInsideItsSlot) {

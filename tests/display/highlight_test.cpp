@@ -1,5 +1,6 @@
 // The board's one highlight: which event ends which kind, what a new check replaces, which cells
 // `dump overlay` sees, and that marks drawn into the picture come off by being drawn again.
+#include "display/BoardLayout.h"
 #include "display/Highlight.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "history/History.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -6,6 +6,9 @@
 
 #include "display/Draw.h"
 #include "display/HintCheck.h"
+#include "solver/SolverState.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -104,7 +107,7 @@ TEST(HintCheck, OutsideTheSolverAHandTickOfAnIncompleteRunGoes) {
   l.Slot(4)[kHintCheck] = -1;
   l.Check();
   EXPECT_EQ(l.Ticks(), "");
-  EXPECT_EQ(l.app.puzzle.Dirty, 1);
+  EXPECT_EQ(l.app.document.Dirty, 1);
 }
 
 TEST(HintCheck, InsideTheSolverTicksStayAndAreCountedOffOnce) {
@@ -145,10 +148,10 @@ TEST(HintCheck, TheRedrawAfterItDrawsOnlyTheCrossesThatChange) {
   std::string first = l.TakeOutput();
   EXPECT_EQ(DrawnLines(first), 4);  // two crosses of two strokes
   EXPECT_NE(first.find("DRAW line 4 2 5 3 "), std::string::npos);  // slot 4's square
-  l.app.puzzle.Dirty = 0;
+  l.app.document.Dirty = 0;
   l.CheckShown();  // a drag move over a cell already painted
   EXPECT_EQ(DrawnLines(l.TakeOutput()), 0);
-  EXPECT_EQ(l.app.puzzle.Dirty, 1);  // the crosses were taken off and put back all the same
+  EXPECT_EQ(l.app.document.Dirty, 1);  // the crosses were taken off and put back all the same
   l.CellsShown("11-???");
   l.CheckShown();
   EXPECT_EQ(DrawnLines(l.TakeOutput()), 2);
@@ -172,7 +175,7 @@ TEST(HintCheck, LineWithoutHintSlotsOnlyClears) {
   t.app.puzzle.Grid[1][1] = 1;
   CheckRowHints(t.app, 1);
   CheckColHints(t.app, 1);
-  EXPECT_EQ(t.app.puzzle.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <sstream>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
 #include "mainwnd/MainWnd.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -6,8 +6,11 @@
 #include <sstream>
 #include <vector>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "display/Draw.h"
+#include "settings/Options.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

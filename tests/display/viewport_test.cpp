@@ -1,6 +1,8 @@
 // Zoom and scrolling: the fitted layout stays until the player zooms, a zoom keeps the cell under
 // the pointer, window and board positions map both ways, the keyboard's cell is kept in sight and
 // a board of other sizes starts fitted again.
+#include "display/BoardLayout.h"
+#include "display/PaneSurface.h"
 #include "display/Viewport.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

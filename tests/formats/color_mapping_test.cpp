@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FormatTestSupport.h"
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"

@@ -7,10 +7,12 @@
 #include <sstream>
 
 #include "FormatTestSupport.h"
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
 #include "formats/TextParse.h"
+#include "state/Document.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 
@@ -58,7 +60,7 @@ TEST(FormatRoundTrip, EveryTestPuzzleThroughEveryWritableFormat) {
     TestApp t;
     t.app.puzzle.Mode = kModePlay;
     ReadHintPuzzle(t.app, entry.path().string());
-    ASSERT_EQ(t.app.puzzle.LoadRefused, 0) << entry.path();
+    ASSERT_EQ(t.app.fileReport.LoadRefused, 0) << entry.path();
     PuzzleData data = DataFromHints(t.app.puzzle, StandardTable());
     data.solution = NeutralSolution(fs::path(entry.path()).replace_extension(".txt"));
     // The known solution must give the hints the .gwm holds: the bridge read them right.

@@ -1,5 +1,6 @@
 // The one table of puzzle file kinds: every extension finds its kind whatever its case, and a file
 // read without a window gives what the window's own reader gives.
+#include "display/BoardLayout.h"
 #include "formats/PuzzleKinds.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "display/Colors.h"
 #include "formats/EngineInput.h"
 #include "formats/PuzzleBridge.h"
+#include "state/Document.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -58,7 +60,7 @@ TEST(PuzzleKinds, ReadingWithoutAWindowGivesWhatTheWindowReads) {
     if (kind->kind == PuzzleKind::Gwk) ReadPicture(t.app, path);
     else if (kind->kind == PuzzleKind::Gwc) ReadMonoHintPuzzle(t.app, path);
     else ReadHintPuzzle(t.app, path);
-    ASSERT_EQ(t.app.puzzle.LoadRefused, 0) << path;
+    ASSERT_EQ(t.app.fileReport.LoadRefused, 0) << path;
     analysis::Puzzle windowed = kind->picture ? PicturePuzzle(t.app.puzzle) : HintPuzzle(t.app.puzzle);
     analysis::Puzzle quiet = ReadEnginePuzzle(path);
     ASSERT_EQ(quiet.rows.size(), windowed.rows.size()) << path;

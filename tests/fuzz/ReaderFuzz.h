@@ -6,7 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "history/History.h"
 #include "platform/FileError.h"
+#include "state/Document.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
@@ -87,7 +89,7 @@ inline std::string CheckReader(Format f, const std::string& bytes, const std::st
       case Format::Gwc: ReadMonoHintPuzzle(t.app, path); break;
       case Format::Gwk: ReadPicture(t.app, path); break;
       case Format::Gwa: ReadMonoPicture(t.app, path); break;
-      case Format::Gwp: ReadProgress(t.app, path); break;
+      case Format::Gwp: ReadProgress(t.app.puzzle, path); break;
       case Format::Gwb: {
         CompleterList list;
         std::string any = path;
@@ -99,7 +101,7 @@ inline std::string CheckReader(Format f, const std::string& bytes, const std::st
   } catch (const FileError&) {
     failed = true;
   }
-  if (failed || t.app.puzzle.LoadRefused == 1)
+  if (failed || t.app.fileReport.LoadRefused == 1)
     return SamePuzzle(t.app.puzzle, before) ? "" : "a refused or failed read changed the puzzle";
   return CheckHeld(t.app.puzzle, f);
 }

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "display/BoardLayout.h"
 #include "history/EditHistory.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
@@ -122,7 +123,7 @@ TEST(UndoRedo, APressAndItsDragAreOneStepAndAPressThatChangesNothingIsNone) {
   EXPECT_EQ(t.app.history.done[0].changes.size(), 5u);
   t.Menu(MenuId::Edit, 0);
   for (int c = 1; c <= 5; ++c) EXPECT_EQ(t.app.puzzle.Grid[c][1], 0);
-  EXPECT_EQ(t.app.puzzle.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 TEST(UndoRedo, ANewChangeEndsTheRedoListButAClickThatChangesNothingKeepsIt) {

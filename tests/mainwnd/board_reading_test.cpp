@@ -3,14 +3,18 @@
 // the puzzle and the cell under the pointer.
 #include <gtest/gtest.h>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Highlight.h"
+#include "display/PaneSurface.h"
 #include "display/Viewport.h"
 #include "commands/Commands.h"
+#include "history/History.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
 #include "mainwnd/StatusLine.h"
 #include "settings/Options.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -49,7 +49,7 @@ struct PlayedPuzzle : test::TestApp {
     if (!OpenPuzzleForPlay(app, puzzle)) ADD_FAILURE() << TakeOutput();
     TakeOutput();
     app.puzzle.Grid[1][1] = 1;
-    app.puzzle.Dirty = 1;
+    app.document.Dirty = 1;
   }
 };
 
@@ -146,7 +146,7 @@ TEST(CompanionLinks, LinksThatStayInTheFolderAreWrittenThrough) {
   }
   PlayedPuzzle t(25, 22);
   fs::create_directory_symlink(t.folder, t.dir.File("through"));
-  t.app.puzzle.CurPath = t.dir.File("through/p.non");
+  t.app.document.CurPath = t.dir.File("through/p.non");
   EXPECT_TRUE(SaveProgress(t.app)) << t.TakeOutput();
   EXPECT_TRUE(fs::exists(LargeProgressPath(t.puzzle)));
 }

@@ -9,6 +9,8 @@
 #include "support/BruteForce.h"
 #include "display/ExactTicks.h"
 #include "display/HintCheck.h"
+#include "settings/Options.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "dialogs/FileDlg.h"
 #include "mainwnd/FileCommands.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
@@ -29,6 +30,81 @@ struct Commands : ::testing::Test {
   void Dialog(std::vector<std::vector<std::string>> steps) { t.Steps(DialogKind::FileDlg, std::move(steps)); }
 };
 
+// An open whose dialog was cancelled, or whose file was refused, ends without Opened: the command
+// goes no further, and the puzzle and the document stay as they were.
+TEST_F(Commands, AnOpenThatWasCancelledOrRefusedLeavesPuzzleAndDocumentAsTheyWere) {
+  WriteFileBytes(dir.File("wide.gwm"), "t\r\na\r\n 1  21  1  1 \r\n");
+  WriteFileBytes(dir.File("wide.gwk"), " 21  1 \r\n");
+  using Steps = std::vector<std::vector<std::string>>;
+  struct Case {
+    const char* what;
+    int mode;
+    void (*open)(App&);
+    DialogKind kind;
+    Steps steps;
+    bool refused;
+  } cases[] = {
+      {"play, cancelled", kModePlay, [](App& a) { OpenForPlay(a, 1); }, DialogKind::FileDlg, {{"cancel"}}, false},
+      {"play list, cancelled", kModePlay, [](App& a) { OpenForPlay(a, 2); }, DialogKind::FileSel2, {{"cancel"}}, false},
+      {"hints, cancelled", kModeNumber, OpenHintPuzzle, DialogKind::FileDlg, {{"cancel"}}, false},
+      {"picture, cancelled", kModeImage, OpenPicture, DialogKind::FileDlg, {{"cancel"}}, false},
+      {"play, refused", kModePlay, [](App& a) { OpenForPlay(a, 1); }, DialogKind::FileDlg,
+       {{"name", "wide.gwm"}, {"ok"}}, true},
+      {"hints, refused", kModeNumber, OpenHintPuzzle, DialogKind::FileDlg, {{"name", "wide.gwm"}, {"ok"}}, true},
+      {"picture, refused", kModeImage, OpenPicture, DialogKind::FileDlg, {{"name", "wide.gwk"}, {"ok"}}, true},
+  };
+  for (const Case& c : cases) {
+    p().Mode = c.mode;
+    MakeBoard(t.app, 3, 2, 1, 1);
+    p().Title = "前";
+    p().Grid[2][1] = c.mode == kModePlay ? -1 : 2;
+    PuzzleState before = p();
+    t.app.document = {"/kept", "kept.gwm", "/kept/kept.gwm", 1};
+    t.Steps(c.kind, c.steps);
+    if (c.refused) t.Answer("ok");
+    c.open(t.app);
+    std::string out = t.TakeOutput();
+    EXPECT_EQ(t.app.fileReport.DialogCancelled, c.refused ? 0 : 1) << c.what;
+    if (c.refused) {
+      EXPECT_EQ(t.app.fileReport.LoadRefused, 1) << c.what;
+    }
+    EXPECT_EQ(p().Mode, c.mode) << c.what;
+    EXPECT_EQ(p().Title, "前") << c.what;
+    EXPECT_EQ(p().XSize, 3) << c.what;
+    EXPECT_EQ(p().Grid[2][1], before.Grid[2][1]) << c.what;
+    EXPECT_EQ(t.app.document.CurFolder, "/kept") << c.what;
+    EXPECT_EQ(t.app.document.CurFileName, "kept.gwm") << c.what;
+    EXPECT_EQ(t.app.document.CurPath, "/kept/kept.gwm") << c.what;
+    EXPECT_EQ(t.app.document.Dirty, 1) << c.what;
+    EXPECT_EQ(out.find("CAPTION"), std::string::npos) << c.what << "\n" << out;
+  }
+}
+
+// The end a file dialog hands back, whatever the dialogs before it reported: a save dialog
+// cancelled after an earlier OK does not count as saved, and the work stays unsaved.
+TEST_F(Commands, ASaveDialogCancelledAfterAnEarlierOkIsNotASave) {
+  p().Mode = kModeNumber;
+  MakeBoard(t.app, 1, 1, 1, 1);
+  t.app.fileReport.DialogCancelled = 0;
+  t.app.document.CurFileName = "a.gwm";
+  t.app.document.Dirty = 1;
+  t.ReplyCancel();
+  t.ReplyCancel();
+  Dialog({{"cancel"}});
+  EXPECT_FALSE(SaveCommand(t.app));
+  EXPECT_EQ(t.app.document.Dirty, 1);
+  EXPECT_EQ(t.app.fileReport.DialogCancelled, 1);
+  t.TakeOutput();
+  // Saved: the document is clean, and names the file.
+  t.ReplyCancel();
+  t.ReplyCancel();
+  Dialog({{"name", "b.gwm"}, {"ok"}});
+  EXPECT_TRUE(SaveCommand(t.app));
+  EXPECT_EQ(t.app.document.Dirty, 0);
+  EXPECT_EQ(t.app.document.CurFileName, "b.gwm");
+  EXPECT_EQ(t.app.fileReport.DialogCancelled, 0);
+}
+
 TEST_F(Commands, ColourTotalsThatDifferAreAskedAboutInAscendingOrder) {
   p().Mode = kModeNumber;
   MakeBoard(t.app, 2, 2, 2, 2);
@@ -46,8 +122,8 @@ TEST_F(Commands, ColourTotalsThatDifferAreAskedAboutInAscendingOrder) {
 TEST_F(Commands, AnOfferedSaveThatWasCancelledIsNotReportedAsSavedAndKeepsTheWork) {
   p().Mode = kModeNumber;
   MakeBoard(t.app, 1, 1, 1, 1);
-  p().CurFileName = "a.gwm";
-  p().Dirty = 1;
+  t.app.document.CurFileName = "a.gwm";
+  t.app.document.Dirty = 1;
   t.Answer("yes");
   t.ReplyCancel();
   t.ReplyCancel();
@@ -55,20 +131,20 @@ TEST_F(Commands, AnOfferedSaveThatWasCancelledIsNotReportedAsSavedAndKeepsTheWor
   EXPECT_FALSE(OfferProgressSave(t.app)) << "the asking command must be abandoned";
   std::string out = t.TakeOutput();
   EXPECT_EQ(out.find("途中データを保存しました。"), std::string::npos) << out;
-  EXPECT_EQ(p().Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   // No lets the command go on and forgets the work.
   t.Answer("no");
   EXPECT_TRUE(OfferProgressSave(t.app));
-  EXPECT_EQ(p().Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 TEST_F(Commands, AnOfferedProgressSaveWritesTheFileAndSaysSo) {
   p().Mode = kModePlay;
   MakeBoard(t.app, 2, 1, 1, 1);
   p().Grid[1][1] = -3;
-  p().CurFolder = dir.path();
-  p().CurFileName = "cat.gwm";
-  p().Dirty = 1;
+  t.app.document.CurFolder = dir.path();
+  t.app.document.CurFileName = "cat.gwm";
+  t.app.document.Dirty = 1;
   t.Answer("yes");
   t.Answer("ok");
   OfferProgressSave(t.app);
@@ -76,10 +152,10 @@ TEST_F(Commands, AnOfferedProgressSaveWritesTheFileAndSaysSo) {
   EXPECT_NE(t.TakeOutput().find("\"途中データを保存しました。\" -> ok"), std::string::npos);
 
   p().SolveState = 1;  // after the solver nothing is offered
-  p().Dirty = 1;
+  t.app.document.Dirty = 1;
   OfferProgressSave(t.app);
   EXPECT_EQ(t.TakeOutput(), "");
-  EXPECT_EQ(p().Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 TEST_F(Commands, SavingAPictureWritesItsDerivedHintsBesideIt) {
@@ -87,7 +163,7 @@ TEST_F(Commands, SavingAPictureWritesItsDerivedHintsBesideIt) {
   MakeBoard(t.app, 3, 1, 3, 3);
   SetDefaultPalette(p());
   p().Grid[1][1] = 1, p().Grid[2][1] = 2;
-  p().CurFileName = "NoName.GWK";
+  t.app.document.CurFileName = "NoName.GWK";
   t.Reply("題");
   t.Reply("答");
   Dialog({{"name", "pic.gwk"}, {"ok"}});

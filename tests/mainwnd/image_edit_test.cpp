@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "mainwnd/ImageEdit.h"
 #include "mainwnd/MainWnd.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -22,7 +25,7 @@ struct ImageEdit : ::testing::Test {
     p.CurColor = 2;
     p.Palette[2] = 12;
     SetPicture({{1, 2, 0, 0, 0}, {0, 3, 0, 0, 0}, {0, 0, 4, 5, 0}, {0, 0, 0, 0, 6}});
-    p.Dirty = 0;
+    t.app.document.Dirty = 0;
     t.TakeOutput();
   }
   void SetPicture(const Rows& rows) {
@@ -45,7 +48,7 @@ TEST_F(ImageEdit, APressWithAnyButtonPaintsOrClearsInTheCurrentColour) {
   Press(kRightButton, 3, 1);
   EXPECT_EQ(p.Grid[3][1], 2);
   EXPECT_EQ(t.app.layout.DragValue, 2);
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   Press(kMiddleButton, 2, 1);
   EXPECT_EQ(p.Grid[2][1], 0);
   EXPECT_EQ(t.app.layout.DragValue, 0);
@@ -58,7 +61,7 @@ TEST_F(ImageEdit, PressesOffTheBoardDoNothing) {
   for (auto [x, y] : {std::pair{1.5, 5.5}, {5.5, 1.5}, {2.5, 2.5}, {9.5, 5.5}, {5.5, 8.5}, {-3.0, 5.5}})
     ImageMouseDown(t.app, kLeftButton, 0, x, y);
   EXPECT_EQ(Picture(), before);
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 TEST_F(ImageEdit, DragsRepeatThePressOnlyWithExactlyTheLeftOrTheRightButton) {
@@ -79,11 +82,11 @@ TEST_F(ImageEdit, ADragWritesNoMarkLeftByPlayModeAndCountsAsAnUnsavedChange) {
   t.app.layout.DragValue = -1;
   Move(kLeftButton, 3, 1);
   EXPECT_EQ(p.Grid[3][1], 0);
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   t.app.layout.DragValue = 2;
   Move(kLeftButton, 3, 1);
   EXPECT_EQ(p.Grid[3][1], 2);
-  EXPECT_EQ(p.Dirty, 1);  // the stroke began off the board, so no press marked it
+  EXPECT_EQ(t.app.document.Dirty, 1);  // the stroke began off the board, so no press marked it
 }
 
 TEST_F(ImageEdit, InvertSwapsTheCurrentColourWithBlankCellsAfterAsking) {
@@ -93,12 +96,12 @@ TEST_F(ImageEdit, InvertSwapsTheCurrentColourWithBlankCellsAfterAsking) {
   EXPECT_EQ(t.TakeOutput(),
             "MSG title=\"画像反転\" buttons=yesno icon=none default=1 "
             "\"現在選択されている 2 番の色と「空マス」を反転します。\\rいいですか？\" -> no\n");
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   EXPECT_EQ(Picture()[0], (std::vector<int>{1, 2, 0, 0, 0}));
   t.Answer("yes");
   InvertImage(t.app);
   EXPECT_EQ(Picture(), (Rows{{1, 0, 2, 2, 2}, {2, 0, 1, 2, 2}, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}}));
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 // Each answer and the picture it leaves; nullopt: the picture stays and nothing is redrawn.
@@ -137,13 +140,13 @@ TEST_F(ImageEdit, ScrollAnswersShiftThePictureCyclicallyOrLeaveItAlone) {
   t.ui.SetDrawEcho(true);
   for (const ScrollCase& c : cases) {
     SetPicture(start);
-    p.Dirty = 0;
+    t.app.document.Dirty = 0;
     t.Reply(c.answer);
     ScrollImage(t.app);
     std::string out = t.TakeOutput();
     EXPECT_EQ(Picture(), c.after.value_or(start)) << c.answer;
     EXPECT_EQ(out.find("DRAW clear") != std::string::npos, c.after.has_value()) << c.answer;
-    EXPECT_EQ(p.Dirty, 1) << c.answer;
+    EXPECT_EQ(t.app.document.Dirty, 1) << c.answer;
   }
 }
 
@@ -156,7 +159,7 @@ TEST_F(ImageEdit, ScrollAsksWithItsPromptAndCancelChangesNothingButDirty) {
             "例にならって入力してください。\\r\\r上に３ドット－＞ U3 \\r下に４ドット－＞ D4 \\r"
             "右に５ドット－＞ R5 \\r左に６ドット－＞ L6 \\r\" default=\"\" -> cancel\n");
   EXPECT_EQ(Picture(), start);
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 TEST_F(ImageEdit, EraseClearsTheCurrentColourAndItsMarksOnly) {
@@ -173,12 +176,12 @@ TEST_F(ImageEdit, EraseClearsTheCurrentColourAndItsMarksOnly) {
   t.Answer("yes");
   EraseColour(t.app);
   EXPECT_EQ(Picture(), (Rows{{0, 0, 2, -2, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 2, 2, 2, 0}}));
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   // Nothing of the colour left: nothing to save either.
-  p.Dirty = 0;
+  t.app.document.Dirty = 0;
   t.Answer("yes");
   EraseColour(t.app);
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 // With no picture, scroll asks nothing (its amount would be reduced modulo a size of 0); invert
@@ -189,16 +192,16 @@ TEST_F(ImageEdit, WithNoPictureOnlyInvertAndEraseAsk) {
   EXPECT_EQ(t.TakeOutput(), "");
   t.Answer("no");
   InvertImage(t.app);
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   t.Answer("yes");
   EraseColour(t.app);
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   std::string out = t.TakeOutput();
   EXPECT_NE(out.find("MSG title=\"画像反転\""), std::string::npos) << out;
   EXPECT_NE(out.find("MSG title=\"消去\""), std::string::npos) << out;
   t.Answer("yes");
   InvertImage(t.app);
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "platform/Cp932.h"
 #include "platform/FileError.h"
 #include "platform/NativeFiles.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -31,10 +33,9 @@ struct Judge : TestApp {
   Judge() {
     Start();
     ui.SetToday("05-06-2026");
-    PuzzleState& p = app.puzzle;
-    p.CurFolder = dir.path();
-    p.CurFileName = "cat.gwm";
-    p.Answer = "ねこ";
+    app.document.CurFolder = dir.path();
+    app.document.CurFileName = "cat.gwm";
+    app.puzzle.Answer = "ねこ";
     TakeOutput();
   }
   // A board whose hints are those of `picture`, with the cells of `board` on it.
@@ -229,7 +230,7 @@ TEST(JudgeAnswer, ACommaInTheNameCannotSplitTheEntry) {
 TEST(JudgeAnswer, AListThatCannotBeWrittenIsToldAndNothingIsRecorded) {
   Judge t;
   t.Board({"1."}, {"1-"});
-  t.app.puzzle.CurFolder = t.dir.File("gone");  // a folder that does not exist
+  t.app.document.CurFolder = t.dir.File("gone");  // a folder that does not exist
   t.Reply("太郎");
   t.Answer("ok");
   std::string out = t.Run();
@@ -240,7 +241,7 @@ TEST(JudgeAnswer, AListThatCannotBeWrittenIsToldAndNothingIsRecorded) {
   EXPECT_EQ(t.app.puzzle.SolveState, 0);
   EXPECT_FALSE(t.HasMarks());
   // The next right judgement asks again.
-  t.app.puzzle.CurFolder = t.dir.path();
+  t.app.document.CurFolder = t.dir.path();
   WriteFileBytes(t.dir.File("cat.GWB"), "01-02-2026 A\r\n");
   t.Answer("yes");
   t.ReplyCancel();

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "display/BoardLayout.h"
 #include "mainwnd/Help.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
 #include "dialogs/Modecg.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
+#include "history/History.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/NumberInput.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -24,7 +28,7 @@ struct NumberInput : ::testing::Test {
     p.Palette[2] = 12;
     p.Palette[3] = 10;
     Place(1, 2, 1);
-    p.Dirty = 0;
+    t.app.document.Dirty = 0;
     t.ui.SetDrawEcho(true);
     t.TakeOutput();
   }
@@ -60,7 +64,7 @@ TEST_F(NumberInput, TwoCharactersOrEnterFinishAnEntryAndTheRowSideWalksDown) {
   EXPECT_EQ(Row(2, 1), 12);
   ExpectCursor(1, 2, 2);
   EXPECT_EQ(l.DigitBuffer, "");
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   Type("7");
   EXPECT_EQ(Row(2, 2), 0);  // one digit waits for Enter
   EXPECT_EQ(l.DigitBuffer, "7");
@@ -129,7 +133,7 @@ TEST_F(NumberInput, ArrowsStopAtTheFirstSlotAndWrapPastTheLast) {
     EXPECT_EQ(l.CursorX, s.toX) << s.side << " " << s.x << "," << s.y << " key " << s.key;
     EXPECT_EQ(l.CursorY, s.toY) << s.side << " " << s.x << "," << s.y << " key " << s.key;
   }
-  EXPECT_EQ(p.Dirty, 0);  // moving alone changes nothing
+  EXPECT_EQ(t.app.document.Dirty, 0);  // moving alone changes nothing
 }
 
 TEST_F(NumberInput, AnArrowStoresThePendingDigitWhereItWasTyped) {
@@ -139,7 +143,7 @@ TEST_F(NumberInput, AnArrowStoresThePendingDigitWhereItWasTyped) {
   EXPECT_EQ(Row(2, 2), 3);
   EXPECT_EQ(l.DigitBuffer, "");
   ExpectCursor(1, 2, 1);
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 TEST_F(NumberInput, DigitsTypedBeforeALeftClickBelongToTheClickedSlot) {
@@ -159,7 +163,7 @@ TEST_F(NumberInput, ClicksOnTheBoardTheCornerOrTheMarginsDoNothing) {
   }
   ExpectCursor(1, 2, 1);
   EXPECT_EQ(t.TakeOutput(), "");
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 TEST_F(NumberInput, AnyButtonButTheLeftRecoloursTheHintAndReprintsIt) {
@@ -169,7 +173,7 @@ TEST_F(NumberInput, AnyButtonButTheLeftRecoloursTheHintAndReprintsIt) {
   EXPECT_EQ(Row(1, 2, kHintColor), 2);
   EXPECT_EQ(Row(1, 2), 4);
   ExpectCursor(1, 2, 1);
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"1 4 color=" + Colour(15) + " \" 4\"",
                                                "1 4 color=" + Colour(12) + " \" 4\""}));
   // An empty slot takes the colour and shows nothing.
@@ -195,14 +199,14 @@ TEST_F(NumberInput, ARightDragRecoloursEachSlotOnceAsItIsEntered) {
   EXPECT_EQ(Col(3, 1, kHintColor), 3);
   EXPECT_EQ(Col(4, 1, kHintColor), 1);
   // The drag began without a press on the hints, yet its colours count as an unsaved change.
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 TEST_F(NumberInput, ARightDragOverHintsAlreadyInTheColourChangesNothing) {
   NumberMouseMove(t.app, kRightButton, 0, 1.5, 3.5);
   NumberMouseMove(t.app, kRightButton, 0, 2.5, 3.5);
   EXPECT_EQ(Row(1, 1, kHintColor), 1);
-  EXPECT_EQ(p.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
 }
 
 TEST_F(NumberInput, WithNoPuzzleKeysDoNothingAndDrawNothing) {
@@ -213,7 +217,7 @@ TEST_F(NumberInput, WithNoPuzzleKeysDoNothingAndDrawNothing) {
     for (int code : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) MoveInputCursor(t.app, code);
     EXPECT_EQ(t.TakeOutput(), "");
     EXPECT_EQ(l.DigitBuffer, "");
-    EXPECT_EQ(p.Dirty, 0);
+    EXPECT_EQ(t.app.document.Dirty, 0);
     ExpectCursor(side, side, side);
   }
 }

@@ -1,6 +1,7 @@
 // The one way in for puzzles of any kind: boards past 20 x 20 open for play, and a file the board
 // cannot hold is refused with its reason while the board, its sizes and the mode stay as they
 // were.
+#include "display/BoardLayout.h"
 #include "mainwnd/ToolsCommands.h"
 
 #include <gtest/gtest.h>

@@ -7,9 +7,12 @@
 #include <sstream>
 #include <vector>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/PlayInput.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -24,7 +27,7 @@ struct Play : TestApp {
     SetRowHints(app, 1, {2, 1});
     SetColHints(app, 1, {3});
     app.puzzle.AutoCheck = 0;
-    app.puzzle.Dirty = 0;
+    app.document.Dirty = 0;
     TakeOutput();
   }
   PuzzleState& p() { return app.puzzle; }
@@ -58,7 +61,7 @@ TEST(PlayPress, PressesBeyondTheHintsAndTheBoardChangeNothing) {
                                {-1e9, 4.5}, {1e300, 1e300}, {std::nan(""), 4.5}};
   for (auto& at : presses)
     for (int button : {kLeftButton, kRightButton, kMiddleButton}) PlayMouseDown(t.app, button, 0, at[0], at[1]);
-  EXPECT_EQ(t.p().Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   EXPECT_EQ(t.Cell(1, 1), 0);
   EXPECT_EQ(t.TakeOutput(), "");
 }
@@ -67,7 +70,7 @@ TEST(PlayPress, WithNoPuzzleEveryPressIsTurnedAway) {
   TestApp t;
   t.Start();
   for (double x : {0.5, 1.5, 2.5, 3.5}) PlayMouseDown(t.app, kLeftButton, 0, x, 1.5);
-  EXPECT_EQ(t.app.puzzle.Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   EXPECT_EQ(t.app.puzzle.RowHints[1][0][kHintCheck], 0);
 }
 
@@ -77,7 +80,7 @@ TEST(PlayPress, EveryPressInsideIsAChangeEvenWhenNothingChanges) {
   for (auto& at : presses) {
     Play t;
     PlayMouseDown(t.app, kLeftButton, 0, at[0], at[1]);
-    EXPECT_EQ(t.p().Dirty, 1);
+    EXPECT_EQ(t.app.document.Dirty, 1);
     EXPECT_EQ(t.Drawn([] {}), std::vector<std::string>{});
     EXPECT_EQ(t.RowCheck(1, 1) + t.ColCheck(1, 1) + t.ColCheck(1, 2), 0);
   }
@@ -95,7 +98,7 @@ TEST(PlayPress, AnyButtonTicksAHintByHandAndTicksItBack) {
       Redraw(t.app);
     });
     EXPECT_EQ(t.RowCheck(2, 1), -1);
-    EXPECT_EQ(t.p().Dirty, 1);
+    EXPECT_EQ(t.app.document.Dirty, 1);
     // The cross of the slot's square: both diagonals in white, which inverts them.
     ASSERT_EQ(row.size(), 2u);
     EXPECT_EQ(row[0].rfind("DRAW line 2 4 3 5 ", 0), 0u) << row[0];
@@ -200,17 +203,17 @@ TEST(PlayDrag, OnlyExactlyOneOfLeftOrRightPaints) {
 TEST(PlayDrag, MovesSetNoDirtyFlagOfTheirOwnButAStrayStrokeIsNotLost) {
   Play t;
   t.Press(kLeftButton, 1, 1);
-  t.p().Dirty = 0;
+  t.app.document.Dirty = 0;
   t.Move(kLeftButton, 1, 1);  // the cell already holds the value
   t.Move(0, 2, 1);
-  EXPECT_EQ(t.p().Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   // A stroke pressed in the margin paints with the last stroke's value; the cells it paints are
   // unsaved work all the same.
   PlayMouseDown(t.app, kLeftButton, 0, 0.5, 0.5);
-  EXPECT_EQ(t.p().Dirty, 0);
+  EXPECT_EQ(t.app.document.Dirty, 0);
   t.Move(kLeftButton, 3, 1);
   EXPECT_EQ(t.Cell(3, 1), 1);
-  EXPECT_EQ(t.p().Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
 }
 
 TEST(PlayDrag, EveryQualifyingMoveRunsTheCheckEvenWithoutAChange) {

@@ -14,6 +14,7 @@
 #include "mainwnd/Judge.h"
 #include "platform/Cp932.h"
 #include "solver/AutoSolve.h"
+#include "state/Document.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 
@@ -100,8 +101,8 @@ TEST(Samples, EveryFileIsCodePage932WithCrLfLineEnds) {
 TEST(Samples, EveryPuzzleOpensForPlayWithItsTitle) {
   for (const fs::path& f : Puzzles()) {
     Opened o(f);
-    EXPECT_EQ(o.p().LoadRefused, 0) << f;
-    EXPECT_EQ(o.p().CurFileName, f.filename().string());
+    EXPECT_EQ(o.app.fileReport.LoadRefused, 0) << f;
+    EXPECT_EQ(o.app.document.CurFileName, f.filename().string());
     EXPECT_FALSE(o.p().Title.empty()) << f;
     if (f.extension() == ".gwm") { EXPECT_FALSE(o.p().Answer.empty()) << f; }
     EXPECT_GE(o.p().XSize, 5) << f;
@@ -154,7 +155,7 @@ TEST(Samples, APictureBesideAPuzzleIsThatPuzzlesPicture) {
     t.app.puzzle.Mode = kModeImage;
     OpenPuzzleFile(t.app, pic.parent_path().string(), pic.filename().string());
     PuzzleState& drawn = t.app.puzzle;
-    ASSERT_EQ(drawn.LoadRefused, 0);
+    ASSERT_EQ(t.app.fileReport.LoadRefused, 0);
     for (int k = 1; k <= 9; ++k) EXPECT_EQ(drawn.Palette[k], puzzle.p().Palette[k]) << pic;
     // Saving the picture derives exactly the hints the puzzle holds.
     DeriveHints(drawn);

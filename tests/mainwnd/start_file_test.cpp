@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -64,7 +66,7 @@ TEST(OpenStartFile, EachKindOpensWhereItsMenuWouldOpenIt) {
       EXPECT_EQ(s.p().XSize, c.xSize) << c.file;
     }
     EXPECT_GT(s.p().YSize, 0) << c.file;
-    EXPECT_EQ(s.p().CurPath, path) << c.file;
+    EXPECT_EQ(s.t.app.document.CurPath, path) << c.file;
     EXPECT_NE(out.find(c.caption), std::string::npos) << c.file << "\n" << out;
     // The menus follow the mode the file opened in.
     EXPECT_EQ(s.Menu(MenuId::Option, 5), c.mode == kModePlay) << c.file << ": 正解かどうか判定";
@@ -90,7 +92,7 @@ TEST(OpenStartFile, AStoredGameOpensItsPuzzleWhichOffersIt) {
   ASSERT_TRUE(OpenStartFile(s.t.app, s.dir.File("cat.GWP")));
   std::string out = s.t.TakeOutput();
   EXPECT_NE(out.find("ディスク上に途中のデータがあります。"), std::string::npos) << out;
-  EXPECT_EQ(s.p().CurFileName, "cat.gwm");
+  EXPECT_EQ(s.t.app.document.CurFileName, "cat.gwm");
   EXPECT_EQ(s.p().Mode, kModePlay);
 }
 
@@ -107,7 +109,7 @@ TEST(OpenStartFile, AnImageGoesToTheDialogThatMakesAPuzzleOfIt) {
   EXPECT_EQ(s.p().Mode, kModeImage);
   EXPECT_EQ(s.p().XSize, 10);
   EXPECT_EQ(s.p().YSize, 5);
-  EXPECT_EQ(s.p().CurFileName, "stripes.gwk");
+  EXPECT_EQ(s.t.app.document.CurFileName, "stripes.gwk");
 }
 
 // Whatever the reason, the message names the file and the window stays as start-up left it: play

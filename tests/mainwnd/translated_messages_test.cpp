@@ -116,7 +116,7 @@ TEST(TranslatedMessages, WithoutTheCatalogueTheJapaneseIsUnchanged) {
   TestApp t;
   t.Start();
   MakeBoard(t.app, 5, 4, 2, 2);
-  t.app.puzzle.CurFileName = "cat.gwm";
+  t.app.document.CurFileName = "cat.gwm";
   t.app.layout.UnderPointerCol = 2;
   t.app.layout.UnderPointerRow = 3;
   {

@@ -2,6 +2,8 @@
 
 #include "platform/PathSyntax.h"
 #include "print/Insatu.h"
+#include "state/Document.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -23,7 +25,7 @@ struct PrintDialog : ::testing::Test {
   void SetUp() override {
     t.Start();
     test::MakeBoard(t.app, 15, 20, 10, 8);
-    t.app.puzzle.CurFileName = "cat.GWM";
+    t.app.document.CurFileName = "cat.GWM";
     t.TakeOutput();
   }
   // Runs the dialog through the steps, which must close it.

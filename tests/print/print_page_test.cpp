@@ -4,6 +4,9 @@
 
 #include "print/Insatu.h"
 #include "print/PrintPage.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -46,7 +49,7 @@ TEST_F(PrintPage, SizeLineWithAndWithoutTheUnitRemark) {
 TEST_F(PrintPage, TitleLinesStandOneCellBelowThePuzzle) {
   test::MakeBoard(t.app, 15, 20, 3, 4);
   p.Title = "ねこ";
-  p.CurFileName = "cat.GWM";
+  t.app.document.CurFileName = "cat.GWM";
   std::string out = Print();
   // 25 + 2.5 × (4 + 20 + 1) = 87.5; the second line one 11-point line (3.881 mm) lower.
   EXPECT_TRUE(Has(out, "PRINT font \"ＭＳ 明朝\" 11")) << out;

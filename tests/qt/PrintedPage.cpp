@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "state/Document.h"
+#include "state/PuzzleState.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {
@@ -46,7 +49,7 @@ void MakePrintablePuzzle(App& app) {
   MakeBoard(app, 10, 10, 2, 2);
   PuzzleState& p = app.puzzle;
   p.Title = "ねこのしっぽ";
-  p.CurFileName = "neko.GWM";
+  app.document.CurFileName = "neko.GWM";
   p.Palette[2] = 12;
   p.Palette[3] = 10;
   p.Grid[1][1] = 2;

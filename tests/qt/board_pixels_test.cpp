@@ -5,11 +5,13 @@
 #include <cmath>
 #include <set>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/PaletteBar.h"
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

@@ -6,10 +6,13 @@
 #include <QCoreApplication>
 #include <random>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -218,10 +221,10 @@ TEST(BoardScale, TheRedrawOfWhatChangedEqualsAFullRepaint) {
     }
     if (round % 5 == 4) p.Palette[2] = 10;  // a change only a full repaint shows
     bool wasValid = b.app.layout.shown.valid;
-    p.Dirty = 0;
+    b.app.document.Dirty = 0;
     if (!RepaintUnlessOnlyCellsDiffer(b.app)) {
       Redraw(b.app);
-      EXPECT_EQ(p.Dirty, 0) << "round " << round;  // the redraw changes no state
+      EXPECT_EQ(b.app.document.Dirty, 0) << "round " << round;  // the redraw changes no state
     }
     QImage redrawn = b.image().copy();
     LayoutBoard(b.app);

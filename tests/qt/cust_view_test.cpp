@@ -12,12 +12,14 @@
 #include <QTest>
 
 #include "DialogDriver.h"
+#include "display/BoardLayout.h"
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/CustWidgets.h"
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Cust.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -43,7 +43,7 @@ QListWidgetItem* Item(QListWidget* list, const QString& text) {
 }
 
 TEST_F(FileViews, TheFileDialogShowsItsStateAndForwardsClicks) {
-  app.puzzle.CurFileName = "cat.gwm";
+  app.document.CurFileName = "cat.gwm";
   test::WhenModal<DialogView>([&](DialogView& v) {
     EXPECT_EQ(v.windowTitle(), "ファイルを開く");
     QLineEdit* name = Find<QLineEdit>(v, "txtFileDlg");
@@ -70,7 +70,7 @@ TEST_F(FileViews, TheFileDialogShowsItsStateAndForwardsClicks) {
   });
   OpenForPlay(app, 1);
   EXPECT_EQ(app.puzzle.Title, "dog");
-  EXPECT_EQ(app.puzzle.DialogCancelled, 0);
+  EXPECT_EQ(app.fileReport.DialogCancelled, 0);
 }
 
 // A name in another encoding is shown with U+FFFD but handed to the core as it is on disk, so a
@@ -88,20 +88,20 @@ TEST_F(FileViews, ANameThatIsNotUtf8OpensFromTheList) {
   });
   OpenForPlay(app, 1);
   EXPECT_EQ(app.puzzle.Title, "cafe");
-  EXPECT_EQ(app.puzzle.CurFileName, "caf\xE9.gwm");
+  EXPECT_EQ(app.document.CurFileName, "caf\xE9.gwm");
 }
 
 TEST_F(FileViews, ClosingTheFileDialogByItsFrameIsACancel) {
-  app.puzzle.DialogCancelled = 0;
+  app.fileReport.DialogCancelled = 0;
   test::WhenModal<DialogView>([&](DialogView& v) { v.close(); });
   OpenForPlay(app, 1);
-  EXPECT_EQ(app.puzzle.DialogCancelled, 1);
+  EXPECT_EQ(app.fileReport.DialogCancelled, 1);
   EXPECT_EQ(app.puzzle.XSize, 0);
 }
 
 TEST_F(FileViews, ThePuzzleListPreselectsTheCurrentFileAndOkOpensTheSelection) {
   test::WriteFileBytes(dir.File("cat.GWB"), "x\r\n");
-  app.puzzle.CurFileName = "CAT.GWM";
+  app.document.CurFileName = "CAT.GWM";
   test::WhenModal<DialogView>([&](DialogView& v) {
     EXPECT_EQ(v.windowTitle(), "ファイルを開く２");
     EXPECT_EQ(Find<QLabel>(v, "Lbl0")->text().toStdString(), dir.path());

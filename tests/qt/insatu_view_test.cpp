@@ -12,6 +12,7 @@
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/QtPlatform.h"
 #include "print/Insatu.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QTest>
 
+#include "display/BoardLayout.h"
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

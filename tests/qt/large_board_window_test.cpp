@@ -10,10 +10,13 @@
 #include <QTest>
 #include <random>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
+#include "display/PaneSurface.h"
 #include "display/Viewport.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

@@ -20,6 +20,7 @@
 #include "frontends/qt/LibraryView.h"
 #include "mainwnd/LibraryCommands.h"
 #include "platform/FileSystem.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -18,6 +18,8 @@
 #include "ShownWindow.h"
 #include "frontends/qt/LibraryView.h"
 #include "mainwnd/LibraryCommands.h"
+#include "state/PuzzleState.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -16,6 +16,7 @@
 #include "frontends/qt/QtPrinter.h"
 #include "print/PrintPage.h"
 #include "state/PuzzleState.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw {

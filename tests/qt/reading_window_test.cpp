@@ -7,11 +7,13 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "display/Viewport.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
 #include "mainwnd/ToolsCommands.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

@@ -57,11 +57,11 @@ TEST_F(RefusalWindow, ASavedGameLinkedOutOfTheFolderIsRefusedAndNamed) {
   test::SetRowHints(app, 1, {2, 3});
   test::SetColHints(app, 1, {1});
   std::string puzzle = (folder + "/puzzles/castle.non").toStdString();
-  app.puzzle.CurPath = puzzle;
-  app.puzzle.CurFolder = (folder + "/puzzles").toStdString();
-  app.puzzle.CurFileName = "castle.non";
+  app.document.CurPath = puzzle;
+  app.document.CurFolder = (folder + "/puzzles").toStdString();
+  app.document.CurFileName = "castle.non";
   app.puzzle.Grid[2][2] = 1;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
   std::string notes = (folder + "/notes.txt").toStdString();
   test::WriteFileBytes(notes, "my notes");
   std::filesystem::create_symlink("../notes.txt", puzzle + ".gwq");
@@ -71,7 +71,7 @@ TEST_F(RefusalWindow, ASavedGameLinkedOutOfTheFolderIsRefusedAndNamed) {
   EXPECT_TRUE(text.contains(QString::fromStdString("castle.non.gwq")) && text.contains(QString::fromStdString(notes)))
       << text.toStdString();
   EXPECT_EQ(test::ReadFileBytes(notes), "my notes");
-  EXPECT_EQ(app.puzzle.Dirty, 1) << "a refused save left the game unsaved";
+  EXPECT_EQ(app.document.Dirty, 1) << "a refused save left the game unsaved";
 }
 #endif
 

@@ -22,6 +22,8 @@
 #include "frontends/qt/DialogView.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
+#include "settings/Options.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"
 

@@ -24,6 +24,10 @@
 #include "frontends/qt/LibraryView.h"
 #include "mainwnd/LibraryCommands.h"
 #include "mainwnd/Menus.h"
+#include "settings/Options.h"
+#include "state/Document.h"
+#include "state/PuzzleState.h"
+#include "state/WindowState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -140,7 +144,7 @@ TEST_F(SeamsTest, AQuitWhoseSaveIsCancelledKeepsTheLibrary) {
   ASSERT_TRUE(ui.library()->isVisible());
   test::MakeBoard(app, 5, 5, 2, 2);
   app.puzzle.Mode = kModeNumber;
-  app.puzzle.Dirty = 1;
+  app.document.Dirty = 1;
   int boxes = 0;
   Answering([&] { RunMenuCommand(app, Command::Quit); },
             [&](QWidget* modal) {
@@ -223,7 +227,7 @@ TEST_F(SeamsTest, TheCongratulationOfACollectionPuzzle) {
   EXPECT_NE(asked.back().find("・ Someone"), std::string::npos) << asked.back();
   EXPECT_FALSE(std::filesystem::exists(dir.File("coll/plus.GWB")));
   EXPECT_EQ(app.library->library->store().Completers(app.library->library->Entries()[0].facts.stamp.path).size(), 2u);
-  EXPECT_EQ(app.puzzle.Dirty, 0);
+  EXPECT_EQ(app.document.Dirty, 0);
 }
 
 // The page picture of a 99 x 99 board takes a while: the busy pointer shows from the start, the

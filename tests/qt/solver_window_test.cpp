@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "DialogDriver.h"
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/MainWindow.h"

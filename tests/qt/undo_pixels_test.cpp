@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <random>
 
+#include "display/BoardLayout.h"
 #include "display/Highlight.h"
 #include "history/EditHistory.h"
 #include "mainwnd/MainWnd.h"

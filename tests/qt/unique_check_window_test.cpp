@@ -12,6 +12,7 @@
 #include <random>
 
 #include "DialogDriver.h"
+#include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/ToolsCommands.h"
@@ -19,6 +20,7 @@
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
 #include "ShownWindow.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {

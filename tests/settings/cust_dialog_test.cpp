@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "settings/Cust.h"
 #include "settings/Settings.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

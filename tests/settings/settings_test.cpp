@@ -1,11 +1,14 @@
 // The settings file: its exact format, field-oriented reading, and files that are short,
 // garbled or cannot be written.
+#include "display/BoardLayout.h"
+#include "settings/Options.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {

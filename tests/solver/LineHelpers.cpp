@@ -1,4 +1,6 @@
 #include "solver/LineHelpers.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 
 #include <algorithm>
 #include <functional>

@@ -6,6 +6,8 @@
 
 #include "frontends/quiet/QuietPlatform.h"
 #include "solver/AutoSolve.h"
+#include "solver/SolverState.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {

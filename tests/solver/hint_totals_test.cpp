@@ -8,6 +8,7 @@
 #include "display/Draw.h"
 #include "solver/AutoSolve.h"
 #include "solver/HintTotals.h"
+#include "solver/SolverState.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 
@@ -63,11 +64,11 @@ TEST(EraseHintChecks, RemovesEveryTickAndTheRedrawItsCross) {
   t.app.puzzle.ColHints[1][1][kHintCheck] = -1;
   t.app.puzzle.ColHints[20][20][kHintCheck] = -1;  // outside the puzzle, still within capacity
   PaintBoard(t.app);
-  t.app.puzzle.Dirty = 0;
+  t.app.document.Dirty = 0;
   t.ui.SetDrawEcho(true);
   EraseHintChecks(t.app);
   EXPECT_EQ(t.TakeOutput(), "");  // erasing draws nothing
-  EXPECT_EQ(t.app.puzzle.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   Redraw(t.app);
   std::string out = t.TakeOutput();
   EXPECT_NE(out.find("DRAW line 2 5 3 6 "), std::string::npos);  // row 3, slot 2

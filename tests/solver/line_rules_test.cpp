@@ -4,6 +4,7 @@
 
 #include "solver/LineHelpers.h"
 #include "solver/LineRules.h"
+#include "solver/SolverState.h"
 #include "support/TestApp.h"
 
 namespace gw::test {

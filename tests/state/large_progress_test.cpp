@@ -120,11 +120,11 @@ TEST(LargeProgress, AGameKeptInMemoryTakesTheFileOfItsSize) {
     PuzzleState& p = t.app.puzzle;
     p.XSize = side;
     p.YSize = std::min(side, 23);
-    std::string bytes = ProgressBytes(t.app);
+    std::string bytes = ProgressBytes(t.app.puzzle);
     EXPECT_EQ(bytes.starts_with("GWQ 1\r\n"), side > 20) << side;
     auto played = std::make_unique<PuzzleState>(p);
     ClearGrid(p);
-    ReadProgressBytes(t.app, bytes);
+    ReadProgressBytes(t.app.puzzle, bytes);
     for (int y = 1; y <= p.YSize; ++y)
       for (int x = 1; x <= p.XSize; ++x) ASSERT_EQ(p.Grid[x][y], played->Grid[x][y]) << side;
   }

@@ -4,6 +4,7 @@
 #include "platform/FileError.h"
 #include "state/ProgressFiles.h"
 #include "FileTestSupport.h"
+#include "state/PuzzleState.h"
 #include "support/TestApp.h"
 
 namespace gw {
@@ -30,13 +31,13 @@ TEST_F(Progress, EveryEmptyMarkIsAStarAndReadsBackAsMinusOne) {
   p().Grid[1][2] = -4, p().Grid[2][2] = 9, p().Grid[3][2] = 2;
   p().RowHints[2][1][kHintCheck] = -1;
   p().ColHints[3][1][kHintCheck] = -1;
-  WriteProgress(t.app, dir.File("cat.GWP"));
+  WriteProgress(t.app.puzzle, dir.File("cat.GWP"));
   EXPECT_EQ(ReadFileBytes(dir.File("cat.GWP")), "1*0\r\n*92\r\n0*\r\n00\r\n0\r\n0\r\n*\r\n");
 
   PuzzleState written = p();
   ClearGrid(p());
   ClearHintChecks(p());
-  ReadProgress(t.app, dir.File("cat.gwp"));  // found whatever the case of its name
+  ReadProgress(t.app.puzzle, dir.File("cat.gwp"));  // found whatever the case of its name
   EXPECT_EQ(p().Grid[2][1], -1);
   EXPECT_EQ(p().Grid[1][2], -1);
   for (int x : {1, 3})
@@ -54,7 +55,7 @@ TEST_F(Progress, EveryEmptyMarkIsAStarAndReadsBackAsMinusOne) {
 TEST_F(Progress, OnlyStarsCheckHints) {
   WriteFileBytes(dir.File("a.gwp"), "000\r\n0x0\r\nx*\r\n*0\r\n*\r\n0\r\n9\r\n");
   p().RowHints[1][1][kHintCheck] = -1;  // left as it was by a character other than "*"
-  ReadProgress(t.app, dir.File("a.gwp"));
+  ReadProgress(t.app.puzzle, dir.File("a.gwp"));
   EXPECT_EQ(p().Grid[2][2], 0);
   EXPECT_EQ(p().RowHints[1][1][kHintCheck], -1);
   EXPECT_EQ(p().RowHints[2][1][kHintCheck], -1);
@@ -76,7 +77,7 @@ TEST_F(Progress, AFileThatDoesNotFitFailsAndChangesNothing) {
                             "000\r\n000\r\n00\r\n00\r\n00\r\n0\r\n0\r\n",
                             "000\r\n000\r\n00\r\n00\r\n0\r\n0\r\n0\r\n0\r\n"}) {
     WriteFileBytes(dir.File("a.gwp"), bytes);
-    EXPECT_NE(ErrorOf([&] { ReadProgress(t.app, dir.File("a.gwp")); }), 0) << bytes;
+    EXPECT_NE(ErrorOf([&] { ReadProgress(t.app.puzzle, dir.File("a.gwp")); }), 0) << bytes;
     EXPECT_EQ(p().Grid[1][1], 1);
     EXPECT_EQ(p().Grid[2][1], 0);
     EXPECT_EQ(p().RowHints[1][1][kHintCheck], 0);

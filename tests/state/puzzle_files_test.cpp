@@ -95,7 +95,7 @@ TEST_F(Files, HintPuzzleReadsFieldsAndKeepsEmptySlotColours) {
   p().Grid[1][1] = 5;
   p().RowHints[1][1][kHintCheck] = -1;
   ReadHintPuzzle(t.app, dir.File("a.gwm"));
-  EXPECT_EQ(p().LoadRefused, 0);
+  EXPECT_EQ(t.app.fileReport.LoadRefused, 0);
   EXPECT_EQ(p().Title, "テスト");
   EXPECT_EQ(p().Answer, "猫");
   EXPECT_EQ(p().XHintCount, 3);
@@ -178,7 +178,7 @@ TEST_F(Files, BoardsOutsideOneToTwentyAreRefusedWithTheLimitMessage) {
   struct Case {
     const char* name;
     std::string bytes;
-    void (*read)(App&, const std::string&);
+    ReadOutcome (*read)(App&, const std::string&);
   } cases[] = {
       {"wide.gwm", "t\r\na\r\n 1  21  1  1 \r\n", ReadHintPuzzle},
       {"tall.gwc", "t\r\n1 1 1 21\r\n", ReadMonoHintPuzzle},
@@ -189,8 +189,8 @@ TEST_F(Files, BoardsOutsideOneToTwentyAreRefusedWithTheLimitMessage) {
   for (const Case& c : cases) {
     WriteFileBytes(dir.File(c.name), c.bytes);
     t.Answer("ok");
-    c.read(t.app, dir.File(c.name));
-    EXPECT_EQ(p().LoadRefused, 1) << c.name;
+    EXPECT_EQ(c.read(t.app, dir.File(c.name)), ReadOutcome::Refused) << c.name;
+    EXPECT_EQ(t.app.fileReport.LoadRefused, 1) << c.name;
     EXPECT_TRUE(fuzz::SamePuzzle(p(), before)) << c.name;
     EXPECT_NE(t.TakeOutput().find("\"プレイできる制限を越えています。\" -> ok"), std::string::npos) << c.name;
   }
@@ -204,7 +204,7 @@ TEST_F(Files, ReadsThatFailHalfWayLeaveThePuzzleIntact) {
   struct Case {
     const char* name;
     std::string bytes;
-    void (*read)(App&, const std::string&);
+    ReadOutcome (*read)(App&, const std::string&);
     int error;
   } cases[] = {
       {"short.gwm", "t\r\na\r\n 1  2  1  2 \r\n9 1515151515151515\r\n 11\r\n", ReadHintPuzzle, kErrPastEnd},
@@ -228,7 +228,7 @@ TEST_F(Files, ReadsThatFailHalfWayLeaveThePuzzleIntact) {
     auto read = c.read ? c.read : ReadHintPuzzle;
     if (c.read) WriteFileBytes(dir.File(c.name), c.bytes);
     EXPECT_EQ(ErrorOf([&] { read(t.app, dir.File(c.name)); }), c.error) << c.name;
-    EXPECT_EQ(p().LoadRefused, 0) << c.name;
+    EXPECT_EQ(t.app.fileReport.LoadRefused, 0) << c.name;
     EXPECT_TRUE(fuzz::SamePuzzle(p(), before)) << c.name;
   }
   EXPECT_EQ(t.TakeOutput(), "");
@@ -301,12 +301,44 @@ TEST_F(Files, OpenPuzzleFileChoosesTheReaderByTheExactCaseOfTheExtension) {
     WriteFileBytes(dir.File(c.name), c.bytes);
     OpenPuzzleFile(t.app, dir.path(), c.name);
     EXPECT_EQ(p().Title, c.title) << c.name;
-    EXPECT_EQ(p().CurFileName, c.name);
-    EXPECT_EQ(p().CurPath, dir.File(c.name));
+    EXPECT_EQ(t.app.document.CurFileName, c.name);
+    EXPECT_EQ(t.app.document.CurPath, dir.File(c.name));
   }
   EXPECT_NE(t.TakeOutput().find("CAPTION \"グリッドウィック「colour」d.gwm\""), std::string::npos);
   EXPECT_EQ(ErrorOf([&] { OpenPuzzleFile(t.app, dir.path(), "none.gwm"); }), kErrFileNotFound);
   EXPECT_EQ(t.TakeOutput(), "POINTER busy\nPOINTER normal\n");
+}
+
+// A refused open hands its caller Refused and leaves the document as it was: the file in memory
+// keeps its names, its unsaved work stays unsaved and the caption is not touched.
+TEST_F(Files, ARefusedOpenLeavesTheDocumentAndTheCaptionAsTheyWere) {
+  struct Case {
+    int mode;
+    const char* name;
+    std::string bytes;
+  } cases[] = {{kModePlay, "wide.gwm", "t\r\na\r\n 1  21  1  1 \r\n"},
+               {kModeNumber, "tall.gwc", "t\r\n1 1 1 21\r\n"},
+               {kModeImage, "wide.gwk", " 21  1 \r\n"},
+               {kModeImage, "neg.gwa", "-1 3\r\n"}};
+  for (const Case& c : cases) {
+    p().Mode = c.mode;
+    t.app.document = {"/kept", "kept.gwm", "/kept/kept.gwm", 1};
+    WriteFileBytes(dir.File(c.name), c.bytes);
+    t.Answer("ok");
+    EXPECT_EQ(OpenPuzzleFile(t.app, dir.path(), c.name), ReadOutcome::Refused) << c.name;
+    EXPECT_EQ(t.app.document.CurFolder, "/kept") << c.name;
+    EXPECT_EQ(t.app.document.CurFileName, "kept.gwm") << c.name;
+    EXPECT_EQ(t.app.document.CurPath, "/kept/kept.gwm") << c.name;
+    EXPECT_EQ(t.app.document.Dirty, 1) << c.name;
+    EXPECT_EQ(t.TakeOutput().find("CAPTION"), std::string::npos) << c.name;
+  }
+  // The same file accepted: Read, and the document is the file's.
+  p().Mode = kModePlay;
+  WriteFileBytes(dir.File("ok.gwm"), "t\r\na\r\n 1  1  1  1 \r\n9 1515151515151515\r\n 11\r\n 11\r\n");
+  EXPECT_EQ(OpenPuzzleFile(t.app, dir.path(), "ok.gwm"), ReadOutcome::Read);
+  EXPECT_EQ(t.app.fileReport.LoadRefused, 0);
+  EXPECT_EQ(t.app.document.CurPath, dir.File("ok.gwm"));
+  EXPECT_EQ(t.app.document.Dirty, 1) << "a read alone does not settle unsaved work";
 }
 
 // --- path helpers and the error box ---------------------------------------------------------

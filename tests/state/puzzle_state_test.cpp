@@ -106,5 +106,51 @@ TEST(DeriveHints, AFullyAlternatingLineOfTwentyGivesTwentyRuns) {
   EXPECT_EQ(p.YHintCount, 1);
 }
 
+// The 0-based cells read and write exactly Grid's codes one place further on: a table of every
+// kind of code, each cell of a board its own code, read back and written back unchanged.
+TEST(Cells, ZeroBasedCellsAreGridOnePlaceFurtherOn) {
+  struct Case {
+    int code;
+    BoardCell cell;
+  } cases[] = {
+      {0, {}},
+      {1, {CellState::Filled, 1}},
+      {9, {CellState::Filled, 9}},
+      {-1, {CellState::MarkedEmpty, 1}},
+      {-7, {CellState::MarkedEmpty, 7}},
+  };
+  PuzzleState p;
+  p.XSize = 5;
+  p.YSize = 3;
+  EXPECT_EQ(p.Width(), 5);
+  EXPECT_EQ(p.Height(), 3);
+  int n = 0;
+  for (int row = 0; row < p.Height(); ++row)
+    for (int col = 0; col < p.Width(); ++col) p.Grid[col + 1][row + 1] = cases[n++ % 5].code;
+  PuzzleState copy;
+  copy.XSize = 5;
+  copy.YSize = 3;
+  n = 0;
+  for (int row = 0; row < p.Height(); ++row)
+    for (int col = 0; col < p.Width(); ++col) {
+      const Case& c = cases[n++ % 5];
+      EXPECT_EQ(p.CellAt(col, row), c.cell) << col << "," << row;
+      copy.SetCellAt(col, row, p.CellAt(col, row));
+    }
+  for (int x = 0; x < kCap; ++x)
+    for (int y = 0; y < kCap; ++y) EXPECT_EQ(copy.Grid[x][y], p.Grid[x][y]) << x << "," << y;
+}
+
+// A mark whose colour is not known is stored as every reader stores it (-1), never as 0 (blank).
+TEST(Cells, AMarkWithoutAColourIsStillAMark) {
+  PuzzleState p;
+  p.XSize = p.YSize = 1;
+  p.SetCellAt(0, 0, {CellState::MarkedEmpty, 0});
+  EXPECT_EQ(p.Grid[1][1], -1);
+  EXPECT_EQ(p.CellAt(0, 0).state, CellState::MarkedEmpty);
+  p.SetCellAt(0, 0, {});
+  EXPECT_EQ(p.Grid[1][1], 0);
+}
+
 }  // namespace
 }  // namespace gw

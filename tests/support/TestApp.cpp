@@ -7,6 +7,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/NativeFiles.h"
+#include "state/PuzzleState.h"
 
 namespace gw::test {
 

@@ -5,22 +5,32 @@
 #include "Mirror.h"
 #include "Runner.h"
 #include "commands/Commands.h"
+#include "display/BoardLayout.h"
 #include "display/Highlight.h"
+#include "display/PaneSurface.h"
 #include "frontends/scripted/ScriptText.h"
+#include "history/History.h"
+#include "settings/Options.h"
+#include "solver/SolverState.h"
+#include "state/Document.h"
+#include "state/GuessLayer.h"
+#include "state/PuzzleState.h"
 
 namespace gw {
 namespace {
 
 void DumpState(Runner& r, App& app) {
   const PuzzleState& p = app.puzzle;
+  const Document& doc = app.document;
+  const FileReport& report = app.fileReport;
   std::ostream& o = r.out();
   o << "STATE Mode=" << p.Mode << " XSize=" << p.XSize << " YSize=" << p.YSize
     << " XHintCount=" << p.XHintCount << " YHintCount=" << p.YHintCount << " CurColor=" << p.CurColor
-    << " Dirty=" << p.Dirty << " SolveState=" << p.SolveState << " DialogCancelled=" << p.DialogCancelled
-    << " LoadRefused=" << p.LoadRefused << " AutoCheck=" << p.AutoCheck << " MarkStyle=" << p.MarkStyle
+    << " Dirty=" << doc.Dirty << " SolveState=" << p.SolveState << " DialogCancelled=" << report.DialogCancelled
+    << " LoadRefused=" << report.LoadRefused << " AutoCheck=" << p.AutoCheck << " MarkStyle=" << p.MarkStyle
     << " DragValue=" << app.layout.DragValue << " Title=" << Quote(p.Title) << " Answer=" << Quote(p.Answer)
-    << " CurFolder=" << Quote(p.CurFolder) << " CurFileName=" << Quote(p.CurFileName)
-    << " CurPath=" << Quote(p.CurPath) << "\n";
+    << " CurFolder=" << Quote(doc.CurFolder) << " CurFileName=" << Quote(doc.CurFileName)
+    << " CurPath=" << Quote(doc.CurPath) << "\n";
 }
 
 void DumpGrid(Runner& r, App& app) {

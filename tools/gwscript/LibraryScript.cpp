@@ -7,6 +7,7 @@
 #include "library/PathText.h"
 #include "mainwnd/LibraryCommands.h"
 #include "mainwnd/MainWnd.h"
+#include "state/WindowState.h"
 
 namespace gw {
 namespace {

@@ -5,6 +5,7 @@
 
 #include "Mirror.h"
 #include "mainwnd/MainWnd.h"
+#include "state/WindowState.h"
 
 namespace gw {
 

@@ -9,6 +9,7 @@
 #include "App.h"
 #include "Arguments.h"
 #include "TellErrors.h"
+#include "display/BoardLayout.h"
 #include "formats/EngineInput.h"
 #include "frontends/quiet/QuietPlatform.h"
 #include "formats/AnyPuzzleFile.h"

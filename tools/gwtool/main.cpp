@@ -17,6 +17,7 @@
 #include "solver/AutoSolve.h"
 #include "formats/PuzzleKinds.h"
 #include "frontends/quiet/QuietPlatform.h"
+#include "solver/SolverState.h"
 
 namespace gw {
 namespace {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "display/BoardLayout.h"
 #include "mainwnd/MainWnd.h"
 #include "frontends/qt/CustWidgets.h"
 #include "frontends/qt/DialogView.h"
