@@ -13,7 +13,7 @@
 #include "PenguinGame.h"
 #include "display/BoardLayout.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/PlayInput.h"
+#include "play/PlayInput.h"
 #include "settings/Options.h"
 
 namespace gw {

@@ -1,7 +1,7 @@
 # The core holds all behaviour and must stay free of any GUI toolkit: it is what the scripted
 # platform, gwtool and the tests run, and it must build and start without a display.
 
-set(GW_CORE_DIRS state mainwnd display solver settings print dialogs platform analysis formats history commands library)
+set(GW_CORE_DIRS state mainwnd play authoring files rules display solver settings print dialogs platform text system analysis formats pictures history commands library)
 
 # What the system does its own way lives in NAME_win.cpp (Windows) and NAME_posix.cpp (the
 # rest): a list keeps the files of the system being built for.

@@ -9,7 +9,7 @@ set(GW_POT ${CMAKE_BINARY_DIR}/po/gridwick.pot)
 
 # The programs find the installed catalogues from where they lie, wherever the prefix is.
 file(RELATIVE_PATH gw_locale_from_bin /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LOCALEDIR})
-set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/platform/Language_posix.cpp APPEND PROPERTY
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/text/Language_posix.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS GW_LOCALE_FROM_BIN="${gw_locale_from_bin}")
 
 find_program(GW_XGETTEXT xgettext)

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -4,14 +4,14 @@
 
 #include "dialogs/DialogButtons.h"
 #include "Messages.h"
-#include "platform/Directory.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/Utf8.h"
+#include "system/Directory.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "text/Utf8.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

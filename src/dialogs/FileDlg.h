@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "App.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 #include "dialogs/DialogButtons.h"
 
 namespace gw {

@@ -1,16 +1,16 @@
 #include "dialogs/FileSel2.h"
 
 #include "dialogs/DialogButtons.h"
-#include "platform/Convert.h"
-#include "platform/Directory.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/Utf8.h"
+#include "system/Convert.h"
+#include "system/Directory.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "text/Utf8.h"
 #include "state/FileFormat.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

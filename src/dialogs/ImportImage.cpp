@@ -6,9 +6,9 @@
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
-#include "formats/ImageQuantize.h"
-#include "formats/PuzzleGenerator.h"
-#include "platform/Tr.h"
+#include "pictures/ImageQuantize.h"
+#include "pictures/PuzzleGenerator.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -6,7 +6,7 @@
 #include "App.h"
 #include "formats/PuzzleData.h"
 #include "platform/ImagePixels.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -2,7 +2,7 @@
 
 #include "commands/Commands.h"
 #include "history/EditHistory.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

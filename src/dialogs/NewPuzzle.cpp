@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "dialogs/DialogButtons.h"
-#include "formats/PuzzleGenerator.h"
+#include "pictures/PuzzleGenerator.h"
 #include "Messages.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -5,7 +5,7 @@
 #include "App.h"
 #include "analysis/Analysis.h"
 #include "formats/PuzzleData.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "Messages.h"
-#include "platform/Convert.h"
-#include "platform/Tr.h"
+#include "system/Convert.h"
+#include "text/Tr.h"
 #include "state/PuzzleState.h"
 
 namespace gw {

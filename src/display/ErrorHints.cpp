@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "display/Draw.h"
-#include "display/ExactTicks.h"
+#include "rules/ExactTicks.h"
 #include "display/Highlight.h"
 #include "settings/Options.h"
 

@@ -8,7 +8,7 @@
 #include "display/PaletteBar.h"
 #include "display/ShownPicture.h"
 #include "display/Viewport.h"
-#include "platform/Convert.h"
+#include "system/Convert.h"
 #include "settings/Options.h"
 #include "state/PuzzleState.h"
 

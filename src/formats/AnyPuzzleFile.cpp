@@ -7,9 +7,9 @@
 #include "formats/PuzzleBridge.h"
 #include "formats/PuzzleKinds.h"
 #include "state/StorableText.h"
-#include "platform/TextFile.h"
+#include "system/TextFile.h"
 #include "state/PuzzleFiles.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -10,11 +10,11 @@
 #include "formats/OlsakFormat.h"
 #include "formats/PuzzleKinds.h"
 #include "formats/WebpbnXml.h"
-#include "platform/FileError.h"
-#include "platform/FileReplace.h"
-#include "platform/NativeFiles.h"
-#include "platform/Utf8.h"
-#include "platform/Tr.h"
+#include "system/FileError.h"
+#include "system/FileReplace.h"
+#include "system/NativeFiles.h"
+#include "text/Utf8.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "formats/ColorNames.h"
 #include "formats/TextParse.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

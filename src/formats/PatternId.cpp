@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "formats/TextParse.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

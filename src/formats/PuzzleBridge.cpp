@@ -6,7 +6,7 @@
 
 #include "formats/ColorSpace.h"
 #include "formats/EngineInput.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -1,5 +1,5 @@
 #include "formats/PuzzleData.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,5 +1,5 @@
 #include "formats/PuzzleSheet.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 #include <algorithm>
 #include <cstdio>

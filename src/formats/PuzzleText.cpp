@@ -7,10 +7,10 @@
 #include "formats/PuzzleBridge.h"
 #include "formats/PuzzleKinds.h"
 #include "formats/TextParse.h"
-#include "platform/Cp932.h"
-#include "platform/FileError.h"
-#include "platform/Utf8.h"
-#include "platform/Tr.h"
+#include "text/Cp932.h"
+#include "system/FileError.h"
+#include "text/Utf8.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

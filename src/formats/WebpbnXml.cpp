@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "formats/TextParse.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -1,7 +1,7 @@
 #include "history/Replay.h"
 
 #include "display/Draw.h"
-#include "display/HintCheck.h"
+#include "rules/HintCheck.h"
 
 namespace gw {
 namespace {

@@ -3,9 +3,9 @@
 #include <set>
 
 #include "library/PuzzleScan.h"
-#include "platform/PathSyntax.h"
-#include "platform/Tr.h"
-#include "platform/Utf8.h"
+#include "system/PathSyntax.h"
+#include "text/Tr.h"
+#include "text/Utf8.h"
 
 namespace gw {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "formats/PuzzleData.h"
 #include "library/StoreRows.h"
-#include "platform/Tr.h"
-#include "platform/Utf8.h"
+#include "text/Tr.h"
+#include "text/Utf8.h"
 
 namespace gw {
 namespace {

@@ -1,6 +1,6 @@
 // Builds without SQLite (the Windows cross-build) keep no library.
 #include "library/LibraryStore.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

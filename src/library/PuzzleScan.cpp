@@ -9,8 +9,8 @@
 #include "formats/PuzzleKinds.h"
 #include "formats/ForeignFiles.h"
 #include "library/PathText.h"
-#include "platform/FileError.h"
-#include "platform/Utf8.h"
+#include "system/FileError.h"
+#include "text/Utf8.h"
 
 namespace gw {
 namespace fs = std::filesystem;

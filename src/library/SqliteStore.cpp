@@ -12,7 +12,7 @@
 
 #include "library/LibraryStore.h"
 #include "library/StoreRows.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -7,7 +7,7 @@
 #include "formats/PuzzleData.h"
 #include "library/PaletteText.h"
 #include "library/PuzzleScan.h"
-#include "platform/TextFile.h"
+#include "system/TextFile.h"
 
 namespace gw {
 namespace {

@@ -1,7 +1,7 @@
 #include "mainwnd/Help.h"
 
 #include "Messages.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 #include "state/PuzzleState.h"
 
 namespace gw {

@@ -2,8 +2,8 @@
 
 #include "display/BoardLayout.h"
 #include "mainwnd/BoardUnits.h"
-#include "mainwnd/LibraryCommands.h"
-#include "platform/Tr.h"
+#include "files/LibraryCommands.h"
+#include "text/Tr.h"
 #include "settings/Options.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"

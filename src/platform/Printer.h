@@ -2,7 +2,7 @@
 #include <string>
 
 #include "platform/Rgb.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "Messages.h"
-#include "platform/Convert.h"
+#include "system/Convert.h"
 #include "print/PrintJob.h"
 #include "state/LargeProgress.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 #include "state/WindowState.h"
 
 namespace gw {

@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "Messages.h"
-#include "platform/FileSystem.h"
-#include "platform/PathSyntax.h"
+#include "system/FileSystem.h"
+#include "system/PathSyntax.h"
 #include "state/Document.h"
 #include "state/Paths.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

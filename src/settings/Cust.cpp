@@ -5,10 +5,10 @@
 #include "display/BoardLayout.h"
 #include "display/Colors.h"
 #include "Messages.h"
-#include "platform/Convert.h"
+#include "system/Convert.h"
 #include "settings/CustPic.h"
 #include "settings/Settings.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 #include "state/PuzzleState.h"
 
 namespace gw {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "App.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

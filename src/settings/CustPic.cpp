@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "display/Colors.h"
-#include "platform/Convert.h"
+#include "system/Convert.h"
 
 namespace gw {
 namespace {

@@ -5,7 +5,7 @@
 #include "display/Draw.h"
 #include "display/ErrorHints.h"
 #include "display/LiveHints.h"
-#include "display/HintCheck.h"
+#include "rules/HintCheck.h"
 #include "display/Highlight.h"
 #include "mainwnd/StatusLine.h"
 #include "settings/Settings.h"

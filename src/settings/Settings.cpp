@@ -4,10 +4,10 @@
 #include "display/Colors.h"
 #include "Messages.h"
 #include "settings/Options.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/TextFile.h"
-#include "platform/Tr.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "system/TextFile.h"
+#include "text/Tr.h"
 #include "state/PuzzleState.h"
 
 namespace gw {

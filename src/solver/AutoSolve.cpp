@@ -6,13 +6,13 @@
 #include "display/Draw.h"
 #include "display/ShownPicture.h"
 #include "Messages.h"
-#include "platform/Convert.h"
+#include "system/Convert.h"
 #include "solver/HintTotals.h"
 #include "solver/LineRules.h"
 #include "solver/ProofByContradiction.h"
 #include "solver/Propagate.h"
 #include "solver/WorkLine.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -6,8 +6,8 @@
 #include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "Messages.h"
-#include "platform/Convert.h"
-#include "platform/Tr.h"
+#include "system/Convert.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "display/Draw.h"
-#include "display/HintCheck.h"
+#include "rules/HintCheck.h"
 #include "solver/LineRules.h"
 #include "solver/SolveWorkLine.h"
 #include "solver/WorkLine.h"

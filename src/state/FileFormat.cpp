@@ -1,8 +1,8 @@
 #include "state/FileFormat.h"
 
-#include "platform/Convert.h"
-#include "platform/FileError.h"
-#include "platform/Utf8.h"
+#include "system/Convert.h"
+#include "system/FileError.h"
+#include "text/Utf8.h"
 #include "state/PuzzleState.h"
 
 namespace gw {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/TextFile.h"
+#include "system/TextFile.h"
 
 namespace gw {
 

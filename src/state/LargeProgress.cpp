@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/FileError.h"
+#include "system/FileError.h"
 
 namespace gw {
 namespace {

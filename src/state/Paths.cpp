@@ -1,10 +1,10 @@
 #include "state/Paths.h"
 
 #include "Messages.h"
-#include "platform/Convert.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/Tr.h"
+#include "system/Convert.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "text/Tr.h"
 
 namespace gw {
 

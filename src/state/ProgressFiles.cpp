@@ -3,15 +3,15 @@
 #include "state/LargeProgress.h"
 
 #include "Messages.h"
-#include "platform/Convert.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/TextFile.h"
-#include "platform/Utf8.h"
+#include "system/Convert.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "system/TextFile.h"
+#include "text/Utf8.h"
 #include "state/FileFormat.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "App.h"
-#include "platform/TextFile.h"
-#include "platform/Tr.h"
+#include "system/TextFile.h"
+#include "text/Tr.h"
 #include "state/PuzzleState.h"
 
 namespace gw {

@@ -1,9 +1,9 @@
 #include "state/StorableText.h"
 
 #include "Messages.h"
-#include "platform/Cp932.h"
-#include "platform/Utf8.h"
-#include "platform/Tr.h"
+#include "text/Cp932.h"
+#include "text/Utf8.h"
+#include "text/Tr.h"
 
 namespace gw {
 

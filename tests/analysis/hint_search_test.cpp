@@ -11,7 +11,7 @@
 
 #include "analysis/HintSearch.h"
 #include "display/BoardLayout.h"
-#include "mainwnd/PlayTools.h"
+#include "play/PlayTools.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"
 

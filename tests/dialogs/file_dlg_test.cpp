@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "dialogs/FileDlg.h"
-#include "platform/Directory.h"
-#include "platform/FileSystem.h"
+#include "system/Directory.h"
+#include "system/FileSystem.h"
 #include "support/TestApp.h"
 
 namespace gw {

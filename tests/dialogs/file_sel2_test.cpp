@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/FileSel2.h"
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 #include "frontends/scripted/ScriptText.h"
 #include "support/TestApp.h"
 

@@ -2,7 +2,7 @@
 // its painted and marked cells. The rows are the examples of the hint check, and a few of colour.
 #include <gtest/gtest.h>
 
-#include "display/ExactTicks.h"
+#include "rules/ExactTicks.h"
 
 namespace gw::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "display/Draw.h"
-#include "display/HintCheck.h"
+#include "rules/HintCheck.h"
 #include "solver/SolverState.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"

@@ -7,7 +7,7 @@
 
 #include "formats/ColorSpace.h"
 #include "formats/ForeignFiles.h"
-#include "formats/ImageQuantize.h"
+#include "pictures/ImageQuantize.h"
 #include "formats/WebpbnXml.h"
 
 namespace gw {

@@ -4,7 +4,7 @@
 
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
-#include "formats/PuzzleGenerator.h"
+#include "pictures/PuzzleGenerator.h"
 
 namespace gw {
 namespace {

@@ -1,7 +1,7 @@
 // Whether an image file holds all the data its header announces, told before decoding: every
 // prefix of a whole BMP, PNG and GIF is told short, the whole file (and one with bytes after it)
 // complete, and the sizes are those of the header.
-#include "formats/ImageFileFacts.h"
+#include "pictures/ImageFileFacts.h"
 
 #include <gtest/gtest.h>
 

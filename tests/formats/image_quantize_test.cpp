@@ -12,7 +12,7 @@
 #include "formats/ColorSpace.h"
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
-#include "formats/ImageQuantize.h"
+#include "pictures/ImageQuantize.h"
 
 namespace gw {
 namespace {

@@ -10,7 +10,7 @@
 #include "formats/PatternId.h"
 #include "formats/PuzzleKinds.h"
 #include "formats/PuzzleText.h"
-#include "platform/NativeFiles.h"
+#include "system/NativeFiles.h"
 
 namespace gw::test {
 namespace {

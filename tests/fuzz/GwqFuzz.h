@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/FileError.h"
+#include "system/FileError.h"
 #include "state/LargeProgress.h"
 
 namespace gw::fuzz {

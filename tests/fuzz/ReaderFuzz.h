@@ -7,7 +7,7 @@
 #include <string>
 
 #include "history/History.h"
-#include "platform/FileError.h"
+#include "system/FileError.h"
 #include "state/Document.h"
 #include "state/ProgressFiles.h"
 #include "state/PuzzleFiles.h"

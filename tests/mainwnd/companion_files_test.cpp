@@ -14,9 +14,9 @@
 #endif
 
 #include "formats/ForeignFiles.h"
-#include "mainwnd/FileCommands.h"
-#include "mainwnd/ToolsCommands.h"
-#include "platform/FileReplace.h"
+#include "files/FileCommands.h"
+#include "files/ToolsCommands.h"
+#include "system/FileReplace.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
 #include "state/ProgressFiles.h"

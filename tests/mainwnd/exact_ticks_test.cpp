@@ -7,8 +7,8 @@
 #include <random>
 
 #include "support/BruteForce.h"
-#include "display/ExactTicks.h"
-#include "display/HintCheck.h"
+#include "rules/ExactTicks.h"
+#include "rules/HintCheck.h"
 #include "settings/Options.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"

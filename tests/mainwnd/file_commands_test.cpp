@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include "dialogs/FileDlg.h"
-#include "mainwnd/FileCommands.h"
+#include "files/FileCommands.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
 #include "support/Unprivileged.h"

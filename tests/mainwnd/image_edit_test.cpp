@@ -2,7 +2,7 @@
 
 #include "display/BoardLayout.h"
 #include "display/Draw.h"
-#include "mainwnd/ImageEdit.h"
+#include "authoring/ImageEdit.h"
 #include "mainwnd/MainWnd.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"

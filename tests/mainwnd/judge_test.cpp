@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "mainwnd/Judge.h"
-#include "platform/Cp932.h"
-#include "platform/FileError.h"
-#include "platform/NativeFiles.h"
+#include "play/Judge.h"
+#include "text/Cp932.h"
+#include "system/FileError.h"
+#include "system/NativeFiles.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"

@@ -4,7 +4,7 @@
 #include "display/Draw.h"
 #include "history/History.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/NumberInput.h"
+#include "authoring/NumberInput.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"

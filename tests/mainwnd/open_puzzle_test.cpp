@@ -2,7 +2,7 @@
 // cannot hold is refused with its reason while the board, its sizes and the mode stay as they
 // were.
 #include "display/BoardLayout.h"
-#include "mainwnd/ToolsCommands.h"
+#include "files/ToolsCommands.h"
 
 #include <gtest/gtest.h>
 

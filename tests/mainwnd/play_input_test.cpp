@@ -10,7 +10,7 @@
 #include "display/BoardLayout.h"
 #include "display/Draw.h"
 #include "mainwnd/MainWnd.h"
-#include "mainwnd/PlayInput.h"
+#include "play/PlayInput.h"
 #include "state/Document.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"

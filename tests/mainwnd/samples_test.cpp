@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "mainwnd/Judge.h"
-#include "platform/Cp932.h"
+#include "play/Judge.h"
+#include "text/Cp932.h"
 #include "solver/AutoSolve.h"
 #include "state/Document.h"
 #include "state/PuzzleFiles.h"

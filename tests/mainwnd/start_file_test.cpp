@@ -1,6 +1,6 @@
 // The file the program is started with opens by its kind, through the ways in the menus have; a
 // file that cannot be opened is told and leaves the window as start-up left it.
-#include "mainwnd/StartFile.h"
+#include "files/StartFile.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include <map>
 #include <string>
 
-#include "mainwnd/Judge.h"
+#include "play/Judge.h"
 #include "mainwnd/StatusLine.h"
 #include "support/TestApp.h"
 

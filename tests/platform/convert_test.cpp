@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Convert.h"
-#include "platform/Utf8.h"
+#include "system/Convert.h"
+#include "text/Utf8.h"
 
 namespace gw {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "platform/Cp932.h"
+#include "text/Cp932.h"
 
 namespace gw {
 namespace {

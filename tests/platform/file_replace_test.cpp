@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/FileError.h"
-#include "platform/FileReplace.h"
-#include "platform/NativeFiles.h"
-#include "platform/TextFile.h"
+#include "system/FileError.h"
+#include "system/FileReplace.h"
+#include "system/NativeFiles.h"
+#include "system/TextFile.h"
 #include "state/FileTestSupport.h"
 #include "support/TestApp.h"
 #include "support/Unprivileged.h"

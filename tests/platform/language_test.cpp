@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "platform/Language.h"
+#include "text/Language.h"
 
 namespace gw {
 namespace {

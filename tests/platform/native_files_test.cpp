@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/FileError.h"
-#include "platform/FileReplace.h"
-#include "platform/FileSystem.h"
-#include "platform/NativeFiles.h"
-#include "platform/TextFile.h"
+#include "system/FileError.h"
+#include "system/FileReplace.h"
+#include "system/FileSystem.h"
+#include "system/NativeFiles.h"
+#include "system/TextFile.h"
 #include "state/Paths.h"
 #include "state/FileTestSupport.h"
 #include "support/TestApp.h"
@@ -15,7 +15,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "platform/WideText.h"
+#include "text/WideText.h"
 #endif
 
 namespace gw {

@@ -5,8 +5,8 @@
 #include <fnmatch.h>
 #endif
 
-#include "platform/Directory.h"
-#include "platform/PathSyntax.h"
+#include "system/Directory.h"
+#include "system/PathSyntax.h"
 #include "state/Paths.h"
 
 namespace gw {

@@ -8,10 +8,10 @@
 #include <csignal>
 #include <filesystem>
 
-#include "platform/Cp932.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/TextFile.h"
+#include "text/Cp932.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "system/TextFile.h"
 #include "state/FileTestSupport.h"
 #include "support/TestApp.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/UserFolder.h"
+#include "system/UserFolder.h"
 #include "state/FileTestSupport.h"
 #include "support/TestApp.h"
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 #ifdef _WIN32
-#include "platform/WideText.h"
+#include "text/WideText.h"
 #else
 #include <iconv.h>
 #endif
 
 #include <random>
 
-#include "platform/Utf8.h"
+#include "text/Utf8.h"
 
 namespace gw {
 namespace {

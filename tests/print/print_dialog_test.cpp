@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/PathSyntax.h"
+#include "system/PathSyntax.h"
 #include "print/Insatu.h"
 #include "state/Document.h"
 #include "state/WindowState.h"

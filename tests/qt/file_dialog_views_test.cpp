@@ -14,9 +14,9 @@
 #include "dialogs/FileDlg.h"
 #include "dialogs/FileSel2.h"
 #include "mainwnd/MainWnd.h"
-#include "frontends/qt/DialogView.h"
+#include "frontends/qt/views/DialogView.h"
 #include "frontends/qt/QtPlatform.h"
-#include "mainwnd/FileCommands.h"
+#include "files/FileCommands.h"
 #include "support/TestApp.h"
 
 namespace gw {

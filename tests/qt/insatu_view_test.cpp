@@ -9,7 +9,7 @@
 
 #include "DialogDriver.h"
 #include "mainwnd/MainWnd.h"
-#include "frontends/qt/DialogView.h"
+#include "frontends/qt/views/DialogView.h"
 #include "frontends/qt/QtPlatform.h"
 #include "print/Insatu.h"
 #include "state/WindowState.h"

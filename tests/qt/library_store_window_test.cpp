@@ -17,9 +17,9 @@
 #include "../library/StoreTamper.h"
 
 #include "ShownWindow.h"
-#include "frontends/qt/LibraryView.h"
-#include "mainwnd/LibraryCommands.h"
-#include "platform/FileSystem.h"
+#include "frontends/qt/views/LibraryView.h"
+#include "files/LibraryCommands.h"
+#include "system/FileSystem.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"
 

@@ -16,8 +16,8 @@
 #include <filesystem>
 
 #include "ShownWindow.h"
-#include "frontends/qt/LibraryView.h"
-#include "mainwnd/LibraryCommands.h"
+#include "frontends/qt/views/LibraryView.h"
+#include "files/LibraryCommands.h"
 #include "state/PuzzleState.h"
 #include "state/WindowState.h"
 #include "support/TestApp.h"

@@ -12,7 +12,7 @@
 #include "display/Viewport.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
-#include "mainwnd/ToolsCommands.h"
+#include "files/ToolsCommands.h"
 #include "state/PuzzleState.h"
 #include "support/TestApp.h"
 #include "ShownWindow.h"

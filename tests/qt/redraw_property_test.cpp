@@ -6,7 +6,7 @@
 #include <random>
 
 #include "display/Draw.h"
-#include "display/HintCheck.h"
+#include "rules/HintCheck.h"
 #include "display/Viewport.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Settings.h"

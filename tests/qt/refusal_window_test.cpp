@@ -16,8 +16,8 @@
 #include "ShownWindow.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
-#include "mainwnd/FileCommands.h"
-#include "mainwnd/ToolsCommands.h"
+#include "files/FileCommands.h"
+#include "files/ToolsCommands.h"
 #include "support/TestApp.h"
 
 namespace gw {

@@ -19,7 +19,7 @@
 #include "DialogDriver.h"
 #include "PrintedPage.h"
 #include "mainwnd/MainWnd.h"
-#include "frontends/qt/DialogView.h"
+#include "frontends/qt/views/DialogView.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPlatform.h"
 #include "settings/Options.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "platform/FileError.h"
+#include "system/FileError.h"
 
 namespace gw::test {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <random>
 
-#include "platform/FileError.h"
+#include "system/FileError.h"
 #include "state/ProgressFiles.h"
 #include "support/TestApp.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Cp932.h"
-#include "platform/FileError.h"
+#include "text/Cp932.h"
+#include "system/FileError.h"
 #include "state/ProgressFiles.h"
 #include "FileTestSupport.h"
 #include "state/PuzzleState.h"

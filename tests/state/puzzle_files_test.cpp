@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "platform/Cp932.h"
-#include "platform/FileError.h"
+#include "text/Cp932.h"
+#include "system/FileError.h"
 #include "state/Paths.h"
 #include "state/PuzzleFiles.h"
 #include "../fuzz/ReaderFuzz.h"

@@ -4,9 +4,9 @@
 #include <random>
 
 #include "mainwnd/MainWnd.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/NativeFiles.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "system/NativeFiles.h"
 #include "state/PuzzleState.h"
 
 namespace gw::test {

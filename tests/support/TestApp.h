@@ -3,7 +3,7 @@
 #include <string>
 
 #include "App.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 #include "frontends/scripted/ScriptedPlatform.h"
 
 namespace gw::test {

@@ -2,8 +2,8 @@
 
 #include "formats/EngineInput.h"
 #include "formats/ForeignFiles.h"
-#include "formats/ImageQuantize.h"
-#include "formats/PuzzleGenerator.h"
+#include "pictures/ImageQuantize.h"
+#include "pictures/PuzzleGenerator.h"
 
 namespace gw::collection {
 

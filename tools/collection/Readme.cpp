@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "formats/PuzzleGenerator.h"
+#include "pictures/PuzzleGenerator.h"
 
 namespace gw::collection {
 namespace {

@@ -7,8 +7,8 @@
 #include "display/Highlight.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
-#include "platform/NativeFiles.h"
-#include "platform/Utf8.h"
+#include "system/NativeFiles.h"
+#include "text/Utf8.h"
 
 namespace gw {
 namespace {

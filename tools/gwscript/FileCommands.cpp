@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "Runner.h"
-#include "platform/Cp932.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/NativeFiles.h"
+#include "text/Cp932.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "system/NativeFiles.h"
 
 namespace gw {
 namespace {

@@ -5,7 +5,7 @@
 #include "Runner.h"
 #include "frontends/scripted/ScriptText.h"
 #include "library/PathText.h"
-#include "mainwnd/LibraryCommands.h"
+#include "files/LibraryCommands.h"
 #include "mainwnd/MainWnd.h"
 #include "state/WindowState.h"
 

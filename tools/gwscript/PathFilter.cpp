@@ -1,6 +1,6 @@
 #include "PathFilter.h"
 
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 namespace gw {
 namespace {

@@ -6,11 +6,11 @@
 
 #include "PathFilter.h"
 #include "Runner.h"
-#include "platform/Console.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/Language.h"
-#include "platform/NativeFiles.h"
+#include "system/Console.h"
+#include "system/FileError.h"
+#include "system/FileSystem.h"
+#include "text/Language.h"
+#include "system/NativeFiles.h"
 
 #ifdef GW_WITH_QT
 #include <QGuiApplication>

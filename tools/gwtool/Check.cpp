@@ -9,9 +9,9 @@
 #include "TellErrors.h"
 #include "analysis/Analysis.h"
 #include "formats/EngineInput.h"
-#include "formats/PuzzleGenerator.h"
+#include "pictures/PuzzleGenerator.h"
 #include "formats/PuzzleKinds.h"
-#include "platform/FileError.h"
+#include "system/FileError.h"
 
 namespace gw {
 namespace {

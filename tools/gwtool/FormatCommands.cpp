@@ -15,12 +15,12 @@
 #include "formats/AnyPuzzleFile.h"
 #include "formats/ForeignFiles.h"
 #include "formats/PuzzleBridge.h"
-#include "formats/PuzzleGenerator.h"
+#include "pictures/PuzzleGenerator.h"
 #include "formats/PuzzleKinds.h"
 #include "formats/PuzzleText.h"
-#include "platform/NativeFiles.h"
-#include "platform/FileError.h"
-#include "platform/Tr.h"
+#include "system/NativeFiles.h"
+#include "system/FileError.h"
+#include "text/Tr.h"
 #include "settings/Settings.h"
 
 namespace gw {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "formats/PuzzleData.h"
-#include "platform/FileError.h"
+#include "system/FileError.h"
 
 namespace gw {
 

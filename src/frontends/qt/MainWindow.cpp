@@ -14,7 +14,7 @@
 #include <cmath>
 
 #include "display/Viewport.h"
-#include "platform/Tr.h"
+#include "text/Tr.h"
 #include "mainwnd/MainWnd.h"
 #include "mainwnd/Menus.h"
 #include "mainwnd/StatusLine.h"

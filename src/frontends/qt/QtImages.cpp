@@ -7,9 +7,9 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "formats/ImageFileFacts.h"
-#include "platform/FileError.h"
-#include "platform/NativeFiles.h"
+#include "pictures/ImageFileFacts.h"
+#include "system/FileError.h"
+#include "system/NativeFiles.h"
 
 namespace gw {
 

@@ -11,12 +11,12 @@
 #include "Messages.h"
 #include "App.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/Convert.h"
-#include "frontends/qt/LibraryView.h"
+#include "system/Convert.h"
+#include "frontends/qt/views/LibraryView.h"
 #include "frontends/qt/MainWindow.h"
 #include "frontends/qt/QtPrinter.h"
 #include "frontends/qt/QtTr.h"
-#include "frontends/qt/Views.h"
+#include "frontends/qt/views/Views.h"
 
 namespace gw {
 

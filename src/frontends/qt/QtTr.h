@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "platform/Tr.h"
+#include "text/Tr.h"
 
 namespace gw {
 

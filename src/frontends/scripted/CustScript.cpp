@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "platform/Convert.h"
+#include "system/Convert.h"
 #include "frontends/scripted/DialogScripts.h"
 #include "frontends/scripted/ScriptText.h"
 #include "settings/Cust.h"

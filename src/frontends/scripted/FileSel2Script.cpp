@@ -1,7 +1,7 @@
 #include "dialogs/FileSel2.h"
 #include "frontends/scripted/DialogScripts.h"
 #include "frontends/scripted/ScriptText.h"
-#include "platform/Utf8.h"
+#include "text/Utf8.h"
 
 namespace gw {
 

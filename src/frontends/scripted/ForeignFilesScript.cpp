@@ -1,6 +1,6 @@
 // The scripted side of import and export: the desktop file dialog answered from the script, the
 // image dialog and the new-puzzle dialog described and stepped like the program's own dialogs.
-#include "formats/PuzzleGenerator.h"
+#include "pictures/PuzzleGenerator.h"
 #include "dialogs/ImportImage.h"
 #include "dialogs/NewPuzzle.h"
 #include "frontends/scripted/DialogScripts.h"

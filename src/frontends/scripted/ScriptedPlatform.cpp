@@ -5,7 +5,7 @@
 #include "Messages.h"
 #include "App.h"
 #include "mainwnd/MainWnd.h"
-#include "platform/Convert.h"
+#include "system/Convert.h"
 #include "frontends/scripted/DialogScripts.h"
 #include "frontends/scripted/ScriptText.h"
 

@@ -1,6 +1,6 @@
 #include "frontends/scripted/ScriptedSurface.h"
 
-#include "platform/Utf8.h"
+#include "text/Utf8.h"
 #include "frontends/scripted/ScriptText.h"
 
 namespace gw {

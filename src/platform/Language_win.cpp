@@ -1,8 +1,0 @@
-#include "platform/Language.h"
-
-namespace gw {
-
-// Debian packages no gettext for the Windows cross-build: Tr gives the Japanese texts as they are.
-void UseLanguage(Language) {}
-
-}  // namespace gw
