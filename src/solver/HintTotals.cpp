@@ -5,6 +5,7 @@
 #include "display/Draw.h"
 #include "solver/SolverState.h"
 #include "state/PuzzleState.h"
+#include "state/Document.h"
 namespace gw {
 namespace {
 
@@ -36,13 +37,13 @@ void EraseHintChecks(App& app) {
     for (int k = 0; k <= kMaxSize; ++k) {
       if (p.RowHints[k][y][kHintCheck] == 0) continue;
       p.RowHints[k][y][kHintCheck] = 0;
-      p.Dirty = 1;
+      app.document.Dirty = 1;
     }
   for (int k = 0; k <= kMaxSize; ++k)
     for (int x = 0; x <= kMaxSize; ++x) {
       if (p.ColHints[x][k][kHintCheck] == 0) continue;
       p.ColHints[x][k][kHintCheck] = 0;
-      p.Dirty = 1;
+      app.document.Dirty = 1;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "Messages.h"
 #include "system/Convert.h"
 #include "text/Tr.h"
+#include "state/Document.h"
 
 namespace gw {
 namespace {
@@ -89,14 +90,14 @@ void RestoreSolveState(App& app, const SavedSolveState& saved) {
       int& tick = p.RowHints[k][y][kHintCheck];
       if (tick == saved.RowTicks[k][y]) continue;
       tick = saved.RowTicks[k][y];
-      p.Dirty = 1;
+      app.document.Dirty = 1;
     }
   for (int x = 1; x <= Capped(p.XSize); ++x)
     for (int k = 1; k <= Capped(p.YHintCount); ++k) {
       int& tick = p.ColHints[x][k][kHintCheck];
       if (tick == saved.ColTicks[x][k]) continue;
       tick = saved.ColTicks[x][k];
-      p.Dirty = 1;
+      app.document.Dirty = 1;
     }
 }
 

@@ -20,6 +20,8 @@
 #include "play/Judge.h"
 #include "mainwnd/StatusLine.h"
 #include "support/TestApp.h"
+#include "state/Document.h"
+#include "display/BoardLayout.h"
 
 namespace gw::test {
 namespace {
@@ -98,7 +100,7 @@ TEST(TranslatedMessages, PatternsPutTheirValuesInTheCatalogueOrder) {
   if (!catalogue.usable()) GTEST_SKIP() << "no C.UTF-8 locale";
   PuzzleState& p = t.app.puzzle;
   MakeBoard(t.app, 5, 4, 2, 2);
-  p.CurFileName = "cat.gwm";
+  t.app.document.CurFileName = "cat.gwm";
   t.app.layout.UnderPointerCol = 2;
   t.app.layout.UnderPointerRow = 3;
   EXPECT_EQ(StatusText(t.app), "cat.gwm - 4 rows by 5 columns - row 3, column 2");

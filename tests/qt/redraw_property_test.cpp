@@ -13,6 +13,7 @@
 #include "solver/HintTotals.h"
 #include "state/GuessLayer.h"
 #include "support/TestApp.h"
+#include "display/BoardLayout.h"
 
 namespace gw {
 namespace {

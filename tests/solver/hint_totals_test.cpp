@@ -11,6 +11,7 @@
 #include "solver/SolverState.h"
 #include "state/PuzzleFiles.h"
 #include "support/TestApp.h"
+#include "state/Document.h"
 
 namespace gw::test {
 namespace {

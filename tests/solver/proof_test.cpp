@@ -9,6 +9,7 @@
 #include "solver/LineHelpers.h"
 #include "solver/ProofByContradiction.h"
 #include "support/TestApp.h"
+#include "state/Document.h"
 
 namespace gw::test {
 namespace {
@@ -65,13 +66,13 @@ TEST(SolveStateSaving, RestorePutsBackWithoutDrawingSoTheTrialNeverShows) {
   p.ColHints[3][1][kHintCheck] = -1;  // column 3, slot 1 gets one
   t.app.solver.RowColorTotals[2][1] = 3;
   t.app.solver.ColColorTotals[9][3] = 0;
-  p.Dirty = 0;
+  t.app.document.Dirty = 0;
   RestoreSolveState(t.app, saved);
   // The picture already shows the state put back: the redraw after the trial draws nothing.
   Redraw(t.app);
   EXPECT_EQ(Drawings(t.TakeOutput()), std::vector<std::string>{});
   // A tick put back counts as a change, as every tick taken off or put on does.
-  EXPECT_EQ(p.Dirty, 1);
+  EXPECT_EQ(t.app.document.Dirty, 1);
   EXPECT_EQ(p.Grid[1][1], 2);
   EXPECT_EQ(p.Grid[2][1], 0);
   EXPECT_EQ(p.Grid[3][2], -3);
