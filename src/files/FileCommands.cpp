@@ -218,7 +218,7 @@ void NewBoard(App& app, int hintCounts, const char* fileName) {
   p.Answer.clear();
   app.document.CurFileName = fileName;
   RunSizeDialog(app);
-  app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, app.document.CurFileName}));
+  app.ui.SetCaption(TitleCaption(p.AppCaption, p.Title, app.document.CurFileName));
   FullReset(p);
   p.CurColor = 1;
   LayoutBoard(app);

@@ -22,6 +22,7 @@
 #include "settings/Settings.h"
 #include "files/FileCommands.h"
 #include "files/LibraryCommands.h"
+#include "state/PuzzleFiles.h"
 #include "state/LargeProgress.h"
 #include "state/Paths.h"
 
@@ -90,7 +91,7 @@ void ShowOpened(App& app, int mode, const std::string& path) {
   app.document.Dirty = mode == kModePlay ? 0 : 1;
   ForgetZoom(app);
   if (mode == kModeImage) app.ui.SetCaption(p.AppCaption + " : " + app.document.CurFileName);
-  else app.ui.SetCaption(Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, app.document.CurFileName}));
+  else app.ui.SetCaption(TitleCaption(p.AppCaption, p.Title, app.document.CurFileName));
   PaintBoard(app);
   NoteGameKept(app);
 }
@@ -251,7 +252,7 @@ bool OpenPuzzleForPlay(App& app, const std::string& path, const char* title) {
 
 bool OpenUnfiledPuzzle(App& app, const PuzzleData& d) {
   if (!OpenImportedPuzzle(app, d, "", kModePlay)) return false;
-  app.ui.SetCaption(Fill(Tr("{1}「{2}」"), {app.puzzle.AppCaption, d.title.empty() ? Tr("無題") : d.title}));
+  app.ui.SetCaption(TitleCaption(app.puzzle.AppCaption, d.title.empty() ? Tr("無題") : d.title, ""));
   return true;
 }
 
@@ -301,7 +302,7 @@ void NewPuzzleCommand(App& app) {
   HintsToState(d, m, app.puzzle);
   KeepOwnColors(d, app.puzzle);
   ShowOpened(app, kModePlay, "");
-  app.ui.SetCaption(Fill(Tr("{1}「{2}」"), {app.puzzle.AppCaption, d.title}));
+  app.ui.SetCaption(TitleCaption(app.puzzle.AppCaption, d.title, ""));
 }
 
 }  // namespace gw

@@ -132,6 +132,11 @@ struct BusyPointer {
 
 }  // namespace
 
+std::string TitleCaption(const std::string& appCaption, const std::string& title, const std::string& fileName) {
+  if (fileName.empty()) return Fill(Tr("{1}「{2}」"), {appCaption, title});
+  return Fill(Tr("{1}「{2}」{3}"), {appCaption, title, fileName});
+}
+
 ParsedPuzzle ParseHintPuzzle(TextReader& reader, const PuzzleState& base) {
   std::unique_ptr<PuzzleState> next = ReadCheckedHead(reader, base, false);
   if (!next) return {};
@@ -256,7 +261,7 @@ ReadOutcome OpenPuzzleFile(App& app, const std::string& folder, const std::strin
   ReadOutcome read = picture ? (mono ? ReadMonoPicture(app, path) : ReadPicture(app, path))
                              : (mono ? ReadMonoHintPuzzle(app, path) : ReadHintPuzzle(app, path));
   if (read == ReadOutcome::Refused) return read;
-  app.ui.SetCaption(picture ? p.AppCaption + " : " + name : Fill(Tr("{1}「{2}」{3}"), {p.AppCaption, p.Title, name}));
+  app.ui.SetCaption(picture ? p.AppCaption + " : " + name : TitleCaption(p.AppCaption, p.Title, name));
   app.document.CurFolder = folder;
   app.document.CurFileName = name;
   app.document.CurPath = path;

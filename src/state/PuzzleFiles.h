@@ -9,6 +9,10 @@
 
 namespace gw {
 
+// The window's caption of a puzzle: the program, the title and the file (none for a puzzle not
+// from a file, which in English would leave a space dangling).
+std::string TitleCaption(const std::string& appCaption, const std::string& title, const std::string& fileName);
+
 // Why the program will not hold a board: more than 20 cells on a side, or none.
 inline constexpr const char* kRefusedBoardText = TrNoop("プレイできる制限を越えています。");
 

@@ -29,9 +29,10 @@ done <<'CASES'
 1|platform -> state   NEW|platform/Files.cpp|state/PuzzleState.h
 1|analysis -> App.h   NEW|analysis/Engine.cpp|App.h
 1|App.h -> mainwnd   NEW|App.h|mainwnd/Menus.h
+1|App.h -> state   NEW|Messages.h|state/PuzzleState.h
 1|library -> mainwnd   NEW|library/Scan.cpp|mainwnd/Menus.h
 1|src/newroom/ has no place|newroom/Thing.cpp|App.h
-0|App.h -> state   (known:|Messages.h|state/PuzzleState.h
+0|settings -> mainwnd   (known:|settings/Options.cpp|mainwnd/StatusLine.h
 0|upward inside the core (|mainwnd/Menus.cpp|App.h library/Scan.h display/Draw.h platform/Platform.h
 0|upward between layers (platform < core < front ends): 0|frontends/qt/View.cpp|mainwnd/Menus.h
 CASES
