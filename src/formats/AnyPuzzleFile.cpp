@@ -95,7 +95,7 @@ void WriteAnyPuzzle(App& app, PuzzleData p, const std::string& path) {
   }
   PuzzleKind own = kind->kind;
   std::string why = WhyNotHeld(p);
-  if (!why.empty()) throw FormatError(Tr("プレイできる制限を越えています。") + why);
+  if (!why.empty()) throw FormatError(Fill(Tr("プレイできる制限を越えています。{1}"), {why}));
   if (kind->holds.title) RefuseUnstorableTexts(p, kind->holds.answer);
   ColorMapping m = MapColors(p, app.colors.ColorTable, false);
   switch (own) {
