@@ -36,7 +36,11 @@ bool HasCatalogue(const std::string& folder, Language language) {
 }
 
 // The installed catalogues lie under share/locale as seen from bin/; a build keeps them in
-// locale/ beside its programs.
+// locale/ beside its programs. The build names the path for the prefix it installs to; a target
+// built elsewhere (the fuzz targets) gets the usual layout.
+#ifndef GW_LOCALE_FROM_BIN
+#define GW_LOCALE_FROM_BIN "../share/locale"
+#endif
 std::string CatalogueFolder(Language language) {
   const std::string program = ProgramFolder();
   const std::string installed = program + "/" + GW_LOCALE_FROM_BIN;
