@@ -26,10 +26,12 @@ struct Stopped {
 
 // A turn of the search that learns that ends only with its count (or the budget), in conflicts.
 constexpr long long kUnlimitedTurn = 2000000000;
-// The search that learns and the plain search are weighed in counted work: conflicts for a node.
-// A turn beside a plain run of N nodes is N times this many conflicts, about as long on the
-// boards measured (a node and a conflict each took 0.2 to 1 ms on n-Dom and generated boards).
-constexpr long long kConflictsPerNode = 1;
+// The search that learns and the plain search are weighed in counted work: a conflict of the
+// one against this many line solves of the other (cached answers included). Each search alone on
+// ten boards (n-Dom 10 and 12, generated 25 x 25, random 30 x 30 to 40 x 40) took 294 to 676 line
+// solves' time a conflict, median 490. Nodes, the measure before, took from a quarter to four
+// times a conflict's time, so the search that decided could wait long for the other to catch up.
+constexpr long long kLinesPerConflict = 500;
 // Work never reached: of a search that has not decided.
 constexpr long long kNever = std::numeric_limits<long long>::max();
 
@@ -98,9 +100,8 @@ class Engine {
   void NoteImplied(size_t mark);
 
   // Whether the plain search, `spent` nodes into the count with `met` solutions met, is joined by
-  // the one that learns: not yet, for a turn alone and then on a thread of its own beside it, on
-  // that thread at once, or instead of it.
-  enum class Joining { kNotYet, kTurnFirst, kBeside, kAlone };
+  // the one that learns: not yet, on a thread of its own beside it, or instead of it.
+  enum class Joining { kNotYet, kBeside, kAlone };
   Joining JoinsAfter(long long spent, size_t met) const;
   // The search that learns (built only where CaDiCaL is), made from the current state with the
   // solutions met so far; null where there is none or the board is too big for it. Ending it
@@ -115,19 +116,20 @@ class Engine {
   // Counts the solutions with the learner on this thread for at most `turn` more conflicts:
   // true, with `count`, once it has decided.
   bool Learn(Learner& learner, long long turn, int& count);
-  // Starts a turn of the learner, of at most `turn` more conflicts, on a thread of its own, beside
-  // a plain run; the run ends early once the learner has decided with less work than it has done.
-  void LearnBeside(Learner& learner, long long turn);
+  // Starts the learner on a thread of its own beside the plain search, for as long as neither has
+  // decided; the plain search's work is counted from here.
+  void LearnBeside(Learner& learner);
   // Ends the learner's turn beside: joins its thread and adds its conflicts to the counts.
   void EndLearner(Learner& learner);
-  // Waits for the learner's turn beside to end: true, with `count` and its solutions, when it
-  // decided, and with no more work than the plain run beside it, which decided `plainDecidedAt`
-  // (in conflicts) into the turn, or kNever.
+  // Waits for the learner beside to end: true, with `count` and its solutions, when it decided
+  // with no more work than the plain search, which decided `plainDecidedAt` (in conflicts) after
+  // the learner began, or kNever.
   bool AwaitLearner(Learner& learner, long long plainDecidedAt, int& count);
-  // Whether the learner beside has decided with less work than the plain run has done so far.
+  // The plain search's work since the learner began beside it, in conflicts.
+  long long PlainWork() const { return (lines - besideFrom_) / kLinesPerConflict; }
+  // Whether the learner beside has decided with less work than the plain search has done so far.
   bool LearnerDone() const {
-    return learnerDecidedAt_ &&
-           (nodes - besideFrom_) * kConflictsPerNode >= learnerDecidedAt_->load(std::memory_order_acquire);
+    return learnerDecidedAt_ && PlainWork() >= learnerDecidedAt_->load(std::memory_order_acquire);
   }
   // One depth-first run; throws past nodeLimit_.
   void Search(int& count);
@@ -158,10 +160,10 @@ class Engine {
   int cellBits_ = 0;  // bits a cell takes in a packed line; 0 when a line does not fit a word
   std::vector<CellSet> line_;  // the cells of the line being solved
   std::vector<Board> met_;     // distinct solutions met so far, at most two
-  // Set by the learner beside the plain search when it has decided, and the node count when the
+  // Set by the learner beside the plain search when it has decided, and the line solves when the
   // plain run beside it began.
   const std::atomic<long long>* learnerDecidedAt_ = nullptr;
-  long long besideFrom_ = 0;
+  long long besideFrom_ = 0;  // line solves when the learner began beside
 
   // Values known to survive a trial in the current state (stateId_ changes with the state).
   std::vector<std::uint32_t> impliedStamp_;

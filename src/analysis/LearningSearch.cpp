@@ -186,15 +186,11 @@ bool Engine::Learn(Learner& learner, long long turn, int& count) {
   return true;
 }
 
-void Engine::LearnBeside(Learner& learner, long long turn) {
-  // The solutions the plain search has met since are forbidden too: fewer left to find.
-  for (const Board& board : met_)
-    if (learner.met.size() < 2 && std::none_of(learner.met.begin(), learner.met.end(),
-                                               [&](const Board& m) { return m.cells == board.cells; }))
-      learner.met.push_back(board);
+void Engine::LearnBeside(Learner& learner) {
   learner.counted = learner.counter.count;
   learner.turnStart = learner.counter.count;
-  learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
+  learner.turnEnd = learner.counter.count + kUnlimitedTurn;
+  besideFrom_ = lines;
   learner.decidedAt = kNever;
   learner.passed = kNever;
   learner.finished = false;
@@ -221,8 +217,8 @@ void Engine::EndLearner(Learner& learner) {
 }
 
 bool Engine::AwaitLearner(Learner& learner, long long plainDecidedAt, int& count) {
-  // The plain search decided this far into the turn: deciding later, the learner would not give
-  // the verdict, so it goes no further.
+  // The plain search decided this far in: deciding later, the learner would not give the
+  // verdict, so it goes no further.
   if (plainDecidedAt != kNever) learner.passed.store(learner.turnStart + plainDecidedAt, std::memory_order_release);
   // Waiting, the analysing thread still asks the caller's poll: a window waiting on it stays
   // responsive and its cancel button works.
@@ -250,7 +246,7 @@ struct Engine::Learner {};
 void Engine::LearnerEnd::operator()(Learner* learner) const { delete learner; }
 Engine::LearnerPtr Engine::StartLearning() { return nullptr; }
 bool Engine::Learn(Learner&, long long, int&) { return false; }
-void Engine::LearnBeside(Learner&, long long) {}
+void Engine::LearnBeside(Learner&) {}
 void Engine::EndLearner(Learner&) {}
 bool Engine::AwaitLearner(Learner&, long long, int&) { return false; }
 }  // namespace gw::analysis

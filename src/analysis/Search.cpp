@@ -15,12 +15,7 @@ struct OutOfNodes {};
 // too little to prefer a clearly worse cell.
 constexpr std::uint64_t kShakePercent = 20;
 
-// The learning search's turn alone, in the plain search's work until it joined.
-constexpr int kTurnShare = 2;
-// The plain runs beside the learning search before the plain search waits for it alone. One: the
-// generated puzzles it proves faster end within it, and on the n-Dom family, where it never does,
-// and on random boards whose proof the learning search finds, a second run only slowed both down
-// (n-Dom 8 to 12 and rand35-50-1 took 0.72 and 0.79 of the time with two, 5 runs each).
+// The plain runs beside the learning search before it goes on alone.
 constexpr int kBesideRuns = 1;
 
 }  // namespace
@@ -176,12 +171,11 @@ Engine::Joining Engine::JoinsAfter(long long spent, size_t met) const {
   if (budget_->learnAfterNodes == 0) return Joining::kAlone;
   // A run that met a solution and still did not finish left the proof that there is no other,
   // where the plain search may repeat its contradictions branch after branch (the n-Dom puzzles
-  // meet theirs in the first run) and learning does not: the learning search takes its turn
-  // first. A search that has met no solution is still looking, which the plain search with its
-  // probing does faster on most random boards, until the node threshold; past it, which of the
-  // two finds the solutions first varies from board to board, so the two go side by side at once.
-  if (met == 1 && spent > 0) return Joining::kTurnFirst;
-  if (spent >= budget_->learnAfterNodes) return Joining::kBeside;
+  // meet theirs in the first run) and learning does not. A search that has met no solution is
+  // still looking, which the plain search with its probing does faster on most random boards,
+  // until the node threshold; past it, which of the two finds the solutions first varies from
+  // board to board.
+  if ((met == 1 && spent > 0) || spent >= budget_->learnAfterNodes) return Joining::kBeside;
   return Joining::kNotYet;
 }
 
@@ -194,45 +188,40 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
   // (each is a real one): two different ones, or one finished run, give the verdict.
   //
   // Once the search that learns joins, neither is the faster everywhere: it settles the n-Dom
-  // family in hundreds of conflicts where the plain search needs tens of thousands of nodes, but
+  // family in thousands of conflicts where the plain search needs tens of thousands of nodes, but
   // the plain search proves a generated 25 x 25 puzzle in its next run in a tenth of its time.
-  // So where the rest is a proof the learning search takes a turn alone, then turns on a thread
-  // of its own beside the next plain runs; where no solution is met yet it goes beside them at
-  // once; after kBesideRuns it goes on alone. Every turn is measured in counted work, conflicts
-  // against nodes, never in time, and of two that decide in one turn the one that needed less
-  // work gives the verdict: the verdict and the solutions shown are the same on a busy machine as
-  // on an idle one. Only the budget's clock, the outer limit, is read.
+  // So from there the two go side by side, each on a thread of its own, until one decides. Their
+  // work is counted, conflicts against line solves, never timed, and of two that decide the one
+  // that needed less work gives the verdict: the verdict and the solutions shown are the same on
+  // a busy machine as on an idle one. Only the budget's clock, the outer limit, is read.
   static const BranchOrder kOrders[] = {BranchOrder::kMostFirst, BranchOrder::kFewestFirst,
                                         BranchOrder::kInOrder};
   const size_t root = Mark();
   const long long first = nodes;
   long long limit = firstNodeLimit_;
-  bool joined = false;
   // However the count ends, the engine keeps no pointer into a learner that is gone.
   struct ForgetsLearner {
     const std::atomic<long long>*& decidedAt;
     ~ForgetsLearner() { decidedAt = nullptr; }
   } forgets{learnerDecidedAt_};
   LearnerPtr learner;
+  bool joined = false;
   int runsBeside = 0;
   for (int run = 0;; ++run, limit *= 2) {
     if (!joined) {
       const Joining joining = JoinsAfter(nodes - first, met_.size());
       joined = joining != Joining::kNotYet;
       if (joined) learner = StartLearning();
-      const long long turn = joining == Joining::kAlone ? kUnlimitedTurn
-                                                        : (nodes - first) * kConflictsPerNode * kTurnShare;
-      if (learner && joining != Joining::kBeside && Learn(*learner, turn, count)) {
+      if (learner && joining == Joining::kAlone && Learn(*learner, kUnlimitedTurn, count)) {
         found = met_;
         return;
       }
+      if (learner && joining == Joining::kBeside) LearnBeside(*learner);
     }
-    if (learner) LearnBeside(*learner, limit * kConflictsPerNode);
     order_ = kOrders[run % 3];
     shaken_ = run > 0;
     random_ = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(run + 1);
     nodeLimit_ = nodes + limit;
-    besideFrom_ = nodes;
     int runCount = 0;
     bool finished = true;
     try {
@@ -241,10 +230,11 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       finished = false;
       Undo(root);
     }
-    // Of two that decide in one turn, the one that needed less counted work gives the verdict,
-    // whichever finished sooner: the first to finish waits for the other to reach its count.
+    // Of two that decide, the one that needed less counted work gives the verdict, whichever
+    // finished sooner: the first to finish waits for the other to reach its count.
     const bool decided = met_.size() >= 2 || finished;
-    if (learner && AwaitLearner(*learner, decided ? (nodes - besideFrom_) * kConflictsPerNode : kNever, count)) {
+    if (learner && (decided || LearnerDone()) &&
+        AwaitLearner(*learner, decided ? PlainWork() : kNever, count)) {
       found = met_;
       return;
     }
@@ -253,10 +243,12 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       found = met_;
       return;
     }
+    // The plain search goes no further beside it: on the n-Dom family, where the plain search
+    // never decides, every run beside made the learner wait for it to catch up.
     if (learner && ++runsBeside >= kBesideRuns) {
-      const bool decided = Learn(*learner, kUnlimitedTurn, count);
+      const bool learned = AwaitLearner(*learner, kNever, count);
       learner.reset();
-      if (decided) {
+      if (learned) {
         found = met_;
         return;
       }

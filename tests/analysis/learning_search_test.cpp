@@ -226,7 +226,7 @@ TEST(LearningSearch, TakesTheVerdictOfWhicheverSearchDecidesFirst) {
   }
 }
 
-// The two searches take turns measured in counted work, so the outcome cannot depend on which
+// The two searches are weighed in counted work, so the outcome cannot depend on which
 // thread ran faster: the same verdict and the same solutions shown whether the machine is idle or
 // busy with threads that spin beside the analysis.
 TEST(LearningSearch, GivesTheSameOutcomeHoweverBusyTheMachine) {
