@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 
@@ -26,6 +29,22 @@ void WhenModal(std::function<void(D&)> act) {
     if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) dialog->done(0);
   });
   timer->start(10);
+}
+
+// Chooses `path` in a file dialog and accepts it. QFileDialog::selectFile leaves the name box
+// alone while that box has the focus, which it has as soon as the dialog's window is active, and
+// accepting would then only open the folder: the name is typed into the box instead. A choice the
+// dialog does not take ends it, so that a failed check does not hang the run.
+inline void ChooseFile(QFileDialog& files, const QString& path) {
+  QFileInfo info(path);
+  files.setDirectory(info.absolutePath());
+  if (auto* name = files.findChild<QLineEdit*>("fileNameEdit"))
+    name->setText(info.fileName());
+  else
+    files.selectFile(path);
+  QDialog& box = files;  // QFileDialog hides accept and done
+  box.accept();
+  if (box.isVisible()) box.done(QDialog::Rejected);
 }
 
 template <typename W>

@@ -87,8 +87,10 @@ TEST_F(RefusalWindow, AnImageCutShortIsRefusedAsSuch) {
   file.close();
   int width = app.puzzle.XSize;
   test::WhenModal<QDialog>([&](QDialog& box) {
-    if (auto* files = qobject_cast<QFileDialog*>(&box)) files->selectFile(path);
-    box.accept();
+    if (auto* files = qobject_cast<QFileDialog*>(&box))
+      test::ChooseFile(*files, path);
+    else
+      box.accept();
   });
   QString text;
   CatchMessage(text, "refusal-cut-image.png");

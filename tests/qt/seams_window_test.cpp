@@ -18,6 +18,7 @@
 #include <functional>
 #include <random>
 
+#include "DialogDriver.h"
 #include "ShownWindow.h"
 #include "display/Draw.h"
 #include "frontends/qt/ImageSurface.h"
@@ -247,8 +248,7 @@ TEST_F(SeamsTest, ExportingALargePagePictureShowsItIsWorking) {
       [&](QWidget* modal) {
         if (auto* files = qobject_cast<QFileDialog*>(modal)) {
           files->selectNameFilter(files->nameFilters().at(2));
-          files->selectFile(QString::fromStdString(file));
-          static_cast<QDialog*>(files)->accept();
+          test::ChooseFile(*files, QString::fromStdString(file));
         } else if (qobject_cast<QProgressDialog*>(modal) && !boxSeen) {
           boxSeen = true;
           busyWhileDrawing = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
