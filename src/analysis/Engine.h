@@ -24,8 +24,6 @@ struct Stopped {
   bool cancelled = false;
 };
 
-// A turn of the search that learns that ends only with its count (or the budget), in conflicts.
-constexpr long long kUnlimitedTurn = 2000000000;
 // The search that learns and the plain search are weighed in counted work: a conflict of the
 // one against this many line solves of the other (cached answers included). Each search alone on
 // ten boards (n-Dom 10 and 12, generated 25 x 25, random 30 x 30 to 40 x 40) took 294 to 676 line
@@ -113,9 +111,9 @@ class Engine {
   };
   using LearnerPtr = std::unique_ptr<Learner, LearnerEnd>;
   LearnerPtr StartLearning();
-  // Counts the solutions with the learner on this thread for at most `turn` more conflicts:
-  // true, with `count`, once it has decided.
-  bool Learn(Learner& learner, long long turn, int& count);
+  // Counts the solutions with the learner on this thread until it decides (true, with `count`)
+  // or the budget ends.
+  bool Learn(Learner& learner, int& count);
   // Starts the learner on a thread of its own beside the plain search, for as long as neither has
   // decided; the plain search's work is counted from here.
   void LearnBeside(Learner& learner);

@@ -24,8 +24,9 @@ namespace {
 constexpr long long kClockEvery = 4;
 constexpr long long kPollEvery = 1024;
 
-// Stops the solver when the budget runs out or the count is over; its turns end by conflicts
-// counted, never by the clock, so that where it stops does not depend on the machine's speed.
+// Stops the solver when the budget runs out or the count is over; beside the plain search it
+// stops by conflicts counted, never by the clock, so that where it stops does not depend on the
+// machine's speed.
 class BudgetStop : public CaDiCaL::Terminator {
  public:
   // poll: whether the caller's poll may be asked (only on the analysing thread); overtaken: set
@@ -97,8 +98,7 @@ struct Engine::Learner {
   std::vector<Board> met;  // the solutions met before it began, then those it finds
   size_t forbidden = 0;    // how many of them the solver holds clauses against
   long long counted = 0;   // its conflicts already added to the engine's
-  long long turnEnd = 0;   // the conflict count at which its current turn ends
-  int result = 0;          // the solver's last answer; 0 when it was stopped or its turn ended
+  int result = 0;          // the solver's last answer; 0 when it was stopped
   std::optional<Stopped> stop;
   long long turnStart = 0;  // its conflicts when its turn beside the plain search began
   // In that turn, how far in (in conflicts) it decided, and the count past which it may stop
@@ -140,8 +140,8 @@ Engine::LearnerPtr Engine::StartLearning() {
 namespace {
 
 // Asks the solver again, each solution found forbidden, until it has found none or two are
-// known, or its turn's conflicts are spent; leaves its last answer (0 when stopped or out of
-// conflicts) and why it stopped in the learner.
+// known, or it is stopped; leaves its last answer (0 when stopped) and why it stopped in the
+// learner.
 template <typename L>
 void CountModels(L& learner, bool poll, const Engine& engine, int width, int height) {
   BudgetStop stop(engine, poll, learner.overtaken, learner.counter.count, learner.passed);
@@ -154,12 +154,6 @@ void CountModels(L& learner, bool poll, const Engine& engine, int width, int hei
       for (int lit : learner.clauses.Forbidding(learner.met[learner.forbidden])) solver.add(lit);
       solver.add(0);
     }
-    const long long left = learner.turnEnd - learner.counter.count;
-    if (left <= 0) {
-      learner.result = 0;
-      break;
-    }
-    solver.limit("conflicts", static_cast<int>(std::min<long long>(left, kUnlimitedTurn)));
     learner.result = solver.solve();
     if (learner.result == kSatisfiable)
       learner.met.push_back(ModelBoard(solver, learner.clauses, width, height));
@@ -171,15 +165,13 @@ void CountModels(L& learner, bool poll, const Engine& engine, int width, int hei
 
 }  // namespace
 
-bool Engine::Learn(Learner& learner, long long turn, int& count) {
-  learner.turnEnd = learner.counter.count + std::min(turn, kUnlimitedTurn);
+bool Engine::Learn(Learner& learner, int& count) {
   learner.passed = kNever;
   const long long before = learner.counter.count;
   CountModels(learner, true, *this, width_, height_);
   conflicts += learner.counter.count - before;
   learned = learner.solver.redundant();
   if (learner.stop) throw *learner.stop;
-  // Neither a verdict nor a stop: the turn is over.
   if (learner.result != kSatisfiable && learner.result != kUnsatisfiable) return false;
   met_ = learner.met;
   count = static_cast<int>(met_.size());
@@ -189,7 +181,6 @@ bool Engine::Learn(Learner& learner, long long turn, int& count) {
 void Engine::LearnBeside(Learner& learner) {
   learner.counted = learner.counter.count;
   learner.turnStart = learner.counter.count;
-  learner.turnEnd = learner.counter.count + kUnlimitedTurn;
   besideFrom_ = lines;
   learner.decidedAt = kNever;
   learner.passed = kNever;
@@ -245,7 +236,7 @@ namespace gw::analysis {
 struct Engine::Learner {};
 void Engine::LearnerEnd::operator()(Learner* learner) const { delete learner; }
 Engine::LearnerPtr Engine::StartLearning() { return nullptr; }
-bool Engine::Learn(Learner&, long long, int&) { return false; }
+bool Engine::Learn(Learner&, int&) { return false; }
 void Engine::LearnBeside(Learner&) {}
 void Engine::EndLearner(Learner&) {}
 bool Engine::AwaitLearner(Learner&, long long, int&) { return false; }

@@ -212,7 +212,7 @@ void Engine::CountSolutions(std::vector<Board>& found, int& count) {
       const Joining joining = JoinsAfter(nodes - first, met_.size());
       joined = joining != Joining::kNotYet;
       if (joined) learner = StartLearning();
-      if (learner && joining == Joining::kAlone && Learn(*learner, kUnlimitedTurn, count)) {
+      if (learner && joining == Joining::kAlone && Learn(*learner, count)) {
         found = met_;
         return;
       }
