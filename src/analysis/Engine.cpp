@@ -290,6 +290,12 @@ void Engine::NoteSolution() {
   for (const Board& m : met_)
     if (m.cells == board.cells) return;
   if (met_.size() < 2) met_.push_back(std::move(board));
+  AddImages(met_, Symmetries(), lines_);
+}
+
+const std::vector<Symmetry>& Engine::Symmetries() {
+  if (!symmetries_) symmetries_ = HintSymmetries(width_, height_, lines_);
+  return *symmetries_;
 }
 
 Board Engine::CurrentBoard() const {

@@ -13,6 +13,7 @@
 #include "analysis/LineCache.h"
 #include "analysis/LineSolver.h"
 #include "analysis/PackedLineCache.h"
+#include "analysis/Symmetry.h"
 
 namespace gw::analysis {
 
@@ -89,8 +90,11 @@ class Engine {
   void Set(int i, CellSet value);
   void CheckBudget();
   Board CurrentBoard() const;
-  // Keeps the current (complete) board among the solutions met, if it is a new one.
+  // Keeps the current (complete) board among the solutions met, if it is a new one, and its
+  // images under the hints' symmetries.
   void NoteSolution();
+  // The hints' symmetries, found when first asked for (most puzzles never need them).
+  const std::vector<Symmetry>& Symmetries();
   // Probes cell i; -1 contradiction, else cells narrowed. score: the most cells one of its
   // trials decided.
   int ProbeCell(int i, long long* score);
@@ -158,6 +162,7 @@ class Engine {
   int cellBits_ = 0;  // bits a cell takes in a packed line; 0 when a line does not fit a word
   std::vector<CellSet> line_;  // the cells of the line being solved
   std::vector<Board> met_;     // distinct solutions met so far, at most two
+  std::optional<std::vector<Symmetry>> symmetries_;
   // Set by the learner beside the plain search when it has decided, and the line solves when the
   // plain run beside it began.
   const std::atomic<long long>* learnerDecidedAt_ = nullptr;

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 
+#include "analysis/FoldedSearch.h"
 #include "analysis/LineClauses.h"
 
 namespace gw::analysis {
@@ -36,21 +38,29 @@ class BudgetStop : public CaDiCaL::Terminator {
              const long long& conflicts, const std::atomic<long long>& passed)
       : engine_(engine), poll_(poll), overtaken_(overtaken), conflicts_(conflicts), passed_(passed) {}
   bool terminate() override {
+    fired_ = Fires();
+    return fired_;
+  }
+  const std::optional<Stopped>& stop() const { return stop_; }
+  // Whether it stopped the solver (rather than a limit of conflicts set for one call).
+  bool fired() const { return fired_; }
+
+ private:
+  bool Fires() {
     if (stop_ || overtaken_.load(std::memory_order_relaxed)) return true;
     if (conflicts_ > passed_.load(std::memory_order_acquire)) return true;
     if (++calls_ % kClockEvery != 0) return false;
     stop_ = engine_.Exhausted(poll_ && calls_ % kPollEvery == 0);
     return stop_.has_value();
   }
-  const std::optional<Stopped>& stop() const { return stop_; }
 
- private:
   const Engine& engine_;
   const bool poll_;
   const std::atomic<bool>& overtaken_;
   const long long& conflicts_;
   const std::atomic<long long>& passed_;
   long long calls_ = 0;
+  bool fired_ = false;
   std::optional<Stopped> stop_;
 };
 
@@ -71,29 +81,31 @@ class ConflictCount : public CaDiCaL::Learner {
 // learning helps to tell apart; the plain search keeps such a board, in a few megabytes.
 constexpr size_t kMaxLiterals = 1000000;
 
-constexpr int kSatisfiable = 10;
-constexpr int kUnsatisfiable = 20;
-
-Board ModelBoard(CaDiCaL::Solver& solver, const BoardClauses& clauses, int width, int height) {
-  Board board{width, height, std::vector<std::uint8_t>(static_cast<size_t>(width) * height)};
-  for (size_t i = 0; i < board.cells.size(); ++i)
-    for (int v = 0; v < BoardClauses::kValues; ++v) {
-      const int var = clauses.CellVar(static_cast<int>(i), v);
-      if (var && solver.val(var) > 0) board.cells[i] = static_cast<std::uint8_t>(v);
-    }
-  return board;
-}
-
 }  // namespace
+
+// Conflicts of the first call of the folded search; the whole puzzle then gets as many, and each
+// pair of calls twice as many as the last, so that neither takes much more than twice the work
+// of the one that answers.
+constexpr int kFoldedFirstConflicts = 2000;
+constexpr int kMostConflictsACall = 1 << 30;
 
 struct Engine::Learner {
   Learner(int width, int height, const std::vector<LineRuns>& lines,
-          const std::vector<CellSet>& cells, const std::vector<Board>& met, LineEncoding encoding)
-      : cells(cells), clauses(width, height, lines, this->cells, encoding), met(met) {}
+          const std::vector<CellSet>& cells, const std::vector<Board>& met, LineEncoding encoding,
+          const std::vector<Symmetry>& symmetries)
+      : lines(lines), symmetries(symmetries), cells(cells),
+        clauses(width, height, lines, this->cells, encoding), met(met) {
+    if (!symmetries.empty())
+      folded = std::make_unique<FoldedSearch>(width, height, lines, cells, symmetries, encoding);
+  }
+  const std::vector<LineRuns>& lines;
+  const std::vector<Symmetry>& symmetries;
   // Its own copy of the cells: the plain search beside it goes on changing the engine's.
   std::vector<CellSet> cells;
   BoardClauses clauses;
   CaDiCaL::Solver solver;
+  std::unique_ptr<FoldedSearch> folded;  // where the hints have symmetries, until it is done
+  int limit = kFoldedFirstConflicts;    // of the next call of each while the folded search goes on
   ConflictCount counter;
   std::vector<Board> met;  // the solutions met before it began, then those it finds
   size_t forbidden = 0;    // how many of them the solver holds clauses against
@@ -121,16 +133,13 @@ void Engine::LearnerEnd::operator()(Learner* learner) const {
 
 Engine::LearnerPtr Engine::StartLearning() {
   LearnerPtr learner(new Learner(width_, height_, lines_, cells_, met_,
-                                 budget_ ? budget_->learnerLines : LineEncoding::kLadders),
+                                 budget_ ? budget_->learnerLines : LineEncoding::kLadders,
+                                 Symmetries()),
                      LearnerEnd{this});
   const Cnf& cnf = learner->clauses.cnf();
   if (cnf.literals.size() > kMaxLiterals) return nullptr;
   CaDiCaL::Solver& solver = learner->solver;
-  // The configuration tuned for satisfiable formulas restarts less and keeps more of what it
-  // learned: on the n-Dom family (7 to 12, 5 interleaved runs) it took 0.65 to 0.83 of the
-  // default's time, 9-Dom excepted (1.13), and on random boards handed over at once less too.
-  solver.configure("sat");
-  solver.set("terminateint", 1);
+  Configure(solver);
   // Told of every variable at once, the solver sizes its tables once instead of growing them.
   solver.reserve(cnf.vars);
   for (int lit : cnf.literals) solver.add(lit);
@@ -138,6 +147,46 @@ Engine::LearnerPtr Engine::StartLearning() {
 }
 
 namespace {
+
+// Asks the solver for the whole puzzle once, within `limit` conflicts (none: negative); keeps the
+// solution it finds.
+template <typename L>
+int SolveWhole(L& learner, int limit, int width, int height) {
+  learner.solver.limit("conflicts", limit);
+  const int result = learner.solver.solve();
+  if (result == kSatisfiable) learner.met.push_back(ModelBoard(learner.solver, learner.clauses, width, height));
+  return result;
+}
+
+// The solver for the whole puzzle is sent first towards a solution met: a second one often
+// differs from it in a few cells only (Knotty's in 28, found in 10 ms).
+template <typename L>
+void GuideBy(L& learner, const Board& board) {
+  for (size_t i = 0; i < board.cells.size(); ++i)
+    for (int v = 0; v < BoardClauses::kValues; ++v)
+      if (const int var = learner.clauses.CellVar(static_cast<int>(i), v))
+        learner.solver.phase(board.cells[i] == v ? var : -var);
+}
+
+// The folded search and the whole puzzle in turn, each pair of calls with twice the conflicts of
+// the last, until one finds a solution or the whole puzzle has its answer; the whole alone once
+// the folded search is done.
+template <typename L>
+int SolveFoldedFirst(L& learner, BudgetStop& stop, int width, int height) {
+  while (!learner.folded->done() && !stop.fired()) {
+    Board found;
+    if (learner.folded->Solve(learner.limit, learner.met, stop, learner.counter, found)) {
+      GuideBy(learner, found);
+      learner.met.push_back(std::move(found));
+      return kSatisfiable;
+    }
+    if (stop.fired()) return 0;
+    const int result = SolveWhole(learner, learner.limit, width, height);
+    learner.limit = std::min(learner.limit, kMostConflictsACall / 2) * 2;
+    if (result != 0 || stop.fired()) return result;
+  }
+  return stop.fired() ? 0 : SolveWhole(learner, -1, width, height);
+}
 
 // Asks the solver again, each solution found forbidden, until it has found none or two are
 // known, or it is stopped; leaves its last answer (0 when stopped) and why it stopped in the
@@ -154,9 +203,10 @@ void CountModels(L& learner, bool poll, const Engine& engine, int width, int hei
       for (int lit : learner.clauses.Forbidding(learner.met[learner.forbidden])) solver.add(lit);
       solver.add(0);
     }
-    learner.result = solver.solve();
-    if (learner.result == kSatisfiable)
-      learner.met.push_back(ModelBoard(solver, learner.clauses, width, height));
+    learner.result = learner.folded && !learner.folded->done()
+                         ? SolveFoldedFirst(learner, stop, width, height)
+                         : SolveWhole(learner, -1, width, height);
+    if (learner.result == kSatisfiable) AddImages(learner.met, learner.symmetries, learner.lines);
   }
   solver.disconnect_terminator();
   solver.disconnect_learner();

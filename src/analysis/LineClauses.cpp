@@ -27,19 +27,24 @@ struct BoardClauses::Ladder {
 };
 
 BoardClauses::BoardClauses(int width, int height, const std::vector<LineRuns>& lines,
-                           const std::vector<CellSet>& cells, LineEncoding encoding)
-    : width_(width), height_(height), cells_(cells) {
+                           const std::vector<CellSet>& cells, LineEncoding encoding,
+                           const Folding* folding)
+    : width_(width), height_(height), cells_(cells), folding_(folding) {
   AddCells();
   rowStarts_.resize(height_);
   const auto add = encoding == LineEncoding::kAutomaton ? &BoardClauses::AddAutomaton : &BoardClauses::AddLine;
-  for (int y = 0; y < height_; ++y) (this->*add)(lines[y], y * width_, 1, width_);
-  for (int x = 0; x < width_; ++x) (this->*add)(lines[height_ + x], x, width_, height_);
+  auto kept = [&](int line) { return !folding_ || folding_->kept[line]; };
+  for (int y = 0; y < height_; ++y)
+    if (kept(y)) (this->*add)(lines[y], y * width_, 1, width_);
+  for (int x = 0; x < width_; ++x)
+    if (kept(height_ + x)) (this->*add)(lines[height_ + x], x, width_, height_);
 }
 
 void BoardClauses::AddCells() {
   // Exactly one value per cell, among those still open.
   cellVars_.assign(cells_.size() * kValues, 0);
   for (size_t i = 0; i < cells_.size(); ++i) {
+    if (folding_ && folding_->standIn[i] != static_cast<int>(i)) continue;
     int* vars = &cellVars_[i * kValues];
     for (int v = 0; v < kValues; ++v)
       if (cells_[i] & (1u << v)) vars[v] = cnf_.NewVar();
@@ -151,6 +156,8 @@ std::vector<int> BoardClauses::Forbidding(const Board& board) const {
 
 std::vector<int> BoardClauses::ForbiddingStarts(const Board& board) const {
   std::vector<int> clause;
+  // Folded, the rows kept may not tell every cell.
+  if (folding_) return clause;
   for (int y = 0; y < height_; ++y) {
     const int first = y * width_;
     bool open = false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/Analysis.h"
+#include "analysis/Symmetry.h"
 
 namespace gw::analysis {
 
@@ -20,13 +21,19 @@ struct Cnf {
 
 class BoardClauses {
  public:
-  // lines: rows top to bottom, then columns left to right; cells: the values still open.
+  // lines: rows top to bottom, then columns left to right; cells: the values still open. Folded,
+  // only the pictures that are their own images under the folding's symmetries are described:
+  // one cell stands for all it is carried to, and only the lines kept are written (the cells'
+  // values must then be the same across each fold).
   BoardClauses(int width, int height, const std::vector<LineRuns>& lines,
-               const std::vector<CellSet>& cells, LineEncoding encoding = LineEncoding::kLadders);
+               const std::vector<CellSet>& cells, LineEncoding encoding = LineEncoding::kLadders,
+               const Folding* folding = nullptr);
 
   const Cnf& cnf() const { return cnf_; }
   // The variable of "cell i has this value"; 0 when the value was ruled out before.
-  int CellVar(int i, int value) const { return cellVars_[static_cast<size_t>(i) * kValues + value]; }
+  int CellVar(int i, int value) const {
+    return cellVars_[static_cast<size_t>(folding_ ? folding_->standIn[i] : i) * kValues + value];
+  }
   // The clause that the board is not this one: that some row's runs do not all start where they
   // start on it (where each row's runs start decides every cell), over the rows with open cells.
   std::vector<int> Forbidding(const Board& board) const;
@@ -53,6 +60,7 @@ class BoardClauses {
   int width_;
   int height_;
   const std::vector<CellSet>& cells_;
+  const Folding* folding_;
   std::vector<int> cellVars_;
   Cnf cnf_;
 };
