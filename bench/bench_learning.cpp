@@ -1,5 +1,6 @@
 // The search that learns, on its own (the node threshold at 0) and as the program runs it, on the
-// n-Dom family and the published hard puzzles of bench/puzzles: time, verdict and its conflicts.
+// n-Dom family, the published hard puzzles of bench/puzzles and boards with symmetric hints: time,
+// verdict and its conflicts.
 // And how promptly it stops once the budget runs out or the caller cancels: a stop later than
 // kTightMs past the deadline fails the benchmark.
 #include <benchmark/benchmark.h>
@@ -31,6 +32,12 @@ const char* const kHardSet[] = {"webpbn-65",         "webpbn-436",        "webpb
                                 "webpbn-1611",       "webpbn-6574",       "gnonograms-tux",
                                 "rand30-beside-101", "rand30-beside-125", "rand35-50-1",
                                 "rand35-50-11",      "rand40-45-12",      "rand40-50-2"};
+
+// Random 40 x 40 pictures made symmetric, and the published Knotty: hints that a turn or a mirror
+// image carries onto themselves, where the search that learns folds the board first.
+const char* const kSymmetricSet[] = {"symmetric/sym40-quarter-50-1", "symmetric/sym40-quarter-50-2",
+                                     "symmetric/sym40-mirror-50-1",  "symmetric/sym40-half-50-2",
+                                     "undecided/knotty"};
 
 // How late a stop may come: the solver reads the clock every few of its calls, each far shorter.
 constexpr double kTightMs = 50;
@@ -108,6 +115,7 @@ void RegisterAll() {
   std::vector<std::string> names;
   for (int n = 5; n <= 12; ++n) names.push_back((n < 10 ? "ndom-0" : "ndom-") + std::to_string(n));
   names.insert(names.end(), std::begin(kHardSet), std::end(kHardSet));
+  names.insert(names.end(), std::begin(kSymmetricSet), std::end(kSymmetricSet));
   for (const std::string& name : names) {
     const fs::path path = kPuzzles / (name + ".non");
     benchmark::RegisterBenchmark(("BM_Learn/alone/" + name).c_str(), BM_Learn, path, 0LL,

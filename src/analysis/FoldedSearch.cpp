@@ -76,9 +76,11 @@ bool FoldedSearch::Solve(int limit, const std::vector<Board>& met, CaDiCaL::Term
     if (BoardFits(found, lines_)) return true;
   }
   if (result != 0) {
-    // No solution left in this folding (or, past belief, a wrong one): the next one.
+    // No solution left in this folding (or, past belief, a wrong one): the next one, while no
+    // solution is known. Past the first, a smaller group's folding only delays the proof that
+    // there is no other: each second solution met so far was in the first folding already.
     current_.reset();
-    ++stage_;
+    stage_ = met.empty() ? stage_ + 1 : foldings_.size();
   }
   return false;
 }

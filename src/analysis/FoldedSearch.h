@@ -3,9 +3,9 @@
 // the pictures that are their own images under the hints' symmetries. A designed picture with
 // symmetric hints is often symmetric itself, and folded, its clauses have a half or a quarter of
 // the cells to decide: Knotty (40 x 40, hints symmetric under quarter turns) gave CaDiCaL a first
-// solution in about a second folded, and none in 120 s whole. Once the folding by every symmetry
-// has no solution left, the foldings by each smaller group of them are searched in turn: a second
-// solution often keeps some of the symmetry (Knotty's keeps the half turn, 4 s).
+// solution in about a second folded, and none in 120 s whole. While no solution is known, a
+// folding without one is followed by the foldings by each smaller group of the symmetries (a
+// picture may keep only part of its hints' symmetry).
 #include <cadical.hpp>
 
 #include <memory>

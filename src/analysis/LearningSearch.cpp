@@ -158,16 +158,6 @@ int SolveWhole(L& learner, int limit, int width, int height) {
   return result;
 }
 
-// The solver for the whole puzzle is sent first towards a solution met: a second one often
-// differs from it in a few cells only (Knotty's in 28, found in 10 ms).
-template <typename L>
-void GuideBy(L& learner, const Board& board) {
-  for (size_t i = 0; i < board.cells.size(); ++i)
-    for (int v = 0; v < BoardClauses::kValues; ++v)
-      if (const int var = learner.clauses.CellVar(static_cast<int>(i), v))
-        learner.solver.phase(board.cells[i] == v ? var : -var);
-}
-
 // The folded search and the whole puzzle in turn, each pair of calls with twice the conflicts of
 // the last, until one finds a solution or the whole puzzle has its answer; the whole alone once
 // the folded search is done.
@@ -176,7 +166,6 @@ int SolveFoldedFirst(L& learner, BudgetStop& stop, int width, int height) {
   while (!learner.folded->done() && !stop.fired()) {
     Board found;
     if (learner.folded->Solve(learner.limit, learner.met, stop, learner.counter, found)) {
-      GuideBy(learner, found);
       learner.met.push_back(std::move(found));
       return kSatisfiable;
     }

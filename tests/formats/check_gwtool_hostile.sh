@@ -57,10 +57,10 @@ expect 4 "SOLUTIONS=unknown" gwtool_run check --quiet --limit 0.2 hard.non "$puz
 # a check the limit ends while the search that learns goes beside the plain one (it joins after
 # the first node) reports that search's conflicts and learned clauses as they stood, not 0 and 0;
 # a build without the learning search has none either way (its check alone shows 0 there)
-knotty="$src/bench/puzzles/undecided/knotty.non"
-expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 1 --learn-after 0 "$knotty"
+undecided="$src/bench/puzzles/undecided/sym40-half-50-1.non"
+expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 1 --learn-after 0 "$undecided"
 if ! grep -q "CONFLICTS=0 " "$work/out"; then
-  expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 1 --learn-after 1 "$knotty"
+  expect 4 "SOLUTIONS=unknown" gwtool_run check --limit 1 --learn-after 1 "$undecided"
   if grep -qE "CONFLICTS=0 |LEARNED=0$" "$work/out"; then
     echo "FAIL: a check stopped beside the learning search reports none of its conflicts"
     cat "$work/out"
