@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "analysis/Analysis.h"
@@ -33,20 +34,23 @@ const std::vector<Turn>& Turns() {
   return turns;
 }
 
-// A random picture made its own image under the turn: each cell inked where any cell of its
-// orbit was (one colour, so that the orbit agrees).
-Picture SymmetricPicture(std::mt19937& rng, int n, const Turn& turn, double ink) {
-  Picture p = brute::RandomPicture(rng, n, n, 1, ink);
-  // Two opposite corners inked: the square is the box of its non-empty lines under every turn.
-  p[0][0] = p[n - 1][n - 1] = 1;
-  for (int round = 0; round < 4; ++round)
-    for (int y = 0; y < n; ++y)
-      for (int x = 0; x < n; ++x)
-        if (p[y][x]) {
-          auto [u, v] = turn(x, y, n);
-          p[v][u] = 1;
-        }
-  return p;
+// A random picture made its own image under the turn: each cell given the value of the first
+// cell of its orbit (every turn of the square is back where it began after four steps).
+Picture SymmetricPicture(std::mt19937& rng, int n, const Turn& turn, double ink, int colors = 1) {
+  Picture p = brute::RandomPicture(rng, n, n, colors, ink);
+  // The four corners inked: the square is the box of its non-empty lines under every turn.
+  p[0][0] = p[0][n - 1] = p[n - 1][0] = p[n - 1][n - 1] = 1;
+  Picture out = p;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      int first = y * n + x, u = x, v = y;
+      for (int step = 0; step < 4; ++step) {
+        std::tie(u, v) = turn(u, v, n);
+        first = std::min(first, v * n + u);
+      }
+      out[y][x] = p[first / n][first % n];
+    }
+  return out;
 }
 
 // The picture on a larger board, with empty lines above, below and on either side.
@@ -104,7 +108,7 @@ TEST(HintSymmetries, CarryEverySolutionToASolution) {
   int symmetric = 0;
   for (int round = 0; round < 400; ++round) {
     const int n = 2 + round % 4;
-    const Picture p = round % 2 ? SymmetricPicture(rng, n, Turns()[round % 7], 0.4)
+    const Picture p = round % 2 ? SymmetricPicture(rng, n, Turns()[round % 7], 0.4, 1 + round % 3)
                                 : brute::RandomPicture(rng, n, 2 + round % 3, 1 + round % 2, 0.5);
     const Puzzle puzzle = brute::PuzzleOf(p);
     const std::vector<Symmetry> found = HintSymmetries(puzzle.width, puzzle.height, LinesOf(puzzle));
@@ -178,7 +182,7 @@ TEST(HintSymmetries, TheSearchThatFoldsCountsLikeEveryBoard) {
   int several = 0, unique = 0;
   for (int round = 0; round < 300; ++round) {
     const int n = 3 + round % 4;
-    Picture p = SymmetricPicture(rng, n, Turns()[round % 7], 0.3 + 0.05 * (round % 5));
+    Picture p = SymmetricPicture(rng, n, Turns()[round % 7], 0.3 + 0.05 * (round % 5), 1 + round % 3);
     if (round % 3 == 0) p = WithMargins(p, 1, 0, round % 2, 2);
     const Puzzle puzzle = brute::PuzzleOf(p);
     Budget budget;
