@@ -10,16 +10,7 @@ import os
 import random
 import sys
 
-
-def clue(line):
-    runs, n = [], 0
-    for v in line + [0]:
-        if v:
-            n += 1
-        elif n:
-            runs.append(n)
-            n = 0
-    return ",".join(map(str, runs or [0]))
+from make_ndom import clue
 
 
 def orbit(x, y, n, kind):
