@@ -101,6 +101,24 @@ TEST(HintSymmetries, FindsEachTurnAboutTheBoxOfThePicture) {
     }
 }
 
+TEST(HintSymmetries, AnOblongBoxIsOnlyMirroredOrHalfTurned) {
+  // 5 wide, 3 high, its own mirror image left for right, on a board with an empty last column.
+  const Picture p = {{1, 0, 1, 0, 1, 0}, {1, 1, 0, 1, 1, 0}, {0, 1, 1, 1, 0, 0}};
+  const Puzzle puzzle = brute::PuzzleOf(p);
+  const std::vector<Symmetry> found = HintSymmetries(6, 3, LinesOf(puzzle));
+  ASSERT_EQ(found.size(), 1u);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(found[0].cells[y * 6 + x], y * 6 + 4 - x);
+    EXPECT_EQ(found[0].cells[y * 6 + 5], y * 6 + 5);  // outside the box: where it was
+    EXPECT_EQ(found[0].lines[y], y);
+  }
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(found[0].lines[3 + x], 3 + 4 - x);
+  // Its half turn too (top for bottom as well) once the rows read the same both ways.
+  const Picture q = {{1, 0, 1, 0, 1}, {1, 1, 0, 1, 1}, {1, 0, 1, 0, 1}};
+  const Puzzle both = brute::PuzzleOf(q);
+  EXPECT_EQ(HintSymmetries(5, 3, LinesOf(both)).size(), 3u);
+}
+
 TEST(HintSymmetries, CarryEverySolutionToASolution) {
   // Whatever the hints, random or symmetric: a symmetry found that is none would carry a
   // solution to a board that does not show the hints.
