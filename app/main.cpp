@@ -15,6 +15,7 @@
 #include "files/StartFile.h"
 #include "system/FileError.h"
 #include "system/FileSystem.h"
+#include "system/Memory.h"
 #include "text/Language.h"
 #include "system/UserFolder.h"
 #include "frontends/qt/ImageSurface.h"
@@ -122,6 +123,7 @@ void EnterUserFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  gw::UseOneHeap();
   if (AsksTheTerminal(argc, argv) || !HasDisplay()) {
     QCoreApplication terminal(argc, argv);
     NameTheProgram();

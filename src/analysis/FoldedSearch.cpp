@@ -33,6 +33,7 @@ struct FoldedSearch::Stage {
         clauses(width, height, lines, cells, encoding, &this->folding) {
     Configure(solver);
     for (int lit : clauses.cnf().literals) solver.add(lit);
+    clauses.ReleaseCnf();
   }
   // A cell's stand-in may take only the values every cell of its fold may.
   std::vector<CellSet> Fold(std::vector<CellSet> c) const {

@@ -30,6 +30,9 @@ class BoardClauses {
                const Folding* folding = nullptr);
 
   const Cnf& cnf() const { return cnf_; }
+  // Once a solver holds the clauses, their copy here is only memory: on a board near the
+  // learner's size limit, tens of megabytes.
+  void ReleaseCnf() { std::vector<int>().swap(cnf_.literals); }
   // The variable of "cell i has this value"; 0 when the value was ruled out before.
   int CellVar(int i, int value) const {
     return cellVars_[static_cast<size_t>(folding_ ? folding_->standIn[i] : i) * kValues + value];

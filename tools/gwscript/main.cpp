@@ -7,6 +7,7 @@
 #include "PathFilter.h"
 #include "Runner.h"
 #include "system/Console.h"
+#include "system/Memory.h"
 #include "system/FileError.h"
 #include "system/FileSystem.h"
 #include "text/Language.h"
@@ -36,6 +37,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  gw::UseOneHeap();
   gw::UseBinaryStandardStreams();
   std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
 #ifdef GW_WITH_QT

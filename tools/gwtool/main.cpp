@@ -10,6 +10,7 @@
 #include "FormatCommands.h"
 #include "TellErrors.h"
 #include "system/Console.h"
+#include "system/Memory.h"
 #include "system/FileError.h"
 #include "text/Language.h"
 #include "text/Utf8.h"
@@ -84,6 +85,7 @@ int Solve(const std::string& path) {
 }  // namespace gw
 
 int main(int argc, char** argv) {
+  gw::UseOneHeap();
   gw::UseBinaryStandardStreams();
   gw::ChooseLanguage();
   std::vector<std::string> args = gw::CommandLineArguments(argc, argv);
