@@ -80,7 +80,7 @@ class ConflictCount : public CaDiCaL::Learner {
 // 2.4 million literals, peaks at 210 MB for the whole process). Such sparse boards are where it
 // is needed: line solving leaves most cells open and the plain search meets no solution in a
 // minute, where the solver finds two in half of one. A random 99 x 99 picture has 3 to 4.5
-// million, more than the memory the program allows itself, and the solver found no solution of
+// million, at or past the 300 MB the program allows itself, and the solver found no solution of
 // one in two and a half minutes; the plain search keeps such a board, in a few tens of megabytes.
 constexpr size_t kMaxLiterals = 2500000;
 

@@ -31,7 +31,7 @@ class BoardClauses {
 
   const Cnf& cnf() const { return cnf_; }
   // Once a solver holds the clauses, their copy here is only memory: on a board near the
-  // learner's size limit, tens of megabytes.
+  // learner's size limit, about 10 MB.
   void ReleaseCnf() { std::vector<int>().swap(cnf_.literals); }
   // The variable of "cell i has this value"; 0 when the value was ruled out before.
   int CellVar(int i, int value) const {
