@@ -17,13 +17,6 @@
 namespace gw::analysis {
 namespace {
 
-Board BoardOf(const std::vector<brute::Line>& rows) {
-  Board b{static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}};
-  for (const brute::Line& row : rows)
-    for (int v : row) b.cells.push_back(static_cast<std::uint8_t>(v));
-  return b;
-}
-
 // Whether the puzzle's clauses, the forbidding clause and the cells of `board` fixed have a model.
 bool Satisfiable(const BoardClauses& clauses, const std::vector<int>& forbidding, const Board& board) {
   CaDiCaL::Solver solver;
@@ -85,8 +78,7 @@ TEST_P(LineClauses, HaveAsManyModelsAsThePuzzleHasSolutions) {
                                : brute::PuzzleOf(brute::RandomPicture(rng, w, h, colors, 0.5));
     brute::BoardCounter counter(p);
     const int solutions = counter.Count(50);
-    std::vector<LineRuns> lines = p.rows;
-    lines.insert(lines.end(), p.cols.begin(), p.cols.end());
+    const std::vector<LineRuns> lines = brute::AllLines(p);
     const std::vector<CellSet> cells = BlankCandidates(p).cells;
     const BoardClauses clauses(w, h, lines, cells, GetParam());
     EXPECT_EQ(ModelCount(clauses, p, 51), solutions) << "round " << round;
@@ -103,11 +95,11 @@ TEST_P(LineClauses, ForbidsTheSolutionGivenAndNoOther) {
     brute::BoardCounter counter(p);
     if (counter.Count(2) < 2) continue;
     ++tried;
-    std::vector<LineRuns> lines = p.rows;
-    lines.insert(lines.end(), p.cols.begin(), p.cols.end());
+    const std::vector<LineRuns> lines = brute::AllLines(p);
     const std::vector<CellSet> cells = BlankCandidates(p).cells;
     const BoardClauses clauses(w, h, lines, cells, GetParam());
-    const Board first = BoardOf(counter.found()[0]), second = BoardOf(counter.found()[1]);
+    const Board first = brute::ToBoard(counter.found()[0]);
+    const Board second = brute::ToBoard(counter.found()[1]);
     const std::vector<int> forbidding = clauses.Forbidding(first);
     ASSERT_FALSE(forbidding.empty()) << "round " << round;
     EXPECT_LE(forbidding.size(), first.cells.size()) << "round " << round;

@@ -67,19 +67,6 @@ Picture WithMargins(const Picture& p, int top, int left, int bottom, int right) 
   return out;
 }
 
-std::vector<LineRuns> LinesOf(const Puzzle& p) {
-  std::vector<LineRuns> lines = p.rows;
-  lines.insert(lines.end(), p.cols.begin(), p.cols.end());
-  return lines;
-}
-
-Board BoardOf(const Picture& rows) {
-  Board b{static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}};
-  for (const Line& r : rows)
-    for (int v : r) b.cells.push_back(static_cast<std::uint8_t>(v));
-  return b;
-}
-
 TEST(HintSymmetries, FindsEachTurnAboutTheBoxOfThePicture) {
   std::mt19937 rng(40);
   for (size_t t = 0; t < Turns().size(); ++t)
@@ -87,7 +74,8 @@ TEST(HintSymmetries, FindsEachTurnAboutTheBoxOfThePicture) {
       const int n = 3 + round % 4, top = round % 3, left = (round + 1) % 2;
       const Picture p = WithMargins(SymmetricPicture(rng, n, Turns()[t], 0.35), top, left, 1, round % 2);
       const Puzzle puzzle = brute::PuzzleOf(p);
-      const std::vector<Symmetry> found = HintSymmetries(puzzle.width, puzzle.height, LinesOf(puzzle));
+      const std::vector<Symmetry> found =
+          HintSymmetries(puzzle.width, puzzle.height, brute::AllLines(puzzle));
       std::vector<int> expected(puzzle.width * puzzle.height);
       for (int i = 0; i < puzzle.width * puzzle.height; ++i) expected[i] = i;
       for (int y = 0; y < n; ++y)
@@ -105,7 +93,7 @@ TEST(HintSymmetries, AnOblongBoxIsOnlyMirroredOrHalfTurned) {
   // 5 wide, 3 high, its own mirror image left for right, on a board with an empty last column.
   const Picture p = {{1, 0, 1, 0, 1, 0}, {1, 1, 0, 1, 1, 0}, {0, 1, 1, 1, 0, 0}};
   const Puzzle puzzle = brute::PuzzleOf(p);
-  const std::vector<Symmetry> found = HintSymmetries(6, 3, LinesOf(puzzle));
+  const std::vector<Symmetry> found = HintSymmetries(6, 3, brute::AllLines(puzzle));
   ASSERT_EQ(found.size(), 1u);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 5; ++x) EXPECT_EQ(found[0].cells[y * 6 + x], y * 6 + 4 - x);
@@ -116,7 +104,7 @@ TEST(HintSymmetries, AnOblongBoxIsOnlyMirroredOrHalfTurned) {
   // Its half turn too (top for bottom as well) once the rows read the same both ways.
   const Picture q = {{1, 0, 1, 0, 1}, {1, 1, 0, 1, 1}, {1, 0, 1, 0, 1}};
   const Puzzle both = brute::PuzzleOf(q);
-  EXPECT_EQ(HintSymmetries(5, 3, LinesOf(both)).size(), 3u);
+  EXPECT_EQ(HintSymmetries(5, 3, brute::AllLines(both)).size(), 3u);
 }
 
 TEST(HintSymmetries, CarryEverySolutionToASolution) {
@@ -129,15 +117,16 @@ TEST(HintSymmetries, CarryEverySolutionToASolution) {
     const Picture p = round % 2 ? SymmetricPicture(rng, n, Turns()[round % 7], 0.4, 1 + round % 3)
                                 : brute::RandomPicture(rng, n, 2 + round % 3, 1 + round % 2, 0.5);
     const Puzzle puzzle = brute::PuzzleOf(p);
-    const std::vector<Symmetry> found = HintSymmetries(puzzle.width, puzzle.height, LinesOf(puzzle));
+    const std::vector<Symmetry> found =
+        HintSymmetries(puzzle.width, puzzle.height, brute::AllLines(puzzle));
     symmetric += !found.empty();
     brute::BoardCounter counter(puzzle);
     counter.Count(2);
     for (const Symmetry& s : found)
       for (const Picture& solution : counter.found()) {
-        const Board image = Transformed(BoardOf(solution), s);
+        const Board image = Transformed(brute::ToBoard(solution), s);
         ASSERT_TRUE(brute::SamePuzzle(brute::PuzzleOf(brute::ToRows(image)), puzzle)) << "round " << round;
-        EXPECT_TRUE(BoardFits(image, LinesOf(puzzle)));
+        EXPECT_TRUE(BoardFits(image, brute::AllLines(puzzle)));
       }
   }
   EXPECT_GT(symmetric, 200);
@@ -149,7 +138,7 @@ TEST(HintSymmetries, FoldingsGoFromEverySymmetryToSmallerGroups) {
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 6; ++x) p[y][x] = (x == y || x == 5 - y || x == 0 || y == 0 || x == 5 || y == 5);
   const Puzzle puzzle = brute::PuzzleOf(p);
-  const std::vector<LineRuns> lines = LinesOf(puzzle);
+  const std::vector<LineRuns> lines = brute::AllLines(puzzle);
   const std::vector<Symmetry> group = HintSymmetries(6, 6, lines);
   ASSERT_EQ(group.size(), 7u);
   const std::vector<Folding> foldings = Foldings(group, 36, 12);
@@ -184,13 +173,15 @@ TEST(HintSymmetries, FoldingsGoFromEverySymmetryToSmallerGroups) {
 TEST(HintSymmetries, BoardFitsTellsEveryLine) {
   const Picture p = {{1, 1, 0}, {0, 2, 2}, {1, 0, 2}};
   const Puzzle puzzle = brute::PuzzleOf(p);
-  EXPECT_TRUE(BoardFits(BoardOf(p), LinesOf(puzzle)));
+  EXPECT_TRUE(BoardFits(brute::ToBoard(p), brute::AllLines(puzzle)));
   for (int i = 0; i < 9; ++i)
     for (int v = 0; v <= 2; ++v) {
       Picture q = p;
       if (q[i / 3][i % 3] == v) continue;
       q[i / 3][i % 3] = v;
-      EXPECT_EQ(BoardFits(BoardOf(q), LinesOf(puzzle)), brute::SamePuzzle(brute::PuzzleOf(q), puzzle)) << i << " " << v;
+      EXPECT_EQ(BoardFits(brute::ToBoard(q), brute::AllLines(puzzle)),
+                brute::SamePuzzle(brute::PuzzleOf(q), puzzle))
+          << i << " " << v;
     }
 }
 

@@ -140,6 +140,20 @@ inline std::vector<Line> ToRows(const Board& b) {
   return rows;
 }
 
+inline Board ToBoard(const std::vector<Line>& rows) {
+  Board b{static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}};
+  for (const Line& row : rows)
+    for (int v : row) b.cells.push_back(static_cast<std::uint8_t>(v));
+  return b;
+}
+
+// Every line's runs, rows then columns, as the clauses and the symmetries take them.
+inline std::vector<LineRuns> AllLines(const Puzzle& p) {
+  std::vector<LineRuns> lines = p.rows;
+  lines.insert(lines.end(), p.cols.begin(), p.cols.end());
+  return lines;
+}
+
 inline bool SamePuzzle(const Puzzle& a, const Puzzle& b) {
   if (a.width != b.width || a.height != b.height) return false;
   for (size_t i = 0; i < a.rows.size(); ++i)
